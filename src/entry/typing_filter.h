@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Typing counters shared by the form and the two filtered fields.
+extern int g_timeKeyCount;
+extern int g_dateKeyCount;
+extern std::string g_currentType;
+
+inline constexpr char kBackspace = '\b';
+
+// One character typed into the time field: updates g_timeKeyCount and returns
+// the characters to hand to the field, in order ('\b' removes the character
+// before the caret): "7" -> "7:" after the second character, "\b" -> "\b\b"
+// when the ":" goes with it.
+std::string FilterTimeKey(char typed);
+// The same for the date field ("/" after the second and fourth character, none
+// for Monthly).
+std::string FilterDateKey(char typed);

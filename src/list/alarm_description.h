@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+#include "scheduler/clock_snapshot.h"
+#include "store/alarm_record.h"
+
+// The short description a list row shows ("Tuesdays", "21st of the month", "Today").
+std::string DescribeRecord(const AlarmRecord& record, const ClockSnapshot& clock, int dateFormat);
+// DescribeRecord of entry i of g_alarms with the current clock and settings.
+std::string DescribeAlarm(int i);
+// "st", "nd", "rd" or "th" of a Monthly date text; "Last" takes none.
+std::string OrdinalSuffix(const std::string& date);

@@ -1,0 +1,15 @@
+#pragma once
+
+// The value RefreshList takes to bring the newly added record into view.
+inline constexpr int ShowNewAlarm = 99;
+
+// The first row that shows record k among count records (row 3 when it can).
+int TopForNewRecord(int k, int count);
+
+enum class ScrollCode { LineUp, LineDown, PageUp, PageDown, ThumbPosition, ThumbTrack, Top, Bottom, EndScroll };
+
+// The first row after a scroll-bar action; position is the one that came with
+// a thumb message. Codes that do not move the list give pos back.
+int ScrolledTop(ScrollCode code, int pos, int position, int count);
+// Whether the scroll bar's position is set for this code.
+bool ScrollCodeMovesBar(ScrollCode code);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// One alarm call: five texts with the fixed forms every part compares against.
+struct AlarmRecord {
+  std::string type;  // "One Date", "Daily", "Weekly", "Fortnightly", "Monthly"; "Error"; empty when free
+  std::string day;   // "Monday" ... "Sunday", "None", empty; "error"
+  std::string time;  // "HH:MM"
+  std::string date;  // day-first "DD/MM/YY", a day of the month, a week "1".."4"/"Last", or empty
+  std::string text;  // empty, the marker "$%&", or lines each followed by "|"
+
+  bool operator==(const AlarmRecord&) const = default;
+};
+
+// The marker a brand-new record carries until the list has found it.
+inline constexpr std::string_view kNewAlarmMarker = "$%&";

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+// Runs a test in a fresh temporary folder (the working directory, which holds
+// alarms.txt) with its own XDG_CONFIG_HOME, and resets the program-wide state.
+class ScratchFolder {
+ public:
+  ScratchFolder();
+  ~ScratchFolder();
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+  // The whole content of a file below the folder ("" when it is missing).
+  std::string Read(const std::string& name) const;
+  void Write(const std::string& name, const std::string& content) const;
+
+ private:
+  std::filesystem::path path_;
+  std::filesystem::path oldCwd_;
+};
+
+// Sets TZ for the life of the object and restores the old value.
+class ZoneGuard {
+ public:
+  explicit ZoneGuard(const char* zone);
+  ~ZoneGuard();
+  ZoneGuard(const ZoneGuard&) = delete;
+  ZoneGuard& operator=(const ZoneGuard&) = delete;
+
+ private:
+  std::string old_;
+  bool hadOld_;
+};
+
+// Puts the program-wide state back to what it is at program start.
+void ResetProgramState();
