@@ -16,7 +16,9 @@ struct FormPreset {
 };
 
 // The row of the type table for a type; an unknown type leaves everything as
-// given in current.
+// given in current. Preset dates are put in display order by SwapDateOrder,
+// which follows g_settings.DateFormat: dateFormat must be that setting.
+// dateKeyCount always matches the preset date's length.
 FormPreset PresetForType(const std::string& type, const FormPreset& current,
                          const ClockSnapshot& clock, int dateFormat);
 // The Monthly switch of the Day box: "None" gives today's day of the month and

@@ -18,3 +18,9 @@ std::string FilterTimeKey(char typed);
 // The same for the date field ("/" after the second and fourth character, none
 // for Monthly).
 std::string FilterDateKey(char typed);
+
+// The counter value that matches a field holding text: its length in characters
+// (UTF-8 aware). The interface sets a counter to it whenever the field's text
+// changes otherwise than by typing or backspacing at its end (selection,
+// Delete, paste), so that the separators keep appearing in the right places.
+int KeyCountForText(std::string_view text);

@@ -6,10 +6,24 @@ inline constexpr int ShowNewAlarm = 99;
 // The first row that shows record k among count records (row 3 when it can).
 int TopForNewRecord(int k, int count);
 
-enum class ScrollCode { LineUp, LineDown, PageUp, PageDown, ThumbPosition, ThumbTrack, Top, Bottom, EndScroll };
+enum class ScrollCode {
+  LineUp,
+  LineDown,
+  PageUp,
+  PageDown,
+  ThumbPosition,
+  ThumbTrack,
+  Top,
+  Bottom,
+  EndScroll
+};
 
 // The first row after a scroll-bar action; position is the one that came with
 // a thumb message. Codes that do not move the list give pos back.
 int ScrolledTop(ScrollCode code, int pos, int position, int count);
 // Whether the scroll bar's position is set for this code.
 bool ScrollCodeMovesBar(ScrollCode code);
+
+// The record of g_alarms that carries the new-alarm marker as its whole text
+// (the first one from 0 upwards), or -1 when none does.
+int FindNewAlarmRecord();
