@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QWidget>
+#include <string>
+
+// One run of a dialog's data exchange: in the saving direction values are
+// taken from the controls (with length limits checked), otherwise values are
+// put into the controls (and the limits set as input limits).
+class DataExchange {
+ public:
+  DataExchange(QWidget* dialog, bool saveAndValidate) : dialog_(dialog), save_(saveAndValidate) {}
+
+  bool saving() const { return save_; }
+  // False after a failed check; later calls do nothing then.
+  bool ok() const { return ok_; }
+
+  // Edit control or label text; limit < 0 means none. A text longer than the
+  // limit shows "Please enter no more than %1 characters." and fails.
+  void Text(int id, std::string& value, int limit = -1);
+  // Combo box: reading takes its text; writing selects the item with that
+  // text, or puts the text into its edit field; empty leaves no selection.
+  void ComboText(int id, std::string& value);
+
+ private:
+  QWidget* dialog_;
+  bool save_;
+  bool ok_ = true;
+};

@@ -1,0 +1,20 @@
+#include <QApplication>
+#include <cstdio>
+
+#include "app/ui_alarm_app.h"
+#include "app/ui_single_instance.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Tockmere"));
+  SingleInstance instance(QStringLiteral(".tockmere.lock"));
+  if (!instance.IsFirst()) {
+    if (!instance.WakeFirst()) {
+      std::fprintf(stderr, "Tockmere is already running on this alarms folder.\n");
+    }
+    return 0;
+  }
+  CAlarmApp theApp(&instance);
+  theApp.InitInstance();
+  return 0;
+}

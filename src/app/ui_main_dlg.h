@@ -1,0 +1,108 @@
+#pragma once
+
+#include <QDialog>
+#include <QIcon>
+#include <QRect>
+#include <QTimer>
+#include <array>
+#include <functional>
+#include <string>
+
+#include "resources/ui_control_ids.h"
+#include "store/core_ui.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenuBar;
+class QScrollBar;
+
+// The main window: the entry form, the alarm list, the clock line. The whole
+// program lives inside its modal run. Its members are defined in the folder of
+// the subsystem they belong to.
+class CMainDlg : public QDialog, public CoreUi {
+  Q_OBJECT
+
+ public:
+  CMainDlg();
+  ~CMainDlg() override;
+
+  // Initialises and runs the window modally; returns its result.
+  int DoModal();
+  // Restores the window and brings it above other programs' windows.
+  void BringToFront();
+  // The start-up steps, in their binding order.
+  bool OnInitDialog();
+
+  // Moves values between the value members and the controls.
+  bool UpdateData(bool saveAndValidate);
+
+  // Clock and due check.
+  void ClockTick();
+  void CheckDueAlarms();
+  void OnTimer(int timerId);
+  void ShowAlarmPopup(int i);
+  void ClearMissedAlarms();
+
+  // The list.
+  void RefreshList(int top) override;
+  void OnVScroll(int code, int position);
+
+  // The entry form.
+  void OnTypeChange();
+
+  // Closing.
+  void OnOK();
+  void OnCancel();
+  void OnClose();
+
+  // Message boxes of the core.
+  void ShowMessage(const std::string& text, const std::string& caption) override;
+
+  // How OnClose ends the process; tests replace it.
+  static std::function<void(int)> s_endProcess;
+
+  // Value members exchanged with the controls.
+  std::string m_day;
+  std::string m_type;
+  std::string m_clockText;
+  std::string m_date;
+  std::string m_time;
+  std::array<std::string, kListRows> m_rowTime;
+  std::array<std::string, kListRows> m_rowType;
+
+  int m_lastMinute = 0;
+  int m_lastDateFormat = 0;
+  QRect m_desktopRect;
+  QRect m_windowRect;
+  int m_windowHeight = 0;
+  int m_windowWidth = 0;
+  QIcon m_icon;
+
+  // Control members.
+  QScrollBar* m_scrollBar = nullptr;
+  std::array<QLabel*, kListRows> m_rowNo{};
+  QLabel* m_dateLabel = nullptr;
+  QLineEdit* m_dateEdit = nullptr;
+  QLineEdit* m_timeEdit = nullptr;
+  QLineEdit* m_clockEdit = nullptr;
+  QComboBox* m_typeBox = nullptr;
+  QComboBox* m_dayBox = nullptr;
+  QMenuBar* m_menuBar = nullptr;
+
+ protected:
+  void reject() override;
+  void closeEvent(QCloseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void DoDataExchange(class DataExchange& dx);
+  void BuildMenu();
+  void ConnectControls();
+  void PlaceWindow();
+  void ApplyPlacement(bool minimised);
+  void StartClockTimer();
+  void ArmClockTimer();
+
+  QTimer m_clockTimer;
+};

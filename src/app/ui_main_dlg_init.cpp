@@ -1,0 +1,101 @@
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+
+#include "app/ui_app_state.h"
+#include "app/ui_dialog_builder.h"
+#include "app/ui_main_dlg.h"
+#include "entry/typing_filter.h"
+#include "entry/ui_entry_fields.h"
+#include "resources/ui_app_icon.h"
+#include "resources/ui_dialog_template.h"
+#include "scheduler/clock_snapshot.h"
+#include "settings/alarm_settings.h"
+#include "store/alarm_table.h"
+
+CMainDlg::CMainDlg() : m_icon(AppIcon()) {
+  BuildMenu();
+  BuildDialog(this, MainTemplate(), EntryFieldFactories(), m_menuBar->sizeHint().height());
+  m_scrollBar = DlgItem<QScrollBar>(this, IDC_SCROLLBAR);
+  for (int r = 0; r < kListRows; ++r) m_rowNo[r] = DlgItem<QLabel>(this, kRowNumberIds[r]);
+  m_dateLabel = DlgItem<QLabel>(this, IDC_DATE_LABEL);
+  m_dateEdit = DlgItem<QLineEdit>(this, IDC_DATE);
+  m_timeEdit = DlgItem<QLineEdit>(this, IDC_TIME);
+  m_clockEdit = DlgItem<QLineEdit>(this, IDC_CLOCK);
+  m_typeBox = DlgItem<QComboBox>(this, IDC_TYPE);
+  m_dayBox = DlgItem<QComboBox>(this, IDC_DAY);
+  m_clockTimer.setSingleShot(true);
+  m_clockTimer.setTimerType(Qt::PreciseTimer);
+  ConnectControls();
+  SetCoreUi(this);
+}
+
+CMainDlg::~CMainDlg() {
+  if (GetCoreUi() == this) SetCoreUi(nullptr);
+}
+
+int CMainDlg::DoModal() {
+  OnInitDialog();
+  return exec();
+}
+
+// The start-up steps run in this order; later steps rely on earlier ones.
+bool CMainDlg::OnInitDialog() {
+  UpdateData(false);
+  // X11 window managers offer no system menu to add an About item to.
+  setWindowIcon(m_icon);
+  g_editIndex = kNoEditIndex;
+  g_appIcon = m_icon;
+  LoadSettings();
+  ClockTick();
+  PlaceWindow();
+  m_dayBox->setCurrentIndex(0);
+  m_day = m_dayBox->itemText(0).toStdString();
+  m_typeBox->setCurrentIndex(0);
+  m_type = m_typeBox->itemText(0).toStdString();
+  m_time = TwoDigits(g_clockSnapshot.hour) + ":" + TwoDigits(g_clockSnapshot.minute);
+  g_timeKeyCount = 5;
+  LoadAlarms();
+  RefreshList(0);
+  ClearMissedAlarms();
+  OnTypeChange();
+  StartClockTimer();
+  UpdateData(false);
+  return true;
+}
+
+// Centres the normal rectangle on the screen and, on every start after the
+// first, opens the window minimised.
+void CMainDlg::PlaceWindow() {
+  QScreen* screen = QGuiApplication::primaryScreen();
+  m_desktopRect = screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
+  m_windowHeight = height();
+  m_windowWidth = width();
+  const int top = (m_desktopRect.height() - m_windowHeight) / 2;
+  const int left = (m_desktopRect.width() - m_windowWidth) / 2;
+  m_windowRect = QRect(left, top, m_windowWidth, m_windowHeight);
+  g_mainPlacement = WindowPlacement{true, m_windowRect};
+  move(m_windowRect.topLeft());
+  if (!g_firstRun) ApplyPlacement(true);
+}
+
+void CMainDlg::ApplyPlacement(bool minimised) {
+  g_mainPlacement.minimised = minimised;
+  if (minimised) {
+    setWindowState(windowState() | Qt::WindowMinimized);
+    return;
+  }
+  setWindowState(windowState() & ~Qt::WindowMinimized);
+  move(g_mainPlacement.normalRect.topLeft());
+  if (isVisible()) showNormal();
+}
+
+void CMainDlg::BringToFront() {
+  ApplyPlacement(false);
+  raise();
+  activateWindow();
+}

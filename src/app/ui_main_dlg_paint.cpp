@@ -1,0 +1,14 @@
+#include <QPaintEvent>
+
+#include "app/ui_app_state.h"
+#include "app/ui_main_dlg.h"
+
+// The first paint of the window in its normal state runs one extra tick.
+void CMainDlg::paintEvent(QPaintEvent* event) {
+  QDialog::paintEvent(event);
+  if (!isMinimized() && g_firstPaint) {
+    g_firstPaint = false;
+    // Queued, so that a pass it may run never opens a pop-up inside a paint.
+    QMetaObject::invokeMethod(this, [this] { ClockTick(); }, Qt::QueuedConnection);
+  }
+}

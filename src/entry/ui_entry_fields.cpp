@@ -1,0 +1,3 @@
+#include "entry/ui_entry_fields.h"
+
+ControlFactories EntryFieldFactories() { return {}; }

@@ -1,0 +1,3 @@
+#include "scheduler/shown_alarm.h"
+
+int g_shownAlarmIndex = 0;

@@ -1,0 +1,57 @@
+#include "app/ui_app_state.h"
+#include "app/ui_main_dlg.h"
+#include "entry/typing_filter.h"
+#include "platform/local_clock.h"
+#include "scheduler/clock_snapshot.h"
+#include "scheduler/due_pass.h"
+#include "settings/alarm_settings.h"
+#include "store/alarm_table.h"
+
+namespace {
+// Lands each tick just after the wall-clock second turns, so that the pass of
+// a new minute runs within a few milliseconds of HH:MM:00.
+constexpr int kTickMarginMs = 3;
+}  // namespace
+
+// Reads the clock, rebuilds the clock line, runs the due check at the first
+// tick of a new minute and follows a change of the date format.
+void CMainDlg::ClockTick() {
+  g_clockSnapshot = ReadClockSnapshot(GetClock());
+  const ClockSnapshot& now = g_clockSnapshot;
+  m_clockText = ClockLineText(now, g_settings.DateFormat);
+  if (g_firstTick) {
+    m_lastMinute = now.minute;
+    m_lastDateFormat = g_settings.DateFormat;
+    g_firstTick = false;
+  }
+  if (now.minute != m_lastMinute) {
+    m_lastMinute = now.minute;
+    CheckDueAlarms();
+    m_time = g_clockSnapshot.timeText;
+    g_timeKeyCount = 5;
+    UpdateData(false);
+  }
+  if (m_lastDateFormat != g_settings.DateFormat) {
+    RefreshList(0);
+    OnTypeChange();
+  }
+  m_lastDateFormat = g_settings.DateFormat;
+  m_lastMinute = g_clockSnapshot.minute;
+}
+
+void CMainDlg::CheckDueAlarms() {
+  const ClockSnapshot minute = g_clockSnapshot;
+  RunDuePass(
+      minute, [this](int i) { ShowAlarmPopup(i); }, [](int i) { DeleteAlarm(i); });
+}
+
+void CMainDlg::OnTimer(int timerId) {
+  if (timerId == IDT_CLOCK) ClockTick();
+}
+
+void CMainDlg::StartClockTimer() { ArmClockTimer(); }
+
+void CMainDlg::ArmClockTimer() {
+  const auto intoSecond = static_cast<int>(GetClock().NowMilliseconds() % kClockIntervalMs);
+  m_clockTimer.start(kClockIntervalMs - intoSecond + kTickMarginMs);
+}
