@@ -1,0 +1,160 @@
+#include "entry/typing_filter.h"
+
+#include <gtest/gtest.h>
+
+#include "clock_at.h"
+#include "entry/new_alarm_check.h"
+#include "test_support.h"
+
+namespace {
+
+// An edit control that takes characters at its end within a length limit, as
+// the form's two fields do with the caret at the end.
+struct Field {
+  std::string text;
+  std::size_t limit;
+
+  void Apply(const std::string& keys) {
+    for (char c : keys) {
+      if (c == kBackspace) {
+        if (!text.empty()) text.pop_back();
+      } else if (text.size() < limit) {
+        text += c;
+      }
+    }
+  }
+};
+
+class TypingFilterTest : public ::testing::Test {
+ protected:
+  Field time_{"", 5};
+  Field date_{"", 8};
+
+  void TypeTime(const std::string& keys) {
+    for (char c : keys) time_.Apply(FilterTimeKey(c));
+  }
+  void TypeDate(const std::string& keys) {
+    for (char c : keys) date_.Apply(FilterDateKey(c));
+  }
+
+ private:
+  ScratchFolder folder_;
+};
+
+TEST_F(TypingFilterTest, ColonComesAfterTheSecondDigit) {
+  g_timeKeyCount = 0;
+  EXPECT_EQ(FilterTimeKey('0'), "0");
+  EXPECT_EQ(FilterTimeKey('7'), "7:");
+  EXPECT_EQ(FilterTimeKey('3'), "3");
+  EXPECT_EQ(g_timeKeyCount, 4);
+}
+
+TEST_F(TypingFilterTest, TimeTypedIntoAnEmptyField) {
+  g_timeKeyCount = 0;
+  TypeTime("0730");
+  EXPECT_EQ(time_.text, "07:30");
+  EXPECT_EQ(g_timeKeyCount, 5);
+  TypeTime("9");  // the field is full
+  EXPECT_EQ(time_.text, "07:30");
+}
+
+TEST_F(TypingFilterTest, FourBackspacesEmptyAPresetTime) {
+  time_.text = "07:30";
+  g_timeKeyCount = 5;
+  TypeTime("\b");
+  EXPECT_EQ(time_.text, "07:3");
+  TypeTime("\b");
+  EXPECT_EQ(time_.text, "07:");
+  EXPECT_EQ(FilterTimeKey(kBackspace), "\b\b");  // the ":" goes with the 7
+  time_.Apply("\b\b");
+  EXPECT_EQ(time_.text, "0");
+  TypeTime("\b");
+  EXPECT_EQ(time_.text, "");
+  EXPECT_EQ(g_timeKeyCount, 0);
+  TypeTime("1945");
+  EXPECT_EQ(time_.text, "19:45");
+}
+
+TEST_F(TypingFilterTest, BackspaceInAnEmptyFieldKeepsTheCountAtZero) {
+  g_timeKeyCount = 0;
+  TypeTime("\b\b");
+  EXPECT_EQ(g_timeKeyCount, 0);
+  TypeTime("0730");
+  EXPECT_EQ(time_.text, "07:30");
+}
+
+TEST_F(TypingFilterTest, TypingOverASelectedPresetTimeGivesNoColon) {
+  g_timeKeyCount = 5;  // the preset time was selected and is replaced
+  TypeTime("0730");
+  EXPECT_EQ(time_.text, "0730");
+  const ClockSnapshot clock = ClockAt(2003, 12, 25, 6, 0);
+  EXPECT_EQ(CheckNewAlarm({time_.text, "Daily", "", ""}, clock, 0), "Time must be HH:MM.");
+}
+
+TEST_F(TypingFilterTest, LettersAreTakenLikeDigits) {
+  g_timeKeyCount = 0;
+  TypeTime("ab");
+  EXPECT_EQ(time_.text, "ab:");
+}
+
+TEST_F(TypingFilterTest, DateGetsSlashesAndLosesThemWithTheirDigit) {
+  g_currentType = "One Date";
+  g_dateKeyCount = 0;
+  TypeDate("251203");
+  EXPECT_EQ(date_.text, "25/12/03");
+  EXPECT_EQ(g_dateKeyCount, 8);
+
+  const char* afterEachBackspace[] = {"25/12/0", "25/12/", "25/1", "25/", "2", ""};
+  for (const char* expected : afterEachBackspace) {
+    TypeDate("\b");
+    EXPECT_EQ(date_.text, expected);
+  }
+  EXPECT_EQ(g_dateKeyCount, 0);
+}
+
+TEST_F(TypingFilterTest, SixBackspacesEmptyAPresetDate) {
+  g_currentType = "Fortnightly";
+  date_.text = "25/12/03";
+  g_dateKeyCount = 8;
+  TypeDate("\b\b\b\b\b\b");
+  EXPECT_EQ(date_.text, "");
+}
+
+TEST_F(TypingFilterTest, MonthlyDateHasNoSeparators) {
+  g_currentType = "Monthly";
+  g_dateKeyCount = 0;
+  TypeDate("15");
+  EXPECT_EQ(date_.text, "15");
+  TypeDate("\b\b");
+  EXPECT_EQ(date_.text, "");
+  TypeDate("last");
+  EXPECT_EQ(date_.text, "last");
+  EXPECT_EQ(g_dateKeyCount, 4);
+  // At the counts where other types lose a "/" with its digit, Monthly loses one character.
+  g_dateKeyCount = 3;
+  EXPECT_EQ(FilterDateKey(kBackspace), "\b");
+  EXPECT_EQ(g_dateKeyCount, 2);
+}
+
+TEST_F(TypingFilterTest, KeyCountForTextPutsTheCounterBackInStep) {
+  EXPECT_EQ(KeyCountForText(""), 0);
+  EXPECT_EQ(KeyCountForText("07:3"), 4);
+  EXPECT_EQ(KeyCountForText("25/12/03"), 8);
+  EXPECT_EQ(KeyCountForText("\xC3\xA9t\xC3\xA9"), 3);  // "été": three characters
+
+  // The user selected ":30" of "07:30" and deleted it; typing goes on at the end.
+  time_.text = "07";
+  g_timeKeyCount = KeyCountForText(time_.text);
+  TypeTime("\b");
+  EXPECT_EQ(time_.text, "0");
+  TypeTime("845");
+  EXPECT_EQ(time_.text, "08:45");
+
+  g_currentType = "One Date";
+  date_.text = "25/1";
+  g_dateKeyCount = KeyCountForText(date_.text);
+  TypeDate("204");
+  EXPECT_EQ(date_.text, "25/12/04");
+}
+
+}  // namespace
