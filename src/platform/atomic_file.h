@@ -1,0 +1,11 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+// Writes a file whole or not at all: the content goes to a temporary file
+// beside the target, is flushed to disk and then renamed over the target.
+// On any failure the temporary file is removed, the target stays as it was and
+// the result is false. A target without any write permission bit counts as
+// read-only and is never replaced.
+bool WriteFileAtomically(const std::filesystem::path& target, std::string_view content);

@@ -1,0 +1,26 @@
+#include "platform/simple_number.h"
+
+#include <cctype>
+#include <climits>
+#include <cstddef>
+
+int ReadNumber(std::string_view text) {
+  std::size_t pos = 0;
+  while (pos < text.size() && std::isspace(static_cast<unsigned char>(text[pos])) != 0) ++pos;
+  bool negative = false;
+  if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+    negative = text[pos] == '-';
+    ++pos;
+  }
+  // Kept within one step beyond the int range, so it can never overflow.
+  const long long limit = static_cast<long long>(INT_MAX) + 1;
+  long long value = 0;
+  for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos) {
+    value = value * 10 + (text[pos] - '0');
+    if (value > limit) value = limit;
+  }
+  if (negative) value = -value;
+  if (value > INT_MAX) return INT_MAX;
+  if (value < INT_MIN) return INT_MIN;
+  return static_cast<int>(value);
+}

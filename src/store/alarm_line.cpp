@@ -1,0 +1,185 @@
+#include "store/alarm_line.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+
+#include "platform/simple_number.h"
+#include "settings/alarm_settings.h"
+#include "store/alarm_table.h"
+
+namespace {
+
+// The week starts on Sunday in the day codes "1" .. "7".
+constexpr std::array<std::string_view, 7> kDayNames = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                                       "Thursday", "Friday", "Saturday"};
+
+constexpr std::size_t kDateCodeWidth = 8;
+constexpr std::size_t kTimeWidth = 5;
+constexpr std::string_view kLastWeekCode = "00000009";
+
+// Characters of text from pos on, at most count of them; none past the end.
+std::string_view Mid(std::string_view text, std::size_t pos,
+                     std::size_t count = std::string_view::npos) {
+  if (pos >= text.size()) return {};
+  return text.substr(pos, count);
+}
+
+std::string_view Right(std::string_view text, std::size_t count) {
+  return text.size() <= count ? text : text.substr(text.size() - count);
+}
+
+// The last two characters, those at offsets 2-5, then the first two: turns
+// "DD/MM/YY" into "YY/MM/DD" and back again.
+std::string SwapYearAndDay(std::string_view date) {
+  std::string result(Right(date, 2));
+  result += Mid(date, 2, 4);
+  result += Mid(date, 0, 2);
+  return result;
+}
+
+// Exactly width characters: padded with blanks or cut, so that every line
+// written keeps its fixed layout.
+std::string FitWidth(std::string_view text, std::size_t width) {
+  std::string result(Mid(text, 0, width));
+  result.resize(width, ' ');
+  return result;
+}
+
+// A record must stay on one line of the file.
+std::string WithoutLineFeeds(std::string_view text) {
+  std::string result(text);
+  std::replace(result.begin(), result.end(), '\n', '|');
+  return result;
+}
+
+bool IsLastWeek(std::string_view date) {
+  if (date.size() != 4) return false;
+  std::string lower(date);
+  std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  });
+  return lower == "last";
+}
+
+// A day of the month or week number as eight digits ("5" -> "00000005").
+std::string EightDigits(std::string_view date) {
+  const int value = std::clamp(ReadNumber(date), 0, 99999999);
+  std::string digits = std::to_string(value);
+  return std::string(kDateCodeWidth - digits.size(), '0') + digits;
+}
+
+unsigned char Folded(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte - 'A' + 'a') : byte;
+}
+
+bool IsValidIndex(int index) {
+  return index >= 0 && index < kMaxAlarms;
+}
+
+}  // namespace
+
+std::string EncodeType(std::string_view type, std::string_view day) {
+  if (type == "One Date") return "0";
+  if (type == "Daily") return "1";
+  if (type == "Weekly") return "2";
+  if (type == "Fortnightly") return "3";
+  if (type == "Monthly") return day == "None" ? "4" : "5";
+  return "9";
+}
+
+std::string DecodeType(std::string_view code) {
+  if (code == "0") return "One Date";
+  if (code == "1") return "Daily";
+  if (code == "2") return "Weekly";
+  if (code == "3") return "Fortnightly";
+  if (code == "4" || code == "5") return "Monthly";
+  return "Error";
+}
+
+std::string EncodeDay(std::string_view day) {
+  if (day.empty() || day == "None") return "0";
+  const auto* found = std::find(kDayNames.begin(), kDayNames.end(), day);
+  if (found == kDayNames.end()) return "9";
+  return std::to_string(found - kDayNames.begin() + 1);
+}
+
+std::string DecodeDay(std::string_view code) {
+  if (code == "0") return "None";
+  if (code.size() == 1 && code[0] >= '1' && code[0] <= '7') {
+    return std::string(kDayNames[static_cast<std::size_t>(code[0] - '1')]);
+  }
+  return "error";
+}
+
+std::string EncodeDate(std::string_view typeCode, std::string_view date) {
+  if (typeCode == "0" || typeCode == "3") return FitWidth(SwapYearAndDay(date), kDateCodeWidth);
+  if (typeCode == "1" || typeCode == "2") return "00/00/00";
+  if (typeCode == "4") return EightDigits(date);
+  if (typeCode == "5") return IsLastWeek(date) ? std::string(kLastWeekCode) : EightDigits(date);
+  return "00000000";
+}
+
+std::string DecodeDate(std::string_view typeCode, std::string_view dateCode) {
+  if (typeCode == "1" || typeCode == "2") return "";
+  if (typeCode == "0" || typeCode == "3") return SwapYearAndDay(dateCode);
+  if (typeCode == "5" && dateCode == kLastWeekCode) return "Last";
+  if (typeCode == "4" || typeCode == "5") return std::to_string(ReadNumber(dateCode));
+  return "99/99/99";
+}
+
+std::string EncodeRecordLine(const AlarmRecord& record) {
+  const std::string typeCode = EncodeType(record.type, record.day);
+  std::string line = typeCode;
+  line += ',';
+  line += EncodeDate(typeCode, record.date);
+  line += ',';
+  line += EncodeDay(record.day);
+  line += ',';
+  line += FitWidth(WithoutLineFeeds(record.time), kTimeWidth);
+  line += ',';
+  line += WithoutLineFeeds(record.text);
+  line += '\n';
+  return line;
+}
+
+AlarmRecord DecodeRecordLine(std::string_view line) {
+  const std::string_view typeCode = Mid(line, 0, 1);
+  AlarmRecord record;
+  record.type = DecodeType(typeCode);
+  record.date = DecodeDate(typeCode, Mid(line, 2, kDateCodeWidth));
+  record.day = DecodeDay(Mid(line, 11, 1));
+  record.time = std::string(Mid(line, 13, kTimeWidth));
+  record.text = std::string(Mid(line, 19));
+  return record;
+}
+
+std::string EncodeAlarmLine(int index) {
+  if (!IsValidIndex(index)) return "";
+  return EncodeRecordLine(g_alarms.records[static_cast<std::size_t>(index)]);
+}
+
+void DecodeAlarmLine(int index, std::string_view line) {
+  if (!IsValidIndex(index) || g_alarms.count >= kMaxAlarms) return;
+  g_alarms.records[static_cast<std::size_t>(index)] = DecodeRecordLine(line);
+  ++g_alarms.count;
+}
+
+int CompareAlarmLines(std::string_view a, std::string_view b) {
+  const std::size_t common = std::min(a.size(), b.size());
+  for (std::size_t i = 0; i < common; ++i) {
+    const int difference = Folded(a[i]) - Folded(b[i]);
+    if (difference != 0) return difference;
+  }
+  if (a.size() == b.size()) return 0;
+  return a.size() < b.size() ? -1 : 1;
+}
+
+std::string SwapDateOrder(std::string_view date) {
+  if (g_settings.DateFormat != 1 || date.size() < kDateCodeWidth) return std::string(date);
+  std::string result(Mid(date, 3, 3));
+  result += Mid(date, 0, 3);
+  result += Right(date, 2);
+  return result;
+}
