@@ -1,0 +1,335 @@
+#include "store/alarm_table.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "recording_ui.h"
+#include "scheduler/clock_snapshot.h"
+#include "settings/alarm_settings.h"
+#include "store/alarm_line.h"
+#include "test_support.h"
+
+namespace fs = std::filesystem;
+using namespace std::string_literals;
+
+namespace {
+
+using Messages = std::vector<std::pair<std::string, std::string>>;
+
+const Messages kFileOpenError = {{"File open error.", "Error"}};
+
+// n distinct Daily alarms, one a minute from 06:00, as the file holds them.
+std::string DailyLines(int n, const std::string& lineEnd = "\r\n") {
+  std::string text;
+  for (int i = 0; i < n; ++i) {
+    text += "1,00/00/00,0,06:" + std::string(i < 10 ? "0" : "") + std::to_string(i) + ",";
+    text += lineEnd;
+  }
+  return text;
+}
+
+std::vector<std::string> Times() {
+  std::vector<std::string> times;
+  for (int i = 0; i < g_alarms.count; ++i) times.push_back(g_alarms.records[i].time);
+  return times;
+}
+
+std::vector<std::string> FolderNames(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    names.push_back(entry.path().filename().string());
+  }
+  return names;
+}
+
+class AlarmTableTest : public ::testing::Test {
+ protected:
+  void LoadFile(const std::string& content) {
+    folder_.Write(kAlarmsFileName, content);
+    LoadAlarms();
+  }
+
+  ScratchFolder folder_;
+  RecordingUi ui_;
+};
+
+}  // namespace
+
+TEST_F(AlarmTableTest, AppendStoresEachTypeWithTheMarker) {
+  g_clockSnapshot.todayText = "14/03/26";
+  g_clockSnapshot.tomorrowText = "15/03/26";
+  AppendAlarm("Today", "", "20:00", "");
+  AppendAlarm("Tomorrow", "", "06:00", "");
+  AppendAlarm("One Date", "", "07:00", "25/12/26");
+  AppendAlarm("Daily", "", "08:00", "12/12/12");
+  AppendAlarm("Weekly", "Tuesday", "07:30", "");
+  AppendAlarm("Fortnightly", "", "09:00", "05/01/27");
+  AppendAlarm("Monthly", "Friday", "18:00", "last");
+  AppendAlarm("Monthly", "None", "10:00", "21");
+
+  const std::vector<AlarmRecord> expected = {
+      {"One Date", "", "20:00", "14/03/26", "$%&"},
+      {"One Date", "", "06:00", "15/03/26", "$%&"},
+      {"One Date", "", "07:00", "25/12/26", "$%&"},
+      {"Daily", "", "08:00", "", "$%&"},
+      {"Weekly", "Tuesday", "07:30", "", "$%&"},
+      {"Fortnightly", "", "09:00", "05/01/27", "$%&"},
+      {"Monthly", "Friday", "18:00", "Last", "$%&"},
+      {"Monthly", "None", "10:00", "21", "$%&"},
+  };
+  ASSERT_EQ(g_alarms.count, static_cast<int>(expected.size()));
+  for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(g_alarms.records[i], expected[i]);
+  EXPECT_TRUE(ui_.messages.empty());
+  EXPECT_FALSE(fs::exists(kAlarmsFileName));
+}
+
+TEST_F(AlarmTableTest, AppendTurnsUsDatesDayFirst) {
+  g_settings.DateFormat = 1;
+  AppendAlarm("One Date", "", "07:00", "12/25/26");
+  AppendAlarm("Fortnightly", "", "07:00", "01/05/27");
+  EXPECT_EQ(g_alarms.records[0].date, "25/12/26");
+  EXPECT_EQ(g_alarms.records[1].date, "05/01/27");
+}
+
+TEST_F(AlarmTableTest, AppendToAFullTableChangesNothing) {
+  LoadFile(DailyLines(12));
+  const AlarmTable before = g_alarms;
+  AppendAlarm("Daily", "", "23:00", "");
+  EXPECT_EQ(g_alarms.count, 12);
+  EXPECT_EQ(g_alarms.records, before.records);
+}
+
+TEST_F(AlarmTableTest, TodayReadsBackAsNoneDayAfterSaveAndLoad) {
+  g_clockSnapshot.todayText = "14/03/26";
+  AppendAlarm("Today", "", "20:00", "");
+  ASSERT_TRUE(SaveAlarms());
+  LoadAlarms();
+  ASSERT_EQ(g_alarms.count, 1);
+  EXPECT_EQ(g_alarms.records[0], (AlarmRecord{"One Date", "None", "20:00", "14/03/26", "$%&"}));
+  EXPECT_EQ(folder_.Read(kAlarmsFileName), "0,26/03/14,0,20:00,$%&\r\n");
+}
+
+TEST_F(AlarmTableTest, SaveWritesSortedLinesWithCrLf) {
+  AppendAlarm("Monthly", "None", "09:00", "21");
+  AppendAlarm("Weekly", "Tuesday", "07:30", "");
+  AppendAlarm("Daily", "", "07:00", "");
+  ASSERT_TRUE(SaveAlarms());
+  EXPECT_EQ(folder_.Read(kAlarmsFileName),
+            "1,00/00/00,0,07:00,$%&\r\n2,00/00/00,3,07:30,$%&\r\n4,00000021,0,09:00,$%&\r\n");
+  // The table keeps its own order until it is loaded again.
+  EXPECT_EQ(g_alarms.records[0].type, "Monthly");
+  LoadAlarms();
+  EXPECT_EQ(Times(), (std::vector<std::string>{"07:00", "07:30", "09:00"}));
+}
+
+TEST_F(AlarmTableTest, SavingAnEmptyTableLeavesAnEmptyFileAndNoTemporaryFiles) {
+  folder_.Write(kAlarmsFileName, DailyLines(2));
+  ASSERT_TRUE(SaveAlarms());
+  EXPECT_EQ(folder_.Read(kAlarmsFileName), "");
+  EXPECT_EQ(FolderNames(folder_.path()), std::vector<std::string>{kAlarmsFileName});
+}
+
+TEST_F(AlarmTableTest, LoadReadsCrLfAndLfAloneAndALastLineWithoutEnd) {
+  LoadFile("1,00/00/00,0,06:00,a|\r\n1,00/00/00,0,06:01,b|\n1,00/00/00,0,06:02,c|");
+  EXPECT_EQ(Times(), (std::vector<std::string>{"06:00", "06:01", "06:02"}));
+  EXPECT_EQ(g_alarms.records[0].text, "a|");
+  EXPECT_EQ(g_alarms.records[2].text, "c|");
+}
+
+TEST_F(AlarmTableTest, LoadStopsAfterTwelveLinesAndTheNextSaveWritesTwelve) {
+  LoadFile(DailyLines(15));
+  EXPECT_EQ(g_alarms.count, 12);
+  EXPECT_EQ(g_alarms.records[11].time, "06:11");
+  ASSERT_TRUE(SaveAlarms());
+  EXPECT_EQ(folder_.Read(kAlarmsFileName), DailyLines(12));
+}
+
+TEST_F(AlarmTableTest, LoadStopsAtTheFirstEmptyLine) {
+  LoadFile("1,00/00/00,0,06:00,\r\n\r\n1,00/00/00,0,06:01,\r\n");
+  EXPECT_EQ(g_alarms.count, 1);
+  ASSERT_TRUE(SaveAlarms());
+  EXPECT_EQ(folder_.Read(kAlarmsFileName), "1,00/00/00,0,06:00,\r\n");
+}
+
+TEST_F(AlarmTableTest, MissingFileGivesAnEmptyTableSilently) {
+  LoadFile(DailyLines(3));
+  fs::remove(kAlarmsFileName);
+  LoadAlarms();
+  EXPECT_EQ(g_alarms.count, 0);
+  EXPECT_EQ(g_alarms.records[0], AlarmRecord{});
+  EXPECT_TRUE(ui_.messages.empty());
+}
+
+TEST_F(AlarmTableTest, ByteOrderMarkAtTheStartIsSkipped) {
+  LoadFile("\xEF\xBB\xBF" + DailyLines(2));
+  ASSERT_EQ(g_alarms.count, 2);
+  EXPECT_EQ(g_alarms.records[0].type, "Daily");
+  ASSERT_TRUE(SaveAlarms());
+  EXPECT_EQ(folder_.Read(kAlarmsFileName), DailyLines(2));
+}
+
+TEST_F(AlarmTableTest, ZeroBytesAndHugeLinesAreKept) {
+  const std::string big(3'000'000, 'z');
+  LoadFile("1,00/00/00,0,06:00,a\0b|\r\n"s + "2,00/00/00,1,06:00," + big + "\r\n");
+  ASSERT_EQ(g_alarms.count, 2);
+  EXPECT_EQ(g_alarms.records[0].text, "a\0b|"s);
+  EXPECT_EQ(g_alarms.records[1].text, big);
+  ASSERT_TRUE(SaveAlarms());
+  LoadAlarms();
+  EXPECT_EQ(g_alarms.records[0].text, "a\0b|"s);
+  EXPECT_EQ(g_alarms.records[1].text.size(), big.size());
+}
+
+TEST_F(AlarmTableTest, TenThousandLinesLoadOnlyTheFirstTwelve) {
+  LoadFile(DailyLines(10'000, "\n"));
+  EXPECT_EQ(g_alarms.count, 12);
+  EXPECT_EQ(g_alarms.records[11].time, "06:11");
+}
+
+TEST_F(AlarmTableTest, DeleteShiftsLaterEntriesSavesLoadsAndRefreshes) {
+  LoadFile(DailyLines(3));
+  DeleteAlarm(1);
+  EXPECT_EQ(Times(), (std::vector<std::string>{"06:00", "06:02"}));
+  EXPECT_EQ(g_alarms.records[2], AlarmRecord{});
+  EXPECT_EQ(folder_.Read(kAlarmsFileName), "1,00/00/00,0,06:00,\r\n1,00/00/00,0,06:02,\r\n");
+  EXPECT_EQ(ui_.refreshes, std::vector<int>{0});
+}
+
+TEST_F(AlarmTableTest, DeletingTheOnlyRecordWritesAnEmptyFile) {
+  LoadFile(DailyLines(1));
+  DeleteAlarm(0);
+  EXPECT_EQ(g_alarms.count, 0);
+  EXPECT_EQ(folder_.Read(kAlarmsFileName), "");
+}
+
+TEST_F(AlarmTableTest, DeleteOutsideTheTableDoesNothing) {
+  LoadFile(DailyLines(2));
+  DeleteAlarm(2);
+  DeleteAlarm(-1);
+  EXPECT_EQ(g_alarms.count, 2);
+  EXPECT_TRUE(ui_.refreshes.empty());
+}
+
+TEST_F(AlarmTableTest, DeleteMovesTheListsFirstRow) {
+  struct Case {
+    int count, top, deleted, expectedTop;
+  };
+  const std::vector<Case> cases = {
+      {8, 3, 7, 2},   // scrolled to the end, last record deleted
+      {8, 0, 0, 0},   // top stays at the top
+      {8, 3, 0, 2},   // the list would show a row past the end
+      {12, 4, 2, 4},  // enough records below: unchanged
+      {12, 4, 9, 3},  // a record beyond the sixth
+      {6, 1, 3, 0},   // fewer than six records left
+      {12, 0, 8, 0},  // never below zero
+  };
+  for (const Case& c : cases) {
+    LoadFile(DailyLines(c.count));
+    g_listTop = c.top;
+    DeleteAlarm(c.deleted);
+    EXPECT_EQ(g_listTop, c.expectedTop)
+        << "count " << c.count << " top " << c.top << " deleted " << c.deleted;
+    EXPECT_EQ(ui_.refreshes.back(), c.expectedTop);
+  }
+}
+
+TEST_F(AlarmTableTest, DeleteKeepsTheTextEditorOnItsRecord) {
+  LoadFile(DailyLines(5));
+  g_editIndex = 3;
+  DeleteAlarm(1);
+  EXPECT_EQ(g_editIndex, 2);
+  EXPECT_FALSE(g_editGoneOff);
+  DeleteAlarm(2);
+  EXPECT_TRUE(g_editGoneOff);
+  EXPECT_EQ(g_editIndex, 2);
+
+  g_editGoneOff = false;
+  g_editIndex = 0;
+  DeleteAlarm(1);
+  EXPECT_EQ(g_editIndex, 0);
+  EXPECT_FALSE(g_editGoneOff);
+
+  g_editIndex = kNoEditIndex;
+  DeleteAlarm(0);
+  EXPECT_EQ(g_editIndex, kNoEditIndex);
+  EXPECT_FALSE(g_editGoneOff);
+}
+
+TEST_F(AlarmTableTest, DeleteWithoutAnInterfaceStillSavesAndLoads) {
+  SetCoreUi(nullptr);
+  LoadFile(DailyLines(2));
+  DeleteAlarm(0);
+  EXPECT_EQ(g_alarms.count, 1);
+  EXPECT_EQ(folder_.Read(kAlarmsFileName), "1,00/00/00,0,06:01,\r\n");
+}
+
+TEST_F(AlarmTableTest, ReadOnlyFileIsNotReplacedAndAddIsLost) {
+  LoadFile(DailyLines(2));
+  ASSERT_EQ(chmod(kAlarmsFileName, 0444), 0);
+  AppendAlarm("Daily", "", "23:00", "");
+  EXPECT_FALSE(SaveAlarms());
+  EXPECT_EQ(ui_.messages, kFileOpenError);
+  EXPECT_EQ(folder_.Read(kAlarmsFileName), DailyLines(2));
+  LoadAlarms();
+  EXPECT_EQ(g_alarms.count, 2);
+}
+
+TEST_F(AlarmTableTest, FailedDeleteBringsTheRecordBack) {
+  LoadFile(DailyLines(2));
+  ASSERT_EQ(chmod(kAlarmsFileName, 0444), 0);
+  DeleteAlarm(0);
+  EXPECT_EQ(ui_.messages, kFileOpenError);
+  EXPECT_EQ(g_alarms.count, 2);
+  EXPECT_EQ(ui_.refreshes, std::vector<int>{0});
+}
+
+TEST_F(AlarmTableTest, ReadOnlyFolderGivesFileOpenErrorAndKeepsTheOldFile) {
+  if (geteuid() == 0) GTEST_SKIP() << "root may write into a read-only folder";
+  LoadFile(DailyLines(2));
+  ASSERT_EQ(chmod(folder_.path().c_str(), 0555), 0);
+  AppendAlarm("Daily", "", "23:00", "");
+  EXPECT_FALSE(SaveAlarms());
+  chmod(folder_.path().c_str(), 0755);
+  EXPECT_EQ(ui_.messages, kFileOpenError);
+  EXPECT_EQ(folder_.Read(kAlarmsFileName), DailyLines(2));
+}
+
+TEST_F(AlarmTableTest, WriteFailingHalfWayKeepsTheOldFileWhole) {
+  LoadFile(DailyLines(2));
+  for (int i = 0; i < 10; ++i) AppendAlarm("Daily", "", "23:0" + std::to_string(i), "");
+  // A file size limit makes the write fail part way, as a full disk would.
+  rlimit old{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = old;
+  small.rlim_cur = 100;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  const bool saved = SaveAlarms();
+  setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldHandler);
+
+  EXPECT_FALSE(saved);
+  EXPECT_EQ(ui_.messages, kFileOpenError);
+  EXPECT_EQ(folder_.Read(kAlarmsFileName), DailyLines(2));
+  EXPECT_EQ(FolderNames(folder_.path()), std::vector<std::string>{kAlarmsFileName});
+}
+
+TEST_F(AlarmTableTest, ResetEmptiesTableAndListState) {
+  LoadFile(DailyLines(3));
+  g_listTop = 2;
+  g_editIndex = 1;
+  g_editGoneOff = true;
+  ResetAlarmTable();
+  EXPECT_EQ(g_alarms.count, 0);
+  EXPECT_EQ(g_alarms.records[0], AlarmRecord{});
+  EXPECT_EQ(g_listTop, 0);
+  EXPECT_EQ(g_editIndex, kNoEditIndex);
+  EXPECT_FALSE(g_editGoneOff);
+}

@@ -1,0 +1,217 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/registry_key.h"
+#include "recording_ui.h"
+#include "settings/alarm_settings.h"
+#include "test_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kRegFile = "config/Tockmere/registry.reg";
+constexpr const char* kHeader =
+    "Windows Registry Editor Version 5.00\n\n[HKEY_LOCAL_MACHINE\\Software\\Tockmere]\n";
+const std::vector<std::pair<std::string, std::string>> kRegistryError = {
+    {"Registry key error.\nCould not save settings.", ""}};
+
+bool SameSettings(const AlarmSettings& a, const AlarmSettings& b) {
+  return a.Sound == b.Sound && a.DateFormat == b.DateFormat && a.FontNo == b.FontNo &&
+         a.OColour == b.OColour && a.DColour == b.DColour && a.WColour == b.WColour &&
+         a.FColour == b.FColour && a.MColour == b.MColour;
+}
+
+class SettingsTest : public ::testing::Test {
+ protected:
+  // Loads the settings from a key holding the given value lines.
+  void LoadFromKey(const std::string& values) {
+    folder_.Write(kRegFile, kHeader + values);
+    LoadSettings();
+  }
+
+  ScratchFolder folder_;
+  RecordingUi ui_;
+};
+
+}  // namespace
+
+TEST_F(SettingsTest, NoKeyGivesDefaultsAndFirstRun) {
+  g_settings.FontNo = 4;
+  LoadSettings();
+  EXPECT_TRUE(g_firstRun);
+  EXPECT_TRUE(SameSettings(g_settings, DefaultSettings()));
+  EXPECT_EQ(g_settings.FontNo, 1);
+  EXPECT_EQ(g_settings.MColour, 4);
+  EXPECT_FALSE(fs::exists(kRegFile));
+}
+
+TEST_F(SettingsTest, AFileWithoutTheKeyIsAFirstRunToo) {
+  folder_.Write(kRegFile,
+                "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Other]\n"
+                "\"FontNo\"=\"3\"\n");
+  LoadSettings();
+  EXPECT_TRUE(g_firstRun);
+  EXPECT_EQ(g_settings.FontNo, 1);
+}
+
+TEST_F(SettingsTest, FirstCloseWritesTheDefaultsInWriteOrder) {
+  LoadSettings();
+  SaveSettings();
+  EXPECT_TRUE(ui_.messages.empty());
+  EXPECT_EQ(folder_.Read(kRegFile), std::string(kHeader) +
+                                        "\"DateFormat\"=\"0\"\n"
+                                        "\"FontNo\"=\"1\"\n"
+                                        "\"WColour\"=\"2\"\n"
+                                        "\"DColour\"=\"1\"\n"
+                                        "\"FColour\"=\"3\"\n"
+                                        "\"MColour\"=\"4\"\n"
+                                        "\"OColour\"=\"0\"\n"
+                                        "\"Sound\"=\"0\"\n");
+  LoadSettings();
+  EXPECT_FALSE(g_firstRun);
+  EXPECT_TRUE(SameSettings(g_settings, DefaultSettings()));
+}
+
+TEST_F(SettingsTest, OnlyFontNoInTheKey) {
+  LoadFromKey("\"FontNo\"=\"3\"\n");
+  EXPECT_FALSE(g_firstRun);
+  AlarmSettings expected = DefaultSettings();
+  expected.FontNo = 3;
+  EXPECT_TRUE(SameSettings(g_settings, expected));
+}
+
+TEST_F(SettingsTest, ValuesAreReadAsSimpleDecimalNumbers) {
+  LoadFromKey("\"DateFormat\"=\" 1\"\n\"FColour\"=\"3x\"\n\"MColour\"=\"x\"\n\"Sound\"=\"-1\"\n");
+  EXPECT_EQ(g_settings.DateFormat, 1);
+  EXPECT_EQ(g_settings.FColour, 3);
+  EXPECT_EQ(g_settings.MColour, 0);
+  EXPECT_EQ(g_settings.Sound, -1);
+}
+
+TEST_F(SettingsTest, AFourByteNumberReadsAsTextWithoutDigits) {
+  LoadFromKey("\"DateFormat\"=dword:00000001\n\"FontNo\"=hex:33,00\n");
+  EXPECT_EQ(g_settings.DateFormat, 0);
+  EXPECT_EQ(g_settings.FontNo, 3);
+}
+
+TEST_F(SettingsTest, DataLongerThanTwentyBytesGivesTheDefault) {
+  // 19 characters and the zero byte fill the 20 bytes; one more is too long.
+  LoadFromKey(
+      "\"WColour\"=\"0000000000000000004\"\n"
+      "\"FColour\"=\"00000000000000000004\"\n"
+      "\"DColour\"=hex:30,30,30,30,30,30,30,30,30,30,30,30,30,30,30,30,30,30,30,34\n"
+      "\"MColour\"=hex:30,30,30,30,30,30,30,30,30,30,30,30,30,30,30,30,30,30,30,30,32\n");
+  EXPECT_EQ(g_settings.WColour, 4);
+  EXPECT_EQ(g_settings.FColour, 3);
+  EXPECT_EQ(g_settings.DColour, 4);
+  EXPECT_EQ(g_settings.MColour, 4);
+}
+
+TEST_F(SettingsTest, UnreadableValuesGiveTheirDefaults) {
+  LoadFromKey("\"FontNo\"=dword:xyz\n\"OColour\"=\"2\n\"DColour\"=-\n\"WColour\"\n");
+  AlarmSettings expected = DefaultSettings();
+  EXPECT_TRUE(SameSettings(g_settings, expected));
+  EXPECT_FALSE(g_firstRun);
+}
+
+TEST_F(SettingsTest, KeyAndValueNamesIgnoreLetterCase) {
+  folder_.Write(kRegFile, "[hkey_local_machine\\SOFTWARE\\tockmere]\n\"fontno\"=\"2\"\n");
+  LoadSettings();
+  EXPECT_FALSE(g_firstRun);
+  EXPECT_EQ(g_settings.FontNo, 2);
+  g_settings.FontNo = 4;
+  SaveSettings();
+  const std::string text = folder_.Read(kRegFile);
+  EXPECT_NE(text.find("\"FontNo\"=\"4\""), std::string::npos) << text;
+  EXPECT_EQ(text.find("fontno"), std::string::npos) << text;
+}
+
+TEST_F(SettingsTest, NumbersAreWrittenWhole) {
+  LoadSettings();
+  g_settings.FontNo = 10;
+  g_settings.OColour = -3;
+  g_settings.Sound = 123456;
+  SaveSettings();
+  const std::string text = folder_.Read(kRegFile);
+  EXPECT_NE(text.find("\"FontNo\"=\"10\"\n"), std::string::npos) << text;
+  g_settings = AlarmSettings{};
+  LoadSettings();
+  EXPECT_EQ(g_settings.FontNo, 10);
+  EXPECT_EQ(g_settings.OColour, -3);
+  EXPECT_EQ(g_settings.Sound, 123456);
+}
+
+TEST_F(SettingsTest, OtherKeysValuesAndCommentsAreKept) {
+  const std::string before =
+      "Windows Registry Editor Version 5.00\n"
+      "\n"
+      "[HKEY_CURRENT_USER\\Software\\Other]\n"
+      "\"FontNo\"=\"7\"\n"
+      "\n"
+      "; kept by hand\n"
+      "[HKEY_LOCAL_MACHINE\\Software\\Tockmere]\n"
+      "\"Sound\"=\"1\"\n"
+      "\"Extra\"=hex:01,02,\\\n"
+      "  03\n"
+      "\"DateFormat\"=dword:00000001\n"
+      "\n"
+      "[HKEY_LOCAL_MACHINE\\Software\\Later]\n"
+      "@=\"default\"\n";
+  folder_.Write(kRegFile, before);
+  LoadSettings();
+  EXPECT_EQ(g_settings.Sound, 1);
+  g_settings.FontNo = 2;
+  SaveSettings();
+  EXPECT_EQ(folder_.Read(kRegFile),
+            "Windows Registry Editor Version 5.00\n"
+            "\n"
+            "[HKEY_CURRENT_USER\\Software\\Other]\n"
+            "\"FontNo\"=\"7\"\n"
+            "\n"
+            "; kept by hand\n"
+            "[HKEY_LOCAL_MACHINE\\Software\\Tockmere]\n"
+            "\"Sound\"=\"1\"\n"
+            "\"Extra\"=hex:01,02,\\\n"
+            "  03\n"
+            "\"DateFormat\"=\"0\"\n"
+            "\"FontNo\"=\"2\"\n"
+            "\"WColour\"=\"2\"\n"
+            "\"DColour\"=\"1\"\n"
+            "\"FColour\"=\"3\"\n"
+            "\"MColour\"=\"4\"\n"
+            "\"OColour\"=\"0\"\n"
+            "\n"
+            "[HKEY_LOCAL_MACHINE\\Software\\Later]\n"
+            "@=\"default\"\n");
+}
+
+TEST_F(SettingsTest, UncreatableConfigFolderShowsTheMessageAndWritesNothing) {
+  folder_.Write("config/Tockmere", "a file where the folder should be");
+  g_settings = DefaultSettings();
+  SaveSettings();
+  EXPECT_EQ(ui_.messages, kRegistryError);
+  EXPECT_EQ(folder_.Read("config/Tockmere"), "a file where the folder should be");
+}
+
+TEST_F(SettingsTest, ReadOnlyRegistryFileShowsTheMessageAndStaysAsItWas) {
+  const std::string before = std::string(kHeader) + "\"FontNo\"=\"3\"\n";
+  folder_.Write(kRegFile, before);
+  ASSERT_EQ(chmod(kRegFile, 0444), 0);
+  LoadSettings();
+  g_settings.FontNo = 0;
+  SaveSettings();
+  EXPECT_EQ(ui_.messages, kRegistryError);
+  EXPECT_EQ(folder_.Read(kRegFile), before);
+}
+
+TEST_F(SettingsTest, ConfigFolderFollowsXdgConfigHome) {
+  EXPECT_EQ(RegistryFilePath(), folder_.path() / kRegFile);
+  LoadSettings();
+  SaveSettings();
+  EXPECT_TRUE(fs::exists(folder_.path() / kRegFile));
+}
