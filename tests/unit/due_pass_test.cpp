@@ -1,0 +1,244 @@
+#include "scheduler/due_pass.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/local_clock.h"
+#include "store/alarm_table.h"
+#include "test_support.h"
+
+namespace {
+
+AlarmRecord Alarm(std::string type, std::string time, std::string date = "",
+                  std::string day = "None", std::string text = "") {
+  return AlarmRecord{std::move(type), std::move(day), std::move(time), std::move(date),
+                     std::move(text)};
+}
+
+void SetTable(const std::vector<AlarmRecord>& records) {
+  g_alarms = AlarmTable{};
+  for (const AlarmRecord& record : records) {
+    g_alarms.records[static_cast<std::size_t>(g_alarms.count++)] = record;
+  }
+}
+
+std::vector<AlarmRecord> Table() {
+  return {g_alarms.records.begin(), g_alarms.records.begin() + g_alarms.count};
+}
+
+// Removal as the table does it in memory: later entries move up by one.
+void RemoveInMemory(int i) {
+  ASSERT_GE(i, 0);
+  ASSERT_LT(i, g_alarms.count);
+  for (int j = i; j + 1 < g_alarms.count; ++j) {
+    g_alarms.records[static_cast<std::size_t>(j)] =
+        g_alarms.records[static_cast<std::size_t>(j + 1)];
+  }
+  g_alarms.records[static_cast<std::size_t>(--g_alarms.count)] = AlarmRecord{};
+}
+
+ClockSnapshot SnapshotAt(int year, int month, int day, int hour, int minute) {
+  FakeClock clock;
+  clock.Set(clock.FromLocal(year, month, day, hour, minute, 0));
+  return ReadClockSnapshot(clock);
+}
+
+// Records what the pass fires and removes, checking every index it hands out.
+struct PassLog {
+  std::vector<std::string> fired;    // texts of the fired records, in order
+  std::vector<std::string> removed;  // texts of the removed records, in order
+
+  std::function<void(int)> Fire() {
+    return [this](int i) {
+      ASSERT_GE(i, 0);
+      ASSERT_LT(i, g_alarms.count);
+      fired.push_back(g_alarms.records[static_cast<std::size_t>(i)].text);
+    };
+  }
+  std::function<void(int)> Remove() {
+    return [this](int i) {
+      ASSERT_GE(i, 0);
+      ASSERT_LT(i, g_alarms.count);
+      removed.push_back(g_alarms.records[static_cast<std::size_t>(i)].text);
+      RemoveInMemory(i);
+    };
+  }
+};
+
+using Texts = std::vector<std::string>;
+
+class DuePassTest : public ::testing::Test {
+ protected:
+  ScratchFolder folder_;
+  ZoneGuard zone_{"Europe/London"};
+  // Monday 14 July 2003, 07:30.
+  ClockSnapshot monday_ = SnapshotAt(2003, 7, 14, 7, 30);
+};
+
+TEST_F(DuePassTest, DueNeedsATypeTheMinuteAndTheDay) {
+  EXPECT_TRUE(IsAlarmDue(Alarm("Daily", "07:30"), monday_));
+  EXPECT_FALSE(IsAlarmDue(Alarm("Daily", "07:31"), monday_));
+  EXPECT_FALSE(IsAlarmDue(Alarm("Daily", "7:30"), monday_));
+  EXPECT_FALSE(IsAlarmDue(Alarm("", "07:30"), monday_));
+  EXPECT_TRUE(IsAlarmDue(Alarm("Weekly", "07:30", "", "Monday"), monday_));
+  EXPECT_FALSE(IsAlarmDue(Alarm("Weekly", "07:30", "", "Tuesday"), monday_));
+  EXPECT_TRUE(IsAlarmDue(Alarm("One Date", "07:30", "14/07/03"), monday_));
+  EXPECT_FALSE(IsAlarmDue(Alarm("One Date", "07:30", "15/07/03"), monday_));
+}
+
+TEST_F(DuePassTest, FiresInTableOrderAndRemovesOnlyOneOffs) {
+  SetTable({Alarm("Daily", "07:30", "", "None", "a"), Alarm("Daily", "08:00", "", "None", "b"),
+            Alarm("One Date", "07:30", "14/07/03", "None", "c"),
+            Alarm("Weekly", "07:30", "", "Monday", "d"),
+            Alarm("One Date", "07:30", "15/07/03", "None", "e"),
+            Alarm("Monthly", "07:30", "14", "None", "f")});
+  PassLog log;
+  RunDuePass(monday_, log.Fire(), log.Remove());
+  EXPECT_EQ(log.fired, Texts({"a", "c", "d", "f"}));
+  EXPECT_EQ(log.removed, Texts({"c"}));
+  ASSERT_EQ(g_alarms.count, 5);
+  EXPECT_EQ(g_alarms.records[2].text, "d");
+  EXPECT_TRUE(g_alarms.records[5].type.empty());
+}
+
+TEST_F(DuePassTest, EntryAfterARemovedOneOffIsExaminedAtTheSameIndex) {
+  SetTable({Alarm("One Date", "07:30", "14/07/03", "None", "a"),
+            Alarm("One Date", "07:30", "14/07/03", "None", "b"),
+            Alarm("One Date", "07:31", "14/07/03", "None", "c"),
+            Alarm("Daily", "07:30", "", "None", "d")});
+  PassLog log;
+  RunDuePass(monday_, log.Fire(), log.Remove());
+  EXPECT_EQ(log.fired, Texts({"a", "b", "d"}));
+  EXPECT_EQ(log.removed, Texts({"a", "b"}));
+  EXPECT_EQ(Table(), std::vector<AlarmRecord>({Alarm("One Date", "07:31", "14/07/03", "None", "c"),
+                                               Alarm("Daily", "07:30", "", "None", "d")}));
+}
+
+// When the file cannot be written the delete reads the old file back and the
+// fired alarm returns at its index: it must not pop up again in the same pass.
+TEST_F(DuePassTest, OneOffWhoseRemovalFailsFiresOnce) {
+  SetTable({Alarm("One Date", "07:30", "14/07/03", "None", "a"),
+            Alarm("Daily", "07:30", "", "None", "b")});
+  const std::vector<AlarmRecord> before = Table();
+  PassLog log;
+  int removals = 0;
+  RunDuePass(monday_, log.Fire(), [&](int i) {
+    ++removals;
+    ASSERT_LT(removals, 10) << "the pass keeps removing";
+    RemoveInMemory(i);
+    SetTable(before);  // the old file comes back
+  });
+  EXPECT_EQ(log.fired, Texts({"a", "b"}));
+  EXPECT_EQ(removals, 1);
+  EXPECT_EQ(Table(), before);
+}
+
+// A pop-up left open into the next minute lets a nested pass run inside
+// fire(i); it removes entries ahead of the fired one, which moves up.
+TEST_F(DuePassTest, NestedPassMovesTheFiredRecord) {
+  SetTable({Alarm("One Date", "07:31", "14/07/03", "None", "n1"),
+            Alarm("One Date", "07:31", "14/07/03", "None", "n2"),
+            Alarm("One Date", "07:30", "14/07/03", "None", "r"),
+            Alarm("Daily", "07:30", "", "None", "s"), Alarm("Daily", "07:31", "", "None", "t")});
+  g_clockSnapshot = monday_;
+  PassLog log;
+  bool nested = false;
+  auto fire = [&](int i) {
+    log.Fire()(i);
+    if (nested) return;
+    nested = true;
+    g_clockSnapshot = SnapshotAt(2003, 7, 14, 7, 31);  // the tick of the next minute
+    RunDuePass(g_clockSnapshot, log.Fire(), log.Remove());
+  };
+  // The outer pass is handed the live snapshot, which the nested tick overwrites.
+  RunDuePass(g_clockSnapshot, fire, log.Remove());
+  // Outer: r (07:30) fires; nested (07:31): n1, n2 and t; outer goes on with s
+  // against its own minute, 07:30.
+  EXPECT_EQ(log.fired, Texts({"r", "n1", "n2", "t", "s"}));
+  EXPECT_EQ(log.removed, Texts({"n1", "n2", "r"}));
+  EXPECT_EQ(Table(), std::vector<AlarmRecord>({Alarm("Daily", "07:30", "", "None", "s"),
+                                               Alarm("Daily", "07:31", "", "None", "t")}));
+}
+
+TEST_F(DuePassTest, FiredRecordGoneWhenFireReturns) {
+  SetTable({Alarm("Daily", "07:31", "", "None", "x"),
+            Alarm("One Date", "07:30", "14/07/03", "None", "r"),
+            Alarm("Daily", "07:30", "", "None", "s")});
+  PassLog log;
+  bool first = true;
+  auto fire = [&](int i) {
+    log.Fire()(i);
+    if (first) RemoveInMemory(i);  // r is cleared elsewhere while its pop-up is open
+    first = false;
+  };
+  RunDuePass(monday_, fire, log.Remove());
+  // r is not found again: nothing is removed in its name, and s, which moved
+  // up into r's place, is examined next.
+  EXPECT_EQ(log.fired, Texts({"r", "s"}));
+  EXPECT_EQ(log.removed, Texts());
+  EXPECT_EQ(Table(), std::vector<AlarmRecord>({Alarm("Daily", "07:31", "", "None", "x"),
+                                               Alarm("Daily", "07:30", "", "None", "s")}));
+}
+
+TEST_F(DuePassTest, FireEmptyingTheTableEndsThePass) {
+  SetTable({Alarm("Daily", "07:30", "", "None", "a"), Alarm("Daily", "07:30", "", "None", "b"),
+            Alarm("One Date", "07:30", "14/07/03", "None", "c")});
+  PassLog log;
+  RunDuePass(
+      monday_,
+      [&](int i) {
+        log.Fire()(i);
+        g_alarms = AlarmTable{};
+      },
+      log.Remove());
+  EXPECT_EQ(log.fired, Texts({"a"}));
+  EXPECT_EQ(log.removed, Texts());
+}
+
+// Drives the pass as the clock tick does, one tick per minute over three
+// local days from midnight of the given date, and returns the moments at
+// which something fired.
+std::vector<std::int64_t> DriveThreeDays(int year, int month, int day) {
+  FakeClock clock(0);
+  const std::int64_t end = clock.FromLocal(year, month, day + 3, 0, 0, 0);
+  clock.Set(clock.FromLocal(year, month, day, 0, 0, 0));
+  std::vector<std::int64_t> fired;
+  int lastMinute = -1;
+  for (; clock.Now() < end; clock.Advance(60)) {
+    const ClockSnapshot snapshot = ReadClockSnapshot(clock);
+    if (snapshot.minute == lastMinute) continue;
+    lastMinute = snapshot.minute;
+    RunDuePass(
+        snapshot, [&](int) { fired.push_back(clock.Now()); }, RemoveInMemory);
+  }
+  return fired;
+}
+
+TEST_F(DuePassTest, SkippedHourNeverFiresAndRepeatedHourFiresTwice) {
+  // The clocks go forward on Sunday 29 March 2026 and back on Sunday 25 October 2026.
+  SetTable({Alarm("Daily", "01:30")});
+  const std::vector<std::int64_t> spring = DriveThreeDays(2026, 3, 28);
+  ASSERT_EQ(spring.size(), 2u);  // 28 and 30 March; 01:30 does not exist on the 29th
+  EXPECT_EQ(spring[1] - spring[0], 2 * 86400 - 3600);
+
+  SetTable({Alarm("Daily", "01:30")});
+  const std::vector<std::int64_t> autumn = DriveThreeDays(2026, 10, 24);
+  ASSERT_EQ(autumn.size(), 4u);  // 24, 25 (01:30 BST and 01:30 GMT) and 26 October
+  EXPECT_EQ(autumn[2] - autumn[1], 3600);
+
+  // Either side of the changed hour, once a day.
+  SetTable({Alarm("Daily", "00:30"), Alarm("Daily", "02:30")});
+  EXPECT_EQ(DriveThreeDays(2026, 3, 28).size(), 6u);
+  SetTable({Alarm("Daily", "00:30"), Alarm("Daily", "02:30")});
+  EXPECT_EQ(DriveThreeDays(2026, 10, 24).size(), 6u);
+
+  // A one-off in the repeated hour fires once and leaves the table.
+  SetTable({Alarm("One Date", "01:30", "25/10/26"), Alarm("Weekly", "01:30", "", "Sunday")});
+  EXPECT_EQ(DriveThreeDays(2026, 10, 24).size(), 3u);  // the one-off once, the Weekly twice
+  EXPECT_EQ(Table(), std::vector<AlarmRecord>({Alarm("Weekly", "01:30", "", "Sunday")}));
+}
+
+}  // namespace

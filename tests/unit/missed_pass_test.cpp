@@ -1,0 +1,179 @@
+#include "scheduler/missed_pass.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/local_clock.h"
+#include "store/alarm_table.h"
+#include "test_support.h"
+
+namespace {
+
+AlarmRecord OneOff(std::string date, std::string time, std::string text = "") {
+  return AlarmRecord{"One Date", "None", std::move(time), std::move(date), std::move(text)};
+}
+
+AlarmRecord WithType(std::string type, std::string date, std::string time, std::string text) {
+  return AlarmRecord{std::move(type), "None", std::move(time), std::move(date), std::move(text)};
+}
+
+void SetTable(const std::vector<AlarmRecord>& records) {
+  g_alarms = AlarmTable{};
+  for (const AlarmRecord& record : records) {
+    g_alarms.records[static_cast<std::size_t>(g_alarms.count++)] = record;
+  }
+}
+
+std::vector<std::string> TableTexts() {
+  std::vector<std::string> texts;
+  for (int i = 0; i < g_alarms.count; ++i) {
+    texts.push_back(g_alarms.records[static_cast<std::size_t>(i)].text);
+  }
+  return texts;
+}
+
+void RemoveInMemory(int i) {
+  for (int j = i; j + 1 < g_alarms.count; ++j) {
+    g_alarms.records[static_cast<std::size_t>(j)] =
+        g_alarms.records[static_cast<std::size_t>(j + 1)];
+  }
+  g_alarms.records[static_cast<std::size_t>(--g_alarms.count)] = AlarmRecord{};
+}
+
+using Texts = std::vector<std::string>;
+
+TEST(NoticeTextTest, ComposesTheClearedNotice) {
+  EXPECT_EQ(ComposeNoticeText(OneOff("14/07/03", "07:30", "Dentist|Bring card|")),
+            "\nThe Alarm Call for 07:30 on 14/07/03\nwith text:\n'Dentist , Bring card'\n"
+            "has been cleared.\n");
+  EXPECT_EQ(ComposeNoticeText(OneOff("25/12/03", "06:45", "")),
+            "\nThe Alarm Call for 06:45 on 25/12/03\nwith text:\n''\nhas been cleared.\n");
+}
+
+TEST(NoticeTextTest, ShortensTheWakeUpText) {
+  struct Case {
+    const char* text;
+    const char* quoted;
+  };
+  const std::vector<Case> cases = {
+      {"Dentist|", "'Dentist'"}, {"|", "''"},       {"x", "''"},     {"ab", "'a'"},
+      {"a||", "'a , '"},         {"|a|", "' , a'"}, {"$%&", "'$%'"}, {"Up, now|", "'Up, now'"}};
+  for (const Case& c : cases) {
+    const std::string notice = ComposeNoticeText(OneOff("01/01/04", "00:00", c.text));
+    EXPECT_NE(notice.find(std::string("\nwith text:\n") + c.quoted + "\nhas been cleared.\n"),
+              std::string::npos)
+        << c.text << " gave " << notice;
+  }
+}
+
+class MissedPassTest : public ::testing::Test {
+ protected:
+  ScratchFolder folder_;
+  ZoneGuard zone_{"Europe/London"};
+  FakeClock clock_;
+  // Start-up on Monday 14 July 2003 at 09:05:30.
+  std::int64_t now_ = clock_.FromLocal(2003, 7, 14, 9, 5, 30);
+};
+
+TEST_F(MissedPassTest, WhichAlarmsAreMissed) {
+  EXPECT_TRUE(IsMissedAlarm(OneOff("14/07/03", "09:05"), now_, clock_));  // the start-up minute
+  EXPECT_TRUE(IsMissedAlarm(OneOff("14/07/03", "09:04"), now_, clock_));
+  EXPECT_TRUE(IsMissedAlarm(OneOff("13/07/03", "23:59"), now_, clock_));
+  EXPECT_TRUE(IsMissedAlarm(OneOff("01/01/00", "00:00"), now_, clock_));
+  EXPECT_FALSE(IsMissedAlarm(OneOff("14/07/03", "09:06"), now_, clock_));  // one minute ahead
+  EXPECT_FALSE(IsMissedAlarm(OneOff("15/07/03", "00:00"), now_, clock_));
+  for (const char* type : {"Daily", "Weekly", "Fortnightly", "Monthly", "one date", ""}) {
+    EXPECT_FALSE(IsMissedAlarm(WithType(type, "01/01/00", "00:00", ""), now_, clock_)) << type;
+  }
+  // Texts without numbers read as 0: "" is 0/0/2000, long gone.
+  EXPECT_TRUE(IsMissedAlarm(OneOff("", ""), now_, clock_));
+}
+
+TEST_F(MissedPassTest, MomentIsLocalTimeWithDaylightSaving) {
+  // 01:30 on 25 October 2026 happens twice (00:30 and 01:30 UTC); mktime may
+  // pick either, but both lie after 01:00 BST and before 02:00 GMT.
+  const std::int64_t midnight = clock_.FromLocal(2026, 10, 25, 0, 0, 0);  // 23:00 UTC
+  EXPECT_FALSE(IsMissedAlarm(OneOff("25/10/26", "01:30"), midnight + 3600, clock_));
+  EXPECT_TRUE(IsMissedAlarm(OneOff("25/10/26", "01:30"), midnight + 3 * 3600, clock_));
+  // After 2038.
+  const std::int64_t newYear2040 = clock_.FromLocal(2040, 1, 1, 0, 0, 0);
+  EXPECT_TRUE(IsMissedAlarm(OneOff("31/12/39", "23:59"), newYear2040, clock_));
+  EXPECT_TRUE(IsMissedAlarm(OneOff("01/01/40", "00:00"), newYear2040, clock_));
+  EXPECT_FALSE(IsMissedAlarm(OneOff("01/01/40", "00:01"), newYear2040, clock_));
+  EXPECT_FALSE(IsMissedAlarm(OneOff("31/12/99", "23:59"), newYear2040, clock_));
+}
+
+TEST_F(MissedPassTest, ClearsEachMissedOneOffInTableOrder) {
+  SetTable({OneOff("13/07/03", "10:00", "a"), WithType("Daily", "", "08:00", "b"),
+            OneOff("14/07/03", "09:05", "c"), OneOff("14/07/03", "09:06", "d"),
+            OneOff("01/01/01", "00:00", "e")});
+  Texts notices;
+  Texts removed;
+  RunMissedPass(
+      now_, clock_,
+      [&](int i) { notices.push_back(g_alarms.records[static_cast<std::size_t>(i)].text); },
+      [&](int i) {
+        removed.push_back(g_alarms.records[static_cast<std::size_t>(i)].text);
+        RemoveInMemory(i);
+      });
+  EXPECT_EQ(notices, Texts({"a", "c", "e"}));
+  EXPECT_EQ(removed, Texts({"a", "c", "e"}));
+  EXPECT_EQ(TableTexts(), Texts({"b", "d"}));
+}
+
+// A removal that cannot be saved brings the old file, and the alarm, back:
+// each alarm still gives one notice, and the pass ends.
+TEST_F(MissedPassTest, FailedRemovalGivesOneNoticeEach) {
+  const std::vector<AlarmRecord> table = {OneOff("13/07/03", "10:00", "a"),
+                                          OneOff("14/07/03", "09:06", "b"),
+                                          OneOff("14/07/03", "08:00", "c")};
+  SetTable(table);
+  Texts notices;
+  int removals = 0;
+  RunMissedPass(
+      now_, clock_,
+      [&](int i) {
+        notices.push_back(g_alarms.records[static_cast<std::size_t>(i)].text);
+        if (notices.size() > 10) g_alarms = AlarmTable{};  // stop a runaway pass
+      },
+      [&](int i) {
+        ++removals;
+        RemoveInMemory(i);
+        SetTable(table);  // the old file is read back
+      });
+  EXPECT_EQ(notices, Texts({"a", "c"}));
+  EXPECT_EQ(removals, 2);
+  EXPECT_EQ(TableTexts(), Texts({"a", "b", "c"}));
+}
+
+// With the real table operations: every clearing is saved before the next notice.
+TEST_F(MissedPassTest, ClearingThroughDeleteAlarmRewritesTheFile) {
+  folder_.Write("alarms.txt",
+                "0,03/07/13,0,10:00,a|\r\n0,03/07/14,0,09:06,b|\r\n0,03/07/14,0,09:05,c|\r\n"
+                "1,00/00/00,0,09:00,d|\r\n");
+  LoadAlarms();
+  ASSERT_EQ(g_alarms.count, 4);
+  std::vector<std::string> filesSeen;
+  Texts notices;
+  RunMissedPass(
+      now_, clock_,
+      [&](int i) {
+        notices.push_back(ComposeNoticeText(g_alarms.records[static_cast<std::size_t>(i)]));
+        filesSeen.push_back(folder_.Read("alarms.txt"));
+      },
+      DeleteAlarm);
+  ASSERT_EQ(notices.size(), 2u);
+  EXPECT_EQ(notices[0],
+            "\nThe Alarm Call for 10:00 on 13/07/03\nwith text:\n'a'\nhas been cleared.\n");
+  EXPECT_EQ(notices[1],
+            "\nThe Alarm Call for 09:05 on 14/07/03\nwith text:\n'c'\nhas been cleared.\n");
+  EXPECT_EQ(filesSeen[1],
+            "0,03/07/14,0,09:05,c|\r\n0,03/07/14,0,09:06,b|\r\n1,00/00/00,0,09:00,d|\r\n");
+  EXPECT_EQ(folder_.Read("alarms.txt"), "0,03/07/14,0,09:06,b|\r\n1,00/00/00,0,09:00,d|\r\n");
+  EXPECT_EQ(TableTexts(), Texts({"b|", "d|"}));
+}
+
+}  // namespace
