@@ -1,0 +1,319 @@
+// tockmere-when: lists when the alarm calls of an alarms file would go off.
+//
+//   tockmere-when [--file PATH] --from YYYY-MM-DD[THH:MM] --days N
+//
+// Replays the running program minute by minute over [from, from + N local
+// calendar days) in the local time zone (TZ), through the program's own due
+// pass with a fake clock, and prints one line per firing:
+//   YYYY-MM-DD HH:MM <the alarm's line as stored>
+// A one-off alarm leaves the table once it has fired; the file itself is never
+// written. Bad arguments and unreadable files exit with status 2.
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/local_clock.h"
+#include "scheduler/civil_date.h"
+#include "scheduler/clock_snapshot.h"
+#include "scheduler/due_pass.h"
+#include "store/alarm_line.h"
+#include "store/alarm_table.h"
+
+namespace {
+
+constexpr int kExitBadInput = 2;
+constexpr std::int64_t kMaxDays = 1'000'000;
+constexpr std::int64_t kSecondsPerMinute = 60;
+constexpr std::int64_t kSecondsPerHour = 3600;
+constexpr int kMinutesPerDay = 1440;
+
+constexpr const char* kUsage =
+    "usage: tockmere-when [--file PATH] --from YYYY-MM-DD[THH:MM] --days N";
+
+struct Options {
+  std::string file = kAlarmsFileName;
+  CivilDate from;
+  int hour = 0;
+  int minute = 0;
+  std::int64_t days = 0;
+};
+
+// ---- arguments -------------------------------------------------------------
+
+std::optional<int> ReadDigits(std::string_view text, std::size_t offset, std::size_t width) {
+  if (offset + width > text.size()) return std::nullopt;
+  int value = 0;
+  for (const char c : text.substr(offset, width)) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  return value;
+}
+
+// "YYYY-MM-DD" or "YYYY-MM-DDTHH:MM", a real date and a real time of day.
+bool ParseFrom(std::string_view text, Options& options) {
+  if (text.size() != 10 && text.size() != 16) return false;
+  if (text[4] != '-' || text[7] != '-') return false;
+  const auto year = ReadDigits(text, 0, 4);
+  const auto month = ReadDigits(text, 5, 2);
+  const auto day = ReadDigits(text, 8, 2);
+  if (!year || !month || !day || !IsRealDate(*year, *month, *day)) return false;
+  options.from = CivilDate{*year, *month, *day};
+  if (text.size() == 10) return true;
+  if (text[10] != 'T' || text[13] != ':') return false;
+  const auto hour = ReadDigits(text, 11, 2);
+  const auto minute = ReadDigits(text, 14, 2);
+  if (!hour || !minute || *hour > 23 || *minute > 59) return false;
+  options.hour = *hour;
+  options.minute = *minute;
+  return true;
+}
+
+bool ParseDays(std::string_view text, Options& options) {
+  if (text.empty() || text.size() > 7) return false;
+  const auto days = ReadDigits(text, 0, text.size());
+  if (!days || *days < 1 || *days > kMaxDays) return false;
+  options.days = *days;
+  return true;
+}
+
+// Fills options; on a bad argument returns the one-line reason.
+std::optional<std::string> ParseArguments(int argc, char** argv, Options& options) {
+  bool haveFrom = false;
+  bool haveDays = false;
+  for (int a = 1; a < argc; ++a) {
+    std::string_view flag = argv[a];
+    std::optional<std::string_view> value;
+    if (const auto equals = flag.find('='); flag.starts_with("--") && equals != flag.npos) {
+      value = flag.substr(equals + 1);
+      flag = flag.substr(0, equals);
+    }
+    if (flag != "--file" && flag != "--from" && flag != "--days") {
+      return "unknown argument '" + std::string(argv[a]) + "'";
+    }
+    if (!value) {
+      if (a + 1 >= argc) return std::string(flag) + " needs a value";
+      value = argv[++a];
+    }
+    if (flag == "--file") {
+      if (value->empty()) return "--file needs a path";
+      options.file = *value;
+    } else if (flag == "--from") {
+      if (!ParseFrom(*value, options)) {
+        return "bad --from '" + std::string(*value) + "': want a real date YYYY-MM-DD[THH:MM]";
+      }
+      haveFrom = true;
+    } else {
+      if (!ParseDays(*value, options)) {
+        return "bad --days '" + std::string(*value) + "': want a whole number from 1 to " +
+               std::to_string(kMaxDays);
+      }
+      haveDays = true;
+    }
+  }
+  if (!haveFrom) return std::string("--from is missing");
+  if (!haveDays) return std::string("--days is missing");
+  return std::nullopt;
+}
+
+// ---- the alarms file ---------------------------------------------------------
+
+// One line without its line end; the end of the file reads as an empty line.
+void ReadLine(std::FILE* file, std::string& line) {
+  line.clear();
+  int c = 0;
+  while ((c = std::getc(file)) != EOF && c != '\n') line += static_cast<char>(c);
+}
+
+// Loads the table as the program loads alarms.txt: at most 12 lines, CR LF or
+// LF, reading stops at the first empty line; a byte-order mark is skipped.
+std::optional<std::string> LoadAlarmFile(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return "cannot open " + path + ": " + std::strerror(errno);
+  ResetAlarmTable();
+  std::string line;
+  for (int i = 0; i < kMaxAlarms; ++i) {
+    ReadLine(file, line);
+    if (i == 0 && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty()) break;
+    DecodeAlarmLine(i, line);
+  }
+  const bool failed = std::ferror(file) != 0;
+  const int error = errno;
+  std::fclose(file);
+  if (failed) return "cannot read " + path + ": " + std::strerror(error);
+  return std::nullopt;
+}
+
+// The tool's removal: the entry leaves the table in memory only.
+void RemoveEntry(int i) {
+  for (int j = i; j + 1 < g_alarms.count; ++j) {
+    g_alarms.records[static_cast<std::size_t>(j)] =
+        g_alarms.records[static_cast<std::size_t>(j + 1)];
+  }
+  g_alarms.records[static_cast<std::size_t>(g_alarms.count - 1)] = AlarmRecord{};
+  --g_alarms.count;
+}
+
+// ---- the simulation ----------------------------------------------------------
+
+// The local clock's distance from UTC at a moment, in seconds.
+std::int64_t UtcOffset(const LocalClock& clock, std::int64_t moment) {
+  const LocalTime local = clock.ToLocal(moment);
+  const std::int64_t localSeconds = DaysFromCivil(local.year, local.month, local.day) * 86400 +
+                                    local.hour * kSecondsPerHour + local.minute * 60 + local.second;
+  return localSeconds - moment;
+}
+
+// Minute of the local day (0-1439) of a moment at a known UTC offset.
+int MinuteOfDay(std::int64_t moment, std::int64_t offset) {
+  return static_cast<int>(FloorMod(FloorDiv(moment + offset, kSecondsPerMinute), kMinutesPerDay));
+}
+
+// The minutes of the day at which some entry's time could equal the clock's
+// "HH:MM": at all other minutes the due pass has nothing to do.
+std::array<bool, kMinutesPerDay> WatchedMinutes() {
+  std::array<bool, kMinutesPerDay> watched{};
+  for (int i = 0; i < g_alarms.count; ++i) {
+    const std::string& time = g_alarms.records[static_cast<std::size_t>(i)].time;
+    if (time.size() != 5 || time[2] != ':') continue;
+    const auto hour = ReadDigits(time, 0, 2);
+    const auto minute = ReadDigits(time, 3, 2);
+    if (hour && minute && *hour < 24 && *minute < 60) {
+      watched[static_cast<std::size_t>(*hour * 60 + *minute)] = true;
+    }
+  }
+  return watched;
+}
+
+class Simulation {
+ public:
+  explicit Simulation(std::FILE* out) : out_(out) {
+    SetClock(&clock_);
+    watched_ = WatchedMinutes();
+  }
+  ~Simulation() {
+    Flush();
+    SetClock(nullptr);
+  }
+  Simulation(const Simulation&) = delete;
+  Simulation& operator=(const Simulation&) = delete;
+
+  // One tick per minute from start while before end. The UTC offset is looked
+  // up once per hour; an hour whose offset differs at its two ends (a clock
+  // change falls in it) is converted minute by minute.
+  void Run(std::int64_t start, std::int64_t end) {
+    std::int64_t offset = UtcOffset(clock_, start);
+    for (std::int64_t hour = start; hour < end; hour += kSecondsPerHour) {
+      const std::int64_t nextOffset = UtcOffset(clock_, hour + kSecondsPerHour);
+      const std::int64_t stop = std::min(hour + kSecondsPerHour, end);
+      if (offset == nextOffset) {
+        RunSteady(hour, stop, offset);
+      } else {
+        for (std::int64_t t = hour; t < stop; t += kSecondsPerMinute) {
+          Tick(t, MinuteOfDay(t, UtcOffset(clock_, t)));
+        }
+      }
+      offset = nextOffset;
+    }
+  }
+
+  bool WriteFailed() {
+    Flush();
+    return std::ferror(out_) != 0;
+  }
+
+ private:
+  // Ticks from `from` to before `to`, all at one UTC offset.
+  void RunSteady(std::int64_t from, std::int64_t to, std::int64_t offset) {
+    int minuteOfDay = MinuteOfDay(from, offset);
+    for (std::int64_t t = from; t < to; t += kSecondsPerMinute) {
+      Tick(t, minuteOfDay);
+      if (++minuteOfDay == kMinutesPerDay) minuteOfDay = 0;
+    }
+  }
+
+  // As the program's tick: a due pass at each change of the minute number.
+  void Tick(std::int64_t moment, int minuteOfDay) {
+    const int minute = minuteOfDay % 60;
+    const bool newMinute = minute != lastMinute_;
+    lastMinute_ = minute;
+    if (!newMinute || !watched_[static_cast<std::size_t>(minuteOfDay)]) return;
+    clock_.Set(moment);
+    const ClockSnapshot snapshot = ReadClockSnapshot(clock_);
+    RunDuePass(
+        snapshot, [&](int i) { Record(snapshot, i); }, [&](int i) { Remove(i); });
+  }
+
+  void Record(const ClockSnapshot& snapshot, int i) {
+    char stamp[64];
+    std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d %02d:%02d ", snapshot.year + 2000,
+                  snapshot.month, snapshot.day, snapshot.hour, snapshot.minute);
+    std::string line = EncodeRecordLine(g_alarms.records[static_cast<std::size_t>(i)]);
+    if (!line.empty() && line.back() == '\n') line.pop_back();
+    buffer_ += stamp;
+    buffer_ += line;
+    buffer_ += '\n';
+    if (buffer_.size() > (1u << 20)) Flush();
+  }
+
+  void Remove(int i) {
+    RemoveEntry(i);
+    watched_ = WatchedMinutes();
+  }
+
+  void Flush() {
+    std::fwrite(buffer_.data(), 1, buffer_.size(), out_);
+    std::fflush(out_);
+    buffer_.clear();
+  }
+
+  std::FILE* out_;
+  FakeClock clock_;
+  std::array<bool, kMinutesPerDay> watched_{};
+  int lastMinute_ = -1;
+  std::string buffer_;
+};
+
+int Fail(const std::string& message) {
+  std::fprintf(stderr, "tockmere-when: %s\n", message.c_str());
+  return kExitBadInput;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+    std::printf("%s\n", kUsage);
+    return 0;
+  }
+  Options options;
+  if (const auto error = ParseArguments(argc, argv, options)) {
+    return Fail(*error + " (" + kUsage + ")");
+  }
+  if (const auto error = LoadAlarmFile(options.file)) return Fail(*error);
+
+  const LocalClock& clock = GetClock();
+  const int year = static_cast<int>(options.from.year);
+  const std::int64_t start =
+      clock.FromLocal(year, options.from.month, options.from.day, options.hour, options.minute, 0);
+  const std::int64_t end =
+      clock.FromLocal(year, options.from.month, options.from.day + static_cast<int>(options.days),
+                      options.hour, options.minute, 0);
+
+  Simulation simulation(stdout);
+  simulation.Run(start, end);
+  if (simulation.WriteFailed()) {
+    std::fprintf(stderr, "tockmere-when: cannot write the output: %s\n", std::strerror(errno));
+    return 1;
+  }
+  return 0;
+}
