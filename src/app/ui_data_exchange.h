@@ -20,8 +20,14 @@ class DataExchange {
   // Combo box: reading takes its text; writing selects the item with that
   // text, or puts the text into its edit field; empty leaves no selection.
   void ComboText(int id, std::string& value);
+  // A group of radio buttons starting at firstId: the position of the checked
+  // button in its group, -1 when none is checked (writing -1 clears them all).
+  void Radio(int firstId, int& index);
 
  private:
+  QWidget* Control(int id) const;
+  void Fail(QWidget* control, const QString& message);
+
   QWidget* dialog_;
   bool save_;
   bool ok_ = true;

@@ -36,13 +36,13 @@ enum ControlStyle : unsigned {
 };
 
 struct ControlTemplate {
-  int id = -1;              // -1: no identifier
+  int id = -1;  // -1: no identifier
   ControlKind kind = ControlKind::Label;
   QString text;
   unsigned style = kStyleNone;
-  QRect rect;               // dialog units: x, y, width, height
-  QStringList items;        // combo box items from the template's initial data
-  QString className;        // a program class to create instead ("CTimeEdit"), or empty
+  QRect rect;         // dialog units: x, y, width, height
+  QStringList items;  // combo box items from the template's initial data
+  QString className;  // a program class to create instead ("CTimeEdit"), or empty
 };
 
 struct DialogTemplate {
@@ -57,28 +57,11 @@ struct DialogTemplate {
   std::vector<ControlTemplate> controls;
 };
 
-// The identifiers of one row of the main window's alarm list, rows 1 to 5 in order.
-struct ListRowIds {
-  int number;       // the label showing the row's number
-  int time;         // read-only time field
-  int description;  // read-only description field
-  int text;         // "Text" button
-  int clear;        // "Clear" button
-};
-inline constexpr ListRowIds kListRows[5] = {{1044, 1000, 1001, 1002, 1003},
-                                            {1045, 1006, 1011, 1012, 1013},
-                                            {1046, 1014, 1015, 1016, 1017},
-                                            {1047, 1018, 1019, 1020, 1021},
-                                            {1048, 1022, 1023, 1024, 1025}};
-// Row k (0 to 4) of the list lies kListRowTop + k * kListRowPitch dialog units down.
-inline constexpr int kListRowTop = 45;
-inline constexpr int kListRowPitch = 22;
-
 // The program's dialog templates.
-const DialogTemplate& AboutTemplate();        // 100
-const DialogTemplate& MainTemplate();         // 102
-const DialogTemplate& AlarmTextTemplate();    // 133
-const DialogTemplate& AlarmPopupTemplate();   // 134
-const DialogTemplate& SettingsTemplate();     // 141
-const DialogTemplate& CalendarTemplate();     // 144
-const DialogTemplate& ClearedNoticeTemplate();// 145
+const DialogTemplate& AboutTemplate();          // 100
+const DialogTemplate& MainTemplate();           // 102
+const DialogTemplate& AlarmTextTemplate();      // 133
+const DialogTemplate& AlarmPopupTemplate();     // 134
+const DialogTemplate& SettingsTemplate();       // 141
+const DialogTemplate& CalendarTemplate();       // 144
+const DialogTemplate& ClearedNoticeTemplate();  // 145

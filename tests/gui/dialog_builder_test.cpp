@@ -1,0 +1,356 @@
+// The dialog templates built into widgets: identifiers, kinds, texts and places.
+#include <gtest/gtest.h>
+
+#include <QButtonGroup>
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <memory>
+
+#include "app/ui_dialog_builder.h"
+#include "gui_support.h"
+#include "resources/ui_app_icon.h"
+#include "resources/ui_control_ids.h"
+#include "resources/ui_dialog_template.h"
+
+namespace {
+
+std::unique_ptr<QDialog> Build(const DialogTemplate& tmpl, int topOffset = 0) {
+  auto dialog = std::make_unique<QDialog>();
+  BuildDialog(dialog.get(), tmpl, {}, topOffset);
+  return dialog;
+}
+
+DialogUnits UnitsOf(const QDialog& dialog) {
+  return MeasureDialogUnits(dialog.font());
+}
+
+const std::vector<const DialogTemplate*>& AllTemplates() {
+  static const std::vector<const DialogTemplate*> all = {
+      &AboutTemplate(),    &MainTemplate(),     &AlarmTextTemplate(),    &AlarmPopupTemplate(),
+      &SettingsTemplate(), &CalendarTemplate(), &ClearedNoticeTemplate()};
+  return all;
+}
+
+// Whether a widget is of the class a control of this kind is built as.
+bool HasKindClass(ControlKind kind, QWidget* w) {
+  switch (kind) {
+    case ControlKind::Edit:
+      return qobject_cast<QLineEdit*>(w) != nullptr;
+    case ControlKind::MultiLineEdit:
+      return qobject_cast<QPlainTextEdit*>(w) != nullptr;
+    case ControlKind::ComboBox:
+      return qobject_cast<QComboBox*>(w) != nullptr;
+    case ControlKind::PushButton:
+    case ControlKind::DefPushButton:
+      return qobject_cast<QPushButton*>(w) != nullptr;
+    case ControlKind::Label:
+    case ControlKind::Picture:
+      return qobject_cast<QLabel*>(w) != nullptr;
+    case ControlKind::GroupBox:
+      return qobject_cast<QGroupBox*>(w) != nullptr;
+    case ControlKind::VScrollBar: {
+      auto* bar = qobject_cast<QScrollBar*>(w);
+      return bar != nullptr && bar->orientation() == Qt::Vertical;
+    }
+    case ControlKind::CheckBox:
+      return qobject_cast<QCheckBox*>(w) != nullptr;
+    case ControlKind::RadioButton:
+      return qobject_cast<QRadioButton*>(w) != nullptr;
+    case ControlKind::BlackFrame:
+      return qobject_cast<QFrame*>(w) != nullptr;
+    case ControlKind::MonthCalendar:
+      return qobject_cast<QCalendarWidget*>(w) != nullptr;
+  }
+  return false;
+}
+
+QString ShownText(QWidget* w) {
+  if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->text();
+  if (auto* text = qobject_cast<QPlainTextEdit*>(w)) return text->toPlainText();
+  if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text();
+  if (auto* group = qobject_cast<QGroupBox*>(w)) return group->title();
+  if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
+  return QString();
+}
+
+bool ShowsTextOf(ControlKind kind) {
+  return kind != ControlKind::Picture && kind != ControlKind::MonthCalendar &&
+         kind != ControlKind::ComboBox;
+}
+
+TEST(DialogBuilder, EveryTemplateBuildsWithCaptionSizeAndControls) {
+  for (const DialogTemplate* tmpl : AllTemplates()) {
+    SCOPED_TRACE(tmpl->id);
+    auto dialog = Build(*tmpl);
+    EXPECT_EQ(dialog->windowTitle(), tmpl->caption);
+    EXPECT_EQ(dialog->size(), UnitsOf(*dialog).ToPixels(tmpl->width, tmpl->height));
+    EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
+    for (const ControlTemplate& ctl : tmpl->controls) {
+      if (ctl.id == -1) continue;
+      SCOPED_TRACE(ctl.id);
+      QWidget* w = GetDlgItem(dialog.get(), ctl.id);
+      ASSERT_NE(w, nullptr);
+      EXPECT_EQ(w->objectName(), QStringLiteral("ctl%1").arg(ctl.id));
+      EXPECT_TRUE(HasKindClass(ctl.kind, w));
+      if (ShowsTextOf(ctl.kind)) {
+        EXPECT_EQ(ShownText(w), ctl.text);
+      }
+    }
+  }
+}
+
+TEST(DialogBuilder, OneLineLabelsShowTheirWholeTextInsideTheDialog) {
+  for (const DialogTemplate* tmpl : AllTemplates()) {
+    SCOPED_TRACE(tmpl->id);
+    auto dialog = Build(*tmpl);
+    for (QLabel* label : dialog->findChildren<QLabel*>()) {
+      if (label->wordWrap() || label->text().isEmpty()) continue;
+      SCOPED_TRACE(label->text().toStdString());
+      EXPECT_GE(label->contentsRect().width(),
+                label->fontMetrics().horizontalAdvance(label->text()));
+      EXPECT_TRUE(dialog->rect().contains(label->geometry()));
+    }
+  }
+}
+
+TEST(DialogBuilder, MainWindowHoldsTheSpecifiedControls) {
+  auto dialog = Build(MainTemplate());
+  EXPECT_EQ(MainTemplate().id, 102);
+  EXPECT_EQ(ShownText(GetDlgItem(dialog.get(), IDOK_BUTTON)), "Exit");
+  EXPECT_TRUE(DlgItem<QPushButton>(dialog.get(), IDOK_BUTTON)->isDefault());
+  EXPECT_FALSE(DlgItem<QPushButton>(dialog.get(), IDC_ADD)->isDefault());
+  EXPECT_EQ(ShownText(GetDlgItem(dialog.get(), IDC_ADD)), "Add");
+  EXPECT_EQ(ShownText(GetDlgItem(dialog.get(), IDC_DATE_LABEL)), "Date:");
+  auto* clock = DlgItem<QLineEdit>(dialog.get(), IDC_CLOCK);
+  EXPECT_TRUE(clock->isReadOnly());
+  EXPECT_FALSE(clock->hasFrame());
+  EXPECT_EQ(clock->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+  for (int id : {IDC_TIME, IDC_DATE}) {
+    auto* field = DlgItem<QLineEdit>(dialog.get(), id);
+    EXPECT_FALSE(field->isReadOnly());
+    EXPECT_TRUE(field->hasFrame());
+    EXPECT_EQ(field->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+  }
+  // The template names the program classes of the two filtered fields.
+  for (const ControlTemplate& ctl : MainTemplate().controls) {
+    if (ctl.id == IDC_TIME) {
+      EXPECT_EQ(ctl.className, "CTimeEdit");
+    } else if (ctl.id == IDC_DATE) {
+      EXPECT_EQ(ctl.className, "CDateEdit");
+    }
+  }
+  int unnamed = 0;
+  for (const ControlTemplate& ctl : MainTemplate().controls) unnamed += ctl.id == -1;
+  EXPECT_EQ(unnamed, 7);  // two group boxes, three form labels, two column headings
+}
+
+TEST(DialogBuilder, ListRowsStandOneUnderAnother) {
+  auto dialog = Build(MainTemplate());
+  const DialogUnits units = UnitsOf(*dialog);
+  auto at = [&](int id) { return GetDlgItem(dialog.get(), id)->geometry(); };
+  EXPECT_EQ(at(kRowTimeIds[0]), units.ToPixels(QRect(126, 45, 20, 12)));
+  for (int k = 0; k < kListRowCount; ++k) {
+    SCOPED_TRACE(k);
+    const int rowY = units.ToPixels(QRect(0, 45 + 22 * k, 0, 0)).y();
+    EXPECT_EQ(at(kRowNumberIds[k]).y(), units.ToPixels(QRect(0, 47 + 22 * k, 0, 0)).y());
+    EXPECT_EQ(ShownText(GetDlgItem(dialog.get(), kRowNumberIds[k])), QString::number(k + 1));
+    for (int id : {kRowTimeIds[k], kRowTypeIds[k], kRowTextIds[k], kRowClearIds[k]}) {
+      EXPECT_EQ(at(id).y(), rowY);
+    }
+    // Columns, left to right, and every row the same as the first.
+    EXPECT_EQ(at(kRowNumberIds[k]).x(), at(kRowNumberIds[0]).x());
+    EXPECT_LT(at(kRowNumberIds[k]).right(), at(kRowTimeIds[k]).left());
+    EXPECT_LT(at(kRowTimeIds[k]).right(), at(kRowTypeIds[k]).left());
+    EXPECT_LT(at(kRowTypeIds[k]).right(), at(kRowTextIds[k]).left());
+    EXPECT_LT(at(kRowTextIds[k]).right(), at(kRowClearIds[k]).left());
+    EXPECT_EQ(at(kRowClearIds[k]).size(), units.ToPixels(QRect(0, 0, 24, 12)).size());
+    EXPECT_TRUE(DlgItem<QLineEdit>(dialog.get(), kRowTimeIds[k])->isReadOnly());
+    EXPECT_TRUE(DlgItem<QLineEdit>(dialog.get(), kRowTypeIds[k])->isReadOnly());
+    EXPECT_EQ(ShownText(GetDlgItem(dialog.get(), kRowTextIds[k])), "Text");
+    EXPECT_EQ(ShownText(GetDlgItem(dialog.get(), kRowClearIds[k])), "Clear");
+  }
+  EXPECT_EQ(at(kRowTimeIds[1]).y() - at(kRowTimeIds[0]).y(),
+            units.ToPixels(QRect(0, 67, 0, 0)).y() - units.ToPixels(QRect(0, 45, 0, 0)).y());
+  // The scroll bar spans the rows, to their left.
+  EXPECT_EQ(at(IDC_SCROLLBAR), units.ToPixels(QRect(103, 45, 10, 100)));
+  EXPECT_LT(at(IDC_SCROLLBAR).right(), at(kRowNumberIds[0]).left());
+  GrabToPng(dialog.get(), QStringLiteral("/tmp/main102.png"));
+}
+
+TEST(DialogBuilder, TopOffsetMovesControlsDownAndGrowsTheDialog) {
+  auto plain = Build(MainTemplate());
+  auto offset = Build(MainTemplate(), 25);
+  EXPECT_EQ(offset->height(), plain->height() + 25);
+  EXPECT_EQ(GetDlgItem(offset.get(), IDC_TIME)->geometry(),
+            GetDlgItem(plain.get(), IDC_TIME)->geometry().translated(0, 25));
+}
+
+TEST(DialogUnitsTest, ConversionRoundsEachValueAsTheDialogManagerDoes) {
+  // The base units of 8-point "MS Sans Serif" at 96 dpi: 6 x 13 pixels.
+  const DialogUnits units{6 / 4.0, 13 / 8.0};
+  EXPECT_EQ(units.ToPixels(QRect(32, 37, 40, 12)), QRect(48, 60, 60, 20));
+  EXPECT_EQ(units.ToPixels(275, 177), QSize(413, 288));
+  EXPECT_EQ(units.ToPixels(QRect(0, 0, 0, 0)), QRect(0, 0, 0, 0));
+}
+
+TEST(DialogUnitsTest, ComeFromTheFontSoALargerFontGivesALargerDialog) {
+  DialogTemplate big = CalendarTemplate();
+  big.fontPoints = 16;
+  auto small = Build(CalendarTemplate());
+  auto large = Build(big);
+  const DialogUnits su = UnitsOf(*small);
+  const DialogUnits lu = UnitsOf(*large);
+  // An 8-point face gives characters some 4 to 10 pixels wide and 9 to 20 high.
+  EXPECT_GE(su.x, 1.0);
+  EXPECT_LE(su.x, 2.5);
+  EXPECT_GE(su.y, 9 / 8.0);
+  EXPECT_LE(su.y, 20 / 8.0);
+  EXPECT_GT(lu.x, su.x * 1.5);
+  EXPECT_GT(lu.y, su.y * 1.5);
+  EXPECT_GT(large->width(), small->width() * 3 / 2);
+  EXPECT_GT(large->height(), small->height() * 3 / 2);
+  EXPECT_EQ(large->font().pointSize(), 16);
+  EXPECT_EQ(GetDlgItem(large.get(), IDOK_BUTTON)->geometry(), lu.ToPixels(QRect(44, 96, 40, 14)));
+}
+
+std::vector<QString> ItemsOf(QComboBox* box) {
+  std::vector<QString> items;
+  for (int i = 0; i < box->count(); ++i) items.push_back(box->itemText(i));
+  return items;
+}
+
+TEST(DialogBuilder, ComboBoxesAreEditableWithTheirItemsInOrder) {
+  auto main = Build(MainTemplate());
+  auto* type = DlgItem<QComboBox>(main.get(), IDC_TYPE);
+  EXPECT_EQ(ItemsOf(type), (std::vector<QString>{"Today", "Tomorrow", "Daily", "Weekly",
+                                                 "Fortnightly", "Monthly", "One Date"}));
+  EXPECT_EQ(ItemsOf(DlgItem<QComboBox>(main.get(), IDC_DAY)),
+            (std::vector<QString>{"Monday", "Tuesday", "Wednesday", "Thursday", "Friday",
+                                  "Saturday", "Sunday", "None"}));
+  EXPECT_TRUE(type->isEditable());
+  EXPECT_EQ(type->currentIndex(), -1);  // nothing selected until the program selects
+  EXPECT_EQ(type->completer(), nullptr);
+  auto settings = Build(SettingsTemplate());
+  for (int id = 1033; id <= 1037; ++id) {
+    EXPECT_EQ(ItemsOf(DlgItem<QComboBox>(settings.get(), id)),
+              (std::vector<QString>{"Yellow", "Green", "Blue", "Orange", "Pink"}));
+  }
+  EXPECT_EQ(ItemsOf(DlgItem<QComboBox>(settings.get(), 1038)),
+            (std::vector<QString>{"U.K. (dd/mm/yy)", "U.S. (mm/dd/yy)"}));
+}
+
+TEST(DialogBuilder, SettingsRadioButtonsFormOneExclusiveGroup) {
+  auto dialog = Build(SettingsTemplate());
+  QButtonGroup* group = DlgItem<QRadioButton>(dialog.get(), 1028)->group();
+  ASSERT_NE(group, nullptr);
+  EXPECT_TRUE(group->exclusive());
+  ASSERT_EQ(group->buttons().size(), 5);
+  for (int k = 0; k < 5; ++k) EXPECT_EQ(group->buttons()[k], GetDlgItem(dialog.get(), 1028 + k));
+  DlgItem<QRadioButton>(dialog.get(), 1029)->click();
+  DlgItem<QRadioButton>(dialog.get(), 1031)->click();
+  EXPECT_FALSE(DlgItem<QRadioButton>(dialog.get(), 1029)->isChecked());
+  EXPECT_TRUE(DlgItem<QRadioButton>(dialog.get(), 1031)->isChecked());
+  EXPECT_TRUE(DlgItem<QPushButton>(dialog.get(), IDOK_BUTTON)->isDefault());
+  EXPECT_EQ(ShownText(GetDlgItem(dialog.get(), IDOK_BUTTON)), "Save");
+}
+
+// Whether a band of image rows holds a dark pixel.
+bool HasInkAround(const QImage& image, int centreY) {
+  for (int y = std::max(0, centreY - 3); y <= std::min(image.height() - 1, centreY + 3); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (qGray(image.pixel(x, y)) < 100) return true;
+    }
+  }
+  return false;
+}
+
+TEST(DialogBuilder, FontSamplesStandLevelWithTheirRadioButtons) {
+  auto dialog = Build(SettingsTemplate());
+  auto* picture = DlgItem<QLabel>(dialog.get(), 1027);
+  const QImage image = picture->pixmap().toImage();
+  ASSERT_FALSE(image.isNull());
+  EXPECT_EQ(qGray(image.pixel(1, 1)), 255);  // white ground
+  const QRect inside = picture->contentsRect().translated(picture->pos());
+  EXPECT_EQ(image.size(), inside.size());
+  for (int k = 0; k < 5; ++k) {
+    SCOPED_TRACE(k);
+    const int centre = GetDlgItem(dialog.get(), 1028 + k)->geometry().center().y() - inside.y();
+    EXPECT_TRUE(HasInkAround(image, centre));
+  }
+  // Between two samples there is only white.
+  const int gap = (GetDlgItem(dialog.get(), 1028)->geometry().center().y() +
+                   GetDlgItem(dialog.get(), 1029)->geometry().center().y()) /
+                      2 -
+                  inside.y();
+  EXPECT_FALSE(HasInkAround(image, gap) && HasInkAround(image, gap + 1) &&
+               HasInkAround(image, gap - 1));
+}
+
+TEST(DialogBuilder, AboutClockPictureShowsAtItsOwnSize) {
+  auto dialog = Build(AboutTemplate());
+  QLabel* picture = nullptr;
+  for (auto* label : dialog->findChildren<QLabel*>()) {
+    if (!label->pixmap().isNull()) picture = label;
+  }
+  ASSERT_NE(picture, nullptr);
+  EXPECT_EQ(picture->pixmap().size(), QSize(35, 51));
+  EXPECT_EQ(picture->contentsRect().size(), QSize(35, 51));
+  EXPECT_EQ(picture->frameShadow(), QFrame::Sunken);
+  EXPECT_EQ(ShownText(GetDlgItem(dialog.get(), IDOK_BUTTON)), "OK");
+  EXPECT_FALSE(ShownText(GetDlgItem(dialog.get(), 1011)).isEmpty());
+}
+
+TEST(DialogBuilder, AppIconHasEverySizeDrawn) {
+  const QIcon icon = AppIcon();
+  for (int side : {16, 32, 48, 64}) {
+    SCOPED_TRACE(side);
+    EXPECT_TRUE(icon.availableSizes().contains(QSize(side, side)));
+    const QImage image = icon.pixmap(side, side).toImage();
+    EXPECT_EQ(qAlpha(image.pixel(side / 2, side / 2)), 255);  // the face is opaque
+    EXPECT_EQ(qAlpha(image.pixel(0, side - 1)), 0);           // the corners are clear
+  }
+}
+
+TEST(DialogBuilder, GetDlgItemFindsNothingForUnknownOrMissingIdentifiers) {
+  auto dialog = Build(AlarmPopupTemplate());
+  EXPECT_EQ(GetDlgItem(dialog.get(), 9999), nullptr);
+  EXPECT_EQ(GetDlgItem(dialog.get(), -1), nullptr);
+  EXPECT_EQ(GetDlgItem(nullptr, IDOK_BUTTON), nullptr);
+  EXPECT_EQ(DlgItem<QLineEdit>(dialog.get(), IDOK_BUTTON), nullptr);  // a button, not an edit
+  // A control of another window owned by the dialog is not one of its own.
+  QDialog child(dialog.get());
+  BuildDialog(&child, CalendarTemplate());
+  EXPECT_EQ(GetDlgItem(dialog.get(), 1039), nullptr);
+  EXPECT_EQ(GetDlgItem(dialog.get(), IDOK_BUTTON)->window(), dialog.get());
+}
+
+TEST(DialogBuilder, FactoriesMakeTheNamedProgramClasses) {
+  int made = 0;
+  ControlFactories factories{{"CTimeEdit", [&made](QWidget* parent) {
+                                ++made;
+                                auto* edit = new QLineEdit(parent);
+                                edit->setProperty("madeBy", "factory");
+                                return edit;
+                              }}};
+  QDialog dialog;
+  BuildDialog(&dialog, MainTemplate(), factories);
+  EXPECT_EQ(made, 1);
+  auto* time = DlgItem<QLineEdit>(&dialog, IDC_TIME);
+  ASSERT_NE(time, nullptr);
+  EXPECT_EQ(time->property("madeBy").toString(), "factory");
+  EXPECT_TRUE(time->hasFrame());  // the template's styles still apply
+  EXPECT_EQ(time->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+  EXPECT_EQ(time->geometry(), MeasureDialogUnits(dialog.font()).ToPixels(QRect(32, 37, 40, 12)));
+}
+
+}  // namespace
