@@ -1,0 +1,277 @@
+#!/usr/bin/env bash
+# Shared helpers for the end-to-end tests: they drive the real tockmere binary
+# on a private X server with a faked wall clock.
+#
+#   source "$(dirname "$0")/lib.sh"
+#   setup "$1"                      # $1: the tockmere binary
+#
+# Functions (all fail the test with a message when something cannot be done):
+#
+#   setup BINARY             make a private alarms folder (WORK_DIR, the program's
+#                            working directory), XDG_CONFIG_HOME (CONFIG_DIR) and
+#                            XDG_RUNTIME_DIR, start Xvfb (sets DISPLAY), turn key
+#                            repeat off, and install the cleanup trap.
+#   write_alarms LINE...     write WORK_DIR/alarms.txt, each line ended by CR LF.
+#   alarm_lines              print the lines of alarms.txt without their CR.
+#   expect_line LINE         fail unless alarms.txt holds exactly this line.
+#   expect_no_line LINE      fail if alarms.txt holds this line.
+#   write_settings           write registry.reg, so that the next start is not a
+#                            first run and the main window opens minimised.
+#   epoch_of 'YYYY-MM-DD HH:MM:SS'  seconds since 1970 of that local time in $TZ.
+#   start_tockmere EPOCH [SPEED]    start the program in WORK_DIR with its clock
+#                            starting at EPOCH and running SPEED times as fast as
+#                            real time (default 1). Sets APP_PID (also the pid the
+#                            program's windows carry) and APP_LOG (its output).
+#   fake_now [PID]           the program's fake time now, in epoch seconds
+#                            (whole seconds; default pid APP_PID).
+#   wait_fake EPOCH [PID]    sleep until the program's fake clock reaches EPOCH.
+#   windows PID TITLE        print the ids of the visible windows of PID whose
+#                            title is exactly TITLE, one per line (maybe none).
+#   all_windows PID TITLE    the same, mapped or not.
+#   wait_window PID TITLE [SECONDS]       print the id of the first such window;
+#                            returns 1 after SECONDS (default 15) without one.
+#   wait_window_gone PID TITLE [SECONDS]  returns 1 if such a window is still
+#                            visible after SECONDS (default 5).
+#   no_window_until PID TITLE EPOCH       returns 1 as soon as such a window is
+#                            visible before the program's fake clock reaches EPOCH.
+#   window_area WIN          print width*height of a window in pixels.
+#   minimised WIN            true when the program asked for WIN to be iconic
+#                            (without a window manager a minimised window stays
+#                            mapped, so its WM_HINTS initial state tells).
+#   smallest_window WIN...   print the id of the window with the smallest area.
+#   press_enter WIN          focus WIN and press and release Return.
+#   alive PID                true while the process runs (and is no zombie).
+#   wait_exit PID [SECONDS]  returns 1 if PID still runs after SECONDS (default 10).
+#   fail MESSAGE             print "FAIL: MESSAGE" with the program's output, exit 1.
+#   pass MESSAGE             print "PASS: MESSAGE".
+#
+# The defaults can be changed before setup: TZ (Europe/London).
+
+set -euo pipefail
+
+readonly FAKETIME_LIB=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
+export TZ="${TZ:-Europe/London}"
+
+TOCKMERE=""
+WORK_DIR=""
+CONFIG_DIR=""
+RUN_DIR=""
+APP_PID=""
+APP_LOG=""
+XVFB_PID=""
+STARTED_PIDS=()
+declare -A START_NS=() START_EPOCH=() START_SPEED=()
+
+fail() {
+  echo "FAIL: $*" >&2
+  if [ -n "$APP_LOG" ] && [ -s "$APP_LOG" ]; then
+    echo "--- program output ---" >&2
+    cat "$APP_LOG" >&2
+  fi
+  if [ -n "$WORK_DIR" ] && [ -f "$WORK_DIR/alarms.txt" ]; then
+    echo "--- alarms.txt ---" >&2
+    tr -d '\r' <"$WORK_DIR/alarms.txt" >&2
+  fi
+  exit 1
+}
+
+pass() { echo "PASS: $*"; }
+
+cleanup() {
+  local pid
+  for pid in "${STARTED_PIDS[@]}"; do
+    kill -KILL "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    rm -f "/dev/shm/faketime_shm_$pid" "/dev/shm/sem.faketime_sem_$pid"
+  done
+  if [ -n "$XVFB_PID" ]; then
+    kill "$XVFB_PID" 2>/dev/null || true
+    wait "$XVFB_PID" 2>/dev/null || true
+  fi
+  [ -n "$RUN_DIR" ] && rm -rf "$RUN_DIR"
+  return 0
+}
+
+start_xvfb() {
+  local display_file="$RUN_DIR/display" waited=0
+  Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp -noreset 9>"$display_file" \
+    >"$RUN_DIR/xvfb.log" 2>&1 &
+  XVFB_PID=$!
+  until [ -s "$display_file" ] && grep -q '^[0-9]' "$display_file"; do
+    alive "$XVFB_PID" || fail "Xvfb did not start: $(cat "$RUN_DIR/xvfb.log")"
+    [ "$waited" -lt 200 ] || fail "Xvfb gave no display number within 10 s"
+    sleep 0.05
+    waited=$((waited + 1))
+  done
+  export DISPLAY=":$(head -n 1 "$display_file")"
+  xset r off || fail "xset r off failed on $DISPLAY"
+}
+
+setup() {
+  [ -x "${1:-}" ] || fail "usage: $0 PATH_TO_TOCKMERE (got '${1:-}')"
+  TOCKMERE="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
+  RUN_DIR="$(mktemp -d /tmp/tockmere-e2e.XXXXXX)"
+  WORK_DIR="$RUN_DIR/alarms"
+  CONFIG_DIR="$RUN_DIR/config"
+  mkdir -p "$WORK_DIR" "$CONFIG_DIR" "$RUN_DIR/runtime"
+  chmod 700 "$RUN_DIR/runtime"
+  trap cleanup EXIT
+  trap 'exit 130' INT TERM
+  start_xvfb
+}
+
+write_alarms() {
+  local line
+  : >"$WORK_DIR/alarms.txt"
+  for line in "$@"; do
+    printf '%s\r\n' "$line" >>"$WORK_DIR/alarms.txt"
+  done
+}
+
+alarm_lines() {
+  [ -f "$WORK_DIR/alarms.txt" ] || return 0
+  tr -d '\r' <"$WORK_DIR/alarms.txt"
+}
+
+expect_line() {
+  alarm_lines | grep -qxF -- "$1" || fail "alarms.txt should hold the line '$1'"
+}
+
+expect_no_line() {
+  if alarm_lines | grep -qxF -- "$1"; then
+    fail "alarms.txt should no longer hold the line '$1'"
+  fi
+}
+
+write_settings() {
+  mkdir -p "$CONFIG_DIR/Tockmere"
+  printf '%s\n' 'Windows Registry Editor Version 5.00' '' \
+    '[HKEY_LOCAL_MACHINE\Software\Tockmere]' \
+    '"FontNo"="1"' '"DateFormat"="0"' '"OColour"="0"' '"DColour"="1"' \
+    '"WColour"="2"' '"FColour"="3"' '"MColour"="4"' '"Sound"="0"' \
+    >"$CONFIG_DIR/Tockmere/registry.reg"
+}
+
+epoch_of() {
+  date -d "$1" +%s || fail "cannot read the date '$1'"
+}
+
+start_tockmere() {
+  local epoch="$1" speed="${2:-1}"
+  APP_LOG="$RUN_DIR/tockmere.$((${#STARTED_PIDS[@]} + 1)).log"
+  local started_ns
+  started_ns="$(date +%s%N)"
+  (
+    cd "$WORK_DIR"
+    exec env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+      XDG_CONFIG_HOME="$CONFIG_DIR" XDG_RUNTIME_DIR="$RUN_DIR/runtime" \
+      LD_PRELOAD="$FAKETIME_LIB" FAKETIME_FMT=%s FAKETIME="@$epoch x$speed" \
+      "$TOCKMERE" >"$APP_LOG" 2>&1
+  ) &
+  APP_PID=$!
+  STARTED_PIDS+=("$APP_PID")
+  START_NS[$APP_PID]="$started_ns"
+  START_EPOCH[$APP_PID]="$epoch"
+  START_SPEED[$APP_PID]="$speed"
+}
+
+fake_now() {
+  local pid="${1:-$APP_PID}" now_ns
+  now_ns="$(date +%s%N)"
+  echo $((START_EPOCH[$pid] + (now_ns - START_NS[$pid]) * START_SPEED[$pid] / 1000000000))
+}
+
+wait_fake() {
+  local target="$1" pid="${2:-$APP_PID}" now_ns target_ns
+  target_ns=$(((target - START_EPOCH[$pid]) * 1000000000 / START_SPEED[$pid] + START_NS[$pid]))
+  now_ns="$(date +%s%N)"
+  if [ "$target_ns" -gt "$now_ns" ]; then
+    sleep "$(printf '%d.%09d' $(((target_ns - now_ns) / 1000000000)) \
+      $(((target_ns - now_ns) % 1000000000)))"
+  fi
+}
+
+windows() {
+  xdotool search --all --onlyvisible --pid "$1" --name "^$2\$" 2>/dev/null || true
+}
+
+all_windows() {
+  xdotool search --all --pid "$1" --name "^$2\$" 2>/dev/null || true
+}
+
+wait_window() {
+  local pid="$1" title="$2" seconds="${3:-15}" found tries=0
+  while [ "$tries" -lt $((seconds * 20)) ]; do
+    found="$(windows "$pid" "$title" | head -n 1)"
+    if [ -n "$found" ]; then
+      echo "$found"
+      return 0
+    fi
+    alive "$pid" || return 1
+    sleep 0.05
+    tries=$((tries + 1))
+  done
+  return 1
+}
+
+wait_window_gone() {
+  local pid="$1" title="$2" seconds="${3:-5}" tries=0
+  while [ -n "$(windows "$pid" "$title")" ]; do
+    [ "$tries" -lt $((seconds * 20)) ] || return 1
+    sleep 0.05
+    tries=$((tries + 1))
+  done
+  return 0
+}
+
+no_window_until() {
+  local pid="$1" title="$2" target="$3"
+  while [ "$(fake_now "$pid")" -lt "$target" ]; do
+    [ -z "$(windows "$pid" "$title")" ] || return 1
+    sleep 0.05
+  done
+  return 0
+}
+
+window_area() {
+  local WIDTH=0 HEIGHT=0
+  eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(WIDTH|HEIGHT)=[0-9]+$')"
+  echo $((WIDTH * HEIGHT))
+}
+
+minimised() {
+  xprop -id "$1" WM_HINTS 2>/dev/null | grep -q 'Initial state is Iconic State'
+}
+
+smallest_window() {
+  local win area best="" best_area=""
+  for win in "$@"; do
+    area="$(window_area "$win")"
+    if [ -z "$best_area" ] || [ "$area" -lt "$best_area" ]; then
+      best="$win"
+      best_area="$area"
+    fi
+  done
+  echo "$best"
+}
+
+press_enter() {
+  timeout 5 xdotool windowfocus --sync "$1" || fail "could not focus window $1"
+  xdotool key Return || fail "could not press Return on window $1"
+}
+
+alive() {
+  local state
+  state="$(awk '/^State:/ {print $2}' "/proc/$1/status" 2>/dev/null)" || return 1
+  [ -n "$state" ] && [ "$state" != Z ]
+}
+
+wait_exit() {
+  local pid="$1" seconds="${2:-10}" tries=0
+  while alive "$pid"; do
+    [ "$tries" -lt $((seconds * 20)) ] || return 1
+    sleep 0.05
+    tries=$((tries + 1))
+  done
+  return 0
+}
