@@ -50,6 +50,9 @@ class CMainDlg : public QDialog, public CoreUi {
 
   // The entry form.
   void OnTypeChange();
+  void OnDayChange();
+  void OnAdd();
+  void OnCalendar();
 
   // Closing.
   void OnOK();

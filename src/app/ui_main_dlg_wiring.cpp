@@ -69,6 +69,8 @@ void CMainDlg::ConnectControls() {
   });
   connect(DlgItem<QPushButton>(this, IDOK_BUTTON), &QPushButton::clicked, this, [this] { OnOK(); });
   connect(m_typeBox, &QComboBox::activated, this, [this] { OnTypeChange(); });
+  connect(m_dayBox, &QComboBox::activated, this, [this] { OnDayChange(); });
+  connect(DlgItem<QPushButton>(this, IDC_ADD), &QPushButton::clicked, this, [this] { OnAdd(); });
   connect(m_scrollBar, &QAbstractSlider::actionTriggered, this, [this](int action) {
     OnVScroll(static_cast<int>(CodeOfAction(action)), m_scrollBar->sliderPosition());
   });

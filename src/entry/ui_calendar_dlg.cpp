@@ -1,0 +1,32 @@
+#include "entry/ui_calendar_dlg.h"
+
+#include <QCalendarWidget>
+#include <QDate>
+#include <QPushButton>
+
+#include "app/ui_app_state.h"
+#include "app/ui_dialog_builder.h"
+#include "platform/local_clock.h"
+#include "resources/ui_control_ids.h"
+#include "resources/ui_dialog_template.h"
+
+CCalendarDlg::CCalendarDlg(QWidget* parent) : QDialog(parent) {
+  BuildDialog(this, CalendarTemplate());
+  if (auto* ok = DlgItem<QPushButton>(this, IDOK_BUTTON)) {
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  }
+}
+
+bool CCalendarDlg::OnInitDialog() {
+  setWindowIcon(g_appIcon);
+  // Today comes from the program's clock, like every other date it shows.
+  const LocalClock& clock = GetClock();
+  const LocalTime now = clock.ToLocal(clock.Now());
+  if (auto* calendar = DlgItem<QCalendarWidget>(this, IDC_CALENDAR)) {
+    const QDate today(now.year, now.month, now.day);
+    calendar->setSelectedDate(today);
+    calendar->setCurrentPage(today.year(), today.month());
+    calendar->setFocus();
+  }
+  return true;
+}

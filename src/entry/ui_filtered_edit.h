@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QLineEdit>
+#include <string>
+
+class QKeyEvent;
+
+// A line edit whose typing goes through a filter that counts the characters
+// and puts in separators ("07:30", "25/12/03"). Typed characters and Backspace
+// at the end of the field are handed to the filter; everything else (moving
+// the caret, Delete, paste, cut, undo, typing into the middle) is the line
+// edit's own work, after which the counter is brought back in step with the
+// text.
+class FilteredEdit : public QLineEdit {
+  Q_OBJECT
+
+ public:
+  using KeyFilter = std::string (*)(char typed);
+
+  FilteredEdit(KeyFilter filter, int& keyCount, QWidget* parent);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void TypeAtEnd(const QString& typed);
+  void Apply(const std::string& keys, const QString& typed);
+  void SyncKeyCount();
+  bool CaretAtEnd() const;
+
+  KeyFilter filter_;
+  int& keyCount_;
+  bool filtering_ = false;  // edits made by the filter are typing, not a resync
+};
