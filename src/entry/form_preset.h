@@ -8,11 +8,11 @@
 // the Day box).
 struct FormPreset {
   bool dayEnabled = false;
-  std::string day;           // the Day box's value
+  std::string day;  // the Day box's value
   bool dateReadOnly = true;
-  std::string date;          // display order
+  std::string date;  // display order
   int dateKeyCount = 0;
-  std::string dateLabel;     // "Date:", "From Date:", "Day of month:", "Week in month:"
+  std::string dateLabel;  // "Date:", "From Date:", "Day of month:", "Week in month:"
 };
 
 // The row of the type table for a type; an unknown type leaves everything as
