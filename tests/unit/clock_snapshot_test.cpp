@@ -61,17 +61,6 @@ TEST(LocalClockTest, DatesAfter2038RoundTrip) {
   }
 }
 
-TEST(LocalClockTest, InstalledClockReplacesTheRealOne) {
-  ScratchFolder folder;
-  FakeClock fake(1234);
-  SetClock(&fake);
-  EXPECT_EQ(GetClock().Now(), 1234);
-  fake.Advance(60);
-  EXPECT_EQ(GetClock().Now(), 1294);
-  SetClock(nullptr);
-  EXPECT_GT(GetClock().Now(), 1'700'000'000);  // the real clock is back
-}
-
 TEST(ClockSnapshotTest, FieldsAndTextsComeFromOneReading) {
   ZoneGuard zone("Europe/London");
   FakeClock clock;
@@ -98,14 +87,6 @@ TEST(ClockSnapshotTest, ClockLineInBothDateOrders) {
   EXPECT_EQ(ClockLineText(snapshot, 1), "09:05   Monday   07/14/03");
   EXPECT_EQ(ClockLineText(snapshot, 7), "09:05   Monday   07/14/03");  // any value but 0
   EXPECT_EQ(ClockLineText(SnapshotAt(2010, 1, 3, 0, 0), 0), "00:00   Sunday   03/01/10");
-}
-
-TEST(ClockSnapshotTest, TwoDigitsPadsOnlyBelowTen) {
-  EXPECT_EQ(TwoDigits(0), "00");
-  EXPECT_EQ(TwoDigits(9), "09");
-  EXPECT_EQ(TwoDigits(10), "10");
-  EXPECT_EQ(TwoDigits(59), "59");
-  EXPECT_EQ(TwoDigits(123), "123");
 }
 
 TEST(ClockSnapshotTest, EveryWeekdayName) {

@@ -78,30 +78,20 @@ class DuePassTest : public ::testing::Test {
   ClockSnapshot monday_ = SnapshotAt(2003, 7, 14, 7, 30);
 };
 
-TEST_F(DuePassTest, DueNeedsATypeTheMinuteAndTheDay) {
-  EXPECT_TRUE(IsAlarmDue(Alarm("Daily", "07:30"), monday_));
-  EXPECT_FALSE(IsAlarmDue(Alarm("Daily", "07:31"), monday_));
-  EXPECT_FALSE(IsAlarmDue(Alarm("Daily", "7:30"), monday_));
-  EXPECT_FALSE(IsAlarmDue(Alarm("", "07:30"), monday_));
-  EXPECT_TRUE(IsAlarmDue(Alarm("Weekly", "07:30", "", "Monday"), monday_));
-  EXPECT_FALSE(IsAlarmDue(Alarm("Weekly", "07:30", "", "Tuesday"), monday_));
-  EXPECT_TRUE(IsAlarmDue(Alarm("One Date", "07:30", "14/07/03"), monday_));
-  EXPECT_FALSE(IsAlarmDue(Alarm("One Date", "07:30", "15/07/03"), monday_));
-}
-
 TEST_F(DuePassTest, FiresInTableOrderAndRemovesOnlyOneOffs) {
   SetTable({Alarm("Daily", "07:30", "", "None", "a"), Alarm("Daily", "08:00", "", "None", "b"),
             Alarm("One Date", "07:30", "14/07/03", "None", "c"),
             Alarm("Weekly", "07:30", "", "Monday", "d"),
             Alarm("One Date", "07:30", "15/07/03", "None", "e"),
-            Alarm("Monthly", "07:30", "14", "None", "f")});
+            Alarm("Monthly", "07:30", "14", "None", "f"), Alarm("Daily", "7:30", "", "None", "g"),
+            Alarm("Weekly", "07:30", "", "Tuesday", "h"), Alarm("", "07:30", "", "None", "i")});
   PassLog log;
   RunDuePass(monday_, log.Fire(), log.Remove());
   EXPECT_EQ(log.fired, Texts({"a", "c", "d", "f"}));
   EXPECT_EQ(log.removed, Texts({"c"}));
-  ASSERT_EQ(g_alarms.count, 5);
+  ASSERT_EQ(g_alarms.count, 8);
   EXPECT_EQ(g_alarms.records[2].text, "d");
-  EXPECT_TRUE(g_alarms.records[5].type.empty());
+  EXPECT_TRUE(g_alarms.records[8].type.empty());
 }
 
 TEST_F(DuePassTest, EntryAfterARemovedOneOffIsExaminedAtTheSameIndex) {
