@@ -70,11 +70,6 @@ void ReadValueLine(std::string_view line, RegEntry& entry) {
   entry.dataText = std::string(Trimmed(rest.substr(1)));
 }
 
-// Hex data goes on over the next line when its line ends in a backslash.
-bool ContinuesOnNextLine(const RegEntry& entry) {
-  return entry.isValue && StartsWithNoCase(entry.dataText, "hex") && entry.dataText.ends_with('\\');
-}
-
 std::optional<std::string> StringData(std::string_view data) {
   std::size_t end = 0;
   std::optional<std::string> text = ReadQuoted(data, end);
@@ -145,6 +140,10 @@ std::string Escaped(std::string_view text) {
 
 }  // namespace
 
+bool ContinuesOnNextLine(const RegEntry& entry) {
+  return entry.isValue && StartsWithNoCase(entry.dataText, "hex") && entry.dataText.ends_with('\\');
+}
+
 bool SameRegName(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
@@ -154,14 +153,14 @@ bool SameRegName(std::string_view a, std::string_view b) {
 }
 
 RegFile ParseRegText(std::string_view text) {
-  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+  while (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   RegFile file;
   bool continued = false;
   while (!text.empty()) {
     const std::size_t end = text.find('\n');
     std::string_view line = text.substr(0, end);
     text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-    if (line.ends_with('\r')) line.remove_suffix(1);
+    while (line.ends_with('\r')) line.remove_suffix(1);
 
     if (continued) {
       RegEntry& entry = file.sections.back().entries.back();

@@ -48,5 +48,8 @@ std::optional<std::string> RegValueData(const RegEntry& entry);
 // A string value entry, with \ and " escaped.
 RegEntry MakeStringEntry(std::string_view name, std::string_view value);
 
+// Hex data goes on over the next line when its line ends in a backslash.
+bool ContinuesOnNextLine(const RegEntry& entry);
+
 // Key and value names are compared without regard to letter case.
 bool SameRegName(std::string_view a, std::string_view b);

@@ -128,7 +128,12 @@ void RegistryKey::SetStringValue(std::string_view name, std::string_view text) {
     *old = std::move(value);
   } else {
     std::vector<RegEntry>& entries = LastSectionOfKey()->entries;
-    entries.insert(InsertionPoint(entries), std::move(value));
+    auto point = InsertionPoint(entries);
+    // Hex data left open at the end of the file must not swallow the new value.
+    if (point != entries.begin() && ContinuesOnNextLine(*std::prev(point))) {
+      point = std::next(entries.insert(point, RegEntry{}));
+    }
+    entries.insert(point, std::move(value));
   }
   changed_ = true;
 }

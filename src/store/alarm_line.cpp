@@ -137,11 +137,10 @@ std::string EncodeRecordLine(const AlarmRecord& record) {
   line += ',';
   line += EncodeDay(record.day);
   line += ',';
-  line += FitWidth(WithoutLineFeeds(record.time), kTimeWidth);
+  line += FitWidth(record.time, kTimeWidth);
   line += ',';
-  line += WithoutLineFeeds(record.text);
-  line += '\n';
-  return line;
+  line += record.text;
+  return WithoutLineFeeds(line) + '\n';
 }
 
 AlarmRecord DecodeRecordLine(std::string_view line) {

@@ -180,6 +180,7 @@ TEST_F(AlarmLineTest, OddFieldsStillGiveTheFixedLayout) {
       Record("Daily", "", "", "", "two\nlines"),
       Record("One Date", "", "07:00:00", "25/12/2003"),
       Record("", "", "", "", ""),
+      Record("Fortnightly", "", "0\n:00", "12/\n1/26"),
   };
   for (const AlarmRecord& record : odd) ExpectFixedLayout(EncodeRecordLine(record));
 
