@@ -9,7 +9,8 @@ bool CAlarmApp::InitInstance() {
   g_firstPaint = true;
   CMainDlg dlg;
   if (m_instance != nullptr) {
-    QObject::connect(m_instance, &SingleInstance::wakeRequested, &dlg, [&dlg] { dlg.BringToFront(); });
+    QObject::connect(m_instance, &SingleInstance::wakeRequested, &dlg,
+                     [&dlg] { dlg.BringToFront(); });
   }
   dlg.DoModal();
   return false;

@@ -71,8 +71,8 @@ class CMainDlg : public QDialog, public CoreUi {
   std::string m_clockText;
   std::string m_date;
   std::string m_time;
-  std::array<std::string, kListRows> m_rowTime;
-  std::array<std::string, kListRows> m_rowType;
+  std::array<std::string, kListRowCount> m_rowTime;
+  std::array<std::string, kListRowCount> m_rowType;
 
   int m_lastMinute = 0;
   int m_lastDateFormat = 0;
@@ -84,7 +84,7 @@ class CMainDlg : public QDialog, public CoreUi {
 
   // Control members.
   QScrollBar* m_scrollBar = nullptr;
-  std::array<QLabel*, kListRows> m_rowNo{};
+  std::array<QLabel*, kListRowCount> m_rowNo{};
   QLabel* m_dateLabel = nullptr;
   QLineEdit* m_dateEdit = nullptr;
   QLineEdit* m_timeEdit = nullptr;

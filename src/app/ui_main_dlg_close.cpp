@@ -25,7 +25,9 @@ void CMainDlg::OnClose() {
   s_endProcess(0);
 }
 
-void CMainDlg::reject() { OnCancel(); }
+void CMainDlg::reject() {
+  OnCancel();
+}
 
 void CMainDlg::closeEvent(QCloseEvent* event) {
   event->accept();

@@ -14,8 +14,8 @@ void CMainDlg::DoDataExchange(DataExchange& dx) {
   dx.Text(IDC_CLOCK, m_clockText);
   dx.Text(IDC_DATE, m_date, kDateLimit);
   dx.Text(IDC_TIME, m_time, kTimeLimit);
-  for (int r = 0; r < kListRows; ++r) dx.Text(kRowTimeIds[r], m_rowTime[r]);
-  for (int r = 0; r < kListRows; ++r) dx.Text(kRowTypeIds[r], m_rowType[r]);
+  for (int r = 0; r < kListRowCount; ++r) dx.Text(kRowTimeIds[r], m_rowTime[r]);
+  for (int r = 0; r < kListRowCount; ++r) dx.Text(kRowTypeIds[r], m_rowType[r]);
 }
 
 bool CMainDlg::UpdateData(bool saveAndValidate) {

@@ -2,6 +2,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -21,7 +22,7 @@ CMainDlg::CMainDlg() : m_icon(AppIcon()) {
   BuildMenu();
   BuildDialog(this, MainTemplate(), EntryFieldFactories(), m_menuBar->sizeHint().height());
   m_scrollBar = DlgItem<QScrollBar>(this, IDC_SCROLLBAR);
-  for (int r = 0; r < kListRows; ++r) m_rowNo[r] = DlgItem<QLabel>(this, kRowNumberIds[r]);
+  for (int r = 0; r < kListRowCount; ++r) m_rowNo[r] = DlgItem<QLabel>(this, kRowNumberIds[r]);
   m_dateLabel = DlgItem<QLabel>(this, IDC_DATE_LABEL);
   m_dateEdit = DlgItem<QLineEdit>(this, IDC_DATE);
   m_timeEdit = DlgItem<QLineEdit>(this, IDC_TIME);

@@ -9,6 +9,7 @@ void CMainDlg::paintEvent(QPaintEvent* event) {
   if (!isMinimized() && g_firstPaint) {
     g_firstPaint = false;
     // Queued, so that a pass it may run never opens a pop-up inside a paint.
-    QMetaObject::invokeMethod(this, [this] { ClockTick(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { ClockTick(); }, Qt::QueuedConnection);
   }
 }

@@ -65,7 +65,8 @@ void CMainDlg::ConnectControls() {
     // The tick runs after this slot has returned, so that a pop-up it opens
     // does not hold up the timer: the clock goes on under open dialogs.
     ArmClockTimer();
-    QMetaObject::invokeMethod(this, [this] { OnTimer(IDT_CLOCK); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { OnTimer(IDT_CLOCK); }, Qt::QueuedConnection);
   });
   connect(DlgItem<QPushButton>(this, IDOK_BUTTON), &QPushButton::clicked, this, [this] { OnOK(); });
   connect(m_typeBox, &QComboBox::activated, this, [this] { OnTypeChange(); });

@@ -29,8 +29,7 @@ void CMainDlg::OnTypeChange() {
   current.date = m_date;
   current.dateKeyCount = g_dateKeyCount;
   current.dateLabel = "Date:";
-  const FormPreset preset =
-      PresetForType(m_type, current, g_clockSnapshot, g_settings.DateFormat);
+  const FormPreset preset = PresetForType(m_type, current, g_clockSnapshot, g_settings.DateFormat);
   m_dayBox->setEnabled(preset.dayEnabled);
   m_day = preset.day;
   m_dateEdit->setReadOnly(preset.dateReadOnly);

@@ -20,11 +20,11 @@ void CMainDlg::RefreshList(int top) {
       top = TopForNewRecord(k, count);
     }
   }
-  g_listTop = std::clamp(top, 0, std::max(0, count - kListRows));
+  g_listTop = std::clamp(top, 0, std::max(0, count - kListRowCount));
   const QSignalBlocker blocker(m_scrollBar);
-  m_scrollBar->setRange(0, std::max(0, count - kListRows));
+  m_scrollBar->setRange(0, std::max(0, count - kListRowCount));
   m_scrollBar->setValue(g_listTop);
-  for (int r = 0; r < kListRows; ++r) {
+  for (int r = 0; r < kListRowCount; ++r) {
     const int i = g_listTop + r;
     const bool filled = i < count;
     m_rowTime[r] = filled ? g_alarms.records[i].time : std::string();

@@ -69,7 +69,19 @@ QString CAlarmPopupDlg::DisplayText(const std::string& text) {
   return QString::fromStdString(text).replace(QLatin1Char('|'), QLatin1Char('\n'));
 }
 
-QRect CAlarmPopupDlg::TextArea() const { return kTextRect.intersected(rect()); }
+// The text rectangle reaches past the pop-up's right edge; text is wrapped
+// within the part that can be seen, inside the frame.
+QRect CAlarmPopupDlg::TextArea() const {
+  const DialogTemplate& tmpl = AlarmPopupTemplate();
+  const DialogUnits units = MeasureDialogUnits(DialogFont(tmpl));
+  QRect visible = kTextRect.intersected(rect());
+  for (const ControlTemplate& control : tmpl.controls) {
+    if (control.kind == ControlKind::BlackFrame) {
+      visible = visible.intersected(units.ToPixels(control.rect).adjusted(1, 1, -1, -1));
+    }
+  }
+  return visible;
+}
 
 void CAlarmPopupDlg::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);

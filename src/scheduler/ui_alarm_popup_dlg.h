@@ -26,6 +26,8 @@ class CAlarmPopupDlg : public QDialog {
   static QColor ColourOfType(const std::string& type);
   // The wake-up text with every "|" a line break.
   static QString DisplayText(const std::string& text);
+  // The alarm this pop-up shows.
+  const AlarmRecord& Alarm() const { return m_alarm; }
   // Where the text is drawn: the part of the text rectangle inside the client area.
   QRect TextArea() const;
 

@@ -49,7 +49,9 @@ void CMainDlg::OnTimer(int timerId) {
   if (timerId == IDT_CLOCK) ClockTick();
 }
 
-void CMainDlg::StartClockTimer() { ArmClockTimer(); }
+void CMainDlg::StartClockTimer() {
+  ArmClockTimer();
+}
 
 void CMainDlg::ArmClockTimer() {
   const auto intoSecond = static_cast<int>(GetClock().NowMilliseconds() % kClockIntervalMs);

@@ -1,0 +1,128 @@
+#include <QLabel>
+#include <QScrollBar>
+
+#include "list/list_window.h"
+#include "main_window_fixture.h"
+
+namespace {
+
+class AlarmListTest : public MainWindowTest {
+ protected:
+  // n Daily alarms at 06:00, 06:01, ...
+  void StartWithDailyAlarms(int n) {
+    std::string file;
+    for (int i = 0; i < n; ++i) file += "1,00/00/00,0,06:" + TwoDigits(i) + ",\r\n";
+    folder.Write("alarms.txt", file);
+    StartAt(At(2026, 12, 7, 12, 0));
+  }
+
+  QScrollBar* Bar() const { return DlgItem<QScrollBar>(dlg.get(), IDC_SCROLLBAR); }
+
+  std::vector<QString> Labels() const {
+    std::vector<QString> labels;
+    for (int id : kRowNumberIds) labels.push_back(DlgItem<QLabel>(dlg.get(), id)->text());
+    return labels;
+  }
+
+  std::vector<QString> Times() const {
+    std::vector<QString> times;
+    for (int id : kRowTimeIds) times.push_back(Text(id));
+    return times;
+  }
+};
+
+TEST_F(AlarmListTest, RowsLabelsAndScrollRangeByCount) {
+  struct Case {
+    int count;
+    int maximum;
+    QString lastTime;
+  };
+  for (const Case& c : {Case{0, 0, ""}, Case{5, 0, "06:04"}, Case{6, 1, "06:04"},
+                        Case{11, 6, "06:04"}, Case{12, 7, "06:04"}}) {
+    SCOPED_TRACE(c.count);
+    StartWithDailyAlarms(c.count);
+    EXPECT_EQ(Bar()->minimum(), 0);
+    EXPECT_EQ(Bar()->maximum(), c.maximum);
+    EXPECT_EQ(Bar()->value(), 0);
+    EXPECT_EQ(Labels(), (std::vector<QString>{"1", "2", "3", "4", "5"}));
+    EXPECT_EQ(Times()[4], c.lastTime);
+    EXPECT_EQ(Text(kRowTypeIds[0]), c.count > 0 ? "Daily" : "");
+    dlg.reset();
+    g_firstTick = true;
+  }
+}
+
+TEST_F(AlarmListTest, ScrollCodesMoveOneRecordOrNothing) {
+  StartWithDailyAlarms(8);
+  dlg->OnVScroll(static_cast<int>(ScrollCode::LineUp), 0);
+  EXPECT_EQ(g_listTop, 0);
+  dlg->OnVScroll(static_cast<int>(ScrollCode::LineDown), 0);
+  EXPECT_EQ(g_listTop, 1);
+  EXPECT_EQ(Labels(), (std::vector<QString>{"2", "3", "4", "5", "6"}));
+  EXPECT_EQ(Times()[0], "06:01");
+  dlg->OnVScroll(static_cast<int>(ScrollCode::PageDown), 0);
+  dlg->OnVScroll(static_cast<int>(ScrollCode::Bottom), 0);
+  EXPECT_EQ(g_listTop, 1);
+  dlg->OnVScroll(static_cast<int>(ScrollCode::ThumbTrack), 3);
+  EXPECT_EQ(g_listTop, 3);
+  EXPECT_EQ(Bar()->value(), 3);
+  dlg->OnVScroll(static_cast<int>(ScrollCode::LineDown), 0);
+  EXPECT_EQ(g_listTop, 3);  // already at count - 5
+  EXPECT_EQ(Labels(), (std::vector<QString>{"4", "5", "6", "7", "8"}));
+  EXPECT_EQ(Times()[4], "06:07");
+}
+
+TEST_F(AlarmListTest, RealScrollBarArrowsAndTroughClicks) {
+  StartWithDailyAlarms(7);
+  Bar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  EXPECT_EQ(g_listTop, 1);
+  EXPECT_EQ(Bar()->value(), 1);
+  Bar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+  EXPECT_EQ(g_listTop, 1);
+  EXPECT_EQ(Bar()->value(), 1);
+  Bar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+  EXPECT_EQ(g_listTop, 0);
+}
+
+TEST_F(AlarmListTest, DescriptionsOfEachKind) {
+  folder.Write("alarms.txt",
+               "0,26/12/07,0,07:00,\r\n0,26/12/08,0,07:00,\r\n0,27/01/02,0,07:00,\r\n"
+               "2,00/00/00,1,07:00,\r\n4,00000021,0,07:00,\r\n5,00000009,6,07:00,\r\n"
+               "7,00000000,0,07:00,\r\n");
+  StartAt(At(2026, 12, 7, 6, 0));
+  EXPECT_EQ(Text(kRowTypeIds[0]), "Today");
+  EXPECT_EQ(Text(kRowTypeIds[1]), "Tomorrow");
+  EXPECT_EQ(Text(kRowTypeIds[2]), "02/01/27");
+  EXPECT_EQ(Text(kRowTypeIds[3]), "Sundays");
+  EXPECT_EQ(Text(kRowTypeIds[4]), "21st of the month");
+  dlg->OnVScroll(static_cast<int>(ScrollCode::ThumbTrack), 2);
+  EXPECT_EQ(Text(kRowTypeIds[3]), "Last Friday");
+  EXPECT_EQ(Text(kRowTypeIds[4]), "");  // an unknown type shows its time only
+  EXPECT_EQ(Text(kRowTimeIds[4]), "07:00");
+}
+
+TEST_F(AlarmListTest, NewAlarmIsShownAndOnlyTheMarkerIsEmptied) {
+  folder.Write("alarms.txt", "1,00/00/00,0,05:00,$%&abc|\r\n");
+  StartAt(At(2026, 12, 7, 6, 0));
+  AppendAlarm("Daily", "", "06:03", "");
+  SaveAlarms();
+  LoadAlarms();
+  dlg->RefreshList(ShowNewAlarm);
+  // The user's own text that begins like the marker is kept.
+  EXPECT_EQ(g_alarms.records[0].text, "$%&abc|");
+  EXPECT_EQ(g_alarms.records[1].text, "");
+  EXPECT_EQ(folder.Read("alarms.txt"), "1,00/00/00,0,05:00,$%&abc|\r\n1,00/00/00,0,06:03,\r\n");
+}
+
+TEST_F(AlarmListTest, NewRecordIsScrolledIntoRowThree) {
+  StartWithDailyAlarms(11);
+  AppendAlarm("Daily", "", "06:09", "");  // sorts to position 10 of 12
+  SaveAlarms();
+  LoadAlarms();
+  dlg->RefreshList(ShowNewAlarm);
+  EXPECT_EQ(g_listTop, 7);
+  EXPECT_EQ(Labels(), (std::vector<QString>{"8", "9", "10", "11", "12"}));
+  EXPECT_EQ(Bar()->value(), 7);
+}
+
+}  // namespace

@@ -1,0 +1,113 @@
+#include <QImage>
+
+#include "main_window_fixture.h"
+#include "settings/alarm_settings.h"
+
+namespace {
+
+class AlarmPopupTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    g_settings = DefaultSettings();
+  }
+
+  static QImage Paint(CAlarmPopupDlg& popup) {
+    popup.show();
+    const QImage image = popup.grab().toImage();
+    if (qEnvironmentVariableIsSet("TOCKMERE_GRAB"))
+      image.save(qEnvironmentVariable("TOCKMERE_GRAB"));
+    return image;
+  }
+
+  static bool IsDark(QRgb pixel) { return qRed(pixel) + qGreen(pixel) + qBlue(pixel) < 200; }
+
+  // The rows of the image that hold a dark pixel inside the area, and the
+  // rightmost dark column.
+  static std::pair<int, int> DarkExtent(const QImage& image, const QRect& area) {
+    int rows = 0;
+    int right = -1;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+      bool dark = false;
+      for (int x = area.left(); x <= area.right(); ++x) {
+        if (IsDark(image.pixel(x, y))) {
+          dark = true;
+          right = std::max(right, x);
+        }
+      }
+      rows += dark ? 1 : 0;
+    }
+    return {rows, right};
+  }
+};
+
+TEST_F(AlarmPopupTest, PanelInTheColourOfTheTypeWithDarkTextInside) {
+  CAlarmPopupDlg popup(AlarmRecord{"Daily", "None", "07:30", "", "Get up|Feed the cat|"});
+  EXPECT_EQ(popup.windowTitle(), "Your alarm call:");
+  const QImage image = Paint(popup);
+  const QRect panel = CAlarmPopupDlg::kPanelRect.intersected(image.rect());
+  EXPECT_EQ(image.pixelColor(panel.topLeft()), QColor(180, 250, 180));
+  EXPECT_EQ(image.pixelColor(panel.left() + 2, panel.bottom() - 40), QColor(180, 250, 180));
+  const auto [rows, right] = DarkExtent(image, popup.TextArea());
+  EXPECT_GT(rows, 10);
+  EXPECT_GE(right, popup.TextArea().left());
+  // Nothing dark between the panel's top and the text rectangle.
+  const QRect above(popup.TextArea().left(), panel.top(), popup.TextArea().width(), 4);
+  EXPECT_EQ(DarkExtent(image, above).first, 0);
+}
+
+TEST_F(AlarmPopupTest, ColourOfEachTypeFollowsTheSettings) {
+  g_settings.MColour = 0;
+  EXPECT_EQ(CAlarmPopupDlg::ColourOfType("Monthly"), QColor(255, 255, 153));
+  EXPECT_EQ(CAlarmPopupDlg::ColourOfType("One Date"), QColor(255, 255, 153));
+  EXPECT_EQ(CAlarmPopupDlg::ColourOfType("Weekly"), QColor(150, 250, 250));
+  EXPECT_EQ(CAlarmPopupDlg::ColourOfType("Fortnightly"), QColor(250, 200, 130));
+  g_settings.DColour = 4;
+  EXPECT_EQ(CAlarmPopupDlg::ColourOfType("Daily"), QColor(245, 195, 215));
+  EXPECT_EQ(CAlarmPopupDlg::FaceOfFont(0), "Arial");
+  EXPECT_EQ(CAlarmPopupDlg::FaceOfFont(4), "Monotype Corsiva");
+  EXPECT_EQ(CAlarmPopupDlg::FaceOfFont(7), "Times New Roman");
+  EXPECT_EQ(CAlarmPopupDlg::DisplayText("Get up|Feed the cat|"), "Get up\nFeed the cat\n");
+}
+
+// The text rectangle is wider than the pop-up: long lines wrap inside what
+// can be seen instead of running off its right edge.
+TEST_F(AlarmPopupTest, LongLinesWrapWithinTheVisibleArea) {
+  CAlarmPopupDlg popup(
+      AlarmRecord{"Daily", "None", "07:30", "", "Remember the dentist at nine then the bank|"});
+  const QImage image = Paint(popup);
+  ASSERT_LE(popup.TextArea().right(), image.width() - 1);
+  const auto [rows, right] = DarkExtent(image, popup.TextArea());
+  EXPECT_LE(right, popup.TextArea().right());
+  EXPECT_GT(rows, 40);  // more than one line of 30-pixel text
+}
+
+TEST_F(AlarmPopupTest, KeepsItsOwnAlarmWhenTheTableChanges) {
+  g_alarms.records[0] = AlarmRecord{"Daily", "None", "07:30", "", "Mine|"};
+  g_alarms.count = 1;
+  CAlarmPopupDlg popup(g_alarms.records[0]);
+  g_alarms.records[0] = AlarmRecord{"Weekly", "Monday", "07:31", "", "Other|"};
+  const QImage image = Paint(popup);
+  EXPECT_EQ(popup.Alarm().text, "Mine|");
+  EXPECT_EQ(image.pixelColor(CAlarmPopupDlg::kPanelRect.topLeft()), QColor(180, 250, 180));
+}
+
+TEST_F(AlarmPopupTest, SoundAtEachPaintOnlyWhenSoundIsOne) {
+  for (int setting : {0, 2, 1}) {
+    g_settings.Sound = setting;
+    const int before = sound.count();
+    CAlarmPopupDlg popup(AlarmRecord{"Daily", "None", "07:30", "", "Up|"});
+    Paint(popup);
+    popup.grab();
+    EXPECT_EQ(sound.count() - before, setting == 1 ? 2 : 0) << "Sound=" << setting;
+  }
+}
+
+TEST_F(AlarmPopupTest, EmptyTextShowsThePanelAlone) {
+  CAlarmPopupDlg popup(AlarmRecord{"One Date", "None", "07:30", "07/12/26", ""});
+  const QImage image = Paint(popup);
+  EXPECT_EQ(DarkExtent(image, popup.TextArea()).first, 0);
+  EXPECT_EQ(image.pixelColor(popup.TextArea().center()), QColor(255, 255, 153));
+}
+
+}  // namespace

@@ -1,0 +1,124 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/ui_app_state.h"
+#include "app/ui_dialog_builder.h"
+#include "app/ui_main_dlg.h"
+#include "gui_support.h"
+#include "platform/local_clock.h"
+#include "scheduler/clock_snapshot.h"
+#include "scheduler/ui_alarm_popup_dlg.h"
+#include "scheduler/ui_cleared_notice_dlg.h"
+#include "store/alarm_table.h"
+#include "test_support.h"
+
+// Lets the event loop run until the condition holds or the time is up.
+template <typename Condition>
+bool WaitUntil(Condition condition, int timeoutMs) {
+  for (int waited = 0; !condition(); waited += 10) {
+    if (waited >= timeoutMs) return false;
+    QTest::qWait(10);
+  }
+  return true;
+}
+
+// A real main window on a fake clock in its own folder, with message boxes
+// and sounds recorded instead of shown.
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetClock(&clock);
+    g_firstTick = true;
+    g_firstPaint = true;
+    CMainDlg::s_endProcess = [this](int code) { endCode = code; };
+  }
+
+  void TearDown() override {
+    CloseLeftoverModals();
+    dlg.reset();
+    SetClock(nullptr);
+  }
+
+  std::int64_t At(int year, int month, int day, int hour, int minute, int second = 0) const {
+    return clock.FromLocal(year, month, day, hour, minute, second);
+  }
+
+  // Runs the start-up steps at a moment, as the program does before its loop.
+  void StartAt(std::int64_t moment) {
+    clock.Set(moment);
+    dlg = std::make_unique<CMainDlg>();
+    dlg->OnInitDialog();
+  }
+
+  // Moves the clock and runs one timer tick.
+  void TickAt(std::int64_t moment) {
+    clock.Set(moment);
+    dlg->OnTimer(IDT_CLOCK);
+  }
+
+  QString Text(int id) const {
+    auto* edit = DlgItem<QLineEdit>(dlg.get(), id);
+    return edit != nullptr ? edit->text() : GetDlgItem(dlg.get(), id)->property("text").toString();
+  }
+
+  // The settings file that makes a start a later one (minimised).
+  void WriteSettingsKey(const std::string& values = "") const {
+    folder.Write("config/Tockmere/registry.reg",
+                 "Windows Registry Editor Version 5.00\r\n\r\n"
+                 "[HKEY_LOCAL_MACHINE\\Software\\Tockmere]\r\n" +
+                     values);
+  }
+
+  ScratchFolder folder;
+  ZoneGuard zone{"Europe/London"};
+  FakeClock clock;
+  RecordingPrompter prompter;
+  RecordingSound sound;
+  std::unique_ptr<CMainDlg> dlg;
+  int endCode = -1;
+};
+
+// Watches for pop-ups and notices while it lives: records each one when it
+// opens (with what the table and the file held at that moment) and closes it.
+class ModalCatcher {
+ public:
+  struct Seen {
+    QString title;
+    std::string text;  // the pop-up's wake-up text or the notice's text
+    int tableCount = 0;
+    std::string file;  // alarms.txt at that moment
+  };
+
+  explicit ModalCatcher(const ScratchFolder& folder) : folder_(folder) {
+    timer_.setInterval(20);
+    QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
+    timer_.start();
+  }
+
+  const std::vector<Seen>& seen() const { return seen_; }
+
+ private:
+  void Poll() {
+    QWidget* modal = QApplication::activeModalWidget();
+    auto* dialog = qobject_cast<QDialog*>(modal);
+    if (dialog == nullptr || !dialog->isVisible()) return;
+    Seen seen{dialog->windowTitle(), "", g_alarms.count, folder_.Read("alarms.txt")};
+    if (auto* popup = qobject_cast<CAlarmPopupDlg*>(dialog)) seen.text = popup->Alarm().text;
+    if (auto* notice = qobject_cast<CClearedNoticeDlg*>(dialog)) seen.text = notice->m_noticeText;
+    seen_.push_back(seen);
+    dialog->accept();
+  }
+
+  const ScratchFolder& folder_;
+  QTimer timer_;
+  std::vector<Seen> seen_;
+};

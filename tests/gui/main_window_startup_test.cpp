@@ -1,0 +1,105 @@
+#include <QComboBox>
+#include <QLabel>
+
+#include "main_window_fixture.h"
+#include "settings/alarm_settings.h"
+
+namespace {
+
+using StartupTest = MainWindowTest;
+
+TEST_F(StartupTest, FirstRunOpensNormallyLaterRunsMinimised) {
+  StartAt(At(2003, 7, 14, 9, 5));
+  EXPECT_TRUE(g_firstRun);
+  EXPECT_FALSE(dlg->windowState() & Qt::WindowMinimized);
+  dlg->OnCancel();  // writes the settings key
+  dlg.reset();
+
+  g_firstTick = true;
+  StartAt(At(2003, 7, 14, 9, 6));
+  EXPECT_FALSE(g_firstRun);
+  EXPECT_TRUE(dlg->windowState() & Qt::WindowMinimized);
+  EXPECT_EQ(g_mainPlacement.normalRect.size(), dlg->size());
+}
+
+TEST_F(StartupTest, FormOpensWithTodayAndTheCurrentTime) {
+  StartAt(At(2003, 7, 14, 9, 5, 30));
+  EXPECT_EQ(Text(IDC_TIME), "09:05");
+  EXPECT_EQ(DlgItem<QComboBox>(dlg.get(), IDC_TYPE)->currentText(), "Today");
+  EXPECT_EQ(Text(IDC_DATE), "14/07/03");
+  EXPECT_TRUE(DlgItem<QLineEdit>(dlg.get(), IDC_DATE)->isReadOnly());
+  EXPECT_FALSE(DlgItem<QComboBox>(dlg.get(), IDC_DAY)->isEnabled());
+  EXPECT_EQ(DlgItem<QComboBox>(dlg.get(), IDC_DAY)->currentText(), "");
+  EXPECT_EQ(DlgItem<QLineEdit>(dlg.get(), IDC_TIME)->maxLength(), 5);
+  EXPECT_EQ(DlgItem<QLineEdit>(dlg.get(), IDC_DATE)->maxLength(), 8);
+}
+
+TEST_F(StartupTest, ClockLineInBothDateOrders) {
+  StartAt(At(2003, 7, 14, 9, 5));
+  EXPECT_EQ(Text(IDC_CLOCK), "09:05   Monday   14/07/03");
+  dlg.reset();
+
+  WriteSettingsKey("\"DateFormat\"=\"1\"\r\n");
+  g_firstTick = true;
+  StartAt(At(2003, 7, 14, 9, 5));
+  EXPECT_EQ(Text(IDC_CLOCK), "09:05   Monday   07/14/03");
+  EXPECT_EQ(Text(IDC_DATE), "07/14/03");
+}
+
+TEST_F(StartupTest, DateFormatChangeRefreshesWithinOneTick) {
+  folder.Write("alarms.txt", "3,04/01/05,0,08:15,\r\n");
+  StartAt(At(2003, 7, 14, 9, 5));
+  EXPECT_EQ(Text(kRowTypeIds[0]), "Fort. from 05/01/04");
+  g_settings.DateFormat = 1;
+  TickAt(At(2003, 7, 14, 9, 5, 1));
+  EXPECT_EQ(Text(kRowTypeIds[0]), "Fort. from 01/05/04");
+  EXPECT_EQ(Text(IDC_CLOCK), "09:05   Monday   07/14/03");
+  EXPECT_EQ(Text(IDC_DATE), "07/14/03");
+}
+
+TEST_F(StartupTest, TimeFieldFollowsEachNewMinute) {
+  StartAt(At(2003, 7, 14, 9, 5));
+  DlgItem<QLineEdit>(dlg.get(), IDC_TIME)->setText("07:3");
+  TickAt(At(2003, 7, 14, 9, 5, 40));
+  EXPECT_EQ(Text(IDC_TIME), "07:3");
+  TickAt(At(2003, 7, 14, 9, 6));
+  EXPECT_EQ(Text(IDC_TIME), "09:06");
+  EXPECT_EQ(Text(IDC_CLOCK), "09:06   Monday   14/07/03");
+}
+
+TEST_F(StartupTest, EveryWayOfClosingWritesTheSettings) {
+  const std::string key = "config/Tockmere/registry.reg";
+  StartAt(At(2003, 7, 14, 9, 5));
+  dlg->OnOK();
+  EXPECT_NE(folder.Read(key).find("\"FontNo\"=\"1\""), std::string::npos);
+  EXPECT_EQ(dlg->result(), QDialog::Accepted);
+
+  std::filesystem::remove(folder.path() / key);
+  QTest::keyClick(dlg.get(), Qt::Key_Escape);
+  EXPECT_NE(folder.Read(key).find("\"MColour\"=\"4\""), std::string::npos);
+  EXPECT_EQ(dlg->result(), QDialog::Rejected);
+
+  std::filesystem::remove(folder.path() / key);
+  dlg->show();
+  dlg->close();
+  EXPECT_EQ(endCode, 0);
+  EXPECT_NE(folder.Read(key).find("\"Sound\"=\"0\""), std::string::npos);
+}
+
+TEST_F(StartupTest, EnterInTheTimeFieldExits) {
+  StartAt(At(2003, 7, 14, 9, 5));
+  dlg->show();
+  QTest::keyClick(DlgItem<QLineEdit>(dlg.get(), IDC_TIME), Qt::Key_Return);
+  EXPECT_EQ(dlg->result(), QDialog::Accepted);
+  EXPECT_FALSE(folder.Read("config/Tockmere/registry.reg").empty());
+}
+
+TEST_F(StartupTest, UnwritableSettingsAreReportedOnClosing) {
+  StartAt(At(2003, 7, 14, 9, 5));
+  folder.Write("config/Tockmere", "");  // a file where the folder should be
+  dlg->OnCancel();
+  ASSERT_EQ(prompter.texts().size(), 1u);
+  EXPECT_EQ(prompter.texts()[0], "Registry key error.\nCould not save settings.");
+}
+
+}  // namespace
