@@ -47,10 +47,8 @@ std::string FitWidth(std::string_view text, std::size_t width) {
 }
 
 // A record must stay on one line of the file.
-std::string WithoutLineFeeds(std::string_view text) {
-  std::string result(text);
-  std::replace(result.begin(), result.end(), '\n', '|');
-  return result;
+void ReplaceLineFeeds(std::string& text) {
+  std::replace(text.begin(), text.end(), '\n', '|');
 }
 
 bool IsLastWeek(std::string_view date) {
@@ -140,7 +138,9 @@ std::string EncodeRecordLine(const AlarmRecord& record) {
   line += FitWidth(record.time, kTimeWidth);
   line += ',';
   line += record.text;
-  return WithoutLineFeeds(line) + '\n';
+  ReplaceLineFeeds(line);
+  line += '\n';
+  return line;
 }
 
 AlarmRecord DecodeRecordLine(std::string_view line) {

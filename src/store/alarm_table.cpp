@@ -35,9 +35,12 @@ std::string StoredDate(std::string_view type, std::string_view date) {
 std::string SortedFileText() {
   std::string text;
   for (int i = 0; i < g_alarms.count; ++i) {
-    for (const char c : g_alarms.sortedLines[static_cast<std::size_t>(i)]) {
-      if (c == '\n') text += '\r';
-      text += c;
+    const std::string_view line = g_alarms.sortedLines[static_cast<std::size_t>(i)];
+    for (std::size_t start = 0; start < line.size();) {
+      const std::size_t end = std::min(line.find('\n', start), line.size());
+      text.append(line, start, end - start);
+      if (end < line.size()) text += "\r\n";
+      start = end + 1;
     }
   }
   return text;
@@ -90,11 +93,10 @@ void DeleteAlarm(int i) {
 
 void SortAlarms() {
   for (std::string& line : g_alarms.sortedLines) line.clear();
-  const auto used = static_cast<std::ptrdiff_t>(g_alarms.count);
   for (int i = 0; i < g_alarms.count; ++i) {
     g_alarms.sortedLines[static_cast<std::size_t>(i)] = EncodeAlarmLine(i);
   }
-  std::sort(g_alarms.sortedLines.begin(), g_alarms.sortedLines.begin() + used,
+  std::sort(g_alarms.sortedLines.begin(), g_alarms.sortedLines.begin() + g_alarms.count,
             [](const std::string& a, const std::string& b) { return CompareAlarmLines(a, b) < 0; });
 }
 
