@@ -1,0 +1,96 @@
+// Options > Calendar: a month calendar to look at, with no effect on the form.
+#include <QCalendarWidget>
+
+#include "entry/ui_calendar_dlg.h"
+#include "entry_form_fixture.h"
+
+namespace {
+
+struct FormState {
+  QString time, type, day, date, label;
+  int timeKeyCount = 0;
+  int dateKeyCount = 0;
+  std::string currentType;
+  bool operator==(const FormState&) const = default;
+};
+
+class CalendarTest : public EntryFormTest {
+ protected:
+  FormState Form() const {
+    return {
+        TimeEdit()->text(), TypeBox()->currentText(), DayBox()->currentText(), DateEdit()->text(),
+        DateLabel(),        g_timeKeyCount,           g_dateKeyCount,          g_currentType};
+  }
+
+  // Runs OnCalendar; while the dialog is open, act works on it.
+  void RunCalendar(const std::function<void(CCalendarDlg*, QCalendarWidget*)>& act) {
+    bool opened = false;
+    WhenModalOpens([&](QWidget* modal) {
+      auto* calendar = qobject_cast<CCalendarDlg*>(modal);
+      ASSERT_NE(calendar, nullptr);
+      opened = true;
+      act(calendar, DlgItem<QCalendarWidget>(calendar, IDC_CALENDAR));
+    });
+    dlg->OnCalendar();
+    EXPECT_TRUE(opened);
+  }
+};
+
+TEST_F(CalendarTest, ShowsTodayOnTheProgramClock) {
+  Open(At(2003, 12, 25, 9, 5));
+  RunCalendar([](CCalendarDlg* dialog, QCalendarWidget* calendar) {
+    EXPECT_EQ(dialog->windowTitle(), "Calendar");
+    EXPECT_EQ(dialog->windowIcon().cacheKey(), g_appIcon.cacheKey());
+    EXPECT_FALSE(g_appIcon.isNull());
+    ASSERT_NE(calendar, nullptr);
+    EXPECT_EQ(calendar->selectedDate(), QDate(2003, 12, 25));
+    EXPECT_EQ(calendar->monthShown(), 12);
+    EXPECT_EQ(calendar->yearShown(), 2003);
+    dialog->reject();
+  });
+}
+
+TEST_F(CalendarTest, ChoosingADateAndOkLeavesEverythingAsItWas) {
+  folder.Write("alarms.txt", "1,00/00/00,0,06:00,\r\n");
+  Open(At(2003, 12, 25, 9, 5));
+  // A Monthly week in the month, part-typed time.
+  Pick(TypeBox(), "Monthly");
+  Pick(DayBox(), "Tuesday");
+  Retype(TimeEdit(), "07");
+  const FormState before = Form();
+  const std::string fileBefore = folder.Read("alarms.txt");
+  RunCalendar([](CCalendarDlg*, QCalendarWidget* calendar) {
+    ASSERT_NE(calendar, nullptr);
+    calendar->setSelectedDate(QDate(2004, 1, 13));
+    emit calendar->clicked(QDate(2004, 1, 13));
+    QTest::keyClick(calendar, Qt::Key_Return);  // OK is the default button
+  });
+  EXPECT_EQ(Form(), before);
+  EXPECT_EQ(folder.Read("alarms.txt"), fileBefore);
+  EXPECT_EQ(g_alarms.count, 1);
+  EXPECT_EQ(Text(kRowTimeIds[0]), "06:00");
+  EXPECT_TRUE(prompter.messages().empty());
+  // Typing goes on where it left off.
+  QTest::keyClicks(TimeEdit(), "30");
+  EXPECT_EQ(TimeEdit()->text(), "07:30");
+}
+
+TEST_F(CalendarTest, OpenWithAPartTypedDateAndClosedByOk) {
+  Open(At(2003, 12, 25, 9, 5));
+  Pick(TypeBox(), "One Date");
+  Retype(DateEdit(), "0301");
+  const FormState before = Form();
+  RunCalendar([](CCalendarDlg* dialog, QCalendarWidget*) {
+    auto* ok = DlgItem<QPushButton>(dialog, IDOK_BUTTON);
+    ASSERT_NE(ok, nullptr);
+    EXPECT_EQ(ok->text(), "OK");
+    QTest::mouseClick(ok, Qt::LeftButton);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+  });
+  EXPECT_EQ(Form(), before);
+  QTest::keyClicks(DateEdit(), "04");
+  EXPECT_EQ(DateEdit()->text(), "03/01/04");
+}
+
+}  // namespace
