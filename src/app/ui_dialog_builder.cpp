@@ -56,10 +56,8 @@ class ReadOnlyShade : public QObject {
   }
 };
 
-void ShadeReadOnly(QDialog* dialog, QWidget* edit) {
-  auto* shade = dialog->findChild<ReadOnlyShade*>(QString(), Qt::FindDirectChildrenOnly);
-  if (shade == nullptr) shade = new ReadOnlyShade(dialog);
-  edit->installEventFilter(shade);
+void ShadeReadOnly(QWidget* edit) {
+  edit->installEventFilter(new ReadOnlyShade(edit));
   ReadOnlyShade::Apply(edit);
 }
 
@@ -112,16 +110,16 @@ void SetTabStop(QWidget* widget, unsigned style) {
   if (!(style & kTabStop)) widget->setFocusPolicy(Qt::ClickFocus);
 }
 
-void ConfigureLineEdit(QDialog* dialog, QLineEdit* edit, const ControlTemplate& ctl) {
+void ConfigureLineEdit(QLineEdit* edit, const ControlTemplate& ctl) {
   edit->setText(ctl.text);
   edit->setReadOnly(ctl.style & kReadOnly);
   edit->setAlignment(HorizontalAlignment(ctl.style) | Qt::AlignVCenter);
   edit->setFrame(ctl.style & kBorder);
   SetTabStop(edit, ctl.style);
-  ShadeReadOnly(dialog, edit);
+  ShadeReadOnly(edit);
 }
 
-void ConfigureTextEdit(QDialog* dialog, QPlainTextEdit* edit, const ControlTemplate& ctl) {
+void ConfigureTextEdit(QPlainTextEdit* edit, const ControlTemplate& ctl) {
   edit->setPlainText(ctl.text);
   edit->setReadOnly(ctl.style & kReadOnly);
   if (!(ctl.style & kBorder)) edit->setFrameShape(QFrame::NoFrame);
@@ -134,7 +132,7 @@ void ConfigureTextEdit(QDialog* dialog, QPlainTextEdit* edit, const ControlTempl
   option.setAlignment(HorizontalAlignment(ctl.style));
   edit->document()->setDefaultTextOption(option);
   SetTabStop(edit, ctl.style);
-  ShadeReadOnly(dialog, edit);
+  ShadeReadOnly(edit);
 }
 
 // The rectangle of a combo box includes its drop-down list: one list line is
@@ -180,11 +178,11 @@ void ConfigureButton(QAbstractButton* button, const ControlTemplate& ctl) {
   }
 }
 
-void Configure(QDialog* dialog, QWidget* widget, const ControlTemplate& ctl) {
+void Configure(QWidget* widget, const ControlTemplate& ctl) {
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-    ConfigureLineEdit(dialog, edit, ctl);
+    ConfigureLineEdit(edit, ctl);
   } else if (auto* text = qobject_cast<QPlainTextEdit*>(widget)) {
-    ConfigureTextEdit(dialog, text, ctl);
+    ConfigureTextEdit(text, ctl);
   } else if (auto* box = qobject_cast<QComboBox*>(widget)) {
     ConfigureComboBox(box, ctl);
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
@@ -300,7 +298,7 @@ void BuildDialog(QDialog* dialog, const DialogTemplate& tmpl, const ControlFacto
   for (const ControlTemplate& ctl : tmpl.controls) {
     QWidget* widget = CreateControl(dialog, ctl, factories);
     Tag(widget, ctl.id);
-    Configure(dialog, widget, ctl);
+    Configure(widget, ctl);
     Place(widget, ctl, units, topOffset);
     JoinRadioGroup(dialog, widget, ctl, radioGroup);
   }

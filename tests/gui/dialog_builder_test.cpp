@@ -187,6 +187,19 @@ TEST(DialogBuilder, ListRowsStandOneUnderAnother) {
   GrabToPng(dialog.get(), QStringLiteral("/tmp/main102.png"));
 }
 
+TEST(DialogBuilder, ReadOnlyFieldsShowTheDialogFaceAndFollowChanges) {
+  auto dialog = Build(MainTemplate());
+  const QColor face = dialog->palette().color(QPalette::Window);
+  auto* date = DlgItem<QLineEdit>(dialog.get(), IDC_DATE);
+  EXPECT_EQ(DlgItem<QLineEdit>(dialog.get(), kRowTimeIds[0])->palette().color(QPalette::Base),
+            face);
+  EXPECT_NE(date->palette().color(QPalette::Base), face);
+  date->setReadOnly(true);
+  EXPECT_EQ(date->palette().color(QPalette::Base), face);
+  date->setReadOnly(false);
+  EXPECT_NE(date->palette().color(QPalette::Base), face);
+}
+
 TEST(DialogBuilder, TopOffsetMovesControlsDownAndGrowsTheDialog) {
   auto plain = Build(MainTemplate());
   auto offset = Build(MainTemplate(), 25);
