@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -14,6 +15,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
+#include <cstdlib>
 #include <memory>
 
 #include "app/ui_dialog_builder.h"
@@ -184,7 +187,18 @@ TEST(DialogBuilder, ListRowsStandOneUnderAnother) {
   // The scroll bar spans the rows, to their left.
   EXPECT_EQ(at(IDC_SCROLLBAR), units.ToPixels(QRect(103, 45, 10, 100)));
   EXPECT_LT(at(IDC_SCROLLBAR).right(), at(kRowNumberIds[0]).left());
-  GrabToPng(dialog.get(), QStringLiteral("/tmp/main102.png"));
+}
+
+// Set TOCKMERE_GRAB_DIR to keep the picture of the main window for a look.
+TEST(DialogBuilder, MainWindowCanBeGrabbedToPng) {
+  auto dialog = Build(MainTemplate());
+  QTemporaryDir folder;
+  const QString path = folder.filePath("main102.png");
+  ASSERT_TRUE(GrabToPng(dialog.get(), path));
+  EXPECT_EQ(QImage(path).size(), dialog->size());
+  if (const char* keep = std::getenv("TOCKMERE_GRAB_DIR")) {
+    EXPECT_TRUE(GrabToPng(dialog.get(), QDir(keep).filePath("main102.png")));
+  }
 }
 
 TEST(DialogBuilder, ReadOnlyFieldsShowTheDialogFaceAndFollowChanges) {
