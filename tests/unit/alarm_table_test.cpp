@@ -129,13 +129,6 @@ TEST_F(AlarmTableTest, SaveWritesSortedLinesWithCrLf) {
   EXPECT_EQ(Times(), (std::vector<std::string>{"07:00", "07:30", "09:00"}));
 }
 
-TEST_F(AlarmTableTest, SavingAnEmptyTableLeavesAnEmptyFileAndNoTemporaryFiles) {
-  folder_.Write(kAlarmsFileName, DailyLines(2));
-  ASSERT_TRUE(SaveAlarms());
-  EXPECT_EQ(folder_.Read(kAlarmsFileName), "");
-  EXPECT_EQ(FolderNames(folder_.path()), std::vector<std::string>{kAlarmsFileName});
-}
-
 TEST_F(AlarmTableTest, LoadReadsCrLfAndLfAloneAndALastLineWithoutEnd) {
   LoadFile("1,00/00/00,0,06:00,a|\r\n1,00/00/00,0,06:01,b|\n1,00/00/00,0,06:02,c|");
   EXPECT_EQ(Times(), (std::vector<std::string>{"06:00", "06:01", "06:02"}));
@@ -202,11 +195,12 @@ TEST_F(AlarmTableTest, DeleteShiftsLaterEntriesSavesLoadsAndRefreshes) {
   EXPECT_EQ(ui_.refreshes, std::vector<int>{0});
 }
 
-TEST_F(AlarmTableTest, DeletingTheOnlyRecordWritesAnEmptyFile) {
+TEST_F(AlarmTableTest, DeletingTheOnlyRecordWritesAnEmptyFileAndLeavesNoTemporaryFile) {
   LoadFile(DailyLines(1));
   DeleteAlarm(0);
   EXPECT_EQ(g_alarms.count, 0);
   EXPECT_EQ(folder_.Read(kAlarmsFileName), "");
+  EXPECT_EQ(FolderNames(folder_.path()), std::vector<std::string>{kAlarmsFileName});
 }
 
 TEST_F(AlarmTableTest, DeleteOutsideTheTableDoesNothing) {
@@ -319,17 +313,4 @@ TEST_F(AlarmTableTest, WriteFailingHalfWayKeepsTheOldFileWhole) {
   EXPECT_EQ(ui_.messages, kFileOpenError);
   EXPECT_EQ(folder_.Read(kAlarmsFileName), DailyLines(2));
   EXPECT_EQ(FolderNames(folder_.path()), std::vector<std::string>{kAlarmsFileName});
-}
-
-TEST_F(AlarmTableTest, ResetEmptiesTableAndListState) {
-  LoadFile(DailyLines(3));
-  g_listTop = 2;
-  g_editIndex = 1;
-  g_editGoneOff = true;
-  ResetAlarmTable();
-  EXPECT_EQ(g_alarms.count, 0);
-  EXPECT_EQ(g_alarms.records[0], AlarmRecord{});
-  EXPECT_EQ(g_listTop, 0);
-  EXPECT_EQ(g_editIndex, kNoEditIndex);
-  EXPECT_FALSE(g_editGoneOff);
 }

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/registry_key.h"
 #include "recording_ui.h"
 #include "settings/alarm_settings.h"
 #include "test_support.h"
@@ -207,11 +206,4 @@ TEST_F(SettingsTest, ReadOnlyRegistryFileShowsTheMessageAndStaysAsItWas) {
   SaveSettings();
   EXPECT_EQ(ui_.messages, kRegistryError);
   EXPECT_EQ(folder_.Read(kRegFile), before);
-}
-
-TEST_F(SettingsTest, ConfigFolderFollowsXdgConfigHome) {
-  EXPECT_EQ(RegistryFilePath(), folder_.path() / kRegFile);
-  LoadSettings();
-  SaveSettings();
-  EXPECT_TRUE(fs::exists(folder_.path() / kRegFile));
 }
