@@ -1,6 +1,5 @@
 #include "platform/reg_file.h"
 
-#include <cctype>
 #include <cstddef>
 #include <cstdint>
 #include <utility>
@@ -15,8 +14,9 @@ std::string_view Trimmed(std::string_view text) {
   return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
+// ASCII only, whatever the locale.
 char Lower(char c) {
-  return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
@@ -92,13 +92,12 @@ std::optional<std::string> DwordData(std::string_view digits) {
   return bytes;
 }
 
-// "aa,bb,..." with blanks and the line breaks of continued lines allowed
-// around the commas.
+// "aa,bb,..." with blanks allowed around the commas.
 std::optional<std::string> HexBytes(std::string_view list) {
   std::string bytes;
   std::size_t pos = 0;
   const auto skipBlanks = [&] {
-    while (pos < list.size() && std::isspace(static_cast<unsigned char>(list[pos])) != 0) ++pos;
+    while (pos < list.size() && (list[pos] == ' ' || list[pos] == '\t')) ++pos;
   };
   skipBlanks();
   while (pos < list.size()) {

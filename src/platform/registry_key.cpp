@@ -72,11 +72,8 @@ bool RegistryKey::Load(bool mayBeMissing) {
   const std::filesystem::path path = RegistryFilePath();
   std::error_code error;
   std::string text;
-  if (mayBeMissing && !std::filesystem::exists(path, error) && !error) {
-    text.clear();
-  } else if (!ReadWholeFile(path, text)) {
-    return false;
-  }
+  const bool missing = mayBeMissing && !std::filesystem::exists(path, error) && !error;
+  if (!missing && !ReadWholeFile(path, text)) return false;
   file_ = ParseRegText(text);
   if (file_.sections.empty() &&
       std::all_of(file_.preamble.begin(), file_.preamble.end(), IsBlank)) {

@@ -1,12 +1,16 @@
 #include "platform/simple_number.h"
 
-#include <cctype>
 #include <climits>
 #include <cstddef>
 
+namespace {
+// White space as the C library knows it, whatever the locale.
+constexpr std::string_view kWhiteSpace = " \t\n\v\f\r";
+}  // namespace
+
 int ReadNumber(std::string_view text) {
-  std::size_t pos = 0;
-  while (pos < text.size() && std::isspace(static_cast<unsigned char>(text[pos])) != 0) ++pos;
+  std::size_t pos = text.find_first_not_of(kWhiteSpace);
+  if (pos == std::string_view::npos) return 0;
   bool negative = false;
   if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
     negative = text[pos] == '-';
