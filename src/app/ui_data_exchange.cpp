@@ -29,6 +29,9 @@ void WriteText(QWidget* widget, const QString& value) {
   if (ReadText(widget) == value) return;
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
     edit->setText(value);
+    // A field that only shows a text shows its beginning, as a description
+    // wider than its field would otherwise be cut off at the front.
+    if (edit->isReadOnly()) edit->setCursorPosition(0);
   } else if (auto* text = qobject_cast<QPlainTextEdit*>(widget)) {
     text->setPlainText(value);
   } else if (auto* label = qobject_cast<QLabel*>(widget)) {

@@ -3,10 +3,12 @@
 
 #include "app/ui_alarm_app.h"
 #include "app/ui_single_instance.h"
+#include "resources/ui_fonts.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tockmere"));
+  InstallFontSubstitutes();
   SingleInstance instance(QStringLiteral(".tockmere.lock"));
   if (!instance.IsFirst()) {
     if (!instance.WakeFirst()) {

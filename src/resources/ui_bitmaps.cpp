@@ -2,6 +2,8 @@
 // the program's icon, drawn in code.
 #include "resources/ui_bitmaps.h"
 
+#include "resources/ui_fonts.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -53,8 +55,6 @@ void PaintFace(QPainter& p, const ClockShape& c) {
 // height of its radio button (the buttons' centres lie 7, 21, 34, 47 and 60
 // units down a picture 67 units high).
 QPixmap FontSamples(const QSize& size) {
-  static const char* const kFaces[5] = {"Arial", "Times New Roman", "MS Sans Serif", "Garamond",
-                                        "Monotype Corsiva"};
   static const char* const kTexts[5] = {"Arial", "Times New Roman", "MS Sans Serif", "Garamond",
                                         "Corsiva"};
   static const int kCentres[5] = {7, 21, 34, 47, 60};
@@ -63,7 +63,7 @@ QPixmap FontSamples(const QSize& size) {
   QPainter p(&pixmap);
   p.setPen(Qt::black);
   for (int k = 0; k < 5; ++k) {
-    QFont font{QString::fromLatin1(kFaces[k])};
+    QFont font{AlarmFontFace(k)};
     int px = std::max(6, pixmap.height() * 9 / 67);
     font.setPixelSize(px);
     while (px > 6 && QFontMetrics(font).horizontalAdvance(kTexts[k]) > pixmap.width() - 6) {

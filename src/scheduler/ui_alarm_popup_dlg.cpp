@@ -8,14 +8,13 @@
 #include "app/ui_dialog_builder.h"
 #include "platform/ui_system_sound.h"
 #include "resources/ui_dialog_template.h"
+#include "resources/ui_fonts.h"
 #include "settings/alarm_settings.h"
 
 namespace {
 
 constexpr int kFontCellHeight = 30;
 
-constexpr std::array<const char*, 5> kFaces = {"Arial", "Times New Roman", "MS Sans Serif",
-                                               "Garamond", "Monotype Corsiva"};
 
 // Yellow, Green, Blue, Orange, Pink.
 const std::array<QColor, 5> kColours = {QColor(255, 255, 153), QColor(180, 250, 180),
@@ -35,7 +34,7 @@ int ColourIndexOfType(const std::string& type) {
 
 // A font of the face whose character cell is kFontCellHeight pixels high.
 QFont PopupFont(int fontNo) {
-  QFont font(CAlarmPopupDlg::FaceOfFont(fontNo));
+  QFont font(AlarmFontFace(fontNo));
   font.setPixelSize(kFontCellHeight);
   const int cell = QFontMetrics(font).height();
   if (cell > kFontCellHeight) font.setPixelSize(kFontCellHeight * kFontCellHeight / cell);
@@ -52,11 +51,6 @@ CAlarmPopupDlg::CAlarmPopupDlg(const AlarmRecord& alarm) : m_alarm(alarm) {
   // An alarm nobody sees has failed: keep the pop-up above other windows.
   setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
   setWindowIcon(g_appIcon);
-}
-
-QString CAlarmPopupDlg::FaceOfFont(int fontNo) {
-  const bool known = fontNo >= 0 && fontNo < static_cast<int>(kFaces.size());
-  return QString::fromLatin1(known ? kFaces[fontNo] : kFaces[1]);
 }
 
 QColor CAlarmPopupDlg::ColourOfType(const std::string& type) {

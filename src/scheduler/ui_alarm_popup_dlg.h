@@ -20,8 +20,6 @@ class CAlarmPopupDlg : public QDialog {
   static const QRect kPanelRect;
   static const QRect kTextRect;
 
-  // The face of a font number; anything outside 0-4 gives "Times New Roman".
-  static QString FaceOfFont(int fontNo);
   // The panel colour of a type under the current settings.
   static QColor ColourOfType(const std::string& type);
   // The wake-up text with every "|" a line break.

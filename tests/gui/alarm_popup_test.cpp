@@ -1,6 +1,8 @@
+#include <QFontInfo>
 #include <QImage>
 
 #include "main_window_fixture.h"
+#include "resources/ui_fonts.h"
 #include "settings/alarm_settings.h"
 
 namespace {
@@ -64,14 +66,24 @@ TEST_F(AlarmPopupTest, ColourOfEachTypeFollowsTheSettings) {
   EXPECT_EQ(CAlarmPopupDlg::ColourOfType("Fortnightly"), QColor(250, 200, 130));
   g_settings.DColour = 4;
   EXPECT_EQ(CAlarmPopupDlg::ColourOfType("Daily"), QColor(245, 195, 215));
-  EXPECT_EQ(CAlarmPopupDlg::FaceOfFont(0), "Arial");
-  EXPECT_EQ(CAlarmPopupDlg::FaceOfFont(4), "Monotype Corsiva");
-  EXPECT_EQ(CAlarmPopupDlg::FaceOfFont(7), "Times New Roman");
+  EXPECT_EQ(AlarmFontFace(0), "Arial");
+  EXPECT_EQ(AlarmFontFace(4), "Monotype Corsiva");
+  EXPECT_EQ(AlarmFontFace(7), "Times New Roman");
   EXPECT_EQ(CAlarmPopupDlg::DisplayText("Get up|Feed the cat|"), "Get up\nFeed the cat\n");
 }
 
 // The text rectangle is wider than the pop-up: long lines wrap inside what
 // can be seen instead of running off its right edge.
+// Each font number draws in a face of its own, not one fallback for all.
+TEST_F(AlarmPopupTest, EveryFontNumberHasADistinctFace) {
+  QStringList families;
+  for (int fontNo = 0; fontNo < kAlarmFontCount; ++fontNo) {
+    families << QFontInfo(QFont(AlarmFontFace(fontNo))).family();
+  }
+  families.removeDuplicates();
+  EXPECT_EQ(families.size(), kAlarmFontCount) << families.join(", ").toStdString();
+}
+
 TEST_F(AlarmPopupTest, LongLinesWrapWithinTheVisibleArea) {
   CAlarmPopupDlg popup(
       AlarmRecord{"Daily", "None", "07:30", "", "Remember the dentist at nine then the bank|"});

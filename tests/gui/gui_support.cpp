@@ -1,6 +1,8 @@
 // main() of the dialog tests, and the helpers that stand in for the user.
 #include "gui_support.h"
 
+#include "resources/ui_fonts.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -124,6 +126,7 @@ class ModalCleanup : public testing::EmptyTestEventListener {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  InstallFontSubstitutes();
   testing::InitGoogleTest(&argc, argv);
   testing::UnitTest::GetInstance()->listeners().Append(new ModalCleanup);
   return RUN_ALL_TESTS();

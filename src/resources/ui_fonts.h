@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// The face of the pop-up font for a font number: 0 Arial, 1 Times New Roman,
+// 2 MS Sans Serif, 3 Garamond, 4 Monotype Corsiva; any other number gives
+// Times New Roman.
+QString AlarmFontFace(int fontNo);
+inline constexpr int kAlarmFontCount = 5;
+
+// Points the Windows faces that fontconfig does not know by name at the
+// installed look-alikes, so each pop-up font is a face of its own.
+void InstallFontSubstitutes();
