@@ -17,12 +17,12 @@ inline constexpr int IDC_SCROLLBAR = 1054;
 inline constexpr int IDC_NOTICE_TEXT = 1041;
 inline constexpr int IDC_CALENDAR = 1039;
 
-inline constexpr int kListRows = 5;
-inline constexpr std::array<int, kListRows> kRowTimeIds = {1000, 1006, 1014, 1018, 1022};
-inline constexpr std::array<int, kListRows> kRowTypeIds = {1001, 1011, 1015, 1019, 1023};
-inline constexpr std::array<int, kListRows> kRowTextIds = {1002, 1012, 1016, 1020, 1024};
-inline constexpr std::array<int, kListRows> kRowClearIds = {1003, 1013, 1017, 1021, 1025};
-inline constexpr std::array<int, kListRows> kRowNumberIds = {1044, 1045, 1046, 1047, 1048};
+inline constexpr int kListRowCount = 5;
+inline constexpr std::array<int, kListRowCount> kRowTimeIds = {1000, 1006, 1014, 1018, 1022};
+inline constexpr std::array<int, kListRowCount> kRowTypeIds = {1001, 1011, 1015, 1019, 1023};
+inline constexpr std::array<int, kListRowCount> kRowTextIds = {1002, 1012, 1016, 1020, 1024};
+inline constexpr std::array<int, kListRowCount> kRowClearIds = {1003, 1013, 1017, 1021, 1025};
+inline constexpr std::array<int, kListRowCount> kRowNumberIds = {1044, 1045, 1046, 1047, 1048};
 
 inline constexpr int IDT_CLOCK = 997;
 inline constexpr int kClockIntervalMs = 1000;
