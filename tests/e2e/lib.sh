@@ -9,8 +9,10 @@
 #
 #   setup BINARY             make a private alarms folder (WORK_DIR, the program's
 #                            working directory), XDG_CONFIG_HOME (CONFIG_DIR) and
-#                            XDG_RUNTIME_DIR, start Xvfb (sets DISPLAY), turn key
-#                            repeat off, and install the cleanup trap.
+#                            XDG_RUNTIME_DIR (RUN_DIR/runtime), start Xvfb (sets
+#                            DISPLAY), turn key repeat off, install the cleanup trap.
+#   start_display            start one more Xvfb (key repeat off); sets LAST_DISPLAY.
+#   track_pid PID            have cleanup kill PID (and remove its faketime files).
 #   write_alarms LINE...     write WORK_DIR/alarms.txt, each line ended by CR LF.
 #   alarm_lines              print the lines of alarms.txt without their CR.
 #   expect_line LINE         fail unless alarms.txt holds exactly this line.
@@ -58,7 +60,8 @@ CONFIG_DIR=""
 RUN_DIR=""
 APP_PID=""
 APP_LOG=""
-XVFB_PID=""
+XVFB_PIDS=()
+LAST_DISPLAY=""
 STARTED_PIDS=()
 declare -A START_NS=() START_EPOCH=() START_SPEED=()
 
@@ -84,27 +87,30 @@ cleanup() {
     wait "$pid" 2>/dev/null || true
     rm -f "/dev/shm/faketime_shm_$pid" "/dev/shm/sem.faketime_sem_$pid"
   done
-  if [ -n "$XVFB_PID" ]; then
-    kill "$XVFB_PID" 2>/dev/null || true
-    wait "$XVFB_PID" 2>/dev/null || true
-  fi
+  for pid in "${XVFB_PIDS[@]}"; do
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
   [ -n "$RUN_DIR" ] && rm -rf "$RUN_DIR"
   return 0
 }
 
-start_xvfb() {
-  local display_file="$RUN_DIR/display" waited=0
+# Starts one more Xvfb with a display number of its own; sets LAST_DISPLAY
+# (":N"). cleanup stops it.
+start_display() {
+  local display_file="$RUN_DIR/display.${#XVFB_PIDS[@]}" waited=0 pid
   Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp -noreset 9>"$display_file" \
-    >"$RUN_DIR/xvfb.log" 2>&1 &
-  XVFB_PID=$!
+    >"$display_file.log" 2>&1 &
+  pid=$!
+  XVFB_PIDS+=("$pid")
   until [ -s "$display_file" ] && grep -q '^[0-9]' "$display_file"; do
-    alive "$XVFB_PID" || fail "Xvfb did not start: $(cat "$RUN_DIR/xvfb.log")"
+    alive "$pid" || fail "Xvfb did not start: $(cat "$display_file.log")"
     [ "$waited" -lt 200 ] || fail "Xvfb gave no display number within 10 s"
     sleep 0.05
     waited=$((waited + 1))
   done
-  export DISPLAY=":$(head -n 1 "$display_file")"
-  xset r off || fail "xset r off failed on $DISPLAY"
+  LAST_DISPLAY=":$(head -n 1 "$display_file")"
+  DISPLAY="$LAST_DISPLAY" xset r off || fail "xset r off failed on $LAST_DISPLAY"
 }
 
 setup() {
@@ -117,7 +123,8 @@ setup() {
   chmod 700 "$RUN_DIR/runtime"
   trap cleanup EXIT
   trap 'exit 130' INT TERM
-  start_xvfb
+  start_display
+  export DISPLAY="$LAST_DISPLAY"
 }
 
 write_alarms() {
@@ -156,6 +163,10 @@ epoch_of() {
   date -d "$1" +%s || fail "cannot read the date '$1'"
 }
 
+track_pid() {
+  STARTED_PIDS+=("$1")
+}
+
 start_tockmere() {
   local epoch="$1" speed="${2:-1}"
   APP_LOG="$RUN_DIR/tockmere.$((${#STARTED_PIDS[@]} + 1)).log"
@@ -169,7 +180,7 @@ start_tockmere() {
       "$TOCKMERE" >"$APP_LOG" 2>&1
   ) &
   APP_PID=$!
-  STARTED_PIDS+=("$APP_PID")
+  track_pid "$APP_PID"
   START_NS[$APP_PID]="$started_ns"
   START_EPOCH[$APP_PID]="$epoch"
   START_SPEED[$APP_PID]="$speed"

@@ -1,0 +1,275 @@
+#!/usr/bin/env bash
+# Measures the running program against a bare Qt 6 dialog of the same size,
+# both on private Xvfb displays, and prints a table of medians and ratios:
+#
+#   - start-up: from exec to the main window mapped (bench/wait_map.c);
+#   - resident memory (VmRSS) after 10 s idle, window shown;
+#   - idle cost over a quiet spell, with the window shown and minimised: CPU
+#     time (utime+stime of /proc/PID/stat, and the finer sum of
+#     /proc/PID/task/*/schedstat) and voluntary context switches summed over
+#     /proc/PID/task/*/status, given per minute;
+#   - pop-up latency: with the clock faked at real speed, how long after
+#     HH:MM:00 the pop-up of a Daily alarm due at HH:MM is mapped.
+#
+# Usage: bench/run_benchmarks.sh
+#   QUICK=1          quiet spells of 10 s instead of 60 s (for trying things out)
+#   START_REPS=N     start-up runs per program (default 9)
+#   IDLE_REPS=N      idle runs per program and window state (default 3)
+#   POPUP_REPS=N     pop-up runs (default 9)
+#   BENCH_BUILD=DIR  build folder (default build-bench)
+set -euo pipefail
+ROOT="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$ROOT"
+source scripts/common.sh
+
+QUICK="${QUICK:-0}"
+START_REPS="${START_REPS:-9}"
+IDLE_REPS="${IDLE_REPS:-3}"
+POPUP_REPS="${POPUP_REPS:-9}"
+BUILD="${BENCH_BUILD:-build-bench}"
+SETTLE=10
+QUIET=60
+[ "$QUICK" = 1 ] && QUIET=10
+POPUP_LEAD=8 # seconds between start and the alarm's minute, enough for start-up
+
+say "Checking packages"
+ensure_packages "${BUILD_PACKAGES[@]}" xvfb x11-utils x11-xserver-utils xdotool faketime libx11-dev
+
+say "Building tockmere (RelWithDebInfo, $BUILD/), the bare dialog and wait_map"
+cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOCKMERE_TESTS=OFF >/dev/null
+cmake --build "$BUILD" -j "$(nproc)" --target tockmere
+mkdir -p "$BUILD/bench"
+# shellcheck disable=SC2046 # pkg-config prints several words on purpose
+g++ -std=c++20 -O2 -fPIC -Wall -Wextra -Wpedantic -Werror -o "$BUILD/bench/bare_dialog" \
+  bench/bare_dialog/bare_dialog.cpp $(pkg-config --cflags --libs Qt6Widgets)
+gcc -O2 -Wall -Wextra -Wpedantic -Werror -o "$BUILD/bench/wait_map" bench/wait_map.c -lX11
+BARE="$ROOT/$BUILD/bench/bare_dialog"
+WAIT_MAP="$ROOT/$BUILD/bench/wait_map"
+
+source tests/e2e/lib.sh
+setup "$ROOT/$BUILD/tockmere"
+PROGRAM_LOG="$RUN_DIR/programs.log" # what the measured programs print
+
+# ---- helpers ---------------------------------------------------------------
+
+median() {
+  printf '%s\n' "$@" | sort -g | awk '{v[NR] = $1}
+    END {if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2}'
+}
+
+range() {
+  printf '%s\n' "$@" | sort -g | awk 'NR == 1 {lo = $1} {hi = $1} END {print lo "-" hi}'
+}
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN {if (b == 0) print "-"; else printf "%.2f", a / b}'; }
+
+# A fresh folder NAME with alarms/ and config/; prints its path.
+fresh_folder() {
+  local folder="$RUN_DIR/$1"
+  rm -rf "$folder"
+  mkdir -p "$folder/alarms" "$folder/config"
+  echo "$folder"
+}
+
+# The alarms a user might have: recurring ones and a one-off far ahead.
+write_usual_alarms() {
+  printf '%s\r\n' '0,99/12/31,0,07:30,Far ahead|' '1,00/00/00,0,07:00,Get up|' \
+    '2,00/00/00,3,07:30,' '4,00000021,0,09:00,Rent|' >"$1/alarms.txt"
+}
+
+# Writes the settings so that tockmere starts minimised in FOLDER.
+write_settings_in() {
+  local saved="$CONFIG_DIR"
+  CONFIG_DIR="$1/config"
+  write_settings
+  CONFIG_DIR="$saved"
+}
+
+# The command line that starts KIND (tockmere|bare) in FOLDER, shown or minimised.
+COMMAND=()
+command_for() {
+  local kind="$1" folder="$2" state="$3"
+  COMMAND=(env -C "$folder/alarms" -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LD_PRELOAD
+    XDG_CONFIG_HOME="$folder/config" XDG_RUNTIME_DIR="$RUN_DIR/runtime")
+  if [ "$kind" = tockmere ]; then
+    write_usual_alarms "$folder/alarms"
+    [ "$state" = minimised ] && write_settings_in "$folder"
+    COMMAND+=("$TOCKMERE")
+  else
+    COMMAND+=("$BARE")
+    [ "$state" = minimised ] && COMMAND+=(--minimised)
+  fi
+  return 0
+}
+
+# Starts KIND on DISPLAY in a fresh folder and waits for its window; sets
+# MAP_MS and MAP_PID. With -k as first argument the program is ended at once.
+start_mapped() {
+  local keep=(-t 60)
+  if [ "$1" = -k ]; then
+    keep+=(-k)
+    shift
+  fi
+  local kind="$1" state="$2" display="$3" folder line
+  folder="$(fresh_folder "$kind.$state")"
+  command_for "$kind" "$folder" "$state"
+  line="$(DISPLAY="$display" "$WAIT_MAP" "${keep[@]}" -- "${COMMAND[@]}" 2>>"$PROGRAM_LOG")" ||
+    fail "$kind ($state) mapped no window: $(tail -n 5 "$PROGRAM_LOG")"
+  read -r MAP_MS _ MAP_PID <<<"$line"
+  track_pid "$MAP_PID"
+}
+
+cpu_ticks() { sed 's/^.*) //' "/proc/$1/stat" | awk '{print $12 + $13}'; }
+
+cpu_ns() { cat /proc/"$1"/task/*/schedstat | awk '{sum += $1} END {print sum}'; }
+
+wakeups() {
+  cat /proc/"$1"/task/*/status | awk '/^voluntary_ctxt_switches/ {sum += $2} END {print sum}'
+}
+
+rss_kib() { awk '/^VmRSS/ {print $2}' "/proc/$1/status"; }
+
+# The voluntary switches of each thread of PID, one "tid name count" line each.
+thread_wakeups() {
+  local task
+  for task in /proc/"$1"/task/*; do
+    printf '%s %s %s\n' "${task##*/}" "$(tr ' ' _ <"$task/comm")" \
+      "$(awk '/^voluntary_ctxt_switches/ {print $2}' "$task/status")"
+  done
+}
+
+# "name:count" per minute for each thread, from two thread_wakeups listings.
+thread_rates() {
+  awk -v q="$QUIET" 'NR == FNR {before[$1] = $3; next}
+    {printf "%s:%.0f ", $2, ($3 - before[$1]) * 60 / q}' <(echo "$1") <(echo "$2")
+}
+
+# Takes the input focus away from the programs on DISPLAY, as a window manager
+# does when it minimises a window (without one, a minimised window keeps it).
+focus_elsewhere() {
+  local root
+  root="$(DISPLAY="$1" xwininfo -root | awk '/Window id:/ {print $4}')"
+  DISPLAY="$1" xdotool windowfocus "$root"
+}
+
+# ---- start-up --------------------------------------------------------------
+
+say "Start-up: exec to main window mapped, $START_REPS runs each (after one warm-up run)"
+declare -a START_T=() START_B=()
+start_mapped -k tockmere shown "$DISPLAY"
+start_mapped -k bare shown "$DISPLAY"
+for rep in $(seq 1 "$START_REPS"); do
+  start_mapped -k tockmere shown "$DISPLAY"
+  START_T+=("$MAP_MS")
+  start_mapped -k bare shown "$DISPLAY"
+  START_B+=("$MAP_MS")
+  echo "run $rep: tockmere ${START_T[-1]} ms, bare dialog ${START_B[-1]} ms"
+done
+
+# ---- memory and idle cost --------------------------------------------------
+
+# VALUE measured over the quiet spell, given per minute.
+per_minute() { awk -v v="$1" -v q="$QUIET" 'BEGIN {printf "%.1f", v * 60 / q}'; }
+
+say "Idle: settle ${SETTLE} s, then a quiet spell of ${QUIET} s; $IDLE_REPS runs, each program on its own display"
+CONFIGS=(tockmere:shown tockmere:minimised bare:shown bare:minimised)
+declare -A DISPLAY_OF=() PID_OF=() RSS=() CPU=() CPU_NS=() WAKE=() TICKS0=() NS0=() WAKE0=()
+declare -A THREADS0=() THREADS=()
+for config in "${CONFIGS[@]}"; do
+  start_display
+  DISPLAY_OF[$config]="$LAST_DISPLAY"
+done
+clock_ticks="$(getconf CLK_TCK)"
+for rep in $(seq 1 "$IDLE_REPS"); do
+  for config in "${CONFIGS[@]}"; do
+    start_mapped "${config%:*}" "${config#*:}" "${DISPLAY_OF[$config]}"
+    PID_OF[$config]="$MAP_PID"
+    [ "${config#*:}" = minimised ] && focus_elsewhere "${DISPLAY_OF[$config]}"
+  done
+  sleep "$SETTLE"
+  for config in "${CONFIGS[@]}"; do
+    pid="${PID_OF[$config]}"
+    alive "$pid" || fail "$config ended while idle"
+    RSS[$config]+="$(rss_kib "$pid") "
+    TICKS0[$config]="$(cpu_ticks "$pid")"
+    NS0[$config]="$(cpu_ns "$pid")"
+    WAKE0[$config]="$(wakeups "$pid")"
+    THREADS0[$config]="$(thread_wakeups "$pid")"
+  done
+  sleep "$QUIET"
+  for config in "${CONFIGS[@]}"; do
+    pid="${PID_OF[$config]}"
+    alive "$pid" || fail "$config ended while idle"
+    ticks=$(($(cpu_ticks "$pid") - ${TICKS0[$config]}))
+    CPU[$config]+="$(per_minute $((ticks * 1000 / clock_ticks))) "
+    CPU_NS[$config]+="$(per_minute "$(awk -v a="$(cpu_ns "$pid")" -v b="${NS0[$config]}" \
+      'BEGIN {print (a - b) / 1e6}')") "
+    WAKE[$config]+="$(per_minute $(($(wakeups "$pid") - ${WAKE0[$config]}))) "
+    THREADS[$config]="$(thread_rates "${THREADS0[$config]}" "$(thread_wakeups "$pid")")"
+    kill "$pid"
+  done
+  echo "run $rep done"
+done
+
+# ---- pop-up latency --------------------------------------------------------
+
+say "Pop-up latency with the clock faked at real speed: $POPUP_REPS runs"
+MINUTE="$(epoch_of '2026-06-15 08:00:00')"
+declare -a LATE=()
+for rep in $(seq 1 "$POPUP_REPS"); do
+  folder="$(fresh_folder popup)"
+  write_settings_in "$folder"
+  printf '%s\r\n' '1,00/00/00,0,08:00,Wake up|' >"$folder/alarms/alarms.txt"
+  offset=$((MINUTE - POPUP_LEAD - $(date +%s)))
+  sign=+
+  [ "$offset" -lt 0 ] && sign=
+  line="$("$WAIT_MAP" -t $((POPUP_LEAD + 30)) -n 'Your alarm call:' -- \
+    env -C "$folder/alarms" -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+    XDG_CONFIG_HOME="$folder/config" XDG_RUNTIME_DIR="$RUN_DIR/runtime" \
+    LD_PRELOAD="$FAKETIME_LIB" FAKETIME="$sign$offset" "$TOCKMERE" 2>>"$PROGRAM_LOG")" ||
+    fail "no pop-up in run $rep: $(tail -n 5 "$PROGRAM_LOG")"
+  read -r _ wall pid <<<"$line"
+  track_pid "$pid"
+  kill "$pid"
+  LATE+=("$(awk -v w="$wall" -v o="$offset" -v m="$MINUTE" 'BEGIN {printf "%.1f", (w + o - m) * 1000}')")
+  echo "run $rep: pop-up mapped ${LATE[-1]} ms after 08:00:00"
+done
+
+# ---- table -----------------------------------------------------------------
+
+row() { # row LABEL TOCKMERE-VALUES BARE-VALUES TARGET
+  local t b
+  t="$(median $2)"
+  b="$(median $3)"
+  printf '| %s | %s (%s) | %s (%s) | %s | %s |\n' "$1" "$t" "$(range $2)" "$b" "$(range $3)" \
+    "$(ratio "$t" "$b")" "$4"
+}
+
+kib_to_mib() { for v in "$@"; do awk -v k="$v" 'BEGIN {printf "%.1f ", k / 1024}'; done; }
+
+say "Results (medians, range in brackets; idle figures per minute over ${QUIET} s spells)"
+echo "| measure | tockmere | bare dialog | ratio | target |"
+echo "|---|---|---|---|---|"
+row "start-up, exec to window mapped, ms" "${START_T[*]}" "${START_B[*]}" "ratio <= 1.2"
+row "VmRSS after ${SETTLE} s idle, shown, MiB" "$(kib_to_mib ${RSS[tockmere:shown]})" \
+  "$(kib_to_mib ${RSS[bare:shown]})" "ratio <= 1.2"
+row "VmRSS after ${SETTLE} s idle, minimised, MiB" "$(kib_to_mib ${RSS[tockmere:minimised]})" \
+  "$(kib_to_mib ${RSS[bare:minimised]})" "-"
+for state in shown minimised; do
+  target="-"
+  [ "$state" = shown ] && target="ratio <= 1"
+  row "CPU per minute idle, $state, ms (utime+stime)" "${CPU[tockmere:$state]}" \
+    "${CPU[bare:$state]}" "$target"
+  row "CPU per minute idle, $state, ms (schedstat)" "${CPU_NS[tockmere:$state]}" \
+    "${CPU_NS[bare:$state]}" "$target"
+  [ "$state" = minimised ] && target="tockmere <= 60"
+  row "voluntary context switches per minute, $state" "${WAKE[tockmere:$state]}" \
+    "${WAKE[bare:$state]}" "$target"
+done
+printf '| pop-up mapped after HH:MM:00, ms | %s (%s) | - | - | <= 100 |\n' "$(median "${LATE[@]}")" \
+  "$(range "${LATE[@]}")"
+echo
+echo "Voluntary context switches per minute by thread, last idle run:"
+for config in "${CONFIGS[@]}"; do
+  echo "- $config: ${THREADS[$config]}"
+done
