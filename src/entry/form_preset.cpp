@@ -36,12 +36,12 @@ std::string DayOfMonthText(const ClockSnapshot& clock) {
   return std::to_string(clock.day);
 }
 
-std::string PresetDate(DatePreset preset, const ClockSnapshot& clock) {
+std::string PresetDate(DatePreset preset, const ClockSnapshot& clock, int dateFormat) {
   switch (preset) {
     case DatePreset::Today:
-      return SwapDateOrder(clock.todayText);
+      return SwapDateOrder(clock.todayText, dateFormat);
     case DatePreset::Tomorrow:
-      return SwapDateOrder(clock.tomorrowText);
+      return SwapDateOrder(clock.tomorrowText, dateFormat);
     case DatePreset::DayOfMonth:
       return DayOfMonthText(clock);
     case DatePreset::Empty:
@@ -59,14 +59,14 @@ void SetDate(FormPreset& form, std::string date) {
 }  // namespace
 
 FormPreset PresetForType(const std::string& type, const FormPreset& current,
-                         const ClockSnapshot& clock, [[maybe_unused]] int dateFormat) {
+                         const ClockSnapshot& clock, int dateFormat) {
   FormPreset form = current;
   for (const TypeRow& row : kTypeRows) {
     if (row.type != type) continue;
     form.dayEnabled = row.dayEnabled;
     form.day = row.day;
     form.dateReadOnly = row.dateReadOnly;
-    SetDate(form, PresetDate(row.date, clock));
+    SetDate(form, PresetDate(row.date, clock, dateFormat));
     form.dateLabel = row.dateLabel;
     break;
   }

@@ -16,8 +16,7 @@ struct FormPreset {
 };
 
 // The row of the type table for a type; an unknown type leaves everything as
-// given in current. Preset dates are put in display order by SwapDateOrder,
-// which follows g_settings.DateFormat: dateFormat must be that setting.
+// given in current. Preset dates are shown in the order of dateFormat.
 // dateKeyCount always matches the preset date's length.
 FormPreset PresetForType(const std::string& type, const FormPreset& current,
                          const ClockSnapshot& clock, int dateFormat);

@@ -7,10 +7,10 @@
 namespace {
 
 // A One Date record: "Today", "Tomorrow" or the date in display order.
-std::string DescribeOneDate(const AlarmRecord& record, const ClockSnapshot& clock) {
+std::string DescribeOneDate(const AlarmRecord& record, const ClockSnapshot& clock, int dateFormat) {
   if (record.date == clock.todayText) return "Today";
   if (record.date == clock.tomorrowText) return "Tomorrow";
-  return SwapDateOrder(record.date);
+  return SwapDateOrder(record.date, dateFormat);
 }
 
 // "21st of the month": a Monthly record in its day-of-month form.
@@ -36,24 +36,24 @@ std::string OrdinalSuffix(const std::string& date) {
   return "th";
 }
 
-std::string DescribeRecord(const AlarmRecord& record, const ClockSnapshot& clock,
-                           [[maybe_unused]] int dateFormat) {
+std::string DescribeRecord(const AlarmRecord& record, const ClockSnapshot& clock, int dateFormat) {
   if (record.type == "Daily") return "Daily";
   if (record.type == "Weekly") return record.day + "s";
-  if (record.type == "Fortnightly") return "Fort. from " + SwapDateOrder(record.date);
+  if (record.type == "Fortnightly") return "Fort. from " + SwapDateOrder(record.date, dateFormat);
   if (record.type == "Monthly") {
     if (record.day == "None") return DescribeDayOfMonth(record);
     return DescribeWeekInMonth(record, false);
   }
-  if (record.type == "One Date") return DescribeOneDate(record, clock);
+  if (record.type == "One Date") return DescribeOneDate(record, clock, dateFormat);
   return "";
 }
 
 std::string DescribeAlarmLong(const AlarmRecord& record, const ClockSnapshot& clock,
-                              [[maybe_unused]] int dateFormat) {
-  if (record.type == "One Date") return DescribeOneDate(record, clock);
+                              int dateFormat) {
+  if (record.type == "One Date") return DescribeOneDate(record, clock, dateFormat);
   if (record.type == "Weekly") return "Every " + record.day;
-  if (record.type == "Fortnightly") return "Fortnightly from " + SwapDateOrder(record.date);
+  if (record.type == "Fortnightly")
+    return "Fortnightly from " + SwapDateOrder(record.date, dateFormat);
   if (record.type == "Monthly") {
     if (record.day == "None") return DescribeDayOfMonth(record);
     return DescribeWeekInMonth(record, true) + " in the month";

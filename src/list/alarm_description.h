@@ -6,8 +6,7 @@
 #include "store/alarm_record.h"
 
 // The short description a list row shows ("Tuesdays", "21st of the month", "Today").
-// Dates are shown through SwapDateOrder, which follows g_settings.DateFormat:
-// dateFormat must be that setting.
+// Dates are shown in the order of dateFormat.
 std::string DescribeRecord(const AlarmRecord& record, const ClockSnapshot& clock, int dateFormat);
 // DescribeRecord of entry i of g_alarms with the current clock and settings.
 std::string DescribeAlarm(int i);

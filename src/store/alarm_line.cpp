@@ -176,7 +176,11 @@ int CompareAlarmLines(std::string_view a, std::string_view b) {
 }
 
 std::string SwapDateOrder(std::string_view date) {
-  if (g_settings.DateFormat != 1 || date.size() < kDateCodeWidth) return std::string(date);
+  return SwapDateOrder(date, g_settings.DateFormat);
+}
+
+std::string SwapDateOrder(std::string_view date, int dateFormat) {
+  if (dateFormat != 1 || date.size() < kDateCodeWidth) return std::string(date);
   std::string result(Mid(date, 3, 3));
   result += Mid(date, 0, 3);
   result += Right(date, 2);

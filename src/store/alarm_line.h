@@ -31,3 +31,5 @@ int CompareAlarmLines(std::string_view a, std::string_view b);
 // Between "DD/MM/YY" and "MM/DD/YY" when the date format setting is 1 (U.S.);
 // unchanged otherwise.
 std::string SwapDateOrder(std::string_view date);
+// The same under a given date format setting.
+std::string SwapDateOrder(std::string_view date, int dateFormat);

@@ -108,15 +108,20 @@ bool SaveAlarms() {
 }
 
 void LoadAlarms() {
+  LoadAlarmsFrom(kAlarmsFileName);
+}
+
+bool LoadAlarmsFrom(const std::string& path) {
   g_alarms = AlarmTable{};
-  std::ifstream in(kAlarmsFileName, std::ios::binary);
-  if (!in) return;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
   for (int i = 0; i < kMaxAlarms; ++i) {
     std::string line = ReadLine(in);
     if (i == 0 && line.starts_with(kByteOrderMark)) line.erase(0, kByteOrderMark.size());
     if (line.empty()) break;
     DecodeAlarmLine(i, line);
   }
+  return !in.bad();
 }
 
 void ResetAlarmTable() {

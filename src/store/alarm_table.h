@@ -17,9 +17,9 @@ struct AlarmTable {
 };
 
 extern AlarmTable g_alarms;
-extern int g_listTop;      // the record shown in the first list row
-extern int g_editIndex;    // the record open in the alarm text dialog, or kNoEditIndex
-extern bool g_editGoneOff; // that record was deleted while the dialog was open
+extern int g_listTop;       // the record shown in the first list row
+extern int g_editIndex;     // the record open in the alarm text dialog, or kNoEditIndex
+extern bool g_editGoneOff;  // that record was deleted while the dialog was open
 
 // The file the table lives in, in the current working directory.
 inline constexpr const char* kAlarmsFileName = "alarms.txt";
@@ -35,5 +35,7 @@ void SortAlarms();
 bool SaveAlarms();
 // Replaces the table by what alarms.txt holds; a missing file gives an empty table.
 void LoadAlarms();
+// The same from another file; false when it cannot be opened or read.
+bool LoadAlarmsFrom(const std::string& path);
 // Empties the table, g_listTop, g_editIndex and g_editGoneOff (start-up state).
 void ResetAlarmTable();

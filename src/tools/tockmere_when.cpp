@@ -125,32 +125,11 @@ std::optional<std::string> ParseArguments(int argc, char** argv, Options& option
 
 // ---- the alarms file ---------------------------------------------------------
 
-// One line without its line end; the end of the file reads as an empty line.
-void ReadLine(std::FILE* file, std::string& line) {
-  line.clear();
-  int c = 0;
-  while ((c = std::getc(file)) != EOF && c != '\n') line += static_cast<char>(c);
-}
-
-// Loads the table as the program loads alarms.txt: at most 12 lines, CR LF or
-// LF, reading stops at the first empty line; a byte-order mark is skipped.
+// Loads the table as the program loads alarms.txt.
 std::optional<std::string> LoadAlarmFile(const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return "cannot open " + path + ": " + std::strerror(errno);
-  ResetAlarmTable();
-  std::string line;
-  for (int i = 0; i < kMaxAlarms; ++i) {
-    ReadLine(file, line);
-    if (i == 0 && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.empty()) break;
-    DecodeAlarmLine(i, line);
-  }
-  const bool failed = std::ferror(file) != 0;
-  const int error = errno;
-  std::fclose(file);
-  if (failed) return "cannot read " + path + ": " + std::strerror(error);
-  return std::nullopt;
+  errno = 0;
+  if (LoadAlarmsFrom(path)) return std::nullopt;
+  return "cannot read " + path + (errno != 0 ? ": " + std::string(std::strerror(errno)) : "");
 }
 
 // The tool's removal: the entry leaves the table in memory only.
