@@ -22,6 +22,9 @@
 
 namespace {
 
+constexpr int kIdOk = 1;
+constexpr int kIdCancel = 2;
+
 const char kIdProperty[] = "dlgId";
 
 int Scale(int units, double unit) {
@@ -178,6 +181,15 @@ void ConfigureButton(QAbstractButton* button, const ControlTemplate& ctl) {
   }
 }
 
+// Buttons 1 and 2 end a dialog as the framework's OK and Cancel handling do:
+// through the dialog's accept() and reject(), which a dialog may override.
+void ConnectStandardButton(QDialog* dialog, QWidget* widget, int id) {
+  auto* button = qobject_cast<QPushButton*>(widget);
+  if (button == nullptr) return;
+  if (id == kIdOk) QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::accept);
+  if (id == kIdCancel) QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::reject);
+}
+
 void Configure(QWidget* widget, const ControlTemplate& ctl) {
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
     ConfigureLineEdit(edit, ctl);
@@ -301,6 +313,7 @@ void BuildDialog(QDialog* dialog, const DialogTemplate& tmpl, const ControlFacto
     Configure(widget, ctl);
     Place(widget, ctl, units, topOffset);
     JoinRadioGroup(dialog, widget, ctl, radioGroup);
+    ConnectStandardButton(dialog, widget, ctl.id);
   }
   dialog->setFixedSize(units.ToPixels(tmpl.width, tmpl.height) + QSize(0, topOffset));
 }

@@ -94,6 +94,7 @@ class CMainDlg : public QDialog, public CoreUi {
   QMenuBar* m_menuBar = nullptr;
 
  protected:
+  void accept() override;
   void reject() override;
   void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;

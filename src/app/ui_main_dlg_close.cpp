@@ -25,6 +25,10 @@ void CMainDlg::OnClose() {
   s_endProcess(0);
 }
 
+void CMainDlg::accept() {
+  OnOK();
+}
+
 void CMainDlg::reject() {
   OnCancel();
 }

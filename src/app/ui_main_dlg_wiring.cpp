@@ -68,7 +68,6 @@ void CMainDlg::ConnectControls() {
     QMetaObject::invokeMethod(
         this, [this] { OnTimer(IDT_CLOCK); }, Qt::QueuedConnection);
   });
-  connect(DlgItem<QPushButton>(this, IDOK_BUTTON), &QPushButton::clicked, this, [this] { OnOK(); });
   connect(m_typeBox, &QComboBox::activated, this, [this] { OnTypeChange(); });
   connect(m_dayBox, &QComboBox::activated, this, [this] { OnDayChange(); });
   connect(DlgItem<QPushButton>(this, IDC_ADD), &QPushButton::clicked, this, [this] { OnAdd(); });

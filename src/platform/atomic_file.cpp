@@ -53,7 +53,10 @@ bool WriteFileAtomically(const std::filesystem::path& target, std::string_view c
   if (!MayReplace(target)) return false;
   std::filesystem::path folder = target.parent_path();
   if (folder.empty()) folder = ".";
-  std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+  std::string name = ".";
+  name += target.filename().string();
+  name += ".XXXXXX";
+  std::string temp = (folder / name).string();
   const int fd = mkstemp(temp.data());
   if (fd < 0) return false;
   bool ok = fchmod(fd, ModeFor(target)) == 0 && WriteAll(fd, content) && fsync(fd) == 0;

@@ -137,6 +137,14 @@ std::string Escaped(std::string_view text) {
   return result;
 }
 
+// A string of the .reg form: in double quotes, with \ and " escaped.
+std::string Quoted(std::string_view text) {
+  std::string result = "\"";
+  result += Escaped(text);
+  result += '"';
+  return result;
+}
+
 }  // namespace
 
 bool ContinuesOnNextLine(const RegEntry& entry) {
@@ -217,8 +225,9 @@ RegEntry MakeStringEntry(std::string_view name, std::string_view value) {
   RegEntry entry;
   entry.isValue = true;
   entry.name = std::string(name);
-  entry.dataText = "\"" + Escaped(value) + "\"";
-  entry.text =
-      (name.empty() ? std::string("@") : "\"" + Escaped(name) + "\"") + "=" + entry.dataText;
+  entry.dataText = Quoted(value);
+  entry.text = name.empty() ? std::string("@") : Quoted(name);
+  entry.text += "=";
+  entry.text += entry.dataText;
   return entry;
 }

@@ -1,5 +1,6 @@
 #include <QFontInfo>
 #include <QImage>
+#include <QPushButton>
 
 #include "main_window_fixture.h"
 #include "resources/ui_fonts.h"
@@ -112,6 +113,21 @@ TEST_F(AlarmPopupTest, SoundAtEachPaintOnlyWhenSoundIsOne) {
     Paint(popup);
     popup.grab();
     EXPECT_EQ(sound.count() - before, setting == 1 ? 2 : 0) << "Sound=" << setting;
+  }
+}
+
+TEST_F(AlarmPopupTest, OkClosesThePopupAndTheNotice) {
+  const AlarmRecord alarm{"One Date", "None", "07:30", "07/12/26", "Up|"};
+  CAlarmPopupDlg popup(alarm);
+  CClearedNoticeDlg notice(alarm);
+  for (QDialog* dialog : {static_cast<QDialog*>(&popup), static_cast<QDialog*>(&notice)}) {
+    bool clicked = false;
+    WhenModalOpens([&](QWidget* modal) {
+      QTest::mouseClick(DlgItem<QPushButton>(modal, IDOK_BUTTON), Qt::LeftButton);
+      clicked = !modal->isVisible();
+    });
+    EXPECT_EQ(dialog->exec(), QDialog::Accepted);
+    EXPECT_TRUE(clicked);
   }
 }
 
