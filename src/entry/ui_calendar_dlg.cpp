@@ -2,7 +2,6 @@
 
 #include <QCalendarWidget>
 #include <QDate>
-#include <QPushButton>
 
 #include "app/ui_app_state.h"
 #include "app/ui_dialog_builder.h"
@@ -10,11 +9,9 @@
 #include "resources/ui_control_ids.h"
 #include "resources/ui_dialog_template.h"
 
+// OK, Esc and the close box end the dialog by the dialog's standard handling.
 CCalendarDlg::CCalendarDlg(QWidget* parent) : QDialog(parent) {
   BuildDialog(this, CalendarTemplate());
-  if (auto* ok = DlgItem<QPushButton>(this, IDOK_BUTTON)) {
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  }
 }
 
 bool CCalendarDlg::OnInitDialog() {

@@ -59,11 +59,16 @@ TEST_F(CalendarTest, ChoosingADateAndOkLeavesEverythingAsItWas) {
   Retype(TimeEdit(), "07");
   const FormState before = Form();
   const std::string fileBefore = folder.Read("alarms.txt");
-  RunCalendar([](CCalendarDlg*, QCalendarWidget* calendar) {
+  RunCalendar([](CCalendarDlg* dialog, QCalendarWidget* calendar) {
     ASSERT_NE(calendar, nullptr);
     calendar->setSelectedDate(QDate(2004, 1, 13));
     emit calendar->clicked(QDate(2004, 1, 13));
-    QTest::keyClick(calendar, Qt::Key_Return);  // OK is the default button
+    auto* ok = DlgItem<QPushButton>(dialog, IDOK_BUTTON);
+    ASSERT_NE(ok, nullptr);
+    EXPECT_EQ(ok->text(), "OK");
+    QTest::mouseClick(ok, Qt::LeftButton);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
   });
   EXPECT_EQ(Form(), before);
   EXPECT_EQ(folder.Read("alarms.txt"), fileBefore);
@@ -75,20 +80,18 @@ TEST_F(CalendarTest, ChoosingADateAndOkLeavesEverythingAsItWas) {
   EXPECT_EQ(TimeEdit()->text(), "07:30");
 }
 
-TEST_F(CalendarTest, OpenWithAPartTypedDateAndClosedByOk) {
+TEST_F(CalendarTest, OpenWithAPartTypedDateAndClosedByEsc) {
   Open(At(2003, 12, 25, 9, 5));
   Pick(TypeBox(), "One Date");
   Retype(DateEdit(), "0301");
   const FormState before = Form();
   RunCalendar([](CCalendarDlg* dialog, QCalendarWidget*) {
-    auto* ok = DlgItem<QPushButton>(dialog, IDOK_BUTTON);
-    ASSERT_NE(ok, nullptr);
-    EXPECT_EQ(ok->text(), "OK");
-    QTest::mouseClick(ok, Qt::LeftButton);
+    QTest::keyClick(dialog, Qt::Key_Escape);
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
   });
   EXPECT_EQ(Form(), before);
+  // Typing goes on where it left off.
   QTest::keyClicks(DateEdit(), "04");
   EXPECT_EQ(DateEdit()->text(), "03/01/04");
 }
