@@ -20,9 +20,16 @@ std::string Backspace(int& count, bool (*isSeparatorPlace)(int)) {
 }
 
 // One typed character: when it fills the place before a separator, the
-// separator follows it.
-std::string Typed(char typed, int& count, bool (*isBeforeSeparator)(int), char separator) {
-  std::string out(1, typed);
+// separator follows it. When the field already ends where a separator belongs
+// (an edit other than typing left "07" behind), the separator comes first.
+std::string Typed(char typed, int& count, bool (*isBeforeSeparator)(int),
+                  bool (*isSeparatorPlace)(int), char separator) {
+  std::string out;
+  if (isSeparatorPlace(count)) {
+    out += separator;
+    ++count;
+  }
+  out += typed;
   if (isBeforeSeparator(count)) {
     out += separator;
     ++count;
@@ -52,7 +59,7 @@ bool NoSeparator(int) {
 
 std::string FilterTimeKey(char typed) {
   if (typed == kBackspace) return Backspace(g_timeKeyCount, TimeSeparatorPlace);
-  return Typed(typed, g_timeKeyCount, BeforeTimeSeparator, ':');
+  return Typed(typed, g_timeKeyCount, BeforeTimeSeparator, TimeSeparatorPlace, ':');
 }
 
 std::string FilterDateKey(char typed) {
@@ -60,7 +67,8 @@ std::string FilterDateKey(char typed) {
   if (typed == kBackspace) {
     return Backspace(g_dateKeyCount, monthly ? NoSeparator : DateSeparatorPlace);
   }
-  return Typed(typed, g_dateKeyCount, monthly ? NoSeparator : BeforeDateSeparator, '/');
+  return Typed(typed, g_dateKeyCount, monthly ? NoSeparator : BeforeDateSeparator,
+               monthly ? NoSeparator : DateSeparatorPlace, '/');
 }
 
 int KeyCountForText(std::string_view text) {

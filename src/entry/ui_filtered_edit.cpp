@@ -67,20 +67,21 @@ void FilteredEdit::TypeAtEnd(const QString& typed) {
   for (const char32_t c : typed.toUcs4()) {
     SyncKeyCount();
     const QString one = QString::fromUcs4(&c, 1);
-    Apply(filter_(FilterKeyFor(c)), one);
+    const char key = FilterKeyFor(c);
+    Apply(filter_(key), key, one);
   }
   filtering_ = false;
   SyncKeyCount();
 }
 
 // Hands the filter's keys to the line edit: '\b' removes the character before
-// the caret, the first other key is the one typed, the rest are separators.
-void FilteredEdit::Apply(const std::string& keys, const QString& typed) {
+// the caret, the typed key goes in as typed, the others are separators.
+void FilteredEdit::Apply(const std::string& keys, char typedKey, const QString& typed) {
   bool typedDone = false;
   for (const char key : keys) {
     if (key == kBackspace) {
       backspace();
-    } else if (!typedDone) {
+    } else if (key == typedKey && !typedDone) {
       insert(typed);
       typedDone = true;
     } else {

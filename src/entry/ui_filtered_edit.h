@@ -24,7 +24,7 @@ class FilteredEdit : public QLineEdit {
 
  private:
   void TypeAtEnd(const QString& typed);
-  void Apply(const std::string& keys, const QString& typed);
+  void Apply(const std::string& keys, char typedKey, const QString& typed);
   void SyncKeyCount();
   bool CaretAtEnd() const;
 

@@ -4,21 +4,15 @@
 
 #include "app/ui_main_dlg.h"
 #include "entry/form_preset.h"
+#include "entry/ui_combo_text.h"
 #include "entry/typing_filter.h"
 #include "scheduler/clock_snapshot.h"
 #include "settings/alarm_settings.h"
 
-namespace {
-std::string SelectedText(const QComboBox* box) {
-  const int index = box->currentIndex();
-  return index < 0 ? std::string() : box->itemText(index).toStdString();
-}
-}  // namespace
-
 // Sets the form up for the type picked in the Type box; a time being typed
 // survives the change.
 void CMainDlg::OnTypeChange() {
-  m_type = SelectedText(m_typeBox);
+  m_type = SelectedItemText(m_typeBox);
   m_time = m_timeEdit->text().toStdString();
   g_timeKeyCount = 5;
   m_dateLabel->setText(QStringLiteral("Date:"));

@@ -157,4 +157,25 @@ TEST_F(TypingFilterTest, KeyCountForTextPutsTheCounterBackInStep) {
   EXPECT_EQ(date_.text, "25/12/04");
 }
 
+// A field left ending where a separator belongs ("07" after deleting ":30")
+// gets the separator before the next character.
+TEST_F(TypingFilterTest, SeparatorGoesInFirstWhenTheFieldEndsAtItsPlace) {
+  time_.text = "07";
+  g_timeKeyCount = KeyCountForText(time_.text);
+  TypeTime("30");
+  EXPECT_EQ(time_.text, "07:30");
+
+  g_currentType = "Fortnightly";
+  date_.text = "25/12";
+  g_dateKeyCount = KeyCountForText(date_.text);
+  TypeDate("03");
+  EXPECT_EQ(date_.text, "25/12/03");
+
+  g_currentType = "Monthly";
+  date_.text = "12";
+  g_dateKeyCount = KeyCountForText(date_.text);
+  TypeDate("3");
+  EXPECT_EQ(date_.text, "123");
+}
+
 }  // namespace
