@@ -267,8 +267,9 @@ void Tag(QWidget* widget, int id) {
 }
 
 Qt::WindowFlags DialogFlags(const QDialog* dialog, const DialogTemplate& tmpl) {
-  Qt::WindowFlags flags = dialog->windowFlags() | Qt::Dialog | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  Qt::WindowFlags flags = dialog->windowFlags() | Qt::Dialog | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint;
   flags.setFlag(Qt::WindowMinimizeButtonHint, tmpl.minimizeBox);
   flags.setFlag(Qt::WindowMaximizeButtonHint, tmpl.maximizeBox);
   flags.setFlag(Qt::WindowContextHelpButtonHint, false);

@@ -15,7 +15,6 @@ namespace {
 
 constexpr int kFontCellHeight = 30;
 
-
 // Yellow, Green, Blue, Orange, Pink.
 const std::array<QColor, 5> kColours = {QColor(255, 255, 153), QColor(180, 250, 180),
                                         QColor(150, 250, 250), QColor(250, 200, 130),

@@ -1,17 +1,16 @@
-#include "app/ui_app_state.h"
 #include "app/ui_main_dlg.h"
 #include "scheduler/shown_alarm.h"
 #include "scheduler/ui_alarm_popup_dlg.h"
 #include "store/alarm_table.h"
 
-// Shows the pop-up of entry i and returns when it has been closed. A minimised
-// main window is restored and minimised again around it, as at start-up.
+// Shows the pop-up of entry i and returns when it has been closed. The pop-up
+// is a window of its own that keeps above the others, so a minimised main
+// window is left minimised: restoring it first and minimising it again races
+// with the window manager, which can apply the restore last and leave the main
+// window open on the desktop.
 void CMainDlg::ShowAlarmPopup(int i) {
   if (i < 0 || i >= g_alarms.count) return;
-  const bool minimised = isMinimized();
-  if (minimised) ApplyPlacement(false);
   g_shownAlarmIndex = i;
   CAlarmPopupDlg popup(g_alarms.records[i]);
-  if (minimised) ApplyPlacement(true);
   popup.exec();
 }
