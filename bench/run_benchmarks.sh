@@ -7,7 +7,11 @@
 #   - idle cost over a quiet spell, with the window shown and minimised: CPU
 #     time (utime+stime of /proc/PID/stat, and the finer sum of
 #     /proc/PID/task/*/schedstat) and voluntary context switches summed over
-#     /proc/PID/task/*/status, given per minute;
+#     /proc/PID/task/*/status, given per minute. Shown: the window has the
+#     input focus (a caret blinks in both programs' Time field). Minimised:
+#     the focus is moved to the root window, as a window manager does;
+#     tockmere starts minimised from an existing registry.reg, the bare
+#     dialog with showMinimized();
 #   - pop-up latency: with the clock faked at real speed, how long after
 #     HH:MM:00 the pop-up of a Daily alarm due at HH:MM is mapped.
 #
@@ -27,7 +31,8 @@ START_REPS="${START_REPS:-9}"
 IDLE_REPS="${IDLE_REPS:-3}"
 POPUP_REPS="${POPUP_REPS:-9}"
 BUILD="${BENCH_BUILD:-build-bench}"
-SETTLE=10
+SETTLE=10      # seconds before VmRSS is read
+QUIET_FROM=35  # seconds before a quiet spell starts: Qt's pooled threads end after 30 s idle
 QUIET=60
 [ "$QUICK" = 1 ] && QUIET=10
 POPUP_LEAD=8 # seconds between start and the alarm's minute, enough for start-up
@@ -123,10 +128,6 @@ cpu_ticks() { sed 's/^.*) //' "/proc/$1/stat" | awk '{print $12 + $13}'; }
 
 cpu_ns() { cat /proc/"$1"/task/*/schedstat | awk '{sum += $1} END {print sum}'; }
 
-wakeups() {
-  cat /proc/"$1"/task/*/status | awk '/^voluntary_ctxt_switches/ {sum += $2} END {print sum}'
-}
-
 rss_kib() { awk '/^VmRSS/ {print $2}' "/proc/$1/status"; }
 
 # The voluntary switches of each thread of PID, one "tid name count" line each.
@@ -136,6 +137,13 @@ thread_wakeups() {
     printf '%s %s %s\n' "${task##*/}" "$(tr ' ' _ <"$task/comm")" \
       "$(awk '/^voluntary_ctxt_switches/ {print $2}' "$task/status")"
   done
+}
+
+# The switches per minute of all threads between two thread_wakeups listings;
+# a thread that started meanwhile counts from 0.
+wakeup_rate() {
+  awk -v q="$QUIET" 'NR == FNR {before[$1] = $3; next}
+    {sum += $3 - before[$1]} END {printf "%.1f", sum * 60 / q}' <(echo "$1") <(echo "$2")
 }
 
 # "name:count" per minute for each thread, from two thread_wakeups listings.
@@ -171,9 +179,9 @@ done
 # VALUE measured over the quiet spell, given per minute.
 per_minute() { awk -v v="$1" -v q="$QUIET" 'BEGIN {printf "%.1f", v * 60 / q}'; }
 
-say "Idle: settle ${SETTLE} s, then a quiet spell of ${QUIET} s; $IDLE_REPS runs, each program on its own display"
+say "Idle: VmRSS at ${SETTLE} s, a quiet spell of ${QUIET} s from ${QUIET_FROM} s; $IDLE_REPS runs, each program on its own display"
 CONFIGS=(tockmere:shown tockmere:minimised bare:shown bare:minimised)
-declare -A DISPLAY_OF=() PID_OF=() RSS=() CPU=() CPU_NS=() WAKE=() TICKS0=() NS0=() WAKE0=()
+declare -A DISPLAY_OF=() PID_OF=() RSS=() CPU=() CPU_NS=() WAKE=() TICKS0=() NS0=()
 declare -A THREADS0=() THREADS=()
 for config in "${CONFIGS[@]}"; do
   start_display
@@ -191,9 +199,12 @@ for rep in $(seq 1 "$IDLE_REPS"); do
     pid="${PID_OF[$config]}"
     alive "$pid" || fail "$config ended while idle"
     RSS[$config]+="$(rss_kib "$pid") "
+  done
+  sleep $((QUIET_FROM - SETTLE))
+  for config in "${CONFIGS[@]}"; do
+    pid="${PID_OF[$config]}"
     TICKS0[$config]="$(cpu_ticks "$pid")"
     NS0[$config]="$(cpu_ns "$pid")"
-    WAKE0[$config]="$(wakeups "$pid")"
     THREADS0[$config]="$(thread_wakeups "$pid")"
   done
   sleep "$QUIET"
@@ -204,8 +215,9 @@ for rep in $(seq 1 "$IDLE_REPS"); do
     CPU[$config]+="$(per_minute $((ticks * 1000 / clock_ticks))) "
     CPU_NS[$config]+="$(per_minute "$(awk -v a="$(cpu_ns "$pid")" -v b="${NS0[$config]}" \
       'BEGIN {print (a - b) / 1e6}')") "
-    WAKE[$config]+="$(per_minute $(($(wakeups "$pid") - ${WAKE0[$config]}))) "
-    THREADS[$config]="$(thread_rates "${THREADS0[$config]}" "$(thread_wakeups "$pid")")"
+    threads="$(thread_wakeups "$pid")"
+    WAKE[$config]+="$(wakeup_rate "${THREADS0[$config]}" "$threads") "
+    THREADS[$config]="$(thread_rates "${THREADS0[$config]}" "$threads")"
     kill "$pid"
   done
   echo "run $rep done"
