@@ -40,8 +40,8 @@ POPUP_LEAD=8 # seconds between start and the alarm's minute, enough for start-up
 say "Checking packages"
 ensure_packages "${BUILD_PACKAGES[@]}" xvfb x11-utils x11-xserver-utils xdotool faketime libx11-dev
 
-say "Building tockmere (RelWithDebInfo, $BUILD/), the bare dialog and wait_map"
-cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOCKMERE_TESTS=OFF >/dev/null
+say "Building tockmere (Release, $BUILD/), the bare dialog and wait_map"
+cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTOCKMERE_TESTS=OFF >/dev/null
 cmake --build "$BUILD" -j "$(nproc)" --target tockmere
 mkdir -p "$BUILD/bench"
 # shellcheck disable=SC2046 # pkg-config prints several words on purpose
