@@ -249,6 +249,7 @@ done
 
 # ---- table -----------------------------------------------------------------
 
+# shellcheck disable=SC2086 # the value lists are split into words on purpose
 row() { # row LABEL TOCKMERE-VALUES BARE-VALUES TARGET
   local t b
   t="$(median $2)"
@@ -257,16 +258,16 @@ row() { # row LABEL TOCKMERE-VALUES BARE-VALUES TARGET
     "$(ratio "$t" "$b")" "$4"
 }
 
-kib_to_mib() { for v in "$@"; do awk -v k="$v" 'BEGIN {printf "%.1f ", k / 1024}'; done; }
+kib_to_mib() { echo "$1" | awk '{for (i = 1; i <= NF; i++) printf "%.1f ", $i / 1024}'; }
 
 say "Results (medians, range in brackets; idle figures per minute over ${QUIET} s spells)"
 echo "| measure | tockmere | bare dialog | ratio | target |"
 echo "|---|---|---|---|---|"
 row "start-up, exec to window mapped, ms" "${START_T[*]}" "${START_B[*]}" "ratio <= 1.2"
-row "VmRSS after ${SETTLE} s idle, shown, MiB" "$(kib_to_mib ${RSS[tockmere:shown]})" \
-  "$(kib_to_mib ${RSS[bare:shown]})" "ratio <= 1.2"
-row "VmRSS after ${SETTLE} s idle, minimised, MiB" "$(kib_to_mib ${RSS[tockmere:minimised]})" \
-  "$(kib_to_mib ${RSS[bare:minimised]})" "-"
+row "VmRSS after ${SETTLE} s idle, shown, MiB" "$(kib_to_mib "${RSS[tockmere:shown]}")" \
+  "$(kib_to_mib "${RSS[bare:shown]}")" "ratio <= 1.2"
+row "VmRSS after ${SETTLE} s idle, minimised, MiB" "$(kib_to_mib "${RSS[tockmere:minimised]}")" \
+  "$(kib_to_mib "${RSS[bare:minimised]}")" "-"
 for state in shown minimised; do
   target="-"
   [ "$state" = shown ] && target="ratio <= 1"

@@ -26,7 +26,6 @@
 #                            program's windows carry) and APP_LOG (its output).
 #   fake_now [PID]           the program's fake time now, in epoch seconds
 #                            (whole seconds; default pid APP_PID).
-#   wait_fake EPOCH [PID]    sleep until the program's fake clock reaches EPOCH.
 #   windows PID TITLE        print the ids of the visible windows of PID whose
 #                            title is exactly TITLE, one per line (maybe none).
 #   all_windows PID TITLE    the same, mapped or not.
@@ -40,7 +39,6 @@
 #   minimised WIN            true when the program asked for WIN to be iconic
 #                            (without a window manager a minimised window stays
 #                            mapped, so its WM_HINTS initial state tells).
-#   smallest_window WIN...   print the id of the window with the smallest area.
 #   press_enter WIN          focus WIN and press and release Return.
 #   alive PID                true while the process runs (and is no zombie).
 #   wait_exit PID [SECONDS]  returns 1 if PID still runs after SECONDS (default 10).
@@ -192,16 +190,6 @@ fake_now() {
   echo $((START_EPOCH[$pid] + (now_ns - START_NS[$pid]) * START_SPEED[$pid] / 1000000000))
 }
 
-wait_fake() {
-  local target="$1" pid="${2:-$APP_PID}" now_ns target_ns
-  target_ns=$(((target - START_EPOCH[$pid]) * 1000000000 / START_SPEED[$pid] + START_NS[$pid]))
-  now_ns="$(date +%s%N)"
-  if [ "$target_ns" -gt "$now_ns" ]; then
-    sleep "$(printf '%d.%09d' $(((target_ns - now_ns) / 1000000000)) \
-      $(((target_ns - now_ns) % 1000000000)))"
-  fi
-}
-
 windows() {
   xdotool search --all --onlyvisible --pid "$1" --name "^$2\$" 2>/dev/null || true
 }
@@ -252,18 +240,6 @@ window_area() {
 
 minimised() {
   xprop -id "$1" WM_HINTS 2>/dev/null | grep -q 'Initial state is Iconic State'
-}
-
-smallest_window() {
-  local win area best="" best_area=""
-  for win in "$@"; do
-    area="$(window_area "$win")"
-    if [ -z "$best_area" ] || [ "$area" -lt "$best_area" ]; then
-      best="$win"
-      best_area="$area"
-    fi
-  done
-  echo "$best"
 }
 
 press_enter() {

@@ -37,11 +37,12 @@ done
 pass "the missed alarm's notice is shown"
 
 press_enter "$notice"
+notice_shown() { windows "$APP_PID" Tockmere | grep -qxF "$notice"; }
 for _ in $(seq 1 100); do
-  [ -n "$(windows "$APP_PID" Tockmere | grep -xF "$notice")" ] || break
+  notice_shown || break
   sleep 0.05
 done
-[ -z "$(windows "$APP_PID" Tockmere | grep -xF "$notice")" ] || fail "Enter did not close the notice"
+notice_shown && fail "Enter did not close the notice"
 for _ in $(seq 1 100); do
   alarm_lines | grep -qxF -- "$MISSED" || break
   sleep 0.05
