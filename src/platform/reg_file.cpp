@@ -169,17 +169,21 @@ RegFile ParseRegText(std::string_view text) {
     text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
     while (line.ends_with('\r')) line.remove_suffix(1);
 
-    if (continued) {
+    const std::string_view trimmed = Trimmed(line);
+    const bool header = trimmed.size() >= 2 && trimmed.front() == '[' && trimmed.back() == ']';
+    // Hex data goes on over lines ending in "\"; a key's header or a blank
+    // line ends it, so data left open can never swallow the next key.
+    if (continued && !header) {
       RegEntry& entry = file.sections.back().entries.back();
       entry.text += '\n';
       entry.text += line;
       entry.dataText.pop_back();
-      entry.dataText += Trimmed(line);
-      continued = ContinuesOnNextLine(entry);
+      entry.dataText += trimmed;
+      continued = !trimmed.empty() && ContinuesOnNextLine(entry);
       continue;
     }
-    const std::string_view trimmed = Trimmed(line);
-    if (trimmed.size() >= 2 && trimmed.front() == '[' && trimmed.back() == ']') {
+    continued = false;
+    if (header) {
       file.sections.push_back(
           {std::string(line), std::string(trimmed.substr(1, trimmed.size() - 2)), {}});
     } else if (file.sections.empty()) {

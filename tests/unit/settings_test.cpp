@@ -58,6 +58,19 @@ TEST_F(SettingsTest, AFileWithoutTheKeyIsAFirstRunToo) {
   EXPECT_EQ(g_settings.FontNo, 1);
 }
 
+// Hex data left open at the end of another key (its last line ends in "\")
+// must not take in the key the first save appends after it.
+TEST_F(SettingsTest, OpenHexDataOfAnotherKeyDoesNotSwallowOurKey) {
+  folder_.Write(kRegFile, "[HKEY_CURRENT_USER\\Other]\n@=hex:01,\\\\");
+  LoadSettings();
+  g_settings.FontNo = 3;
+  SaveSettings();
+  g_settings = AlarmSettings{};
+  LoadSettings();
+  EXPECT_FALSE(g_firstRun);
+  EXPECT_EQ(g_settings.FontNo, 3);
+}
+
 TEST_F(SettingsTest, FirstCloseWritesTheDefaultsInWriteOrder) {
   LoadSettings();
   SaveSettings();
