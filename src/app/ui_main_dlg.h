@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QTimer>
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -39,6 +40,8 @@ class CMainDlg : public QDialog, public CoreUi {
 
   // Clock and due check.
   void ClockTick();
+  void ShowNewMinute();
+  void ShowUnshownMinute();
   void CheckDueAlarms();
   void OnTimer(int timerId);
   void ShowAlarmPopup(int i);
@@ -98,6 +101,7 @@ class CMainDlg : public QDialog, public CoreUi {
   void reject() override;
   void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void DoDataExchange(class DataExchange& dx);
@@ -105,8 +109,13 @@ class CMainDlg : public QDialog, public CoreUi {
   void ConnectControls();
   void PlaceWindow();
   void ApplyPlacement(bool minimised);
+  void SetUpClockTimers();
   void StartClockTimer();
   void ArmClockTimer();
+  void OnClockTimeout();
 
-  QTimer m_clockTimer;
+  QTimer m_clockTimer;   // precise: the minute's first tick, every tick when minimised
+  QTimer m_coarseTimer;  // the other ticks while the window is shown
+  std::int64_t m_lastTickSecond = 0;
+  bool m_minuteUnshown = false;  // a new minute not yet put into the controls
 };

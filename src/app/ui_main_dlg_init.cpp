@@ -29,8 +29,7 @@ CMainDlg::CMainDlg() : m_icon(AppIcon()) {
   m_clockEdit = DlgItem<QLineEdit>(this, IDC_CLOCK);
   m_typeBox = DlgItem<QComboBox>(this, IDC_TYPE);
   m_dayBox = DlgItem<QComboBox>(this, IDC_DAY);
-  m_clockTimer.setSingleShot(true);
-  m_clockTimer.setTimerType(Qt::PreciseTimer);
+  SetUpClockTimers();
   ConnectControls();
   SetCoreUi(this);
 }

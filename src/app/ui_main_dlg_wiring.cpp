@@ -61,13 +61,6 @@ void CMainDlg::BuildMenu() {
 }
 
 void CMainDlg::ConnectControls() {
-  connect(&m_clockTimer, &QTimer::timeout, this, [this] {
-    // The tick runs after this slot has returned, so that a pop-up it opens
-    // does not hold up the timer: the clock goes on under open dialogs.
-    ArmClockTimer();
-    QMetaObject::invokeMethod(
-        this, [this] { OnTimer(IDT_CLOCK); }, Qt::QueuedConnection);
-  });
   connect(m_typeBox, &QComboBox::activated, this, [this] { OnTypeChange(); });
   connect(m_dayBox, &QComboBox::activated, this, [this] { OnDayChange(); });
   connect(DlgItem<QPushButton>(this, IDC_ADD), &QPushButton::clicked, this, [this] { OnAdd(); });

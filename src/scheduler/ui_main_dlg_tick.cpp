@@ -7,12 +7,6 @@
 #include "settings/alarm_settings.h"
 #include "store/alarm_table.h"
 
-namespace {
-// Lands each tick just after the wall-clock second turns, so that the pass of
-// a new minute runs within a few milliseconds of HH:MM:00.
-constexpr int kTickMarginMs = 3;
-}  // namespace
-
 // Reads the clock, rebuilds the clock line, runs the due check at the first
 // tick of a new minute and follows a change of the date format.
 void CMainDlg::ClockTick() {
@@ -29,7 +23,7 @@ void CMainDlg::ClockTick() {
     CheckDueAlarms();
     m_time = g_clockSnapshot.timeText;
     g_timeKeyCount = 5;
-    UpdateData(false);
+    ShowNewMinute();
   }
   if (m_lastDateFormat != g_settings.DateFormat) {
     RefreshList(0);
@@ -49,11 +43,15 @@ void CMainDlg::OnTimer(int timerId) {
   if (timerId == IDT_CLOCK) ClockTick();
 }
 
-void CMainDlg::StartClockTimer() {
-  ArmClockTimer();
+// A minimised window is not on the screen: it takes the new minute into its
+// controls when it is restored, which spares it a redraw a minute meanwhile.
+void CMainDlg::ShowNewMinute() {
+  m_minuteUnshown = true;
+  if (!isMinimized()) ShowUnshownMinute();
 }
 
-void CMainDlg::ArmClockTimer() {
-  const auto intoSecond = static_cast<int>(GetClock().NowMilliseconds() % kClockIntervalMs);
-  m_clockTimer.start(kClockIntervalMs - intoSecond + kTickMarginMs);
+void CMainDlg::ShowUnshownMinute() {
+  if (!m_minuteUnshown) return;
+  m_minuteUnshown = false;
+  UpdateData(false);
 }

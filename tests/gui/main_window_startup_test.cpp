@@ -67,6 +67,20 @@ TEST_F(StartupTest, TimeFieldFollowsEachNewMinute) {
   EXPECT_EQ(Text(IDC_CLOCK), "09:06   Monday   14/07/03");
 }
 
+// Minimised, the window takes a new minute into its fields when it is restored.
+TEST_F(StartupTest, RestoredWindowShowsTheMinutesPassedWhileMinimised) {
+  WriteSettingsKey();
+  StartAt(At(2003, 7, 14, 9, 5));
+  ASSERT_TRUE(dlg->windowState() & Qt::WindowMinimized);
+  TickAt(At(2003, 7, 14, 9, 6));
+  TickAt(At(2003, 7, 14, 9, 7, 1));
+  dlg->BringToFront();
+  EXPECT_EQ(Text(IDC_TIME), "09:07");
+  EXPECT_EQ(Text(IDC_CLOCK), "09:07   Monday   14/07/03");
+  TickAt(At(2003, 7, 14, 9, 8));
+  EXPECT_EQ(Text(IDC_TIME), "09:08");
+}
+
 TEST_F(StartupTest, EveryWayOfClosingWritesTheSettings) {
   const std::string key = "config/Tockmere/registry.reg";
   StartAt(At(2003, 7, 14, 9, 5));
