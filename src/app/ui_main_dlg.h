@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 
+#include "entry/form_preset.h"
 #include "resources/ui_control_ids.h"
 #include "store/core_ui.h"
 
@@ -54,6 +55,9 @@ class CMainDlg : public QDialog, public CoreUi {
   // The entry form.
   void OnTypeChange();
   void OnDayChange();
+  // What the form shows now, and showing a new setting of it (both handlers).
+  FormPreset FormState() const;
+  void ShowForm(const FormPreset& form);
   void OnAdd();
   void OnCalendar();
 

@@ -57,7 +57,7 @@ bool CMainDlg::OnInitDialog() {
   m_day = m_dayBox->itemText(0).toStdString();
   m_typeBox->setCurrentIndex(0);
   m_type = m_typeBox->itemText(0).toStdString();
-  m_time = TwoDigits(g_clockSnapshot.hour) + ":" + TwoDigits(g_clockSnapshot.minute);
+  m_time = g_clockSnapshot.timeText;
   g_timeKeyCount = 5;
   LoadAlarms();
   RefreshList(0);

@@ -5,7 +5,9 @@
 #include <string_view>
 
 #include "platform/simple_number.h"
+#include "platform/text_parts.h"
 #include "scheduler/civil_date.h"
+#include "store/alarm_record.h"
 
 namespace {
 
@@ -22,8 +24,6 @@ struct CalendarDate {
 
 constexpr std::array<std::string_view, 7> kTypes{"Today",       "Tomorrow", "Daily",   "Weekly",
                                                  "Fortnightly", "Monthly",  "One Date"};
-constexpr std::array<std::string_view, 7> kWeekdays{"Monday", "Tuesday",  "Wednesday", "Thursday",
-                                                    "Friday", "Saturday", "Sunday"};
 
 template <std::size_t N>
 bool IsOneOf(std::string_view text, const std::array<std::string_view, N>& list) {
@@ -40,10 +40,7 @@ bool AllDigits(std::string_view text) {
 
 // "last" in any letter case.
 bool IsLast(std::string_view text) {
-  constexpr std::string_view kLast = "last";
-  return text.size() == kLast.size() &&
-         std::equal(text.begin(), text.end(), kLast.begin(),
-                    [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a - 'A' + 'a' : a) == b; });
+  return EqualsNoCase(text, "last");
 }
 
 // A whole number of digits only, from low to high.
@@ -113,7 +110,7 @@ std::string CheckType(const AlarmForm& form, const ClockSnapshot&, int) {
 
 // Weekly needs a weekday; Monthly a weekday or "None".
 std::string CheckDay(const AlarmForm& form, const ClockSnapshot&, int) {
-  const bool weekday = IsOneOf(form.day, kWeekdays);
+  const bool weekday = IsOneOf(form.day, kWeekdayNames);
   if (form.type == "Weekly" && !weekday) return "No day of week selected.";
   if (form.type == "Monthly" && !weekday && form.day != "None") return "No day of week selected.";
   return "";

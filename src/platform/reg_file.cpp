@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <utility>
 
+#include "platform/text_parts.h"
+
 namespace {
 
 constexpr std::string_view kBlanks = " \t";
@@ -12,11 +14,6 @@ std::string_view Trimmed(std::string_view text) {
   const std::size_t first = text.find_first_not_of(kBlanks);
   if (first == std::string_view::npos) return {};
   return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
-
-// ASCII only, whatever the locale.
-char Lower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
@@ -152,11 +149,7 @@ bool ContinuesOnNextLine(const RegEntry& entry) {
 }
 
 bool SameRegName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (Lower(a[i]) != Lower(b[i])) return false;
-  }
-  return true;
+  return EqualsNoCase(a, b);
 }
 
 RegFile ParseRegText(std::string_view text) {

@@ -1,6 +1,7 @@
 #include "scheduler/calendar_rules.h"
 
 #include "platform/simple_number.h"
+#include "platform/text_parts.h"
 
 namespace {
 
@@ -20,15 +21,6 @@ bool MonthlyAccepts(const AlarmRecord& record, const ClockSnapshot& snapshot) {
 }
 
 }  // namespace
-
-std::string_view TextPart(std::string_view text, std::size_t offset, std::size_t width) {
-  if (offset >= text.size()) return {};
-  return text.substr(offset, width);
-}
-
-std::string_view LastChars(std::string_view text, std::size_t width) {
-  return text.size() <= width ? text : text.substr(text.size() - width);
-}
 
 CivilDate ReadStoredDate(std::string_view date) {
   CivilDate stored;

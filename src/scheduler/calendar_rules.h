@@ -10,12 +10,6 @@
 // The calendar rules by which each alarm type accepts a day, and the readers
 // of the stored texts they look at.
 
-// width characters from offset; a part beyond the end of a short text is what
-// exists of it (possibly nothing).
-std::string_view TextPart(std::string_view text, std::size_t offset, std::size_t width);
-// The last width characters, or the whole text when it is shorter.
-std::string_view LastChars(std::string_view text, std::size_t width);
-
 // A stored "DD/MM/YY" date, each field read the simple way: day from
 // characters 1-2, month from 4-5, year 2000 + the last two. Not normalised.
 CivilDate ReadStoredDate(std::string_view date);

@@ -1,19 +1,15 @@
 #include "scheduler/clock_snapshot.h"
 
-#include <array>
-
 #include "scheduler/civil_date.h"
+#include "store/alarm_record.h"
 
 ClockSnapshot g_clockSnapshot;
 
 namespace {
 
-constexpr std::array<const char*, 7> kWeekdayNames = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                                      "Thursday", "Friday", "Saturday"};
-
 std::string WeekdayName(int weekday) {
   if (weekday < 0 || weekday >= static_cast<int>(kWeekdayNames.size())) return "";
-  return kWeekdayNames[static_cast<std::size_t>(weekday)];
+  return std::string(kWeekdayNames[static_cast<std::size_t>(weekday)]);
 }
 
 // The program's own rule: February has 29 days in every year divisible by 4,

@@ -1,6 +1,7 @@
 #include "scheduler/missed_pass.h"
 
 #include "platform/simple_number.h"
+#include "platform/text_parts.h"
 #include "scheduler/calendar_rules.h"
 #include "scheduler/pass_step.h"
 #include "store/alarm_table.h"

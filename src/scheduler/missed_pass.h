@@ -13,8 +13,8 @@ bool IsMissedAlarm(const AlarmRecord& record, std::int64_t now, const LocalClock
 // One pass over g_alarms at start-up: notify(i) then remove(i) for each missed
 // one-off alarm, in table order. Each alarm gives at most one notice, also when
 // its removal cannot be saved.
-void RunMissedPass(std::int64_t now, const LocalClock& clock, const std::function<void(int)>& notify,
-                   const std::function<void(int)>& remove);
+void RunMissedPass(std::int64_t now, const LocalClock& clock,
+                   const std::function<void(int)>& notify, const std::function<void(int)>& remove);
 
 // "\nThe Alarm Call for HH:MM on DD/MM/YY\nwith text:\n'...'\nhas been cleared.\n"
 std::string ComposeNoticeText(const AlarmRecord& record);

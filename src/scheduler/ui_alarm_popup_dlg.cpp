@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <array>
 
-#include "app/ui_app_state.h"
 #include "app/ui_dialog_builder.h"
 #include "platform/ui_system_sound.h"
 #include "resources/ui_dialog_template.h"
@@ -45,12 +44,8 @@ QFont PopupFont(int fontNo) {
 const QRect CAlarmPopupDlg::kPanelRect(QPoint(10, 10), QPoint(281, 183));
 const QRect CAlarmPopupDlg::kTextRect(QPoint(18, 15), QPoint(273, 178));
 
-CAlarmPopupDlg::CAlarmPopupDlg(const AlarmRecord& alarm) : m_alarm(alarm) {
-  BuildDialog(this, AlarmPopupTemplate());
-  // An alarm nobody sees has failed: keep the pop-up above other windows.
-  setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
-  setWindowIcon(g_appIcon);
-}
+CAlarmPopupDlg::CAlarmPopupDlg(const AlarmRecord& alarm)
+    : CAlertDialog(AlarmPopupTemplate()), m_alarm(alarm) {}
 
 QColor CAlarmPopupDlg::ColourOfType(const std::string& type) {
   const int index = ColourIndexOfType(type);
@@ -74,12 +69,6 @@ QRect CAlarmPopupDlg::TextArea() const {
     }
   }
   return visible;
-}
-
-void CAlarmPopupDlg::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  raise();
-  activateWindow();
 }
 
 void CAlarmPopupDlg::paintEvent(QPaintEvent* event) {

@@ -1,16 +1,16 @@
 #pragma once
 
 #include <QColor>
-#include <QDialog>
 #include <QRect>
 #include <QString>
 
+#include "scheduler/ui_alert_dialog.h"
 #include "store/alarm_record.h"
 
 // The pop-up "Your alarm call:": the wake-up text on a panel in the colour of
 // the alarm's type. It keeps its own copy of the alarm from the moment it
 // opened, so a later pop-up or a removal cannot change what it shows.
-class CAlarmPopupDlg : public QDialog {
+class CAlarmPopupDlg : public CAlertDialog {
   Q_OBJECT
 
  public:
@@ -30,7 +30,6 @@ class CAlarmPopupDlg : public QDialog {
   QRect TextArea() const;
 
  protected:
-  void showEvent(QShowEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:

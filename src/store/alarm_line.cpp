@@ -1,47 +1,32 @@
 #include "store/alarm_line.h"
 
 #include <algorithm>
-#include <array>
 #include <cstddef>
 
 #include "platform/simple_number.h"
+#include "platform/text_parts.h"
 #include "settings/alarm_settings.h"
 #include "store/alarm_table.h"
 
 namespace {
 
-// The week starts on Sunday in the day codes "1" .. "7".
-constexpr std::array<std::string_view, 7> kDayNames = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                                       "Thursday", "Friday", "Saturday"};
-
 constexpr std::size_t kDateCodeWidth = 8;
 constexpr std::size_t kTimeWidth = 5;
 constexpr std::string_view kLastWeekCode = "00000009";
 
-// Characters of text from pos on, at most count of them; none past the end.
-std::string_view Mid(std::string_view text, std::size_t pos,
-                     std::size_t count = std::string_view::npos) {
-  if (pos >= text.size()) return {};
-  return text.substr(pos, count);
-}
-
-std::string_view Right(std::string_view text, std::size_t count) {
-  return text.size() <= count ? text : text.substr(text.size() - count);
-}
-
 // The last two characters, those at offsets 2-5, then the first two: turns
 // "DD/MM/YY" into "YY/MM/DD" and back again.
 std::string SwapYearAndDay(std::string_view date) {
-  std::string result(Right(date, 2));
-  result += Mid(date, 2, 4);
-  result += Mid(date, 0, 2);
+  std::string result(LastChars(date, 2));
+  result += TextPart(date, 2, 4);
+  result += TextPart(date, 0, 2);
   return result;
 }
 
 // Exactly width characters: padded with blanks or cut, so that every line
 // written keeps its fixed layout.
 std::string FitWidth(std::string_view text, std::size_t width) {
-  std::string result(Mid(text, 0, width));
+  std::string result(TextPart(text, 0, width));
   result.resize(width, ' ');
   return result;
 }
@@ -49,15 +34,6 @@ std::string FitWidth(std::string_view text, std::size_t width) {
 // A record must stay on one line of the file.
 void ReplaceLineFeeds(std::string& text) {
   std::replace(text.begin(), text.end(), '\n', '|');
-}
-
-bool IsLastWeek(std::string_view date) {
-  if (date.size() != 4) return false;
-  std::string lower(date);
-  std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-  });
-  return lower == "last";
 }
 
 // A day of the month or week number as eight digits ("5" -> "00000005").
@@ -68,8 +44,7 @@ std::string EightDigits(std::string_view date) {
 }
 
 unsigned char Folded(char c) {
-  const auto byte = static_cast<unsigned char>(c);
-  return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte - 'A' + 'a') : byte;
+  return static_cast<unsigned char>(AsciiLower(c));
 }
 
 bool IsValidIndex(int index) {
@@ -98,15 +73,15 @@ std::string DecodeType(std::string_view code) {
 
 std::string EncodeDay(std::string_view day) {
   if (day.empty() || day == "None") return "0";
-  const auto* found = std::find(kDayNames.begin(), kDayNames.end(), day);
-  if (found == kDayNames.end()) return "9";
-  return std::to_string(found - kDayNames.begin() + 1);
+  const auto* found = std::find(kWeekdayNames.begin(), kWeekdayNames.end(), day);
+  if (found == kWeekdayNames.end()) return "9";
+  return std::to_string(found - kWeekdayNames.begin() + 1);
 }
 
 std::string DecodeDay(std::string_view code) {
   if (code == "0") return "None";
   if (code.size() == 1 && code[0] >= '1' && code[0] <= '7') {
-    return std::string(kDayNames[static_cast<std::size_t>(code[0] - '1')]);
+    return std::string(kWeekdayNames[static_cast<std::size_t>(code[0] - '1')]);
   }
   return "error";
 }
@@ -115,7 +90,8 @@ std::string EncodeDate(std::string_view typeCode, std::string_view date) {
   if (typeCode == "0" || typeCode == "3") return FitWidth(SwapYearAndDay(date), kDateCodeWidth);
   if (typeCode == "1" || typeCode == "2") return "00/00/00";
   if (typeCode == "4") return EightDigits(date);
-  if (typeCode == "5") return IsLastWeek(date) ? std::string(kLastWeekCode) : EightDigits(date);
+  if (typeCode == "5")
+    return EqualsNoCase(date, "last") ? std::string(kLastWeekCode) : EightDigits(date);
   return "00000000";
 }
 
@@ -144,13 +120,13 @@ std::string EncodeRecordLine(const AlarmRecord& record) {
 }
 
 AlarmRecord DecodeRecordLine(std::string_view line) {
-  const std::string_view typeCode = Mid(line, 0, 1);
+  const std::string_view typeCode = TextPart(line, 0, 1);
   AlarmRecord record;
   record.type = DecodeType(typeCode);
-  record.date = DecodeDate(typeCode, Mid(line, 2, kDateCodeWidth));
-  record.day = DecodeDay(Mid(line, 11, 1));
-  record.time = std::string(Mid(line, 13, kTimeWidth));
-  record.text = std::string(Mid(line, 19));
+  record.date = DecodeDate(typeCode, TextPart(line, 2, kDateCodeWidth));
+  record.day = DecodeDay(TextPart(line, 11, 1));
+  record.time = std::string(TextPart(line, 13, kTimeWidth));
+  record.text = std::string(TextPart(line, 19));
   return record;
 }
 
@@ -181,8 +157,8 @@ std::string SwapDateOrder(std::string_view date) {
 
 std::string SwapDateOrder(std::string_view date, int dateFormat) {
   if (dateFormat != 1 || date.size() < kDateCodeWidth) return std::string(date);
-  std::string result(Mid(date, 3, 3));
-  result += Mid(date, 0, 3);
-  result += Right(date, 2);
+  std::string result(TextPart(date, 3, 3));
+  result += TextPart(date, 0, 3);
+  result += LastChars(date, 2);
   return result;
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
 // One alarm call: five texts with the fixed forms every part compares against.
 struct AlarmRecord {
-  std::string type;  // "One Date", "Daily", "Weekly", "Fortnightly", "Monthly"; "Error"; empty when free
+  std::string
+      type;  // "One Date", "Daily", "Weekly", "Fortnightly", "Monthly"; "Error"; empty when free
   std::string day;   // "Monday" ... "Sunday", "None", empty; "error"
   std::string time;  // "HH:MM"
   std::string date;  // day-first "DD/MM/YY", a day of the month, a week "1".."4"/"Last", or empty
@@ -13,6 +15,11 @@ struct AlarmRecord {
 
   bool operator==(const AlarmRecord&) const = default;
 };
+
+// The weekday names a record's day and the clock use, Sunday first: the day
+// codes "1" .. "7" of the file follow this order.
+inline constexpr std::array<std::string_view, 7> kWeekdayNames = {
+    "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
 
 // The marker a brand-new record carries until the list has found it.
 inline constexpr std::string_view kNewAlarmMarker = "$%&";

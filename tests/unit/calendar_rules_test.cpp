@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/local_clock.h"
+#include "platform/text_parts.h"
 #include "scheduler/civil_date.h"
 #include "test_support.h"
 

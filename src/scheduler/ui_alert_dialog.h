@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QDialog>
+
+struct DialogTemplate;
+
+// A dialog that must be seen, as an alarm's pop-up or a cleared notice: built
+// from its template, kept above other windows, and brought to the front with
+// the focus when it shows.
+class CAlertDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit CAlertDialog(const DialogTemplate& tmpl);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+};
