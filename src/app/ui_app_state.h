@@ -5,10 +5,9 @@
 
 // Program-wide state of the application shell.
 
-// The main window's placement made at start-up: shown minimised, restoring to
-// a rectangle centred on the screen.
+// The main window's placement made at start-up: the rectangle centred on the
+// screen that the window takes whenever it is restored.
 struct WindowPlacement {
-  bool minimised = true;
   QRect normalRect;
 };
 

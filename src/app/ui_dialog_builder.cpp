@@ -19,11 +19,9 @@
 #include <cmath>
 
 #include "resources/ui_bitmaps.h"
+#include "resources/ui_control_ids.h"
 
 namespace {
-
-constexpr int kIdOk = 1;
-constexpr int kIdCancel = 2;
 
 const char kIdProperty[] = "dlgId";
 
@@ -186,8 +184,9 @@ void ConfigureButton(QAbstractButton* button, const ControlTemplate& ctl) {
 void ConnectStandardButton(QDialog* dialog, QWidget* widget, int id) {
   auto* button = qobject_cast<QPushButton*>(widget);
   if (button == nullptr) return;
-  if (id == kIdOk) QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::accept);
-  if (id == kIdCancel) QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::reject);
+  if (id == IDOK_BUTTON) QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::accept);
+  if (id == IDCANCEL_BUTTON)
+    QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::reject);
 }
 
 void Configure(QWidget* widget, const ControlTemplate& ctl) {

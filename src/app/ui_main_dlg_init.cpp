@@ -78,13 +78,12 @@ void CMainDlg::PlaceWindow() {
   const int top = (m_desktopRect.height() - m_windowHeight) / 2;
   const int left = (m_desktopRect.width() - m_windowWidth) / 2;
   m_windowRect = QRect(left, top, m_windowWidth, m_windowHeight);
-  g_mainPlacement = WindowPlacement{true, m_windowRect};
+  g_mainPlacement = WindowPlacement{m_windowRect};
   move(m_windowRect.topLeft());
   if (!g_firstRun) ApplyPlacement(true);
 }
 
 void CMainDlg::ApplyPlacement(bool minimised) {
-  g_mainPlacement.minimised = minimised;
   if (minimised) {
     setWindowState(windowState() | Qt::WindowMinimized);
     return;
