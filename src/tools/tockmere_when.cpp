@@ -19,12 +19,12 @@
 #include <string>
 #include <string_view>
 
-#include "platform/local_clock.h"
-#include "scheduler/civil_date.h"
-#include "scheduler/clock_snapshot.h"
-#include "scheduler/due_pass.h"
-#include "store/alarm_line.h"
-#include "store/alarm_table.h"
+#include "core/platform/local_clock.h"
+#include "core/scheduler/civil_date.h"
+#include "core/scheduler/clock_snapshot.h"
+#include "core/scheduler/due_pass.h"
+#include "core/store/alarm_line.h"
+#include "core/store/alarm_table.h"
 
 namespace {
 

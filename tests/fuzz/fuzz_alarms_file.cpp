@@ -8,9 +8,9 @@
 #include <tuple>
 #include <vector>
 
+#include "core/store/alarm_line.h"
+#include "core/store/alarm_table.h"
 #include "fuzz_support.h"
-#include "store/alarm_line.h"
-#include "store/alarm_table.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <string>
 #include <string_view>
 
+#include "core/settings/alarm_settings.h"
+#include "core/store/alarm_line.h"
+#include "core/store/alarm_table.h"
 #include "fuzz_support.h"
-#include "settings/alarm_settings.h"
-#include "store/alarm_line.h"
-#include "store/alarm_table.h"
 
 namespace {
 

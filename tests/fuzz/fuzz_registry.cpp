@@ -8,10 +8,10 @@
 #include <utility>
 #include <vector>
 
+#include "core/platform/reg_file.h"
+#include "core/platform/registry_key.h"
+#include "core/settings/alarm_settings.h"
 #include "fuzz_support.h"
-#include "platform/reg_file.h"
-#include "platform/registry_key.h"
-#include "settings/alarm_settings.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "store/core_ui.h"
+#include "core/model/core_ui.h"
 
 // A failed check is a finding: report it and abort so that libFuzzer keeps the input.
 #define FUZZ_CHECK(condition)                                                            \

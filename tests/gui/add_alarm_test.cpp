@@ -3,8 +3,8 @@
 
 #include <QScrollBar>
 
+#include "core/store/alarm_table.h"
 #include "entry_form_fixture.h"
-#include "store/alarm_table.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <QLabel>
 #include <QScrollBar>
 
-#include "list/list_window.h"
+#include "core/list/list_window.h"
 #include "main_window_fixture.h"
 
 namespace {

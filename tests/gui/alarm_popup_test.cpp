@@ -2,9 +2,9 @@
 #include <QImage>
 #include <QPushButton>
 
+#include "core/settings/alarm_settings.h"
+#include "gui/resources/fonts.h"
 #include "main_window_fixture.h"
-#include "resources/ui_fonts.h"
-#include "settings/alarm_settings.h"
 
 namespace {
 

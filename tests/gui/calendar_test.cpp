@@ -1,8 +1,8 @@
 // Options > Calendar: a month calendar to look at, with no effect on the form.
 #include <QCalendarWidget>
 
-#include "entry/ui_calendar_dlg.h"
 #include "entry_form_fixture.h"
+#include "gui/entry/calendar_dlg.h"
 
 namespace {
 

@@ -1,4 +1,6 @@
 // Values moved between members and controls, in both directions.
+#include "gui/app/data_exchange.h"
+
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -8,11 +10,10 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
-#include "app/ui_data_exchange.h"
-#include "app/ui_dialog_builder.h"
+#include "gui/app/dialog_builder.h"
+#include "gui/resources/control_ids.h"
+#include "gui/resources/dialog_template.h"
 #include "gui_support.h"
-#include "resources/ui_control_ids.h"
-#include "resources/ui_dialog_template.h"
 
 namespace {
 

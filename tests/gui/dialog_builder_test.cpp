@@ -1,4 +1,6 @@
 // The dialog templates built into widgets: identifiers, kinds, texts and places.
+#include "gui/app/dialog_builder.h"
+
 #include <gtest/gtest.h>
 
 #include <QButtonGroup>
@@ -19,11 +21,10 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app/ui_dialog_builder.h"
+#include "gui/resources/app_icon.h"
+#include "gui/resources/control_ids.h"
+#include "gui/resources/dialog_template.h"
 #include "gui_support.h"
-#include "resources/ui_app_icon.h"
-#include "resources/ui_control_ids.h"
-#include "resources/ui_dialog_template.h"
 
 namespace {
 

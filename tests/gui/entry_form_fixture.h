@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "entry/typing_filter.h"
+#include "core/entry/typing_filter.h"
 #include "main_window_fixture.h"
 
 // The main window shown on a fake clock, with helpers that work its entry form

@@ -10,15 +10,15 @@
 #include <string>
 #include <vector>
 
-#include "app/ui_app_state.h"
-#include "app/ui_dialog_builder.h"
-#include "app/ui_main_dlg.h"
+#include "core/platform/local_clock.h"
+#include "core/scheduler/clock_snapshot.h"
+#include "core/store/alarm_table.h"
+#include "gui/app/app_state.h"
+#include "gui/app/dialog_builder.h"
+#include "gui/app/main_dlg.h"
+#include "gui/scheduler/alarm_popup_dlg.h"
+#include "gui/scheduler/cleared_notice_dlg.h"
 #include "gui_support.h"
-#include "platform/local_clock.h"
-#include "scheduler/clock_snapshot.h"
-#include "scheduler/ui_alarm_popup_dlg.h"
-#include "scheduler/ui_cleared_notice_dlg.h"
-#include "store/alarm_table.h"
 #include "test_support.h"
 
 // Lets the event loop run until the condition holds or the time is up.

@@ -1,8 +1,8 @@
 #include <QComboBox>
 #include <QLabel>
 
+#include "core/settings/alarm_settings.h"
 #include "main_window_fixture.h"
-#include "settings/alarm_settings.h"
 
 namespace {
 

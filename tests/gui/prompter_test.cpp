@@ -1,4 +1,6 @@
 // The message boxes and the warning sound, real and recorded.
+#include "gui/app/prompter.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -6,9 +8,8 @@
 #include <QDialog>
 #include <QMessageBox>
 
-#include "app/ui_prompter.h"
+#include "gui/platform/system_sound.h"
 #include "gui_support.h"
-#include "platform/ui_system_sound.h"
 
 namespace {
 

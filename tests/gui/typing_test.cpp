@@ -2,9 +2,9 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-#include "entry/ui_date_edit.h"
-#include "entry/ui_time_edit.h"
 #include "entry_form_fixture.h"
+#include "gui/entry/date_edit.h"
+#include "gui/entry/time_edit.h"
 
 namespace {
 

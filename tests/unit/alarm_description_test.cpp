@@ -1,10 +1,10 @@
-#include "list/alarm_description.h"
+#include "core/list/alarm_description.h"
 
 #include <gtest/gtest.h>
 
 #include "clock_at.h"
-#include "settings/alarm_settings.h"
-#include "store/alarm_table.h"
+#include "core/settings/alarm_settings.h"
+#include "core/store/alarm_table.h"
 #include "test_support.h"
 
 namespace {

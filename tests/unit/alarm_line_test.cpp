@@ -1,4 +1,4 @@
-#include "store/alarm_line.h"
+#include "core/store/alarm_line.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "settings/alarm_settings.h"
-#include "store/alarm_table.h"
+#include "core/settings/alarm_settings.h"
+#include "core/store/alarm_table.h"
 #include "test_support.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "store/alarm_table.h"
+#include "core/store/alarm_table.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "core/scheduler/clock_snapshot.h"
+#include "core/settings/alarm_settings.h"
+#include "core/store/alarm_line.h"
 #include "recording_ui.h"
-#include "scheduler/clock_snapshot.h"
-#include "settings/alarm_settings.h"
-#include "store/alarm_line.h"
 #include "test_support.h"
 
 namespace fs = std::filesystem;

@@ -1,4 +1,4 @@
-#include "scheduler/calendar_rules.h"
+#include "core/scheduler/calendar_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/local_clock.h"
-#include "platform/text_parts.h"
-#include "scheduler/civil_date.h"
+#include "core/platform/local_clock.h"
+#include "core/platform/text_parts.h"
+#include "core/scheduler/civil_date.h"
 #include "test_support.h"
 
 namespace {

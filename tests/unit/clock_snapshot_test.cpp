@@ -1,4 +1,4 @@
-#include "scheduler/clock_snapshot.h"
+#include "core/scheduler/clock_snapshot.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/local_clock.h"
+#include "core/platform/local_clock.h"
 #include "test_support.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "scheduler/due_pass.h"
+#include "core/scheduler/due_pass.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/local_clock.h"
-#include "store/alarm_table.h"
+#include "core/platform/local_clock.h"
+#include "core/store/alarm_table.h"
 #include "test_support.h"
 
 namespace {

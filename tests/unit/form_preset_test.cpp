@@ -1,9 +1,9 @@
-#include "entry/form_preset.h"
+#include "core/entry/form_preset.h"
 
 #include <gtest/gtest.h>
 
 #include "clock_at.h"
-#include "settings/alarm_settings.h"
+#include "core/settings/alarm_settings.h"
 #include "test_support.h"
 
 namespace {

@@ -1,8 +1,8 @@
-#include "list/list_window.h"
+#include "core/list/list_window.h"
 
 #include <gtest/gtest.h>
 
-#include "store/alarm_table.h"
+#include "core/store/alarm_table.h"
 #include "test_support.h"
 
 namespace {

@@ -1,9 +1,9 @@
-#include "entry/new_alarm_check.h"
+#include "core/entry/new_alarm_check.h"
 
 #include <gtest/gtest.h>
 
 #include "clock_at.h"
-#include "settings/alarm_settings.h"
+#include "core/settings/alarm_settings.h"
 #include "test_support.h"
 
 namespace {

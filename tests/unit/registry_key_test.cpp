@@ -1,11 +1,11 @@
-#include "platform/registry_key.h"
+#include "core/platform/registry_key.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <string>
 
-#include "platform/reg_file.h"
+#include "core/platform/reg_file.h"
 #include "test_support.h"
 
 namespace {

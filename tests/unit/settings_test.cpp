@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/settings/alarm_settings.h"
 #include "recording_ui.h"
-#include "settings/alarm_settings.h"
 #include "test_support.h"
 
 namespace fs = std::filesystem;

@@ -1,4 +1,4 @@
-#include "platform/simple_number.h"
+#include "core/platform/simple_number.h"
 
 #include <gtest/gtest.h>
 

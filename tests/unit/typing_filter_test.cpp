@@ -1,9 +1,9 @@
-#include "entry/typing_filter.h"
+#include "core/entry/typing_filter.h"
 
 #include <gtest/gtest.h>
 
 #include "clock_at.h"
-#include "entry/new_alarm_check.h"
+#include "core/entry/new_alarm_check.h"
 #include "test_support.h"
 
 namespace {

@@ -1,6 +1,0 @@
-#include "app/ui_app_state.h"
-
-QIcon g_appIcon;
-WindowPlacement g_mainPlacement;
-bool g_firstTick = true;
-bool g_firstPaint = true;

@@ -1,0 +1,68 @@
+#include "core/list/alarm_description.h"
+
+#include "core/settings/alarm_settings.h"
+#include "core/store/alarm_line.h"
+#include "core/store/alarm_table.h"
+
+namespace {
+
+// A One Date record: "Today", "Tomorrow" or the date in display order.
+std::string DescribeOneDate(const AlarmRecord& record, const ClockSnapshot& clock, int dateFormat) {
+  if (record.date == clock.todayText) return "Today";
+  if (record.date == clock.tomorrowText) return "Tomorrow";
+  return SwapDateOrder(record.date, dateFormat);
+}
+
+// "21st of the month": a Monthly record in its day-of-month form.
+std::string DescribeDayOfMonth(const AlarmRecord& record) {
+  return record.date + OrdinalSuffix(record.date) + " of the month";
+}
+
+// "2nd Tuesday", "Last Friday": a Monthly record in its week-in-month form.
+// The long form gives a suffix to the week numbers 1-4 only.
+std::string DescribeWeekInMonth(const AlarmRecord& record, bool weekNumbersOnly) {
+  const bool weekNumber = record.date.size() == 1 && record.date[0] >= '1' && record.date[0] <= '4';
+  const std::string suffix = weekNumbersOnly && !weekNumber ? "" : OrdinalSuffix(record.date);
+  return record.date + suffix + " " + record.day;
+}
+
+}  // namespace
+
+std::string OrdinalSuffix(const std::string& date) {
+  if (date == "Last") return "";
+  if (date == "1" || date == "21" || date == "31") return "st";
+  if (date == "2" || date == "22") return "nd";
+  if (date == "3" || date == "23") return "rd";
+  return "th";
+}
+
+std::string DescribeRecord(const AlarmRecord& record, const ClockSnapshot& clock, int dateFormat) {
+  if (record.type == "Daily") return "Daily";
+  if (record.type == "Weekly") return record.day + "s";
+  if (record.type == "Fortnightly") return "Fort. from " + SwapDateOrder(record.date, dateFormat);
+  if (record.type == "Monthly") {
+    if (record.day == "None") return DescribeDayOfMonth(record);
+    return DescribeWeekInMonth(record, false);
+  }
+  if (record.type == "One Date") return DescribeOneDate(record, clock, dateFormat);
+  return "";
+}
+
+std::string DescribeAlarmLong(const AlarmRecord& record, const ClockSnapshot& clock,
+                              int dateFormat) {
+  if (record.type == "One Date") return DescribeOneDate(record, clock, dateFormat);
+  if (record.type == "Weekly") return "Every " + record.day;
+  if (record.type == "Fortnightly")
+    return "Fortnightly from " + SwapDateOrder(record.date, dateFormat);
+  if (record.type == "Monthly") {
+    if (record.day == "None") return DescribeDayOfMonth(record);
+    return DescribeWeekInMonth(record, true) + " in the month";
+  }
+  return record.type;
+}
+
+std::string DescribeAlarm(int i) {
+  if (i < 0 || i >= g_alarms.count || i >= kMaxAlarms) return "";
+  return DescribeRecord(g_alarms.records[static_cast<std::size_t>(i)], g_clockSnapshot,
+                        g_settings.DateFormat);
+}

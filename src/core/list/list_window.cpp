@@ -1,0 +1,55 @@
+#include "core/list/list_window.h"
+
+#include <algorithm>
+
+#include "core/store/alarm_table.h"
+
+namespace {
+
+// The last first row that still fills all five rows; 0 with five records or fewer.
+int LastTop(int count) {
+  return std::max(0, count - 5);
+}
+
+}  // namespace
+
+int TopForNewRecord(int k, int count) {
+  int top = k > 2 ? k - 2 : 0;
+  if (top > count - 5) top = count - 5;
+  if (count < 6) top = 0;
+  return top;
+}
+
+int ScrolledTop(ScrollCode code, int pos, int position, int count) {
+  switch (code) {
+    case ScrollCode::LineUp:
+      return pos > 0 ? pos - 1 : pos;
+    case ScrollCode::LineDown:
+      return pos < count - 5 ? pos + 1 : pos;
+    case ScrollCode::ThumbPosition:
+    case ScrollCode::ThumbTrack:
+      return std::clamp(position, 0, LastTop(count));
+    default:
+      return pos;
+  }
+}
+
+bool ScrollCodeMovesBar(ScrollCode code) {
+  switch (code) {
+    case ScrollCode::LineUp:
+    case ScrollCode::LineDown:
+    case ScrollCode::ThumbPosition:
+    case ScrollCode::ThumbTrack:
+      return true;
+    default:
+      return false;
+  }
+}
+
+int FindNewAlarmRecord() {
+  const int count = std::clamp(g_alarms.count, 0, kMaxAlarms);
+  for (int k = 0; k < count; ++k) {
+    if (g_alarms.records[static_cast<std::size_t>(k)].text == kNewAlarmMarker) return k;
+  }
+  return -1;
+}

@@ -1,0 +1,171 @@
+#include "core/platform/registry_key.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+#include <utility>
+
+#include "core/platform/atomic_file.h"
+
+namespace {
+
+std::filesystem::path HomeFolder() {
+  const char* home = std::getenv("HOME");
+  if (home != nullptr && *home != '\0') return home;
+  const passwd* user = getpwuid(getuid());
+  return user != nullptr && user->pw_dir != nullptr ? user->pw_dir : ".";
+}
+
+std::filesystem::path ConfigFolder() {
+  const char* config = std::getenv("XDG_CONFIG_HOME");
+  if (config != nullptr && *config == '/') return config;
+  return HomeFolder() / ".config";
+}
+
+bool ReadWholeFile(const std::filesystem::path& path, std::string& text) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return !in.bad();
+}
+
+bool IsBlank(const std::string& line) {
+  return line.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+bool IsKey(const RegSection& section, std::string_view keyName) {
+  return SameRegName(section.keyName, keyName);
+}
+
+// The entry a new value goes after: the last one that is not blank.
+std::vector<RegEntry>::iterator InsertionPoint(std::vector<RegEntry>& entries) {
+  auto point = entries.end();
+  while (point != entries.begin() && IsBlank(std::prev(point)->text)) {
+    --point;
+  }
+  return point;
+}
+
+// Keys are set apart by a blank line.
+void EndWithBlankLine(RegFile& file) {
+  if (file.sections.empty()) {
+    if (!file.preamble.empty() && !IsBlank(file.preamble.back())) file.preamble.emplace_back();
+    return;
+  }
+  std::vector<RegEntry>& entries = file.sections.back().entries;
+  if (entries.empty() || !IsBlank(entries.back().text)) entries.emplace_back();
+}
+
+}  // namespace
+
+std::filesystem::path RegistryFilePath() {
+  return ConfigFolder() / "Tockmere" / "registry.reg";
+}
+
+// A missing or empty file starts as regedit writes one.
+bool RegistryKey::Load(bool mayBeMissing) {
+  const std::filesystem::path path = RegistryFilePath();
+  std::error_code error;
+  std::string text;
+  const bool missing = mayBeMissing && !std::filesystem::exists(path, error) && !error;
+  if (!missing && !ReadWholeFile(path, text)) return false;
+  file_ = ParseRegText(text);
+  if (file_.sections.empty() &&
+      std::all_of(file_.preamble.begin(), file_.preamble.end(), IsBlank)) {
+    file_.preamble = {"Windows Registry Editor Version 5.00", ""};
+  }
+  return true;
+}
+
+bool RegistryKey::Open(std::string_view keyName) {
+  open_ = false;
+  changed_ = false;
+  if (!Load(false)) return false;
+  for (const RegSection& section : file_.sections) {
+    if (IsKey(section, keyName)) {
+      keyName_ = std::string(keyName);
+      open_ = true;
+    }
+  }
+  return open_;
+}
+
+bool RegistryKey::Create(std::string_view keyName) {
+  if (Open(keyName)) return true;
+  std::error_code error;
+  std::filesystem::create_directories(RegistryFilePath().parent_path(), error);
+  if (error || !Load(true)) return false;
+  EndWithBlankLine(file_);
+  keyName_ = std::string(keyName);
+  file_.sections.push_back({"[" + keyName_ + "]", keyName_, {}});
+  open_ = true;
+  changed_ = true;
+  return true;
+}
+
+bool RegistryKey::QueryValue(std::string_view name, std::size_t bufferSize,
+                             std::string& data) const {
+  const RegEntry* entry = FindValue(name);
+  if (entry == nullptr) return false;
+  std::optional<std::string> bytes = RegValueData(*entry);
+  if (!bytes || bytes->size() > bufferSize) return false;
+  data = std::move(*bytes);
+  return true;
+}
+
+void RegistryKey::SetStringValue(std::string_view name, std::string_view text) {
+  if (!open_) return;
+  RegEntry value = MakeStringEntry(name, text);
+  if (RegEntry* old = FindValue(name)) {
+    *old = std::move(value);
+  } else {
+    std::vector<RegEntry>& entries = LastSectionOfKey()->entries;
+    auto point = InsertionPoint(entries);
+    // Hex data left open at the end of the file must not swallow the new value.
+    if (point != entries.begin() && ContinuesOnNextLine(*std::prev(point))) {
+      point = std::next(entries.insert(point, RegEntry{}));
+    }
+    entries.insert(point, std::move(value));
+  }
+  changed_ = true;
+}
+
+bool RegistryKey::Close() {
+  const bool ok =
+      !open_ || !changed_ || WriteFileAtomically(RegistryFilePath(), FormatRegText(file_));
+  file_ = RegFile{};
+  open_ = false;
+  changed_ = false;
+  return ok;
+}
+
+// A key may stand in the file more than once; as on import, a later value
+// replaces an earlier one of the same name.
+const RegEntry* RegistryKey::FindValue(std::string_view name) const {
+  const RegEntry* found = nullptr;
+  if (!open_) return found;
+  for (const RegSection& section : file_.sections) {
+    if (!IsKey(section, keyName_)) continue;
+    for (const RegEntry& entry : section.entries) {
+      if (entry.isValue && SameRegName(entry.name, name)) found = &entry;
+    }
+  }
+  return found;
+}
+
+RegEntry* RegistryKey::FindValue(std::string_view name) {
+  return const_cast<RegEntry*>(std::as_const(*this).FindValue(name));
+}
+
+RegSection* RegistryKey::LastSectionOfKey() {
+  RegSection* found = nullptr;
+  for (RegSection& section : file_.sections) {
+    if (IsKey(section, keyName_)) found = &section;
+  }
+  return found;
+}

@@ -1,0 +1,54 @@
+#include "core/scheduler/calendar_rules.h"
+
+#include "core/platform/simple_number.h"
+#include "core/platform/text_parts.h"
+
+namespace {
+
+constexpr int kFortnightDays = 14;
+
+// "1".."4": the first to fourth seven days of the month (1-7, 8-14, 15-21, 22-28).
+bool WeekNumberCovers(std::string_view week, int day) {
+  if (week.size() != 1 || week[0] < '1' || week[0] > '4') return false;
+  const int first = 7 * (week[0] - '1') + 1;
+  return day >= first && day < first + 7;
+}
+
+bool MonthlyAccepts(const AlarmRecord& record, const ClockSnapshot& snapshot) {
+  if (record.day == "None") return ReadNumber(record.date) == snapshot.day;
+  if (record.day != snapshot.weekdayName) return false;
+  return MonthWeekCovers(record.date, snapshot.day, snapshot.daysInMonth);
+}
+
+}  // namespace
+
+CivilDate ReadStoredDate(std::string_view date) {
+  CivilDate stored;
+  stored.day = ReadNumber(TextPart(date, 0, 2));
+  stored.month = ReadNumber(TextPart(date, 3, 2));
+  stored.year = 2000 + ReadNumber(LastChars(date, 2));
+  return stored;
+}
+
+bool FortnightlyFallsOn(std::string_view startDate, std::int64_t year, int month, int day) {
+  const CivilDate start = ReadStoredDate(startDate);
+  const std::int64_t daysSinceStart =
+      DaysFromCivil(year, month, day) - DaysFromCivil(start.year, start.month, start.day);
+  return daysSinceStart >= 0 && daysSinceStart % kFortnightDays == 0;
+}
+
+bool MonthWeekCovers(std::string_view week, int day, int daysInMonth) {
+  if (week == "Last") return day > daysInMonth - 7;
+  return WeekNumberCovers(week, day);
+}
+
+bool TypeAcceptsDay(const AlarmRecord& record, const ClockSnapshot& snapshot) {
+  if (record.type == "One Date") return record.date == snapshot.todayText;
+  if (record.type == "Daily") return true;
+  if (record.type == "Weekly") return record.day == snapshot.weekdayName;
+  if (record.type == "Fortnightly") {
+    return FortnightlyFallsOn(record.date, 2000 + snapshot.year, snapshot.month, snapshot.day);
+  }
+  if (record.type == "Monthly") return MonthlyAccepts(record, snapshot);
+  return false;
+}

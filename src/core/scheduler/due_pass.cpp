@@ -1,0 +1,52 @@
+#include "core/scheduler/due_pass.h"
+
+#include <algorithm>
+
+#include "core/scheduler/calendar_rules.h"
+#include "core/scheduler/pass_step.h"
+#include "core/store/alarm_table.h"
+
+namespace {
+
+// Where the record fired at index `was` is now: still there, or wherever a
+// nested pass moved it; -1 when it is gone. Never reads at or beyond count.
+int FindFiredRecord(const AlarmRecord& fired, int was) {
+  if (was < g_alarms.count && g_alarms.records[static_cast<std::size_t>(was)] == fired) return was;
+  for (int j = 0; j < g_alarms.count; ++j) {
+    if (g_alarms.records[static_cast<std::size_t>(j)] == fired) return j;
+  }
+  return -1;
+}
+
+}  // namespace
+
+bool IsAlarmDue(const AlarmRecord& record, const ClockSnapshot& snapshot) {
+  if (record.type.empty()) return false;
+  if (record.time != snapshot.timeText) return false;
+  return TypeAcceptsDay(record, snapshot);
+}
+
+void RunDuePass(const ClockSnapshot& snapshot, const std::function<void(int)>& fire,
+                const std::function<void(int)>& remove) {
+  // The caller may pass the live snapshot, which nested ticks overwrite while
+  // fire(i) runs; the whole pass keeps the minute it started in.
+  const ClockSnapshot minute = snapshot;
+  int i = 0;
+  while (i < g_alarms.count) {
+    const AlarmRecord& entry = g_alarms.records[static_cast<std::size_t>(i)];
+    if (!IsAlarmDue(entry, minute)) {
+      ++i;
+      continue;
+    }
+    const AlarmRecord fired = entry;  // fire(i) may move or remove the entry
+    fire(i);
+    const int j = FindFiredRecord(fired, i);
+    if (j < 0) {
+      i = std::min(i, g_alarms.count);
+    } else if (fired.type == "One Date") {
+      i = RemoveAndStep(j, remove);
+    } else {
+      i = j + 1;
+    }
+  }
+}

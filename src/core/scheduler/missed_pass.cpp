@@ -1,0 +1,45 @@
+#include "core/scheduler/missed_pass.h"
+
+#include "core/platform/simple_number.h"
+#include "core/platform/text_parts.h"
+#include "core/scheduler/calendar_rules.h"
+#include "core/scheduler/pass_step.h"
+#include "core/store/alarm_table.h"
+
+bool IsMissedAlarm(const AlarmRecord& record, std::int64_t now, const LocalClock& clock) {
+  if (record.type != "One Date") return false;
+  const CivilDate date = ReadStoredDate(record.date);
+  const std::int64_t moment = clock.FromLocal(static_cast<int>(date.year), date.month, date.day,
+                                              ReadNumber(TextPart(record.time, 0, 2)),
+                                              ReadNumber(LastChars(record.time, 2)), 0);
+  return moment <= now;
+}
+
+void RunMissedPass(std::int64_t now, const LocalClock& clock,
+                   const std::function<void(int)>& notify, const std::function<void(int)>& remove) {
+  int i = 0;
+  while (i < g_alarms.count) {
+    if (!IsMissedAlarm(g_alarms.records[static_cast<std::size_t>(i)], now, clock)) {
+      ++i;
+      continue;
+    }
+    notify(i);
+    if (i >= g_alarms.count) break;
+    i = RemoveAndStep(i, remove);
+  }
+}
+
+std::string ComposeNoticeText(const AlarmRecord& record) {
+  std::string shortened;
+  if (record.text.size() > 1) {
+    for (const char c : std::string_view(record.text).substr(0, record.text.size() - 1)) {
+      if (c == '|') {
+        shortened += " , ";
+      } else {
+        shortened += c;
+      }
+    }
+  }
+  return "\nThe Alarm Call for " + record.time + " on " + record.date + "\nwith text:\n'" +
+         shortened + "'\nhas been cleared.\n";
+}

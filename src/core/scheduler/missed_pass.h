@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "core/model/alarm_record.h"
+#include "core/platform/local_clock.h"
+
+// Whether a one-off record's moment is at or before now.
+bool IsMissedAlarm(const AlarmRecord& record, std::int64_t now, const LocalClock& clock);
+
+// One pass over g_alarms at start-up: notify(i) then remove(i) for each missed
+// one-off alarm, in table order. Each alarm gives at most one notice, also when
+// its removal cannot be saved.
+void RunMissedPass(std::int64_t now, const LocalClock& clock,
+                   const std::function<void(int)>& notify, const std::function<void(int)>& remove);
+
+// "\nThe Alarm Call for HH:MM on DD/MM/YY\nwith text:\n'...'\nhas been cleared.\n"
+std::string ComposeNoticeText(const AlarmRecord& record);

@@ -1,0 +1,3 @@
+#include "core/scheduler/shown_alarm.h"
+
+int g_shownAlarmIndex = 0;

@@ -1,0 +1,86 @@
+#include "core/settings/alarm_settings.h"
+
+#include <string>
+
+#include "core/model/core_ui.h"
+#include "core/platform/registry_key.h"
+#include "core/platform/simple_number.h"
+
+AlarmSettings g_settings;
+bool g_firstRun = false;
+
+namespace {
+
+constexpr const char* kSettingsKey = "HKEY_LOCAL_MACHINE\\Software\\Tockmere";
+// The most data a query of one value takes.
+constexpr std::size_t kValueBufferSize = 20;
+
+struct SettingValue {
+  const char* name;
+  int AlarmSettings::*field;
+};
+
+constexpr SettingValue kReadOrder[] = {
+    {"FontNo", &AlarmSettings::FontNo},   {"DateFormat", &AlarmSettings::DateFormat},
+    {"OColour", &AlarmSettings::OColour}, {"DColour", &AlarmSettings::DColour},
+    {"WColour", &AlarmSettings::WColour}, {"FColour", &AlarmSettings::FColour},
+    {"MColour", &AlarmSettings::MColour}, {"Sound", &AlarmSettings::Sound}};
+
+constexpr SettingValue kWriteOrder[] = {
+    {"DateFormat", &AlarmSettings::DateFormat}, {"FontNo", &AlarmSettings::FontNo},
+    {"WColour", &AlarmSettings::WColour},       {"DColour", &AlarmSettings::DColour},
+    {"FColour", &AlarmSettings::FColour},       {"MColour", &AlarmSettings::MColour},
+    {"OColour", &AlarmSettings::OColour},       {"Sound", &AlarmSettings::Sound}};
+
+// The data taken as text: up to its first zero byte.
+int NumberInData(const std::string& data) {
+  return ReadNumber(data.c_str());
+}
+
+}  // namespace
+
+AlarmSettings DefaultSettings() {
+  AlarmSettings defaults;
+  defaults.Sound = 0;
+  defaults.DateFormat = 0;
+  defaults.FontNo = 1;
+  defaults.OColour = 0;
+  defaults.DColour = 1;
+  defaults.WColour = 2;
+  defaults.FColour = 3;
+  defaults.MColour = 4;
+  return defaults;
+}
+
+void LoadSettings() {
+  const AlarmSettings defaults = DefaultSettings();
+  RegistryKey key;
+  if (!key.Open(kSettingsKey)) {
+    g_firstRun = true;
+    g_settings = defaults;
+    return;
+  }
+  g_firstRun = false;
+  for (const SettingValue& value : kReadOrder) {
+    std::string data;
+    g_settings.*value.field = key.QueryValue(value.name, kValueBufferSize, data)
+                                  ? NumberInData(data)
+                                  : defaults.*value.field;
+  }
+  key.Close();
+}
+
+void SaveSettings() {
+  RegistryKey key;
+  bool saved = key.Create(kSettingsKey);
+  if (saved) {
+    for (const SettingValue& value : kWriteOrder) {
+      key.SetStringValue(value.name, std::to_string(g_settings.*value.field));
+    }
+    saved = key.Close();
+  }
+  if (!saved) {
+    if (CoreUi* ui = GetCoreUi())
+      ui->ShowMessage("Registry key error.\nCould not save settings.", "");
+  }
+}

@@ -1,0 +1,164 @@
+#include "core/store/alarm_line.h"
+
+#include <algorithm>
+#include <cstddef>
+
+#include "core/platform/simple_number.h"
+#include "core/platform/text_parts.h"
+#include "core/settings/alarm_settings.h"
+#include "core/store/alarm_table.h"
+
+namespace {
+
+constexpr std::size_t kDateCodeWidth = 8;
+constexpr std::size_t kTimeWidth = 5;
+constexpr std::string_view kLastWeekCode = "00000009";
+
+// The last two characters, those at offsets 2-5, then the first two: turns
+// "DD/MM/YY" into "YY/MM/DD" and back again.
+std::string SwapYearAndDay(std::string_view date) {
+  std::string result(LastChars(date, 2));
+  result += TextPart(date, 2, 4);
+  result += TextPart(date, 0, 2);
+  return result;
+}
+
+// Exactly width characters: padded with blanks or cut, so that every line
+// written keeps its fixed layout.
+std::string FitWidth(std::string_view text, std::size_t width) {
+  std::string result(TextPart(text, 0, width));
+  result.resize(width, ' ');
+  return result;
+}
+
+// A record must stay on one line of the file.
+void ReplaceLineFeeds(std::string& text) {
+  std::replace(text.begin(), text.end(), '\n', '|');
+}
+
+// A day of the month or week number as eight digits ("5" -> "00000005").
+std::string EightDigits(std::string_view date) {
+  const int value = std::clamp(ReadNumber(date), 0, 99999999);
+  std::string digits = std::to_string(value);
+  return std::string(kDateCodeWidth - digits.size(), '0') + digits;
+}
+
+unsigned char Folded(char c) {
+  return static_cast<unsigned char>(AsciiLower(c));
+}
+
+bool IsValidIndex(int index) {
+  return index >= 0 && index < kMaxAlarms;
+}
+
+}  // namespace
+
+std::string EncodeType(std::string_view type, std::string_view day) {
+  if (type == "One Date") return "0";
+  if (type == "Daily") return "1";
+  if (type == "Weekly") return "2";
+  if (type == "Fortnightly") return "3";
+  if (type == "Monthly") return day == "None" ? "4" : "5";
+  return "9";
+}
+
+std::string DecodeType(std::string_view code) {
+  if (code == "0") return "One Date";
+  if (code == "1") return "Daily";
+  if (code == "2") return "Weekly";
+  if (code == "3") return "Fortnightly";
+  if (code == "4" || code == "5") return "Monthly";
+  return "Error";
+}
+
+std::string EncodeDay(std::string_view day) {
+  if (day.empty() || day == "None") return "0";
+  const auto* found = std::find(kWeekdayNames.begin(), kWeekdayNames.end(), day);
+  if (found == kWeekdayNames.end()) return "9";
+  return std::to_string(found - kWeekdayNames.begin() + 1);
+}
+
+std::string DecodeDay(std::string_view code) {
+  if (code == "0") return "None";
+  if (code.size() == 1 && code[0] >= '1' && code[0] <= '7') {
+    return std::string(kWeekdayNames[static_cast<std::size_t>(code[0] - '1')]);
+  }
+  return "error";
+}
+
+std::string EncodeDate(std::string_view typeCode, std::string_view date) {
+  if (typeCode == "0" || typeCode == "3") return FitWidth(SwapYearAndDay(date), kDateCodeWidth);
+  if (typeCode == "1" || typeCode == "2") return "00/00/00";
+  if (typeCode == "4") return EightDigits(date);
+  if (typeCode == "5")
+    return EqualsNoCase(date, "last") ? std::string(kLastWeekCode) : EightDigits(date);
+  return "00000000";
+}
+
+std::string DecodeDate(std::string_view typeCode, std::string_view dateCode) {
+  if (typeCode == "1" || typeCode == "2") return "";
+  if (typeCode == "0" || typeCode == "3") return SwapYearAndDay(dateCode);
+  if (typeCode == "5" && dateCode == kLastWeekCode) return "Last";
+  if (typeCode == "4" || typeCode == "5") return std::to_string(ReadNumber(dateCode));
+  return "99/99/99";
+}
+
+std::string EncodeRecordLine(const AlarmRecord& record) {
+  const std::string typeCode = EncodeType(record.type, record.day);
+  std::string line = typeCode;
+  line += ',';
+  line += EncodeDate(typeCode, record.date);
+  line += ',';
+  line += EncodeDay(record.day);
+  line += ',';
+  line += FitWidth(record.time, kTimeWidth);
+  line += ',';
+  line += record.text;
+  ReplaceLineFeeds(line);
+  line += '\n';
+  return line;
+}
+
+AlarmRecord DecodeRecordLine(std::string_view line) {
+  const std::string_view typeCode = TextPart(line, 0, 1);
+  AlarmRecord record;
+  record.type = DecodeType(typeCode);
+  record.date = DecodeDate(typeCode, TextPart(line, 2, kDateCodeWidth));
+  record.day = DecodeDay(TextPart(line, 11, 1));
+  record.time = std::string(TextPart(line, 13, kTimeWidth));
+  record.text = std::string(TextPart(line, 19));
+  return record;
+}
+
+std::string EncodeAlarmLine(int index) {
+  if (!IsValidIndex(index)) return "";
+  return EncodeRecordLine(g_alarms.records[static_cast<std::size_t>(index)]);
+}
+
+void DecodeAlarmLine(int index, std::string_view line) {
+  if (!IsValidIndex(index) || g_alarms.count >= kMaxAlarms) return;
+  g_alarms.records[static_cast<std::size_t>(index)] = DecodeRecordLine(line);
+  ++g_alarms.count;
+}
+
+int CompareAlarmLines(std::string_view a, std::string_view b) {
+  const std::size_t common = std::min(a.size(), b.size());
+  for (std::size_t i = 0; i < common; ++i) {
+    const int difference = Folded(a[i]) - Folded(b[i]);
+    if (difference != 0) return difference;
+  }
+  if (a.size() == b.size()) return 0;
+  return a.size() < b.size() ? -1 : 1;
+}
+
+std::string SwapDateOrder(std::string_view date) {
+  return SwapDateOrder(date, g_settings.DateFormat);
+}
+
+std::string SwapDateOrder(std::string_view date, int dateFormat) {
+  if (dateFormat != 1 || date.size() < kDateCodeWidth) return std::string(date);
+  std::string result(TextPart(date, 3, 3));
+  result += TextPart(date, 0, 3);
+  result += LastChars(date, 2);
+  return result;
+}

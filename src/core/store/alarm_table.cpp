@@ -1,0 +1,132 @@
+#include "core/store/alarm_table.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <fstream>
+
+#include "core/model/core_ui.h"
+#include "core/platform/atomic_file.h"
+#include "core/scheduler/clock_snapshot.h"
+#include "core/store/alarm_line.h"
+
+AlarmTable g_alarms;
+int g_listTop = 0;
+int g_editIndex = kNoEditIndex;
+bool g_editGoneOff = false;
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+AlarmRecord& Entry(int i) {
+  return g_alarms.records[static_cast<std::size_t>(i)];
+}
+
+// The date the record keeps for a type chosen in the entry form.
+std::string StoredDate(std::string_view type, std::string_view date) {
+  if (type == "Today") return g_clockSnapshot.todayText;
+  if (type == "Tomorrow") return g_clockSnapshot.tomorrowText;
+  if (type == "One Date" || type == "Fortnightly") return SwapDateOrder(date);
+  if (type == "Monthly") return date == "last" ? "Last" : std::string(date);
+  return "";
+}
+
+// The file's text as written in text mode: every line feed becomes CR LF.
+std::string SortedFileText() {
+  std::string text;
+  for (int i = 0; i < g_alarms.count; ++i) {
+    const std::string_view line = g_alarms.sortedLines[static_cast<std::size_t>(i)];
+    for (std::size_t start = 0; start < line.size();) {
+      const std::size_t end = std::min(line.find('\n', start), line.size());
+      text.append(line, start, end - start);
+      if (end < line.size()) text += "\r\n";
+      start = end + 1;
+    }
+  }
+  return text;
+}
+
+// The list's first row after entry i was deleted; count is the new count.
+int ListTopAfterDelete(int i, int top, int count) {
+  if (i > 6 || top > count - 5) --top;
+  if (count < 6) top = 0;
+  return std::max(top, 0);
+}
+
+// One line without its line end (LF, or CR LF); the end of the file reads as
+// an empty line.
+std::string ReadLine(std::istream& in) {
+  std::string line;
+  if (!std::getline(in, line)) return "";
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  return line;
+}
+
+}  // namespace
+
+void AppendAlarm(std::string_view type, std::string_view day, std::string_view time,
+                 std::string_view date) {
+  if (g_alarms.count < 0 || g_alarms.count >= kMaxAlarms) return;
+  AlarmRecord& record = Entry(g_alarms.count);
+  record.type = (type == "Today" || type == "Tomorrow") ? "One Date" : std::string(type);
+  record.time = std::string(time);
+  record.day = std::string(day);
+  record.date = StoredDate(type, date);
+  record.text = std::string(kNewAlarmMarker);
+  ++g_alarms.count;
+}
+
+void DeleteAlarm(int i) {
+  if (i < 0 || i >= g_alarms.count) return;
+  for (int j = i; j < g_alarms.count - 1; ++j) Entry(j) = Entry(j + 1);
+  Entry(g_alarms.count - 1) = AlarmRecord{};
+  --g_alarms.count;
+  SaveAlarms();
+  g_listTop = ListTopAfterDelete(i, g_listTop, g_alarms.count);
+  if (g_editIndex != kNoEditIndex) {
+    if (i == g_editIndex) g_editGoneOff = true;
+    if (i < g_editIndex) --g_editIndex;
+  }
+  LoadAlarms();
+  if (CoreUi* ui = GetCoreUi()) ui->RefreshList(g_listTop);
+}
+
+void SortAlarms() {
+  for (std::string& line : g_alarms.sortedLines) line.clear();
+  for (int i = 0; i < g_alarms.count; ++i) {
+    g_alarms.sortedLines[static_cast<std::size_t>(i)] = EncodeAlarmLine(i);
+  }
+  std::sort(g_alarms.sortedLines.begin(), g_alarms.sortedLines.begin() + g_alarms.count,
+            [](const std::string& a, const std::string& b) { return CompareAlarmLines(a, b) < 0; });
+}
+
+bool SaveAlarms() {
+  SortAlarms();
+  if (WriteFileAtomically(kAlarmsFileName, SortedFileText())) return true;
+  if (CoreUi* ui = GetCoreUi()) ui->ShowMessage("File open error.", "Error");
+  return false;
+}
+
+void LoadAlarms() {
+  LoadAlarmsFrom(kAlarmsFileName);
+}
+
+bool LoadAlarmsFrom(const std::string& path) {
+  g_alarms = AlarmTable{};
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  for (int i = 0; i < kMaxAlarms; ++i) {
+    std::string line = ReadLine(in);
+    if (i == 0 && line.starts_with(kByteOrderMark)) line.erase(0, kByteOrderMark.size());
+    if (line.empty()) break;
+    DecodeAlarmLine(i, line);
+  }
+  return !in.bad();
+}
+
+void ResetAlarmTable() {
+  g_alarms = AlarmTable{};
+  g_listTop = 0;
+  g_editIndex = kNoEditIndex;
+  g_editGoneOff = false;
+}

@@ -1,6 +1,0 @@
-#pragma once
-
-#include "app/ui_dialog_builder.h"
-
-// The program classes of the time and date fields, for the dialog builder.
-ControlFactories EntryFieldFactories();

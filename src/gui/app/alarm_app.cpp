@@ -1,0 +1,17 @@
+#include "gui/app/alarm_app.h"
+
+#include "gui/app/app_state.h"
+#include "gui/app/main_dlg.h"
+#include "gui/app/single_instance.h"
+
+bool CAlarmApp::InitInstance() {
+  g_firstTick = true;
+  g_firstPaint = true;
+  CMainDlg dlg;
+  if (m_instance != nullptr) {
+    QObject::connect(m_instance, &SingleInstance::wakeRequested, &dlg,
+                     [&dlg] { dlg.BringToFront(); });
+  }
+  dlg.DoModal();
+  return false;
+}

@@ -1,0 +1,6 @@
+#include "gui/app/app_state.h"
+
+QIcon g_appIcon;
+WindowPlacement g_mainPlacement;
+bool g_firstTick = true;
+bool g_firstPaint = true;

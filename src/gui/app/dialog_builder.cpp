@@ -1,0 +1,337 @@
+// Turns a dialog template into Qt widgets placed by dialog units.
+#include "gui/app/dialog_builder.h"
+
+#include <QButtonGroup>
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTextDocument>
+#include <QTextOption>
+#include <cmath>
+
+#include "gui/resources/bitmaps.h"
+#include "gui/resources/control_ids.h"
+
+namespace {
+
+const char kIdProperty[] = "dlgId";
+
+int Scale(int units, double unit) {
+  return static_cast<int>(std::lround(units * unit));
+}
+
+Qt::Alignment HorizontalAlignment(unsigned style) {
+  if (style & kCentred) return Qt::AlignHCenter;
+  if (style & kRight) return Qt::AlignRight;
+  return Qt::AlignLeft;
+}
+
+// Read-only edit fields show the dialog's face colour, as they do on the
+// platform the templates come from; the shade follows later changes too.
+class ReadOnlyShade : public QObject {
+ public:
+  explicit ReadOnlyShade(QObject* parent) : QObject(parent) {}
+
+  static void Apply(QWidget* edit) {
+    const QVariant readOnly = edit->property("readOnly");
+    QPalette palette = edit->palette();
+    const QPalette standard = edit->parentWidget() ? edit->parentWidget()->palette() : palette;
+    palette.setBrush(QPalette::Base, readOnly.toBool() ? standard.brush(QPalette::Window)
+                                                       : standard.brush(QPalette::Base));
+    edit->setPalette(palette);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::ReadOnlyChange) Apply(static_cast<QWidget*>(watched));
+    return false;
+  }
+};
+
+void ShadeReadOnly(QWidget* edit) {
+  edit->installEventFilter(new ReadOnlyShade(edit));
+  ReadOnlyShade::Apply(edit);
+}
+
+QWidget* CreateStandard(QDialog* dialog, ControlKind kind) {
+  switch (kind) {
+    case ControlKind::Edit:
+      return new QLineEdit(dialog);
+    case ControlKind::MultiLineEdit:
+      return new QPlainTextEdit(dialog);
+    case ControlKind::ComboBox:
+      return new QComboBox(dialog);
+    case ControlKind::PushButton:
+    case ControlKind::DefPushButton:
+      return new QPushButton(dialog);
+    case ControlKind::GroupBox:
+      return new QGroupBox(dialog);
+    case ControlKind::VScrollBar:
+      return new QScrollBar(Qt::Vertical, dialog);
+    case ControlKind::CheckBox:
+      return new QCheckBox(dialog);
+    case ControlKind::RadioButton:
+      return new QRadioButton(dialog);
+    case ControlKind::BlackFrame:
+      return new QFrame(dialog);
+    case ControlKind::MonthCalendar:
+      return new QCalendarWidget(dialog);
+    case ControlKind::Label:
+    case ControlKind::Picture:
+      break;
+  }
+  return new QLabel(dialog);
+}
+
+QWidget* CreateControl(QDialog* dialog, const ControlTemplate& ctl,
+                       const ControlFactories& factories) {
+  if (!ctl.className.isEmpty()) {
+    const auto it = factories.find(ctl.className);
+    if (it != factories.end() && it->second) {
+      if (QWidget* widget = it->second(dialog)) {
+        if (widget->parentWidget() != dialog) widget->setParent(dialog);
+        return widget;
+      }
+    }
+  }
+  return CreateStandard(dialog, ctl.kind);
+}
+
+// Fields without a tab stop can still be clicked into, but Tab passes them by.
+void SetTabStop(QWidget* widget, unsigned style) {
+  if (!(style & kTabStop)) widget->setFocusPolicy(Qt::ClickFocus);
+}
+
+void ConfigureLineEdit(QLineEdit* edit, const ControlTemplate& ctl) {
+  edit->setText(ctl.text);
+  edit->setReadOnly(ctl.style & kReadOnly);
+  edit->setAlignment(HorizontalAlignment(ctl.style) | Qt::AlignVCenter);
+  edit->setFrame(ctl.style & kBorder);
+  SetTabStop(edit, ctl.style);
+  ShadeReadOnly(edit);
+}
+
+void ConfigureTextEdit(QPlainTextEdit* edit, const ControlTemplate& ctl) {
+  edit->setPlainText(ctl.text);
+  edit->setReadOnly(ctl.style & kReadOnly);
+  if (!(ctl.style & kBorder)) edit->setFrameShape(QFrame::NoFrame);
+  // Lines wrap at the field's width and the field never scrolls by itself.
+  edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  edit->setTabChangesFocus(true);
+  QTextOption option = edit->document()->defaultTextOption();
+  option.setAlignment(HorizontalAlignment(ctl.style));
+  edit->document()->setDefaultTextOption(option);
+  SetTabStop(edit, ctl.style);
+  ShadeReadOnly(edit);
+}
+
+// The rectangle of a combo box includes its drop-down list: one list line is
+// about eight dialog units, and the closed box is as high as the style needs.
+void ConfigureComboBox(QComboBox* box, const ControlTemplate& ctl) {
+  box->setEditable(true);
+  box->setCompleter(nullptr);  // typed text stays as typed
+  box->setInsertPolicy(QComboBox::NoInsert);
+  box->addItems(ctl.items);
+  box->setMaxVisibleItems(std::max(1, (ctl.rect.height() - 12) / 8));
+  box->setCurrentIndex(-1);
+  SetTabStop(box, ctl.style);
+}
+
+void ConfigureLabel(QLabel* label, const ControlTemplate& ctl) {
+  if (ctl.kind == ControlKind::Picture) {
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  } else {
+    label->setTextFormat(Qt::PlainText);
+    label->setText(ctl.text);
+    label->setAlignment(HorizontalAlignment(ctl.style) | Qt::AlignTop);
+    label->setWordWrap(ctl.style & kWordWrap);
+  }
+  if (ctl.style & kSunken) {
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setLineWidth(1);
+  }
+}
+
+void ConfigureBlackFrame(QFrame* frame) {
+  frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+  frame->setLineWidth(1);
+  QPalette palette = frame->palette();
+  palette.setColor(QPalette::WindowText, Qt::black);
+  frame->setPalette(palette);
+}
+
+void ConfigureButton(QAbstractButton* button, const ControlTemplate& ctl) {
+  button->setText(ctl.text);
+  if (auto* push = qobject_cast<QPushButton*>(button)) {
+    push->setAutoDefault(true);
+    if (ctl.kind == ControlKind::DefPushButton) push->setDefault(true);
+  }
+}
+
+// Buttons 1 and 2 end a dialog as the framework's OK and Cancel handling do:
+// through the dialog's accept() and reject(), which a dialog may override.
+void ConnectStandardButton(QDialog* dialog, QWidget* widget, int id) {
+  auto* button = qobject_cast<QPushButton*>(widget);
+  if (button == nullptr) return;
+  if (id == IDOK_BUTTON) QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::accept);
+  if (id == IDCANCEL_BUTTON)
+    QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::reject);
+}
+
+void Configure(QWidget* widget, const ControlTemplate& ctl) {
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+    ConfigureLineEdit(edit, ctl);
+  } else if (auto* text = qobject_cast<QPlainTextEdit*>(widget)) {
+    ConfigureTextEdit(text, ctl);
+  } else if (auto* box = qobject_cast<QComboBox*>(widget)) {
+    ConfigureComboBox(box, ctl);
+  } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    ConfigureButton(button, ctl);
+  } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+    group->setTitle(ctl.text);
+  } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+    ConfigureLabel(label, ctl);
+  } else if (auto* calendar = qobject_cast<QCalendarWidget*>(widget)) {
+    calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+  } else if (ctl.kind == ControlKind::BlackFrame) {
+    if (auto* frame = qobject_cast<QFrame*>(widget)) ConfigureBlackFrame(frame);
+  }
+}
+
+// A picture control shows its bitmap at the bitmap's own size.
+void PlacePicture(QLabel* label, const ControlTemplate& ctl, QRect place) {
+  const int frame = label->frameWidth();
+  const QPixmap pixmap = DialogBitmap(ctl.text, place.size() - QSize(2 * frame, 2 * frame));
+  if (pixmap.isNull()) return;
+  label->setPixmap(pixmap);
+  place.setSize(pixmap.size() + QSize(2 * frame, 2 * frame));
+  label->setGeometry(place);
+}
+
+// The templates' one-line labels were measured for a narrower face than the
+// desktop's usual sans-serif: one whose text would be cut off grows to show it
+// (to the right, or both ways when centred).
+void WidenToText(QLabel* label, QRect& place) {
+  if (label->wordWrap() || label->text().isEmpty()) return;
+  const int need = label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->frameWidth();
+  const int extra = need - place.width();
+  if (extra <= 0) return;
+  if (label->alignment() & Qt::AlignHCenter) place.translate(-extra / 2, 0);
+  place.setWidth(need);
+}
+
+void Place(QWidget* widget, const ControlTemplate& ctl, const DialogUnits& units, int topOffset) {
+  QRect place = units.ToPixels(ctl.rect).translated(0, topOffset);
+  if (auto* box = qobject_cast<QComboBox*>(widget)) {
+    place.setHeight(std::min(place.height(), box->sizeHint().height()));
+  } else if (auto* label = qobject_cast<QLabel*>(widget); label && ctl.kind == ControlKind::Label) {
+    WidenToText(label, place);
+  }
+  widget->setGeometry(place);
+  if (ctl.kind == ControlKind::Picture) {
+    if (auto* label = qobject_cast<QLabel*>(widget)) PlacePicture(label, ctl, place);
+  }
+}
+
+// Radio buttons in a row form one exclusive group; a button with kGroupStart
+// begins a new one.
+void JoinRadioGroup(QDialog* dialog, QWidget* widget, const ControlTemplate& ctl,
+                    QButtonGroup*& group) {
+  auto* radio = qobject_cast<QRadioButton*>(widget);
+  if (radio == nullptr) {
+    group = nullptr;
+    return;
+  }
+  if (group == nullptr || (ctl.style & kGroupStart)) {
+    group = new QButtonGroup(dialog);
+    group->setExclusive(true);
+  }
+  group->addButton(radio, ctl.id);
+}
+
+void Tag(QWidget* widget, int id) {
+  widget->setProperty(kIdProperty, id);
+  if (id != -1) widget->setObjectName(QStringLiteral("ctl%1").arg(id));
+}
+
+Qt::WindowFlags DialogFlags(const QDialog* dialog, const DialogTemplate& tmpl) {
+  Qt::WindowFlags flags = dialog->windowFlags() | Qt::Dialog | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint;
+  flags.setFlag(Qt::WindowMinimizeButtonHint, tmpl.minimizeBox);
+  flags.setFlag(Qt::WindowMaximizeButtonHint, tmpl.maximizeBox);
+  flags.setFlag(Qt::WindowContextHelpButtonHint, false);
+  return flags;
+}
+
+}  // namespace
+
+QRect DialogUnits::ToPixels(const QRect& units) const {
+  return QRect(Scale(units.x(), x), Scale(units.y(), y), Scale(units.width(), x),
+               Scale(units.height(), y));
+}
+
+QSize DialogUnits::ToPixels(int width, int height) const {
+  return QSize(Scale(width, x), Scale(height, y));
+}
+
+DialogUnits MeasureDialogUnits(const QFont& font) {
+  const QFontMetrics metrics(font);
+  const int alphabet = metrics.horizontalAdvance(
+      QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+  const int averageWidth = (alphabet / 26 + 1) / 2;
+  return DialogUnits{averageWidth / 4.0, metrics.height() / 8.0};
+}
+
+QFont DialogFont(const DialogTemplate& tmpl) {
+  QFont font(tmpl.fontFace, tmpl.fontPoints);
+  font.setStyleHint(QFont::SansSerif);
+  return font;
+}
+
+void BuildDialog(QDialog* dialog, const DialogTemplate& tmpl, const ControlFactories& factories,
+                 int topOffset) {
+  dialog->setWindowFlags(DialogFlags(dialog, tmpl));
+  dialog->setWindowTitle(tmpl.caption);
+  dialog->setFont(DialogFont(tmpl));
+  const DialogUnits units = MeasureDialogUnits(dialog->font());
+  QButtonGroup* radioGroup = nullptr;
+  for (const ControlTemplate& ctl : tmpl.controls) {
+    QWidget* widget = CreateControl(dialog, ctl, factories);
+    Tag(widget, ctl.id);
+    Configure(widget, ctl);
+    Place(widget, ctl, units, topOffset);
+    JoinRadioGroup(dialog, widget, ctl, radioGroup);
+    ConnectStandardButton(dialog, widget, ctl.id);
+  }
+  dialog->setFixedSize(units.ToPixels(tmpl.width, tmpl.height) + QSize(0, topOffset));
+}
+
+QWidget* GetDlgItem(const QWidget* dialog, int id) {
+  if (dialog == nullptr || id == -1) return nullptr;
+  const QList<QWidget*> children =
+      dialog->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+  for (QWidget* child : children) {
+    if (!child->isWindow() && child->property(kIdProperty).toInt() == id &&
+        child->property(kIdProperty).isValid()) {
+      return child;
+    }
+  }
+  // Controls placed inside a container of the dialog (never inside another window).
+  for (QWidget* child : children) {
+    if (child->isWindow()) continue;
+    if (QWidget* found = GetDlgItem(child, id)) return found;
+  }
+  return nullptr;
+}

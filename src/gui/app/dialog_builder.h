@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDialog>
+#include <QFont>
+#include <QSize>
+#include <functional>
+#include <map>
+
+#include "gui/resources/dialog_template.h"
+
+// Creates a widget for a control whose template names a program class.
+using ControlFactory = std::function<QWidget*(QWidget* parent)>;
+using ControlFactories = std::map<QString, ControlFactory>;
+
+// Dialog base units of a font, as the dialog framework measures them:
+// horizontal unit = average character width / 4, vertical unit = character height / 8.
+struct DialogUnits {
+  double x = 1.0;
+  double y = 1.0;
+  QRect ToPixels(const QRect& units) const;
+  QSize ToPixels(int width, int height) const;
+};
+
+DialogUnits MeasureDialogUnits(const QFont& font);
+QFont DialogFont(const DialogTemplate& tmpl);
+
+// Builds every control of a template on the dialog at its place, sets the
+// caption, the font and the fixed client size. topOffset moves the controls
+// down (below a menu bar). Each control can be found again with GetDlgItem.
+void BuildDialog(QDialog* dialog, const DialogTemplate& tmpl,
+                 const ControlFactories& factories = {}, int topOffset = 0);
+
+// The control with an identifier, or nullptr.
+QWidget* GetDlgItem(const QWidget* dialog, int id);
+
+template <typename T>
+T* DlgItem(const QWidget* dialog, int id) {
+  return qobject_cast<T*>(GetDlgItem(dialog, id));
+}

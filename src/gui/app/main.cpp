@@ -1,0 +1,22 @@
+#include <QApplication>
+#include <cstdio>
+
+#include "gui/app/alarm_app.h"
+#include "gui/app/single_instance.h"
+#include "gui/resources/fonts.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Tockmere"));
+  InstallFontSubstitutes();
+  SingleInstance instance(QStringLiteral(".tockmere.lock"));
+  if (!instance.IsFirst()) {
+    if (!instance.WakeFirst()) {
+      std::fprintf(stderr, "Tockmere is already running on this alarms folder.\n");
+    }
+    return 0;
+  }
+  CAlarmApp theApp(&instance);
+  theApp.InitInstance();
+  return 0;
+}

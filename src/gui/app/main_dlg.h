@@ -1,0 +1,125 @@
+#pragma once
+
+#include <QDialog>
+#include <QIcon>
+#include <QRect>
+#include <QTimer>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "core/entry/form_preset.h"
+#include "core/model/core_ui.h"
+#include "gui/resources/control_ids.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenuBar;
+class QScrollBar;
+
+// The main window: the entry form, the alarm list, the clock line. The whole
+// program lives inside its modal run. Its members are defined in the folder of
+// the subsystem they belong to.
+class CMainDlg : public QDialog, public CoreUi {
+  Q_OBJECT
+
+ public:
+  CMainDlg();
+  ~CMainDlg() override;
+
+  // Initialises and runs the window modally; returns its result.
+  int DoModal();
+  // Restores the window and brings it above other programs' windows.
+  void BringToFront();
+  // The start-up steps, in their binding order.
+  bool OnInitDialog();
+
+  // Moves values between the value members and the controls.
+  bool UpdateData(bool saveAndValidate);
+
+  // Clock and due check.
+  void ClockTick();
+  void ShowNewMinute();
+  void ShowUnshownMinute();
+  void CheckDueAlarms();
+  void OnTimer(int timerId);
+  void ShowAlarmPopup(int i);
+  void ClearMissedAlarms();
+
+  // The list.
+  void RefreshList(int top) override;
+  void OnVScroll(int code, int position);
+
+  // The entry form.
+  void OnTypeChange();
+  void OnDayChange();
+  // What the form shows now, and showing a new setting of it (both handlers).
+  FormPreset FormState() const;
+  void ShowForm(const FormPreset& form);
+  void OnAdd();
+  void OnCalendar();
+
+  // Closing.
+  void OnOK();
+  void OnCancel();
+  void OnClose();
+
+  // Message boxes of the core.
+  void ShowMessage(const std::string& text, const std::string& caption) override;
+
+  // How OnClose ends the process; tests replace it.
+  static std::function<void(int)> s_endProcess;
+
+  // Value members exchanged with the controls.
+  std::string m_day;
+  std::string m_type;
+  std::string m_clockText;
+  std::string m_date;
+  std::string m_time;
+  std::array<std::string, kListRowCount> m_rowTime;
+  std::array<std::string, kListRowCount> m_rowType;
+
+  int m_lastMinute = 0;
+  int m_lastDateFormat = 0;
+  QRect m_desktopRect;
+  QRect m_windowRect;
+  int m_windowHeight = 0;
+  int m_windowWidth = 0;
+  QIcon m_icon;
+
+  // Control members.
+  QScrollBar* m_scrollBar = nullptr;
+  std::array<QLabel*, kListRowCount> m_rowNo{};
+  QLabel* m_dateLabel = nullptr;
+  QLineEdit* m_dateEdit = nullptr;
+  QLineEdit* m_timeEdit = nullptr;
+  QLineEdit* m_clockEdit = nullptr;
+  QComboBox* m_typeBox = nullptr;
+  QComboBox* m_dayBox = nullptr;
+  QMenuBar* m_menuBar = nullptr;
+
+ protected:
+  void accept() override;
+  void reject() override;
+  void closeEvent(QCloseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void DoDataExchange(class DataExchange& dx);
+  void BuildMenu();
+  void ConnectControls();
+  void PlaceWindow();
+  void ApplyPlacement(bool minimised);
+  void SetUpClockTimers();
+  void StartClockTimer();
+  void ArmClockTimer();
+  void OnClockTimeout();
+
+  QTimer m_clockTimer;   // precise: the minute's first tick, every tick when minimised
+  QTimer m_coarseTimer;  // the other ticks while the window is shown
+  std::int64_t m_lastTickSecond = 0;
+  bool m_minuteUnshown = false;  // a new minute not yet put into the controls
+};

@@ -1,0 +1,29 @@
+#include "gui/entry/calendar_dlg.h"
+
+#include <QCalendarWidget>
+#include <QDate>
+
+#include "core/platform/local_clock.h"
+#include "gui/app/app_state.h"
+#include "gui/app/dialog_builder.h"
+#include "gui/resources/control_ids.h"
+#include "gui/resources/dialog_template.h"
+
+// OK, Esc and the close box end the dialog by the dialog's standard handling.
+CCalendarDlg::CCalendarDlg(QWidget* parent) : QDialog(parent) {
+  BuildDialog(this, CalendarTemplate());
+}
+
+bool CCalendarDlg::OnInitDialog() {
+  setWindowIcon(g_appIcon);
+  // Today comes from the program's clock, like every other date it shows.
+  const LocalClock& clock = GetClock();
+  const LocalTime now = clock.ToLocal(clock.Now());
+  if (auto* calendar = DlgItem<QCalendarWidget>(this, IDC_CALENDAR)) {
+    const QDate today(now.year, now.month, now.day);
+    calendar->setSelectedDate(today);
+    calendar->setCurrentPage(today.year(), today.month());
+    calendar->setFocus();
+  }
+  return true;
+}

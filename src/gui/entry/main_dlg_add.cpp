@@ -1,0 +1,27 @@
+#include "core/entry/new_alarm_check.h"
+#include "core/list/list_window.h"
+#include "core/scheduler/clock_snapshot.h"
+#include "core/settings/alarm_settings.h"
+#include "core/store/alarm_table.h"
+#include "gui/app/main_dlg.h"
+
+// Add: checks the form and, when it passes, stores the new alarm call and
+// brings it into view. A refused entry changes nothing and leaves the form as
+// the user typed it.
+void CMainDlg::OnAdd() {
+  if (g_alarms.count >= kMaxAlarms) {
+    ShowMessage(kTableFullMessage, "");
+    return;
+  }
+  if (!UpdateData(true)) return;
+  const AlarmForm form{m_time, m_type, m_day, m_date};
+  const std::string message = CheckNewAlarm(form, g_clockSnapshot, g_settings.DateFormat);
+  if (!message.empty()) {
+    ShowMessage(message, "");
+    return;
+  }
+  AppendAlarm(m_type, m_day, m_time, NormalisedFormDate(form));
+  SaveAlarms();
+  LoadAlarms();
+  RefreshList(ShowNewAlarm);
+}

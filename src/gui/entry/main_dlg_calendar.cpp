@@ -1,0 +1,9 @@
+#include "gui/app/main_dlg.h"
+#include "gui/entry/calendar_dlg.h"
+
+// Options > Calendar: shows the month calendar; its result is of no account.
+void CMainDlg::OnCalendar() {
+  CCalendarDlg dlg(this);
+  dlg.OnInitDialog();
+  dlg.exec();
+}

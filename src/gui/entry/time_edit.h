@@ -1,0 +1,11 @@
+#pragma once
+
+#include "gui/entry/filtered_edit.h"
+
+// The time field of the entry form: ":" goes in after the second character.
+class CTimeEdit : public FilteredEdit {
+  Q_OBJECT
+
+ public:
+  explicit CTimeEdit(QWidget* parent = nullptr);
+};

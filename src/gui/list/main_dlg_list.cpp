@@ -1,0 +1,42 @@
+#include <QLabel>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "core/list/alarm_description.h"
+#include "core/list/list_window.h"
+#include "core/store/alarm_table.h"
+#include "gui/app/main_dlg.h"
+
+// Shows five records from top (or the newly added one) and puts every value
+// into the controls.
+void CMainDlg::RefreshList(int top) {
+  const int count = g_alarms.count;
+  if (top == ShowNewAlarm) {
+    const int k = FindNewAlarmRecord();
+    top = 0;
+    if (k >= 0) {
+      g_alarms.records[k].text.clear();
+      SaveAlarms();
+      top = TopForNewRecord(k, count);
+    }
+  }
+  g_listTop = std::clamp(top, 0, std::max(0, count - kListRowCount));
+  const QSignalBlocker blocker(m_scrollBar);
+  m_scrollBar->setRange(0, std::max(0, count - kListRowCount));
+  m_scrollBar->setValue(g_listTop);
+  for (int r = 0; r < kListRowCount; ++r) {
+    const int i = g_listTop + r;
+    const bool filled = i < count;
+    m_rowTime[r] = filled ? g_alarms.records[i].time : std::string();
+    m_rowType[r] = filled ? DescribeAlarm(i) : std::string();
+    m_rowNo[r]->setText(QString::number(i + 1));
+  }
+  UpdateData(false);
+}
+
+void CMainDlg::OnVScroll(int code, int position) {
+  const auto scroll = static_cast<ScrollCode>(code);
+  const int pos = ScrolledTop(scroll, m_scrollBar->value(), position, g_alarms.count);
+  if (ScrollCodeMovesBar(scroll)) m_scrollBar->setValue(pos);
+  RefreshList(pos);
+}

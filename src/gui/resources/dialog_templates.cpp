@@ -1,0 +1,235 @@
+// The program's dialog templates, as the resource script holds them: every
+// control with its identifier, kind, text, style and rectangle in dialog units.
+#include <QString>
+#include <QStringList>
+
+#include "gui/resources/control_ids.h"
+#include "gui/resources/dialog_template.h"
+
+namespace {
+
+using K = ControlKind;
+
+DialogTemplate Dialog(int id, const QString& caption, int width, int height) {
+  DialogTemplate t;
+  t.id = id;
+  t.caption = caption;
+  t.width = width;
+  t.height = height;
+  return t;
+}
+
+ControlTemplate Ctl(int id, ControlKind kind, const QString& text, unsigned style, QRect rect) {
+  ControlTemplate c;
+  c.id = id;
+  c.kind = kind;
+  c.text = text;
+  c.style = style;
+  c.rect = rect;
+  return c;
+}
+
+// A drop-down combo box with an edit field; the rectangle's height includes the list.
+ControlTemplate Combo(int id, QRect rect, const QStringList& items) {
+  ControlTemplate c = Ctl(id, K::ComboBox, QString(), kTabStop, rect);
+  c.items = items;
+  return c;
+}
+
+// An edit field made by a program class (the filtering time and date fields).
+ControlTemplate ClassEdit(int id, const QString& className, QRect rect) {
+  ControlTemplate c = Ctl(id, K::Edit, QString(), kCentred | kBorder | kTabStop, rect);
+  c.className = className;
+  return c;
+}
+
+ControlTemplate OkButton(const QString& text, QRect rect) {
+  return Ctl(1, K::DefPushButton, text, kTabStop, rect);
+}
+
+const QStringList kColourItems = {QStringLiteral("Yellow"), QStringLiteral("Green"),
+                                  QStringLiteral("Blue"), QStringLiteral("Orange"),
+                                  QStringLiteral("Pink")};
+
+// The five rows of the main window's alarm list: row k lies at 45 + 22 k.
+void AddListRows(std::vector<ControlTemplate>& controls) {
+  for (int k = 0; k < kListRowCount; ++k) {
+    const int y = 45 + 22 * k;
+    controls.push_back(
+        Ctl(kRowNumberIds[k], K::Label, QString::number(k + 1), kCentred, QRect(116, y + 2, 8, 8)));
+    controls.push_back(Ctl(kRowTimeIds[k], K::Edit, QString(), kReadOnly | kCentred | kBorder,
+                           QRect(126, y, 20, 12)));
+    controls.push_back(
+        Ctl(kRowTypeIds[k], K::Edit, QString(), kReadOnly | kBorder, QRect(152, y, 53, 12)));
+    controls.push_back(Ctl(kRowTextIds[k], K::PushButton, QStringLiteral("Text"), kTabStop,
+                           QRect(211, y, 24, 12)));
+    controls.push_back(Ctl(kRowClearIds[k], K::PushButton, QStringLiteral("Clear"), kTabStop,
+                           QRect(241, y, 24, 12)));
+  }
+}
+
+DialogTemplate MakeMain() {
+  DialogTemplate t = Dialog(102, QStringLiteral("Tockmere"), 275, 177);
+  t.minimizeBox = true;
+  t.maximizeBox = true;
+  auto& c = t.controls;
+  c.push_back(Ctl(1009, K::Edit, QString(), kCentred | kReadOnly, QRect(91, 0, 92, 12)));
+  c.push_back(Ctl(-1, K::GroupBox, QStringLiteral("Set a new Alarm Call:"), kStyleNone,
+                  QRect(4, 19, 87, 134)));
+  c.push_back(Ctl(-1, K::Label, QStringLiteral("Time:"), kStyleNone, QRect(11, 39, 18, 8)));
+  c.push_back(ClassEdit(1004, QStringLiteral("CTimeEdit"), QRect(32, 37, 40, 12)));
+  c.push_back(Ctl(-1, K::Label, QStringLiteral("Type:"), kStyleNone, QRect(10, 64, 19, 8)));
+  c.push_back(
+      Combo(1005, QRect(32, 61, 45, 82),
+            {"Today", "Tomorrow", "Daily", "Weekly", "Fortnightly", "Monthly", "One Date"}));
+  c.push_back(Ctl(-1, K::Label, QStringLiteral("Day:"), kStyleNone, QRect(13, 87, 15, 8)));
+  c.push_back(Combo(
+      1010, QRect(32, 85, 52, 89),
+      {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday", "None"}));
+  c.push_back(
+      Ctl(1026, K::Label, QStringLiteral("Date:"), kCentred | kWordWrap, QRect(7, 109, 25, 17)));
+  c.push_back(ClassEdit(1007, QStringLiteral("CDateEdit"), QRect(32, 109, 40, 12)));
+  c.push_back(Ctl(1008, K::PushButton, QStringLiteral("Add"), kTabStop, QRect(32, 133, 40, 12)));
+  c.push_back(Ctl(-1, K::GroupBox, QStringLiteral("Your Current Alarm Calls:"), kStyleNone,
+                  QRect(95, 19, 176, 134)));
+  c.push_back(Ctl(-1, K::Label, QStringLiteral("Time"), kStyleNone, QRect(127, 34, 17, 8)));
+  c.push_back(Ctl(-1, K::Label, QStringLiteral("Type"), kStyleNone, QRect(167, 34, 17, 8)));
+  c.push_back(Ctl(1054, K::VScrollBar, QString(), kStyleNone, QRect(103, 45, 10, 100)));
+  AddListRows(c);
+  c.push_back(OkButton(QStringLiteral("Exit"), QRect(117, 159, 40, 14)));
+  return t;
+}
+
+DialogTemplate MakeAbout() {
+  DialogTemplate t = Dialog(100, QStringLiteral("About Tockmere"), 124, 112);
+  auto& c = t.controls;
+  c.push_back(Ctl(-1, K::Picture, QStringLiteral("165"), kSunken, QRect(31, 6, 19, 27)));
+  c.push_back(Ctl(-1, K::Label, QStringLiteral("Tockmere   version 1.0"), kWordWrap,
+                  QRect(53, 11, 41, 17)));
+  c.push_back(Ctl(-1, K::Label, QStringLiteral("Copyright \u00a9 the Tockmere authors"), kWordWrap,
+                  QRect(31, 38, 67, 20)));
+  c.push_back(Ctl(-1, K::Label, QStringLiteral("For more please visit us at"), kStyleNone,
+                  QRect(23, 61, 79, 8)));
+  c.push_back(Ctl(1011, K::PushButton, QStringLiteral("https://example.org/"), kTabStop,
+                  QRect(15, 72, 94, 13)));
+  c.push_back(OkButton(QStringLiteral("OK"), QRect(43, 94, 40, 14)));
+  return t;
+}
+
+DialogTemplate MakeAlarmText() {
+  DialogTemplate t = Dialog(133, QStringLiteral("Alarm Text"), 112, 102);
+  auto& c = t.controls;
+  c.push_back(Ctl(-1, K::Label, QStringLiteral("Alarm:"), kStyleNone, QRect(4, 6, 20, 8)));
+  c.push_back(Ctl(1012, K::Edit, QString(), kReadOnly | kCentred | kBorder, QRect(27, 4, 22, 12)));
+  c.push_back(
+      Ctl(1013, K::MultiLineEdit, QString(), kReadOnly | kCentred | kBorder, QRect(54, 4, 54, 20)));
+  c.push_back(Ctl(-1, K::Label, QStringLiteral("Text:"), kStyleNone, QRect(4, 23, 16, 8)));
+  c.push_back(Ctl(1014, K::MultiLineEdit, QString(), kWantReturn | kBorder | kTabStop,
+                  QRect(4, 33, 104, 44)));
+  c.push_back(OkButton(QStringLiteral("Save"), QRect(59, 84, 40, 14)));
+  c.push_back(Ctl(2, K::PushButton, QStringLiteral("Cancel"), kTabStop, QRect(12, 84, 40, 14)));
+  return t;
+}
+
+DialogTemplate MakeAlarmPopup() {
+  DialogTemplate t = Dialog(134, QStringLiteral("Your alarm call:"), 146, 115);
+  t.controls.push_back(Ctl(-1, K::BlackFrame, QString(), kStyleNone, QRect(4, 4, 138, 88)));
+  t.controls.push_back(OkButton(QStringLiteral("OK"), QRect(53, 97, 40, 14)));
+  return t;
+}
+
+void AddFontChoices(std::vector<ControlTemplate>& c) {
+  c.push_back(
+      Ctl(-1, K::GroupBox, QStringLiteral("Alarm Call font:"), kStyleNone, QRect(4, 4, 106, 93)));
+  c.push_back(Ctl(1027, K::Picture, QStringLiteral("162"), kSunken, QRect(10, 22, 80, 67)));
+  const int ys[5] = {24, 38, 51, 64, 77};
+  for (int k = 0; k < 5; ++k) {
+    const unsigned style = k == 0 ? kGroupStart | kTabStop : kStyleNone;
+    c.push_back(Ctl(1028 + k, K::RadioButton, QString(), style, QRect(96, ys[k], 9, 10)));
+  }
+}
+
+void AddColourChoices(std::vector<ControlTemplate>& c) {
+  c.push_back(Ctl(-1, K::GroupBox, QStringLiteral("Background colours:"), kStyleNone,
+                  QRect(114, 4, 102, 93)));
+  const char* labels[5] = {"One-off:", "Daily:", "Weekly:", "Fortnightly:", "Monthly:"};
+  const int labelYs[5] = {24, 38, 52, 66, 80};
+  const int boxYs[5] = {21, 35, 49, 63, 78};
+  for (int k = 0; k < 5; ++k) {
+    c.push_back(Ctl(-1, K::Label, QString::fromLatin1(labels[k]), kStyleNone,
+                    QRect(123, labelYs[k], 36, 8)));
+    c.push_back(Combo(1033 + k, QRect(161, boxYs[k], 48, 60), kColourItems));
+  }
+}
+
+DialogTemplate MakeSettings() {
+  DialogTemplate t = Dialog(141, QStringLiteral("Tockmere Settings"), 220, 151);
+  t.minimizeBox = true;
+  auto& c = t.controls;
+  AddFontChoices(c);
+  AddColourChoices(c);
+  c.push_back(Ctl(-1, K::GroupBox, QString(), kStyleNone, QRect(4, 98, 131, 27)));
+  c.push_back(
+      Ctl(-1, K::Label, QStringLiteral("Date format:"), kStyleNone, QRect(14, 109, 36, 12)));
+  c.push_back(Combo(1038, QRect(57, 107, 68, 47), {"U.K. (dd/mm/yy)", "U.S. (mm/dd/yy)"}));
+  c.push_back(Ctl(-1, K::GroupBox, QString(), kStyleNone, QRect(139, 98, 77, 27)));
+  c.push_back(
+      Ctl(-1, K::Label, QStringLiteral("Sound Alarms:"), kStyleNone, QRect(150, 109, 45, 8)));
+  c.push_back(Ctl(1040, K::CheckBox, QString(), kTabStop, QRect(200, 108, 12, 10)));
+  c.push_back(Ctl(2, K::PushButton, QStringLiteral("Cancel"), kTabStop, QRect(69, 133, 40, 14)));
+  c.push_back(OkButton(QStringLiteral("Save"), QRect(117, 133, 40, 14)));
+  return t;
+}
+
+DialogTemplate MakeCalendar() {
+  DialogTemplate t = Dialog(144, QStringLiteral("Calendar"), 126, 114);
+  t.controls.push_back(Ctl(1039, K::MonthCalendar, QStringLiteral("MonthCalendar1"), kTabStop,
+                           QRect(4, 5, 118, 83)));
+  t.controls.push_back(OkButton(QStringLiteral("OK"), QRect(44, 96, 40, 14)));
+  return t;
+}
+
+DialogTemplate MakeClearedNotice() {
+  DialogTemplate t = Dialog(145, QStringLiteral("Tockmere"), 122, 83);
+  t.controls.push_back(
+      Ctl(1041, K::Label, QStringLiteral("Static"), kWordWrap, QRect(4, 0, 114, 62)));
+  t.controls.push_back(OkButton(QStringLiteral("OK"), QRect(41, 65, 40, 14)));
+  return t;
+}
+
+}  // namespace
+
+const DialogTemplate& AboutTemplate() {
+  static const DialogTemplate t = MakeAbout();
+  return t;
+}
+
+const DialogTemplate& MainTemplate() {
+  static const DialogTemplate t = MakeMain();
+  return t;
+}
+
+const DialogTemplate& AlarmTextTemplate() {
+  static const DialogTemplate t = MakeAlarmText();
+  return t;
+}
+
+const DialogTemplate& AlarmPopupTemplate() {
+  static const DialogTemplate t = MakeAlarmPopup();
+  return t;
+}
+
+const DialogTemplate& SettingsTemplate() {
+  static const DialogTemplate t = MakeSettings();
+  return t;
+}
+
+const DialogTemplate& CalendarTemplate() {
+  static const DialogTemplate t = MakeCalendar();
+  return t;
+}
+
+const DialogTemplate& ClearedNoticeTemplate() {
+  static const DialogTemplate t = MakeClearedNotice();
+  return t;
+}

@@ -1,0 +1,90 @@
+#include "gui/scheduler/alarm_popup_dlg.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <array>
+
+#include "core/settings/alarm_settings.h"
+#include "gui/app/dialog_builder.h"
+#include "gui/platform/system_sound.h"
+#include "gui/resources/dialog_template.h"
+#include "gui/resources/fonts.h"
+
+namespace {
+
+constexpr int kFontCellHeight = 30;
+
+// Yellow, Green, Blue, Orange, Pink.
+const std::array<QColor, 5> kColours = {QColor(255, 255, 153), QColor(180, 250, 180),
+                                        QColor(150, 250, 250), QColor(250, 200, 130),
+                                        QColor(245, 195, 215)};
+// A colour index outside the table gives a plain white panel.
+const QColor kUnknownColour(255, 255, 255);
+
+int ColourIndexOfType(const std::string& type) {
+  if (type == "One Date") return g_settings.OColour;
+  if (type == "Daily") return g_settings.DColour;
+  if (type == "Weekly") return g_settings.WColour;
+  if (type == "Fortnightly") return g_settings.FColour;
+  if (type == "Monthly") return g_settings.MColour;
+  return -1;
+}
+
+// A font of the face whose character cell is kFontCellHeight pixels high.
+QFont PopupFont(int fontNo) {
+  QFont font(AlarmFontFace(fontNo));
+  font.setPixelSize(kFontCellHeight);
+  const int cell = QFontMetrics(font).height();
+  if (cell > kFontCellHeight) font.setPixelSize(kFontCellHeight * kFontCellHeight / cell);
+  return font;
+}
+
+}  // namespace
+
+const QRect CAlarmPopupDlg::kPanelRect(QPoint(10, 10), QPoint(281, 183));
+const QRect CAlarmPopupDlg::kTextRect(QPoint(18, 15), QPoint(273, 178));
+
+CAlarmPopupDlg::CAlarmPopupDlg(const AlarmRecord& alarm)
+    : CAlertDialog(AlarmPopupTemplate()), m_alarm(alarm) {}
+
+QColor CAlarmPopupDlg::ColourOfType(const std::string& type) {
+  const int index = ColourIndexOfType(type);
+  const bool known = index >= 0 && index < static_cast<int>(kColours.size());
+  return known ? kColours[index] : kUnknownColour;
+}
+
+QString CAlarmPopupDlg::DisplayText(const std::string& text) {
+  return QString::fromStdString(text).replace(QLatin1Char('|'), QLatin1Char('\n'));
+}
+
+// The text rectangle reaches past the pop-up's right edge; text is wrapped
+// within the part that can be seen, inside the frame.
+QRect CAlarmPopupDlg::TextArea() const {
+  const DialogTemplate& tmpl = AlarmPopupTemplate();
+  const DialogUnits units = MeasureDialogUnits(DialogFont(tmpl));
+  QRect visible = kTextRect.intersected(rect());
+  for (const ControlTemplate& control : tmpl.controls) {
+    if (control.kind == ControlKind::BlackFrame) {
+      visible = visible.intersected(units.ToPixels(control.rect).adjusted(1, 1, -1, -1));
+    }
+  }
+  return visible;
+}
+
+void CAlarmPopupDlg::paintEvent(QPaintEvent* event) {
+  QDialog::paintEvent(event);
+  PaintAlarm();
+}
+
+// Draws the panel and the text, and sounds the warning when sound is on.
+void CAlarmPopupDlg::PaintAlarm() {
+  QPainter painter(this);
+  const QColor colour = ColourOfType(m_alarm.type);
+  painter.fillRect(kPanelRect, colour);
+  painter.setFont(PopupFont(g_settings.FontNo));
+  painter.setPen(Qt::black);
+  painter.setClipRect(TextArea());
+  painter.drawText(TextArea(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                   DisplayText(m_alarm.text));
+  if (g_settings.Sound == 1) GetSystemSound().PlayExclamation();
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+#include "core/model/alarm_record.h"
+#include "gui/scheduler/alert_dialog.h"
+
+// The pop-up "Your alarm call:": the wake-up text on a panel in the colour of
+// the alarm's type. It keeps its own copy of the alarm from the moment it
+// opened, so a later pop-up or a removal cannot change what it shows.
+class CAlarmPopupDlg : public CAlertDialog {
+  Q_OBJECT
+
+ public:
+  explicit CAlarmPopupDlg(const AlarmRecord& alarm);
+
+  // Panel and text rectangles in client pixels.
+  static const QRect kPanelRect;
+  static const QRect kTextRect;
+
+  // The panel colour of a type under the current settings.
+  static QColor ColourOfType(const std::string& type);
+  // The wake-up text with every "|" a line break.
+  static QString DisplayText(const std::string& text);
+  // The alarm this pop-up shows.
+  const AlarmRecord& Alarm() const { return m_alarm; }
+  // Where the text is drawn: the part of the text rectangle inside the client area.
+  QRect TextArea() const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void PaintAlarm();
+
+  AlarmRecord m_alarm;
+};

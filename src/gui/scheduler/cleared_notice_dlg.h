@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+#include "core/model/alarm_record.h"
+#include "gui/scheduler/alert_dialog.h"
+
+// The notice "Tockmere" that a missed one-off alarm has been cleared.
+class CClearedNoticeDlg : public CAlertDialog {
+  Q_OBJECT
+
+ public:
+  explicit CClearedNoticeDlg(const AlarmRecord& alarm);
+
+  std::string m_noticeText;
+};

@@ -1,0 +1,16 @@
+#include "core/scheduler/shown_alarm.h"
+#include "core/store/alarm_table.h"
+#include "gui/app/main_dlg.h"
+#include "gui/scheduler/alarm_popup_dlg.h"
+
+// Shows the pop-up of entry i and returns when it has been closed. The pop-up
+// is a window of its own that keeps above the others, so a minimised main
+// window is left minimised: restoring it first and minimising it again races
+// with the window manager, which can apply the restore last and leave the main
+// window open on the desktop.
+void CMainDlg::ShowAlarmPopup(int i) {
+  if (i < 0 || i >= g_alarms.count) return;
+  g_shownAlarmIndex = i;
+  CAlarmPopupDlg popup(g_alarms.records[i]);
+  popup.exec();
+}

@@ -1,3 +1,0 @@
-#include "scheduler/shown_alarm.h"
-
-int g_shownAlarmIndex = 0;

@@ -1,0 +1,133 @@
+// main() of the dialog tests, and the helpers that stand in for the user.
+#include "gui_support.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QPixmap>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <cstdio>
+#include <memory>
+
+#include "gui/resources/fonts.h"
+
+RecordingPrompter::RecordingPrompter() {
+  SetPrompter(this);
+}
+
+RecordingPrompter::~RecordingPrompter() {
+  SetPrompter(nullptr);
+}
+
+void RecordingPrompter::Show(QWidget* owner, const QString& text, const QString& caption,
+                             Icon icon) {
+  messages_.push_back(Message{text, caption, icon, false, owner});
+}
+
+bool RecordingPrompter::AskYesNo(QWidget* owner, const QString& text) {
+  messages_.push_back(Message{text, QString(), Icon::Warning, true, owner});
+  if (answers_.empty()) return false;
+  const bool yes = answers_.front();
+  answers_.pop_front();
+  return yes;
+}
+
+std::vector<QString> RecordingPrompter::texts() const {
+  std::vector<QString> result;
+  for (const Message& message : messages_) result.push_back(message.text);
+  return result;
+}
+
+RecordingSound::RecordingSound() {
+  SetSystemSound(this);
+}
+
+RecordingSound::~RecordingSound() {
+  SetSystemSound(nullptr);
+}
+
+namespace {
+
+void CloseModal(QWidget* widget) {
+  if (auto* dialog = qobject_cast<QDialog*>(widget)) {
+    dialog->reject();
+  } else {
+    widget->close();
+  }
+}
+
+// Polls for a new modal widget every 10 ms until the deadline.
+struct ModalWatch {
+  std::function<void(QWidget*)> act;
+  QPointer<QWidget> before;
+  QElapsedTimer clock;
+  int timeoutMs = 0;
+};
+
+void Poll(std::shared_ptr<ModalWatch> watch) {
+  QWidget* modal = QApplication::activeModalWidget();
+  if (modal != nullptr && modal != watch->before && modal->isVisible()) {
+    QPointer<QWidget> guard(modal);
+    watch->act(modal);
+    if (guard && guard->isVisible()) CloseModal(guard);
+    return;
+  }
+  if (watch->clock.elapsed() > watch->timeoutMs) {
+    ADD_FAILURE() << "no modal dialog opened within " << watch->timeoutMs << " ms";
+    if (modal != nullptr) CloseModal(modal);
+    return;
+  }
+  QTimer::singleShot(10, [watch] { Poll(watch); });
+}
+
+}  // namespace
+
+void WhenModalOpens(std::function<void(QWidget*)> act, int timeoutMs) {
+  auto watch = std::make_shared<ModalWatch>();
+  watch->act = std::move(act);
+  watch->before = QApplication::activeModalWidget();
+  watch->timeoutMs = timeoutMs;
+  watch->clock.start();
+  QTimer::singleShot(0, [watch] { Poll(watch); });
+}
+
+int CloseLeftoverModals() {
+  int closed = 0;
+  while (QWidget* modal = QApplication::activeModalWidget()) {
+    if (closed > 20) break;
+    CloseModal(modal);
+    modal->hide();
+    ++closed;
+  }
+  return closed;
+}
+
+bool GrabToPng(QWidget* widget, const QString& path) {
+  return widget->grab().save(path, "PNG");
+}
+
+namespace {
+
+// After each test: no modal dialog may outlive it.
+class ModalCleanup : public testing::EmptyTestEventListener {
+  void OnTestEnd(const testing::TestInfo& test) override {
+    if (CloseLeftoverModals() > 0) {
+      std::fprintf(stderr, "%s.%s left a modal dialog open; closed it\n", test.test_suite_name(),
+                   test.name());
+    }
+  }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  InstallFontSubstitutes();
+  testing::InitGoogleTest(&argc, argv);
+  testing::UnitTest::GetInstance()->listeners().Append(new ModalCleanup);
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QString>
+#include <deque>
+#include <functional>
+#include <vector>
+
+#include "gui/app/prompter.h"
+#include "gui/platform/system_sound.h"
+
+class QWidget;
+
+// Records every message box instead of showing it, and answers questions from
+// a queue (No when the queue is empty). Installed for its own lifetime.
+class RecordingPrompter : public Prompter {
+ public:
+  struct Message {
+    QString text;
+    QString caption;  // as passed: empty for the standard caption
+    Icon icon = Icon::Warning;
+    bool question = false;
+    QWidget* owner = nullptr;
+  };
+
+  RecordingPrompter();
+  ~RecordingPrompter() override;
+  RecordingPrompter(const RecordingPrompter&) = delete;
+  RecordingPrompter& operator=(const RecordingPrompter&) = delete;
+
+  void Show(QWidget* owner, const QString& text, const QString& caption, Icon icon) override;
+  bool AskYesNo(QWidget* owner, const QString& text) override;
+
+  // The answer to the next question that is asked.
+  void AnswerNext(bool yes) { answers_.push_back(yes); }
+  const std::vector<Message>& messages() const { return messages_; }
+  // The texts shown and asked, in order.
+  std::vector<QString> texts() const;
+  void clear() { messages_.clear(); }
+
+ private:
+  std::vector<Message> messages_;
+  std::deque<bool> answers_;
+};
+
+// Counts the warning sounds instead of playing them. Installed for its own lifetime.
+class RecordingSound : public SystemSound {
+ public:
+  RecordingSound();
+  ~RecordingSound() override;
+  RecordingSound(const RecordingSound&) = delete;
+  RecordingSound& operator=(const RecordingSound&) = delete;
+
+  void PlayExclamation() override { ++count_; }
+  int count() const { return count_; }
+
+ private:
+  int count_ = 0;
+};
+
+// Arms a helper for the modal dialog that the next exec() opens: once a modal
+// widget is active (other than one that was already open), `act` runs on it,
+// and the widget is closed (reject) if `act` left it open. Gives up after
+// timeoutMs, closing whatever modal is then active, so a test cannot hang.
+void WhenModalOpens(std::function<void(QWidget*)> act, int timeoutMs = 5000);
+
+// Closes every modal widget left open; returns how many it closed.
+int CloseLeftoverModals();
+
+// Saves a picture of a widget (for looking at a dialog while debugging).
+bool GrabToPng(QWidget* widget, const QString& path);
