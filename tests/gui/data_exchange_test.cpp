@@ -78,10 +78,10 @@ TEST_F(DataExchangeTest, LabelsAndMultiLineFieldsExchangeTheirText) {
   QDialog textDialog;
   BuildDialog(&textDialog, AlarmTextTemplate());
   std::string text = "Pay\nrent\n";
-  DataExchange(&textDialog, false).Text(1014, text);
-  EXPECT_EQ(DlgItem<QPlainTextEdit>(&textDialog, 1014)->toPlainText(), "Pay\nrent\n");
+  DataExchange(&textDialog, false).Text(IDC_ALARM_TEXT, text);
+  EXPECT_EQ(DlgItem<QPlainTextEdit>(&textDialog, IDC_ALARM_TEXT)->toPlainText(), "Pay\nrent\n");
   std::string back;
-  DataExchange(&textDialog, true).Text(1014, back);
+  DataExchange(&textDialog, true).Text(IDC_ALARM_TEXT, back);
   EXPECT_EQ(back, "Pay\nrent\n");
 }
 
@@ -149,23 +149,23 @@ TEST(DataExchangeRadio, PutsAndTakesThePositionOfTheCheckedButton) {
   QDialog dialog;
   BuildDialog(&dialog, SettingsTemplate());
   int font = 2;
-  DataExchange(&dialog, false).Radio(1028, font);
+  DataExchange(&dialog, false).Radio(IDC_FONT_FIRST, font);
   for (int k = 0; k < 5; ++k) {
-    EXPECT_EQ(DlgItem<QRadioButton>(&dialog, 1028 + k)->isChecked(), k == 2);
+    EXPECT_EQ(DlgItem<QRadioButton>(&dialog, kFontRadioIds[k])->isChecked(), k == 2);
   }
-  DlgItem<QRadioButton>(&dialog, 1032)->click();
-  DataExchange(&dialog, true).Radio(1028, font);
+  DlgItem<QRadioButton>(&dialog, kFontRadioIds[4])->click();
+  DataExchange(&dialog, true).Radio(IDC_FONT_FIRST, font);
   EXPECT_EQ(font, 4);
   font = -1;
-  DataExchange(&dialog, false).Radio(1028, font);
+  DataExchange(&dialog, false).Radio(IDC_FONT_FIRST, font);
   font = 7;
-  DataExchange(&dialog, true).Radio(1028, font);
+  DataExchange(&dialog, true).Radio(IDC_FONT_FIRST, font);
   EXPECT_EQ(font, -1);
-  DlgItem<QRadioButton>(&dialog, 1028)->click();  // still one group after clearing
-  DlgItem<QRadioButton>(&dialog, 1029)->click();
-  DataExchange(&dialog, true).Radio(1028, font);
+  DlgItem<QRadioButton>(&dialog, IDC_FONT_FIRST)->click();  // still one group after clearing
+  DlgItem<QRadioButton>(&dialog, kFontRadioIds[1])->click();
+  DataExchange(&dialog, true).Radio(IDC_FONT_FIRST, font);
   EXPECT_EQ(font, 1);
-  EXPECT_FALSE(DlgItem<QRadioButton>(&dialog, 1028)->isChecked());
+  EXPECT_FALSE(DlgItem<QRadioButton>(&dialog, IDC_FONT_FIRST)->isChecked());
 }
 
 }  // namespace

@@ -269,25 +269,26 @@ TEST(DialogBuilder, ComboBoxesAreEditableWithTheirItemsInOrder) {
   EXPECT_EQ(type->currentIndex(), -1);  // nothing selected until the program selects
   EXPECT_EQ(type->completer(), nullptr);
   auto settings = Build(SettingsTemplate());
-  for (int id = 1033; id <= 1037; ++id) {
+  for (int id : kColourBoxIds) {
     EXPECT_EQ(ItemsOf(DlgItem<QComboBox>(settings.get(), id)),
               (std::vector<QString>{"Yellow", "Green", "Blue", "Orange", "Pink"}));
   }
-  EXPECT_EQ(ItemsOf(DlgItem<QComboBox>(settings.get(), 1038)),
+  EXPECT_EQ(ItemsOf(DlgItem<QComboBox>(settings.get(), IDC_DATE_FORMAT)),
             (std::vector<QString>{"U.K. (dd/mm/yy)", "U.S. (mm/dd/yy)"}));
 }
 
 TEST(DialogBuilder, SettingsRadioButtonsFormOneExclusiveGroup) {
   auto dialog = Build(SettingsTemplate());
-  QButtonGroup* group = DlgItem<QRadioButton>(dialog.get(), 1028)->group();
+  QButtonGroup* group = DlgItem<QRadioButton>(dialog.get(), kFontRadioIds[0])->group();
   ASSERT_NE(group, nullptr);
   EXPECT_TRUE(group->exclusive());
   ASSERT_EQ(group->buttons().size(), 5);
-  for (int k = 0; k < 5; ++k) EXPECT_EQ(group->buttons()[k], GetDlgItem(dialog.get(), 1028 + k));
-  DlgItem<QRadioButton>(dialog.get(), 1029)->click();
-  DlgItem<QRadioButton>(dialog.get(), 1031)->click();
-  EXPECT_FALSE(DlgItem<QRadioButton>(dialog.get(), 1029)->isChecked());
-  EXPECT_TRUE(DlgItem<QRadioButton>(dialog.get(), 1031)->isChecked());
+  for (int k = 0; k < 5; ++k)
+    EXPECT_EQ(group->buttons()[k], GetDlgItem(dialog.get(), kFontRadioIds[k]));
+  DlgItem<QRadioButton>(dialog.get(), kFontRadioIds[1])->click();
+  DlgItem<QRadioButton>(dialog.get(), kFontRadioIds[3])->click();
+  EXPECT_FALSE(DlgItem<QRadioButton>(dialog.get(), kFontRadioIds[1])->isChecked());
+  EXPECT_TRUE(DlgItem<QRadioButton>(dialog.get(), kFontRadioIds[3])->isChecked());
   EXPECT_TRUE(DlgItem<QPushButton>(dialog.get(), IDOK_BUTTON)->isDefault());
   EXPECT_EQ(ShownText(GetDlgItem(dialog.get(), IDOK_BUTTON)), "Save");
 }
@@ -304,7 +305,7 @@ bool HasInkAround(const QImage& image, int centreY) {
 
 TEST(DialogBuilder, FontSamplesStandLevelWithTheirRadioButtons) {
   auto dialog = Build(SettingsTemplate());
-  auto* picture = DlgItem<QLabel>(dialog.get(), 1027);
+  auto* picture = DlgItem<QLabel>(dialog.get(), IDC_FONT_SAMPLES);
   const QImage image = picture->pixmap().toImage();
   ASSERT_FALSE(image.isNull());
   EXPECT_EQ(qGray(image.pixel(1, 1)), 255);  // white ground
@@ -312,12 +313,13 @@ TEST(DialogBuilder, FontSamplesStandLevelWithTheirRadioButtons) {
   EXPECT_EQ(image.size(), inside.size());
   for (int k = 0; k < 5; ++k) {
     SCOPED_TRACE(k);
-    const int centre = GetDlgItem(dialog.get(), 1028 + k)->geometry().center().y() - inside.y();
+    const int centre =
+        GetDlgItem(dialog.get(), kFontRadioIds[k])->geometry().center().y() - inside.y();
     EXPECT_TRUE(HasInkAround(image, centre));
   }
   // Between two samples there is only white.
-  const int gap = (GetDlgItem(dialog.get(), 1028)->geometry().center().y() +
-                   GetDlgItem(dialog.get(), 1029)->geometry().center().y()) /
+  const int gap = (GetDlgItem(dialog.get(), kFontRadioIds[0])->geometry().center().y() +
+                   GetDlgItem(dialog.get(), kFontRadioIds[1])->geometry().center().y()) /
                       2 -
                   inside.y();
   EXPECT_FALSE(HasInkAround(image, gap) && HasInkAround(image, gap + 1) &&
@@ -335,7 +337,7 @@ TEST(DialogBuilder, AboutClockPictureShowsAtItsOwnSize) {
   EXPECT_EQ(picture->contentsRect().size(), QSize(35, 51));
   EXPECT_EQ(picture->frameShadow(), QFrame::Sunken);
   EXPECT_EQ(ShownText(GetDlgItem(dialog.get(), IDOK_BUTTON)), "OK");
-  EXPECT_FALSE(ShownText(GetDlgItem(dialog.get(), 1011)).isEmpty());
+  EXPECT_FALSE(ShownText(GetDlgItem(dialog.get(), IDC_WEB_LINK)).isEmpty());
 }
 
 TEST(DialogBuilder, AppIconHasEverySizeDrawn) {
@@ -358,7 +360,7 @@ TEST(DialogBuilder, GetDlgItemFindsNothingForUnknownOrMissingIdentifiers) {
   // A control of another window owned by the dialog is not one of its own.
   QDialog child(dialog.get());
   BuildDialog(&child, CalendarTemplate());
-  EXPECT_EQ(GetDlgItem(dialog.get(), 1039), nullptr);
+  EXPECT_EQ(GetDlgItem(dialog.get(), IDC_CALENDAR), nullptr);
   EXPECT_EQ(GetDlgItem(dialog.get(), IDOK_BUTTON)->window(), dialog.get());
 }
 

@@ -9,8 +9,8 @@
 
 namespace {
 
-constexpr int kUk = 0;
-constexpr int kUs = 1;
+constexpr DateFormat kUk = DateFormat::Uk;
+constexpr DateFormat kUs = DateFormat::Us;
 
 AlarmRecord Record(const std::string& type, const std::string& day, const std::string& date) {
   return {type, day, "07:30", date, ""};
@@ -21,12 +21,12 @@ class AlarmDescriptionTest : public ::testing::Test {
   // Thursday 25 December 2003.
   ClockSnapshot clock_ = ClockAt(2003, 12, 25, 14, 30);
 
-  std::string Short(const AlarmRecord& record, int dateFormat = kUk) {
-    g_settings.DateFormat = dateFormat;
+  std::string Short(const AlarmRecord& record, DateFormat dateFormat = kUk) {
+    g_settings.DateFormat = static_cast<int>(dateFormat);
     return DescribeRecord(record, clock_, dateFormat);
   }
-  std::string Long(const AlarmRecord& record, int dateFormat = kUk) {
-    g_settings.DateFormat = dateFormat;
+  std::string Long(const AlarmRecord& record, DateFormat dateFormat = kUk) {
+    g_settings.DateFormat = static_cast<int>(dateFormat);
     return DescribeAlarmLong(record, clock_, dateFormat);
   }
 
@@ -108,7 +108,7 @@ TEST_F(AlarmDescriptionTest, LongWeekInMonthGivesASuffixToWeeksOneToFourOnly) {
 
 TEST_F(AlarmDescriptionTest, DescribeAlarmUsesTheTableClockAndSetting) {
   g_clockSnapshot = clock_;
-  g_settings.DateFormat = kUs;
+  g_settings.DateFormat = static_cast<int>(kUs);
   g_alarms.records[0] = Record("One Date", "None", "26/12/03");
   g_alarms.records[1] = Record("One Date", "None", "02/01/04");
   g_alarms.records[2] = Record("Weekly", "Monday", "");  // beyond the count

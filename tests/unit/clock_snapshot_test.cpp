@@ -83,10 +83,12 @@ TEST(ClockSnapshotTest, FieldsAndTextsComeFromOneReading) {
 TEST(ClockSnapshotTest, ClockLineInBothDateOrders) {
   ZoneGuard zone("Europe/London");
   const ClockSnapshot snapshot = SnapshotAt(2003, 7, 14, 9, 5);
-  EXPECT_EQ(ClockLineText(snapshot, 0), "09:05   Monday   14/07/03");
-  EXPECT_EQ(ClockLineText(snapshot, 1), "09:05   Monday   07/14/03");
-  EXPECT_EQ(ClockLineText(snapshot, 7), "09:05   Monday   07/14/03");  // any value but 0
-  EXPECT_EQ(ClockLineText(SnapshotAt(2010, 1, 3, 0, 0), 0), "00:00   Sunday   03/01/10");
+  EXPECT_EQ(ClockLineText(snapshot, DateFormat::Uk), "09:05   Monday   14/07/03");
+  EXPECT_EQ(ClockLineText(snapshot, DateFormat::Us), "09:05   Monday   07/14/03");
+  EXPECT_EQ(ClockLineText(snapshot, DateFormatOf(7)),
+            "09:05   Monday   07/14/03");  // any value but 0
+  EXPECT_EQ(ClockLineText(SnapshotAt(2010, 1, 3, 0, 0), DateFormat::Uk),
+            "00:00   Sunday   03/01/10");
 }
 
 TEST(ClockSnapshotTest, EveryWeekdayName) {
@@ -169,7 +171,7 @@ TEST(ClockSnapshotTest, DatesAfter2038) {
   EXPECT_EQ(lastYear.weekdayName, "Wednesday");
   EXPECT_EQ(lastYear.todayText, "30/12/99");
   EXPECT_EQ(lastYear.tomorrowText, "31/12/99");
-  EXPECT_EQ(ClockLineText(lastYear, 1), "23:59   Wednesday   12/30/99");
+  EXPECT_EQ(ClockLineText(lastYear, DateFormat::Us), "23:59   Wednesday   12/30/99");
 }
 
 }  // namespace

@@ -8,8 +8,8 @@
 
 namespace {
 
-constexpr int kUk = 0;
-constexpr int kUs = 1;
+constexpr DateFormat kUk = DateFormat::Uk;
+constexpr DateFormat kUs = DateFormat::Us;
 
 class FormPresetTest : public ::testing::Test {
  protected:
@@ -19,8 +19,8 @@ class FormPresetTest : public ::testing::Test {
   // forgets a field shows it.
   FormPreset before_{true, "Wednesday", false, "garbage", 3, "Old label:"};
 
-  FormPreset Pick(const std::string& type, int dateFormat = kUk) {
-    g_settings.DateFormat = dateFormat;
+  FormPreset Pick(const std::string& type, DateFormat dateFormat = kUk) {
+    g_settings.DateFormat = static_cast<int>(dateFormat);
     return PresetForType(type, before_, clock_, dateFormat);
   }
 

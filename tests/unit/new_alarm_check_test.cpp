@@ -8,8 +8,8 @@
 
 namespace {
 
-constexpr int kUk = 0;
-constexpr int kUs = 1;
+constexpr DateFormat kUk = DateFormat::Uk;
+constexpr DateFormat kUs = DateFormat::Us;
 
 class NewAlarmCheck : public ::testing::Test {
  protected:
@@ -17,8 +17,8 @@ class NewAlarmCheck : public ::testing::Test {
   ClockSnapshot clock_ = ClockAt(2003, 12, 25, 14, 30);
 
   std::string Check(const std::string& time, const std::string& type, const std::string& day,
-                    const std::string& date, int dateFormat = kUk) {
-    g_settings.DateFormat = dateFormat;
+                    const std::string& date, DateFormat dateFormat = kUk) {
+    g_settings.DateFormat = static_cast<int>(dateFormat);
     return CheckNewAlarm({time, type, day, date}, clock_, dateFormat);
   }
 

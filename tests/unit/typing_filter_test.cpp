@@ -88,7 +88,8 @@ TEST_F(TypingFilterTest, TypingOverASelectedPresetTimeGivesNoColon) {
   TypeTime("0730");
   EXPECT_EQ(time_.text, "0730");
   const ClockSnapshot clock = ClockAt(2003, 12, 25, 6, 0);
-  EXPECT_EQ(CheckNewAlarm({time_.text, "Daily", "", ""}, clock, 0), "Time must be HH:MM.");
+  EXPECT_EQ(CheckNewAlarm({time_.text, "Daily", "", ""}, clock, DateFormat::Uk),
+            "Time must be HH:MM.");
 }
 
 TEST_F(TypingFilterTest, LettersAreTakenLikeDigits) {

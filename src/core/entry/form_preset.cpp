@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/entry/typing_filter.h"
+#include "core/model/alarm_type.h"
 #include "core/store/alarm_line.h"
 
 namespace {
@@ -22,13 +23,13 @@ struct TypeRow {
 
 // The form for each choice of the Type box, in the order they are tested.
 constexpr std::array<TypeRow, 7> kTypeRows{{
-    {"Today", false, "", true, DatePreset::Today, "Date:"},
-    {"Tomorrow", false, "", true, DatePreset::Tomorrow, "Date:"},
-    {"Daily", false, "", true, DatePreset::Empty, "Date:"},
-    {"Weekly", true, "Monday", true, DatePreset::Empty, "Date:"},
-    {"Fortnightly", false, "", false, DatePreset::Today, "From Date:"},
-    {"Monthly", true, "None", false, DatePreset::DayOfMonth, "Day of month:"},
-    {"One Date", false, "", false, DatePreset::Today, "Date:"},
+    {AlarmType::kToday, false, "", true, DatePreset::Today, "Date:"},
+    {AlarmType::kTomorrow, false, "", true, DatePreset::Tomorrow, "Date:"},
+    {AlarmType::kDaily, false, "", true, DatePreset::Empty, "Date:"},
+    {AlarmType::kWeekly, true, "Monday", true, DatePreset::Empty, "Date:"},
+    {AlarmType::kFortnightly, false, "", false, DatePreset::Today, "From Date:"},
+    {AlarmType::kMonthly, true, "None", false, DatePreset::DayOfMonth, "Day of month:"},
+    {AlarmType::kOneDate, false, "", false, DatePreset::Today, "Date:"},
 }};
 
 // Today's day of the month as the Monthly field shows it: no leading zero.
@@ -36,7 +37,7 @@ std::string DayOfMonthText(const ClockSnapshot& clock) {
   return std::to_string(clock.day);
 }
 
-std::string PresetDate(DatePreset preset, const ClockSnapshot& clock, int dateFormat) {
+std::string PresetDate(DatePreset preset, const ClockSnapshot& clock, DateFormat dateFormat) {
   switch (preset) {
     case DatePreset::Today:
       return SwapDateOrder(clock.todayText, dateFormat);
@@ -59,7 +60,7 @@ void SetDate(FormPreset& form, std::string date) {
 }  // namespace
 
 FormPreset PresetForType(const std::string& type, const FormPreset& current,
-                         const ClockSnapshot& clock, int dateFormat) {
+                         const ClockSnapshot& clock, DateFormat dateFormat) {
   FormPreset form = current;
   for (const TypeRow& row : kTypeRows) {
     if (row.type != type) continue;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/model/date_format.h"
 #include "core/scheduler/clock_snapshot.h"
 
 // How the entry form looks for one choice in the Type box (and, for Monthly,
@@ -19,7 +20,7 @@ struct FormPreset {
 // given in current. Preset dates are shown in the order of dateFormat.
 // dateKeyCount always matches the preset date's length.
 FormPreset PresetForType(const std::string& type, const FormPreset& current,
-                         const ClockSnapshot& clock, int dateFormat);
+                         const ClockSnapshot& clock, DateFormat dateFormat);
 // The Monthly switch of the Day box: "None" gives today's day of the month and
 // "Day of month:", a weekday gives "1" and "Week in month:".
 FormPreset PresetForMonthlyDay(const std::string& day, const FormPreset& current,

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/model/alarm_record.h"
+#include "core/model/alarm_type.h"
 #include "core/platform/simple_number.h"
 #include "core/platform/text_parts.h"
 #include "core/scheduler/civil_date.h"
@@ -21,9 +22,6 @@ struct CalendarDate {
   int month;
   int year;
 };
-
-constexpr std::array<std::string_view, 7> kTypes{"Today",       "Tomorrow", "Daily",   "Weekly",
-                                                 "Fortnightly", "Monthly",  "One Date"};
 
 template <std::size_t N>
 bool IsOneOf(std::string_view text, const std::array<std::string_view, N>& list) {
@@ -77,12 +75,12 @@ bool IsDateForm(std::string_view date) {
          AllDigits(date.substr(3, 2)) && AllDigits(date.substr(6, 2));
 }
 
-// A date typed in display order: month first under the U.S. setting (1).
-CalendarDate ReadDisplayDate(std::string_view date, int dateFormat) {
+// A date typed in display order: month first under the U.S. order.
+CalendarDate ReadDisplayDate(std::string_view date, DateFormat dateFormat) {
   const int first = ReadNumber(date.substr(0, 2));
   const int second = ReadNumber(date.substr(3, 2));
   const int year = ReadNumber(date.substr(6, 2));
-  if (dateFormat == 1) return {second, first, year};
+  if (dateFormat == DateFormat::Us) return {second, first, year};
   return {first, second, year};
 }
 
@@ -100,35 +98,36 @@ int CompareWithToday(const CalendarDate& d, const ClockSnapshot& clock) {
   return 0;
 }
 
-std::string CheckTime(const AlarmForm& form, const ClockSnapshot&, int) {
+std::string CheckTime(const AlarmForm& form, const ClockSnapshot&, DateFormat) {
   return IsValidTime(form.time) ? "" : "Time must be HH:MM.";
 }
 
-std::string CheckType(const AlarmForm& form, const ClockSnapshot&, int) {
-  return IsOneOf(form.type, kTypes) ? "" : "No type selected.";
+std::string CheckType(const AlarmForm& form, const ClockSnapshot&, DateFormat) {
+  return IsOneOf(form.type, kFormTypes) ? "" : "No type selected.";
 }
 
 // Weekly needs a weekday; Monthly a weekday or "None".
-std::string CheckDay(const AlarmForm& form, const ClockSnapshot&, int) {
+std::string CheckDay(const AlarmForm& form, const ClockSnapshot&, DateFormat) {
   const bool weekday = IsOneOf(form.day, kWeekdayNames);
-  if (form.type == "Weekly" && !weekday) return "No day of week selected.";
-  if (form.type == "Monthly" && !weekday && form.day != "None") return "No day of week selected.";
+  if (form.type == AlarmType::kWeekly && !weekday) return "No day of week selected.";
+  if (IsMonthly(form.type) && !weekday && form.day != "None") return "No day of week selected.";
   return "";
 }
 
-std::string CheckDateGiven(const AlarmForm& form, const ClockSnapshot&, int) {
+std::string CheckDateGiven(const AlarmForm& form, const ClockSnapshot&, DateFormat) {
   if (!form.date.empty()) return "";
-  if (form.type == "One Date") return "No date selected.";
-  if (form.type == "Monthly") return "No day of month selected.";
-  if (form.type == "Fortnightly") return "No start date selected.";
+  if (IsOneOff(form.type)) return "No date selected.";
+  if (IsMonthly(form.type)) return "No day of month selected.";
+  if (form.type == AlarmType::kFortnightly) return "No start date selected.";
   return "";
 }
 
 // One Date and Fortnightly: a real date, today or later, and if today a later time.
-std::string CheckCalendarDate(const AlarmForm& form, const ClockSnapshot& clock, int dateFormat) {
-  if (form.type != "One Date" && form.type != "Fortnightly") return "";
+std::string CheckCalendarDate(const AlarmForm& form, const ClockSnapshot& clock,
+                              DateFormat dateFormat) {
+  if (!HasCalendarDate(form.type)) return "";
   if (!IsDateForm(form.date)) {
-    return dateFormat == 1 ? "Date must be MM/DD/YY." : "Date must be DD/MM/YY.";
+    return dateFormat == DateFormat::Us ? "Date must be MM/DD/YY." : "Date must be DD/MM/YY.";
   }
   const CalendarDate date = ReadDisplayDate(form.date, dateFormat);
   if (!IsCalendarDate(date)) return "Invalid date.";
@@ -138,14 +137,14 @@ std::string CheckCalendarDate(const AlarmForm& form, const ClockSnapshot& clock,
   return "";
 }
 
-std::string CheckToday(const AlarmForm& form, const ClockSnapshot& clock, int) {
-  if (form.type != "Today") return "";
+std::string CheckToday(const AlarmForm& form, const ClockSnapshot& clock, DateFormat) {
+  if (form.type != AlarmType::kToday) return "";
   return IsLaterToday(ReadTime(form.time), clock) ? "" : "Invalid time.";
 }
 
 // Monthly: a day of the month 1-31, or a week 1-4 or "last".
-std::string CheckMonthly(const AlarmForm& form, const ClockSnapshot&, int) {
-  if (form.type != "Monthly") return "";
+std::string CheckMonthly(const AlarmForm& form, const ClockSnapshot&, DateFormat) {
+  if (!IsMonthly(form.type)) return "";
   if (form.day == "None") {
     return IsNumberBetween(form.date, 1, 31) ? "" : "Invalid day of month.";
   }
@@ -153,7 +152,7 @@ std::string CheckMonthly(const AlarmForm& form, const ClockSnapshot&, int) {
   return "Invalid week in the month.";
 }
 
-using Check = std::string (*)(const AlarmForm&, const ClockSnapshot&, int);
+using Check = std::string (*)(const AlarmForm&, const ClockSnapshot&, DateFormat);
 
 // In this order; each check may rely on the ones before it having passed.
 constexpr std::array<Check, 7> kChecks{CheckTime,         CheckType,  CheckDay,    CheckDateGiven,
@@ -161,7 +160,8 @@ constexpr std::array<Check, 7> kChecks{CheckTime,         CheckType,  CheckDay, 
 
 }  // namespace
 
-std::string CheckNewAlarm(const AlarmForm& form, const ClockSnapshot& clock, int dateFormat) {
+std::string CheckNewAlarm(const AlarmForm& form, const ClockSnapshot& clock,
+                          DateFormat dateFormat) {
   for (Check check : kChecks) {
     std::string message = check(form, clock, dateFormat);
     if (!message.empty()) return message;
@@ -170,7 +170,7 @@ std::string CheckNewAlarm(const AlarmForm& form, const ClockSnapshot& clock, int
 }
 
 std::string NormalisedFormDate(const AlarmForm& form) {
-  if (form.type != "Monthly") return form.date;
+  if (!IsMonthly(form.type)) return form.date;
   if (IsLast(form.date)) return "Last";
   if (AllDigits(form.date)) return std::to_string(ReadNumber(form.date));
   return form.date;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/model/date_format.h"
 #include "core/scheduler/clock_snapshot.h"
 
 // The four values of the "Set a new Alarm Call:" form.
@@ -16,7 +17,7 @@ inline constexpr const char* kTableFullMessage = "You already have the max of 12
 
 // The checks of Add after the form has been read, in their fixed order: the
 // message of the first that fails, or an empty text when the entry may be added.
-std::string CheckNewAlarm(const AlarmForm& form, const ClockSnapshot& clock, int dateFormat);
+std::string CheckNewAlarm(const AlarmForm& form, const ClockSnapshot& clock, DateFormat dateFormat);
 
 // The date text Add hands on for a form that passed the checks: for Monthly a
 // leading zero is dropped ("05" -> "5") and "last" in any letter case becomes

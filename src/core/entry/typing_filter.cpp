@@ -1,5 +1,7 @@
 #include "core/entry/typing_filter.h"
 
+#include "core/model/alarm_type.h"
+
 int g_timeKeyCount = 0;
 int g_dateKeyCount = 0;
 std::string g_currentType;
@@ -63,7 +65,7 @@ std::string FilterTimeKey(char typed) {
 }
 
 std::string FilterDateKey(char typed) {
-  const bool monthly = g_currentType == "Monthly";
+  const bool monthly = IsMonthly(g_currentType);
   if (typed == kBackspace) {
     return Backspace(g_dateKeyCount, monthly ? NoSeparator : DateSeparatorPlace);
   }

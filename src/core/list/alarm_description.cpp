@@ -1,5 +1,6 @@
 #include "core/list/alarm_description.h"
 
+#include "core/model/alarm_type.h"
 #include "core/settings/alarm_settings.h"
 #include "core/store/alarm_line.h"
 #include "core/store/alarm_table.h"
@@ -7,7 +8,8 @@
 namespace {
 
 // A One Date record: "Today", "Tomorrow" or the date in display order.
-std::string DescribeOneDate(const AlarmRecord& record, const ClockSnapshot& clock, int dateFormat) {
+std::string DescribeOneDate(const AlarmRecord& record, const ClockSnapshot& clock,
+                            DateFormat dateFormat) {
   if (record.date == clock.todayText) return "Today";
   if (record.date == clock.tomorrowText) return "Tomorrow";
   return SwapDateOrder(record.date, dateFormat);
@@ -36,25 +38,27 @@ std::string OrdinalSuffix(const std::string& date) {
   return "th";
 }
 
-std::string DescribeRecord(const AlarmRecord& record, const ClockSnapshot& clock, int dateFormat) {
-  if (record.type == "Daily") return "Daily";
-  if (record.type == "Weekly") return record.day + "s";
-  if (record.type == "Fortnightly") return "Fort. from " + SwapDateOrder(record.date, dateFormat);
-  if (record.type == "Monthly") {
+std::string DescribeRecord(const AlarmRecord& record, const ClockSnapshot& clock,
+                           DateFormat dateFormat) {
+  if (record.type == AlarmType::kDaily) return "Daily";
+  if (record.type == AlarmType::kWeekly) return record.day + "s";
+  if (record.type == AlarmType::kFortnightly)
+    return "Fort. from " + SwapDateOrder(record.date, dateFormat);
+  if (IsMonthly(record.type)) {
     if (record.day == "None") return DescribeDayOfMonth(record);
     return DescribeWeekInMonth(record, false);
   }
-  if (record.type == "One Date") return DescribeOneDate(record, clock, dateFormat);
+  if (IsOneOff(record.type)) return DescribeOneDate(record, clock, dateFormat);
   return "";
 }
 
 std::string DescribeAlarmLong(const AlarmRecord& record, const ClockSnapshot& clock,
-                              int dateFormat) {
-  if (record.type == "One Date") return DescribeOneDate(record, clock, dateFormat);
-  if (record.type == "Weekly") return "Every " + record.day;
-  if (record.type == "Fortnightly")
+                              DateFormat dateFormat) {
+  if (IsOneOff(record.type)) return DescribeOneDate(record, clock, dateFormat);
+  if (record.type == AlarmType::kWeekly) return "Every " + record.day;
+  if (record.type == AlarmType::kFortnightly)
     return "Fortnightly from " + SwapDateOrder(record.date, dateFormat);
-  if (record.type == "Monthly") {
+  if (IsMonthly(record.type)) {
     if (record.day == "None") return DescribeDayOfMonth(record);
     return DescribeWeekInMonth(record, true) + " in the month";
   }
@@ -64,5 +68,5 @@ std::string DescribeAlarmLong(const AlarmRecord& record, const ClockSnapshot& cl
 std::string DescribeAlarm(int i) {
   if (i < 0 || i >= g_alarms.count || i >= kMaxAlarms) return "";
   return DescribeRecord(g_alarms.records[static_cast<std::size_t>(i)], g_clockSnapshot,
-                        g_settings.DateFormat);
+                        DateFormatOf(g_settings.DateFormat));
 }

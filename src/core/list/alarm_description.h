@@ -3,11 +3,13 @@
 #include <string>
 
 #include "core/model/alarm_record.h"
+#include "core/model/date_format.h"
 #include "core/scheduler/clock_snapshot.h"
 
 // The short description a list row shows ("Tuesdays", "21st of the month", "Today").
 // Dates are shown in the order of dateFormat.
-std::string DescribeRecord(const AlarmRecord& record, const ClockSnapshot& clock, int dateFormat);
+std::string DescribeRecord(const AlarmRecord& record, const ClockSnapshot& clock,
+                           DateFormat dateFormat);
 // DescribeRecord of entry i of g_alarms with the current clock and settings.
 std::string DescribeAlarm(int i);
 // "st", "nd", "rd" or "th" of a Monthly date text; "Last" takes none.
@@ -16,4 +18,4 @@ std::string OrdinalSuffix(const std::string& date);
 // "Fortnightly from 05/01/04", "2nd Tuesday in the month"); for a type without
 // one of its own ("Daily", "Error") the type itself.
 std::string DescribeAlarmLong(const AlarmRecord& record, const ClockSnapshot& clock,
-                              int dateFormat);
+                              DateFormat dateFormat);

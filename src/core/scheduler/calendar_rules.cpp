@@ -1,5 +1,6 @@
 #include "core/scheduler/calendar_rules.h"
 
+#include "core/model/alarm_type.h"
 #include "core/platform/simple_number.h"
 #include "core/platform/text_parts.h"
 
@@ -43,12 +44,12 @@ bool MonthWeekCovers(std::string_view week, int day, int daysInMonth) {
 }
 
 bool TypeAcceptsDay(const AlarmRecord& record, const ClockSnapshot& snapshot) {
-  if (record.type == "One Date") return record.date == snapshot.todayText;
-  if (record.type == "Daily") return true;
-  if (record.type == "Weekly") return record.day == snapshot.weekdayName;
-  if (record.type == "Fortnightly") {
+  if (IsOneOff(record.type)) return record.date == snapshot.todayText;
+  if (record.type == AlarmType::kDaily) return true;
+  if (record.type == AlarmType::kWeekly) return record.day == snapshot.weekdayName;
+  if (record.type == AlarmType::kFortnightly) {
     return FortnightlyFallsOn(record.date, 2000 + snapshot.year, snapshot.month, snapshot.day);
   }
-  if (record.type == "Monthly") return MonthlyAccepts(record, snapshot);
+  if (IsMonthly(record.type)) return MonthlyAccepts(record, snapshot);
   return false;
 }

@@ -67,8 +67,9 @@ ClockSnapshot ReadClockSnapshot(const LocalClock& clock) {
   return snapshot;
 }
 
-std::string ClockLineText(const ClockSnapshot& snapshot, int dateFormat) {
-  const std::string date = dateFormat == 0 ? JoinDate(snapshot.day, snapshot.month, snapshot.year)
-                                           : JoinDate(snapshot.month, snapshot.day, snapshot.year);
+std::string ClockLineText(const ClockSnapshot& snapshot, DateFormat dateFormat) {
+  const std::string date = dateFormat == DateFormat::Uk
+                               ? JoinDate(snapshot.day, snapshot.month, snapshot.year)
+                               : JoinDate(snapshot.month, snapshot.day, snapshot.year);
   return JoinTime(snapshot.hour, snapshot.minute) + "   " + snapshot.weekdayName + "   " + date;
 }

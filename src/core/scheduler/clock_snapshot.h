@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/model/date_format.h"
 #include "core/platform/local_clock.h"
 
 // The last reading of the local clock, all fields from one reading.
@@ -26,7 +27,7 @@ extern ClockSnapshot g_clockSnapshot;
 
 // One reading of the clock and everything derived from it.
 ClockSnapshot ReadClockSnapshot(const LocalClock& clock);
-// "HH:MM   Weekday   DD/MM/YY" (month first when dateFormat is not 0).
-std::string ClockLineText(const ClockSnapshot& snapshot, int dateFormat);
+// "HH:MM   Weekday   DD/MM/YY" (month first when dateFormat is not Uk).
+std::string ClockLineText(const ClockSnapshot& snapshot, DateFormat dateFormat);
 // Decimal with one leading "0" below 10.
 std::string TwoDigits(int value);

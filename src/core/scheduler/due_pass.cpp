@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/model/alarm_type.h"
 #include "core/scheduler/calendar_rules.h"
 #include "core/scheduler/pass_step.h"
 #include "core/store/alarm_table.h"
@@ -43,7 +44,7 @@ void RunDuePass(const ClockSnapshot& snapshot, const std::function<void(int)>& f
     const int j = FindFiredRecord(fired, i);
     if (j < 0) {
       i = std::min(i, g_alarms.count);
-    } else if (fired.type == "One Date") {
+    } else if (IsOneOff(fired.type)) {
       i = RemoveAndStep(j, remove);
     } else {
       i = j + 1;

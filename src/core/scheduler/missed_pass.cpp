@@ -1,5 +1,6 @@
 #include "core/scheduler/missed_pass.h"
 
+#include "core/model/alarm_type.h"
 #include "core/platform/simple_number.h"
 #include "core/platform/text_parts.h"
 #include "core/scheduler/calendar_rules.h"
@@ -7,7 +8,7 @@
 #include "core/store/alarm_table.h"
 
 bool IsMissedAlarm(const AlarmRecord& record, std::int64_t now, const LocalClock& clock) {
-  if (record.type != "One Date") return false;
+  if (!IsOneOff(record.type)) return false;
   const CivilDate date = ReadStoredDate(record.date);
   const std::int64_t moment = clock.FromLocal(static_cast<int>(date.year), date.month, date.day,
                                               ReadNumber(TextPart(record.time, 0, 2)),

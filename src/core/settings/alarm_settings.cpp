@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/model/core_ui.h"
+#include "core/model/date_format.h"
 #include "core/platform/registry_key.h"
 #include "core/platform/simple_number.h"
 
@@ -42,7 +43,7 @@ int NumberInData(const std::string& data) {
 AlarmSettings DefaultSettings() {
   AlarmSettings defaults;
   defaults.Sound = 0;
-  defaults.DateFormat = 0;
+  defaults.DateFormat = static_cast<int>(DateFormat::Uk);
   defaults.FontNo = 1;
   defaults.OColour = 0;
   defaults.DColour = 1;

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "core/model/date_format.h"
+
 // The user's eight display settings, kept in the registry stand-in.
 struct AlarmSettings {
   int Sound = 0;
-  int DateFormat = 0;
+  int DateFormat = 0;  // a DateFormat: 0 U.K., 1 U.S.
   int FontNo = 0;
   int OColour = 0;
   int DColour = 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "core/model/alarm_type.h"
 #include "core/platform/simple_number.h"
 #include "core/platform/text_parts.h"
 #include "core/settings/alarm_settings.h"
@@ -54,21 +55,21 @@ bool IsValidIndex(int index) {
 }  // namespace
 
 std::string EncodeType(std::string_view type, std::string_view day) {
-  if (type == "One Date") return "0";
-  if (type == "Daily") return "1";
-  if (type == "Weekly") return "2";
-  if (type == "Fortnightly") return "3";
-  if (type == "Monthly") return day == "None" ? "4" : "5";
+  if (type == AlarmType::kOneDate) return "0";
+  if (type == AlarmType::kDaily) return "1";
+  if (type == AlarmType::kWeekly) return "2";
+  if (type == AlarmType::kFortnightly) return "3";
+  if (type == AlarmType::kMonthly) return day == "None" ? "4" : "5";
   return "9";
 }
 
 std::string DecodeType(std::string_view code) {
-  if (code == "0") return "One Date";
-  if (code == "1") return "Daily";
-  if (code == "2") return "Weekly";
-  if (code == "3") return "Fortnightly";
-  if (code == "4" || code == "5") return "Monthly";
-  return "Error";
+  if (code == "0") return std::string(AlarmType::kOneDate);
+  if (code == "1") return std::string(AlarmType::kDaily);
+  if (code == "2") return std::string(AlarmType::kWeekly);
+  if (code == "3") return std::string(AlarmType::kFortnightly);
+  if (code == "4" || code == "5") return std::string(AlarmType::kMonthly);
+  return std::string(AlarmType::kError);
 }
 
 std::string EncodeDay(std::string_view day) {
@@ -152,11 +153,11 @@ int CompareAlarmLines(std::string_view a, std::string_view b) {
 }
 
 std::string SwapDateOrder(std::string_view date) {
-  return SwapDateOrder(date, g_settings.DateFormat);
+  return SwapDateOrder(date, DateFormatOf(g_settings.DateFormat));
 }
 
-std::string SwapDateOrder(std::string_view date, int dateFormat) {
-  if (dateFormat != 1 || date.size() < kDateCodeWidth) return std::string(date);
+std::string SwapDateOrder(std::string_view date, DateFormat dateFormat) {
+  if (dateFormat != DateFormat::Us || date.size() < kDateCodeWidth) return std::string(date);
   std::string result(TextPart(date, 3, 3));
   result += TextPart(date, 0, 3);
   result += LastChars(date, 2);

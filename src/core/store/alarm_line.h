@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/model/alarm_record.h"
+#include "core/model/date_format.h"
 
 // The fixed-width line form of a record in alarms.txt:
 // type code, ",", 8-character date code, ",", day code, ",", "HH:MM", ",", text.
@@ -28,8 +29,8 @@ void DecodeAlarmLine(int index, std::string_view line);
 // Case-insensitive (A-Z as a-z) unsigned byte comparison: negative, zero or positive.
 int CompareAlarmLines(std::string_view a, std::string_view b);
 
-// Between "DD/MM/YY" and "MM/DD/YY" when the date format setting is 1 (U.S.);
+// Between "DD/MM/YY" and "MM/DD/YY" when the date format setting is U.S.;
 // unchanged otherwise.
 std::string SwapDateOrder(std::string_view date);
 // The same under a given date format setting.
-std::string SwapDateOrder(std::string_view date, int dateFormat);
+std::string SwapDateOrder(std::string_view date, DateFormat dateFormat);

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <fstream>
 
+#include "core/model/alarm_type.h"
 #include "core/model/core_ui.h"
 #include "core/platform/atomic_file.h"
 #include "core/scheduler/clock_snapshot.h"
@@ -24,10 +25,10 @@ AlarmRecord& Entry(int i) {
 
 // The date the record keeps for a type chosen in the entry form.
 std::string StoredDate(std::string_view type, std::string_view date) {
-  if (type == "Today") return g_clockSnapshot.todayText;
-  if (type == "Tomorrow") return g_clockSnapshot.tomorrowText;
-  if (type == "One Date" || type == "Fortnightly") return SwapDateOrder(date);
-  if (type == "Monthly") return date == "last" ? "Last" : std::string(date);
+  if (type == AlarmType::kToday) return g_clockSnapshot.todayText;
+  if (type == AlarmType::kTomorrow) return g_clockSnapshot.tomorrowText;
+  if (HasCalendarDate(type)) return SwapDateOrder(date);
+  if (IsMonthly(type)) return date == "last" ? "Last" : std::string(date);
   return "";
 }
 
@@ -68,7 +69,7 @@ void AppendAlarm(std::string_view type, std::string_view day, std::string_view t
                  std::string_view date) {
   if (g_alarms.count < 0 || g_alarms.count >= kMaxAlarms) return;
   AlarmRecord& record = Entry(g_alarms.count);
-  record.type = (type == "Today" || type == "Tomorrow") ? "One Date" : std::string(type);
+  record.type = std::string(IsRelativeDay(type) ? AlarmType::kOneDate : type);
   record.time = std::string(time);
   record.day = std::string(day);
   record.date = StoredDate(type, date);

@@ -15,7 +15,8 @@ void CMainDlg::OnAdd() {
   }
   if (!UpdateData(true)) return;
   const AlarmForm form{m_time, m_type, m_day, m_date};
-  const std::string message = CheckNewAlarm(form, g_clockSnapshot, g_settings.DateFormat);
+  const std::string message =
+      CheckNewAlarm(form, g_clockSnapshot, DateFormatOf(g_settings.DateFormat));
   if (!message.empty()) {
     ShowMessage(message, "");
     return;

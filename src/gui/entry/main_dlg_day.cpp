@@ -1,3 +1,4 @@
+#include "core/model/alarm_type.h"
 #include "core/scheduler/clock_snapshot.h"
 #include "gui/app/main_dlg.h"
 #include "gui/entry/combo_text.h"
@@ -8,6 +9,6 @@ void CMainDlg::OnDayChange() {
   m_type = SelectedItemText(m_typeBox);
   m_day = SelectedItemText(m_dayBox);
   FormPreset form = FormState();
-  if (m_type == "Monthly") form = PresetForMonthlyDay(m_day, form, g_clockSnapshot);
+  if (IsMonthly(m_type)) form = PresetForMonthlyDay(m_day, form, g_clockSnapshot);
   ShowForm(form);
 }

@@ -9,6 +9,7 @@
 #include <QPen>
 #include <algorithm>
 
+#include "gui/resources/control_ids.h"
 #include "gui/resources/fonts.h"
 
 namespace {
@@ -106,7 +107,7 @@ void PaintAlarmClock(QPainter& painter, const QRectF& box) {
 }
 
 QPixmap DialogBitmap(const QString& name, const QSize& size) {
-  if (name == QLatin1String("162")) return FontSamples(size);
-  if (name == QLatin1String("165")) return RingingClock();
+  if (name == QString::number(IDB_FONT_SAMPLES)) return FontSamples(size);
+  if (name == QString::number(IDB_ABOUT_CLOCK)) return RingingClock();
   return QPixmap();
 }

@@ -58,10 +58,10 @@ struct DialogTemplate {
 };
 
 // The program's dialog templates.
-const DialogTemplate& AboutTemplate();          // 100
-const DialogTemplate& MainTemplate();           // 102
-const DialogTemplate& AlarmTextTemplate();      // 133
-const DialogTemplate& AlarmPopupTemplate();     // 134
-const DialogTemplate& SettingsTemplate();       // 141
-const DialogTemplate& CalendarTemplate();       // 144
-const DialogTemplate& ClearedNoticeTemplate();  // 145
+const DialogTemplate& AboutTemplate();          // IDD_ABOUTBOX
+const DialogTemplate& MainTemplate();           // IDD_TOCKMERE_DIALOG
+const DialogTemplate& AlarmTextTemplate();      // IDD_ALARM_TEXT
+const DialogTemplate& AlarmPopupTemplate();     // IDD_ALARM_POPUP
+const DialogTemplate& SettingsTemplate();       // IDD_SETTINGS
+const DialogTemplate& CalendarTemplate();       // IDD_CALENDAR
+const DialogTemplate& ClearedNoticeTemplate();  // IDD_CLEARED_NOTICE

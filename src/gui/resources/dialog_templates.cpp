@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/model/alarm_type.h"
 #include "gui/resources/control_ids.h"
 #include "gui/resources/dialog_template.h"
 
@@ -44,7 +45,16 @@ ControlTemplate ClassEdit(int id, const QString& className, QRect rect) {
 }
 
 ControlTemplate OkButton(const QString& text, QRect rect) {
-  return Ctl(1, K::DefPushButton, text, kTabStop, rect);
+  return Ctl(IDOK_BUTTON, K::DefPushButton, text, kTabStop, rect);
+}
+
+// A combo box's items from a list of texts.
+template <typename Texts>
+QStringList ItemsOf(const Texts& texts) {
+  QStringList items;
+  for (std::string_view text : texts)
+    items << QString::fromLatin1(text.data(), qsizetype(text.size()));
+  return items;
 }
 
 const QStringList kColourItems = {QStringLiteral("Yellow"), QStringLiteral("Green"),
@@ -69,130 +79,134 @@ void AddListRows(std::vector<ControlTemplate>& controls) {
 }
 
 DialogTemplate MakeMain() {
-  DialogTemplate t = Dialog(102, QStringLiteral("Tockmere"), 275, 177);
+  DialogTemplate t = Dialog(IDD_TOCKMERE_DIALOG, QStringLiteral("Tockmere"), 275, 177);
   t.minimizeBox = true;
   t.maximizeBox = true;
   auto& c = t.controls;
-  c.push_back(Ctl(1009, K::Edit, QString(), kCentred | kReadOnly, QRect(91, 0, 92, 12)));
-  c.push_back(Ctl(-1, K::GroupBox, QStringLiteral("Set a new Alarm Call:"), kStyleNone,
+  c.push_back(Ctl(IDC_CLOCK, K::Edit, QString(), kCentred | kReadOnly, QRect(91, 0, 92, 12)));
+  c.push_back(Ctl(IDC_STATIC, K::GroupBox, QStringLiteral("Set a new Alarm Call:"), kStyleNone,
                   QRect(4, 19, 87, 134)));
-  c.push_back(Ctl(-1, K::Label, QStringLiteral("Time:"), kStyleNone, QRect(11, 39, 18, 8)));
-  c.push_back(ClassEdit(1004, QStringLiteral("CTimeEdit"), QRect(32, 37, 40, 12)));
-  c.push_back(Ctl(-1, K::Label, QStringLiteral("Type:"), kStyleNone, QRect(10, 64, 19, 8)));
-  c.push_back(
-      Combo(1005, QRect(32, 61, 45, 82),
-            {"Today", "Tomorrow", "Daily", "Weekly", "Fortnightly", "Monthly", "One Date"}));
-  c.push_back(Ctl(-1, K::Label, QStringLiteral("Day:"), kStyleNone, QRect(13, 87, 15, 8)));
+  c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Time:"), kStyleNone, QRect(11, 39, 18, 8)));
+  c.push_back(ClassEdit(IDC_TIME, QStringLiteral("CTimeEdit"), QRect(32, 37, 40, 12)));
+  c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Type:"), kStyleNone, QRect(10, 64, 19, 8)));
+  c.push_back(Combo(IDC_TYPE, QRect(32, 61, 45, 82), ItemsOf(kFormTypes)));
+  c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Day:"), kStyleNone, QRect(13, 87, 15, 8)));
   c.push_back(Combo(
-      1010, QRect(32, 85, 52, 89),
+      IDC_DAY, QRect(32, 85, 52, 89),
       {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday", "None"}));
-  c.push_back(
-      Ctl(1026, K::Label, QStringLiteral("Date:"), kCentred | kWordWrap, QRect(7, 109, 25, 17)));
-  c.push_back(ClassEdit(1007, QStringLiteral("CDateEdit"), QRect(32, 109, 40, 12)));
-  c.push_back(Ctl(1008, K::PushButton, QStringLiteral("Add"), kTabStop, QRect(32, 133, 40, 12)));
-  c.push_back(Ctl(-1, K::GroupBox, QStringLiteral("Your Current Alarm Calls:"), kStyleNone,
+  c.push_back(Ctl(IDC_DATE_LABEL, K::Label, QStringLiteral("Date:"), kCentred | kWordWrap,
+                  QRect(7, 109, 25, 17)));
+  c.push_back(ClassEdit(IDC_DATE, QStringLiteral("CDateEdit"), QRect(32, 109, 40, 12)));
+  c.push_back(Ctl(IDC_ADD, K::PushButton, QStringLiteral("Add"), kTabStop, QRect(32, 133, 40, 12)));
+  c.push_back(Ctl(IDC_STATIC, K::GroupBox, QStringLiteral("Your Current Alarm Calls:"), kStyleNone,
                   QRect(95, 19, 176, 134)));
-  c.push_back(Ctl(-1, K::Label, QStringLiteral("Time"), kStyleNone, QRect(127, 34, 17, 8)));
-  c.push_back(Ctl(-1, K::Label, QStringLiteral("Type"), kStyleNone, QRect(167, 34, 17, 8)));
-  c.push_back(Ctl(1054, K::VScrollBar, QString(), kStyleNone, QRect(103, 45, 10, 100)));
+  c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Time"), kStyleNone, QRect(127, 34, 17, 8)));
+  c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Type"), kStyleNone, QRect(167, 34, 17, 8)));
+  c.push_back(Ctl(IDC_SCROLLBAR, K::VScrollBar, QString(), kStyleNone, QRect(103, 45, 10, 100)));
   AddListRows(c);
   c.push_back(OkButton(QStringLiteral("Exit"), QRect(117, 159, 40, 14)));
   return t;
 }
 
 DialogTemplate MakeAbout() {
-  DialogTemplate t = Dialog(100, QStringLiteral("About Tockmere"), 124, 112);
+  DialogTemplate t = Dialog(IDD_ABOUTBOX, QStringLiteral("About Tockmere"), 124, 112);
   auto& c = t.controls;
-  c.push_back(Ctl(-1, K::Picture, QStringLiteral("165"), kSunken, QRect(31, 6, 19, 27)));
-  c.push_back(Ctl(-1, K::Label, QStringLiteral("Tockmere   version 1.0"), kWordWrap,
+  c.push_back(
+      Ctl(IDC_STATIC, K::Picture, QString::number(IDB_ABOUT_CLOCK), kSunken, QRect(31, 6, 19, 27)));
+  c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Tockmere   version 1.0"), kWordWrap,
                   QRect(53, 11, 41, 17)));
-  c.push_back(Ctl(-1, K::Label, QStringLiteral("Copyright \u00a9 the Tockmere authors"), kWordWrap,
-                  QRect(31, 38, 67, 20)));
-  c.push_back(Ctl(-1, K::Label, QStringLiteral("For more please visit us at"), kStyleNone,
+  c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Copyright \u00a9 the Tockmere authors"),
+                  kWordWrap, QRect(31, 38, 67, 20)));
+  c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("For more please visit us at"), kStyleNone,
                   QRect(23, 61, 79, 8)));
-  c.push_back(Ctl(1011, K::PushButton, QStringLiteral("https://example.org/"), kTabStop,
+  c.push_back(Ctl(IDC_WEB_LINK, K::PushButton, QStringLiteral("https://example.org/"), kTabStop,
                   QRect(15, 72, 94, 13)));
   c.push_back(OkButton(QStringLiteral("OK"), QRect(43, 94, 40, 14)));
   return t;
 }
 
 DialogTemplate MakeAlarmText() {
-  DialogTemplate t = Dialog(133, QStringLiteral("Alarm Text"), 112, 102);
+  DialogTemplate t = Dialog(IDD_ALARM_TEXT, QStringLiteral("Alarm Text"), 112, 102);
   auto& c = t.controls;
-  c.push_back(Ctl(-1, K::Label, QStringLiteral("Alarm:"), kStyleNone, QRect(4, 6, 20, 8)));
-  c.push_back(Ctl(1012, K::Edit, QString(), kReadOnly | kCentred | kBorder, QRect(27, 4, 22, 12)));
-  c.push_back(
-      Ctl(1013, K::MultiLineEdit, QString(), kReadOnly | kCentred | kBorder, QRect(54, 4, 54, 20)));
-  c.push_back(Ctl(-1, K::Label, QStringLiteral("Text:"), kStyleNone, QRect(4, 23, 16, 8)));
-  c.push_back(Ctl(1014, K::MultiLineEdit, QString(), kWantReturn | kBorder | kTabStop,
+  c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Alarm:"), kStyleNone, QRect(4, 6, 20, 8)));
+  c.push_back(Ctl(IDC_ALARM_TIME, K::Edit, QString(), kReadOnly | kCentred | kBorder,
+                  QRect(27, 4, 22, 12)));
+  c.push_back(Ctl(IDC_ALARM_DESC, K::MultiLineEdit, QString(), kReadOnly | kCentred | kBorder,
+                  QRect(54, 4, 54, 20)));
+  c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Text:"), kStyleNone, QRect(4, 23, 16, 8)));
+  c.push_back(Ctl(IDC_ALARM_TEXT, K::MultiLineEdit, QString(), kWantReturn | kBorder | kTabStop,
                   QRect(4, 33, 104, 44)));
   c.push_back(OkButton(QStringLiteral("Save"), QRect(59, 84, 40, 14)));
-  c.push_back(Ctl(2, K::PushButton, QStringLiteral("Cancel"), kTabStop, QRect(12, 84, 40, 14)));
+  c.push_back(Ctl(IDCANCEL_BUTTON, K::PushButton, QStringLiteral("Cancel"), kTabStop,
+                  QRect(12, 84, 40, 14)));
   return t;
 }
 
 DialogTemplate MakeAlarmPopup() {
-  DialogTemplate t = Dialog(134, QStringLiteral("Your alarm call:"), 146, 115);
-  t.controls.push_back(Ctl(-1, K::BlackFrame, QString(), kStyleNone, QRect(4, 4, 138, 88)));
+  DialogTemplate t = Dialog(IDD_ALARM_POPUP, QStringLiteral("Your alarm call:"), 146, 115);
+  t.controls.push_back(Ctl(IDC_STATIC, K::BlackFrame, QString(), kStyleNone, QRect(4, 4, 138, 88)));
   t.controls.push_back(OkButton(QStringLiteral("OK"), QRect(53, 97, 40, 14)));
   return t;
 }
 
 void AddFontChoices(std::vector<ControlTemplate>& c) {
-  c.push_back(
-      Ctl(-1, K::GroupBox, QStringLiteral("Alarm Call font:"), kStyleNone, QRect(4, 4, 106, 93)));
-  c.push_back(Ctl(1027, K::Picture, QStringLiteral("162"), kSunken, QRect(10, 22, 80, 67)));
+  c.push_back(Ctl(IDC_STATIC, K::GroupBox, QStringLiteral("Alarm Call font:"), kStyleNone,
+                  QRect(4, 4, 106, 93)));
+  c.push_back(Ctl(IDC_FONT_SAMPLES, K::Picture, QString::number(IDB_FONT_SAMPLES), kSunken,
+                  QRect(10, 22, 80, 67)));
   const int ys[5] = {24, 38, 51, 64, 77};
-  for (int k = 0; k < 5; ++k) {
+  for (int k = 0; k < kFontChoiceCount; ++k) {
     const unsigned style = k == 0 ? kGroupStart | kTabStop : kStyleNone;
-    c.push_back(Ctl(1028 + k, K::RadioButton, QString(), style, QRect(96, ys[k], 9, 10)));
+    c.push_back(Ctl(kFontRadioIds[k], K::RadioButton, QString(), style, QRect(96, ys[k], 9, 10)));
   }
 }
 
 void AddColourChoices(std::vector<ControlTemplate>& c) {
-  c.push_back(Ctl(-1, K::GroupBox, QStringLiteral("Background colours:"), kStyleNone,
+  c.push_back(Ctl(IDC_STATIC, K::GroupBox, QStringLiteral("Background colours:"), kStyleNone,
                   QRect(114, 4, 102, 93)));
   const char* labels[5] = {"One-off:", "Daily:", "Weekly:", "Fortnightly:", "Monthly:"};
   const int labelYs[5] = {24, 38, 52, 66, 80};
   const int boxYs[5] = {21, 35, 49, 63, 78};
   for (int k = 0; k < 5; ++k) {
-    c.push_back(Ctl(-1, K::Label, QString::fromLatin1(labels[k]), kStyleNone,
+    c.push_back(Ctl(IDC_STATIC, K::Label, QString::fromLatin1(labels[k]), kStyleNone,
                     QRect(123, labelYs[k], 36, 8)));
-    c.push_back(Combo(1033 + k, QRect(161, boxYs[k], 48, 60), kColourItems));
+    c.push_back(Combo(kColourBoxIds[k], QRect(161, boxYs[k], 48, 60), kColourItems));
   }
 }
 
 DialogTemplate MakeSettings() {
-  DialogTemplate t = Dialog(141, QStringLiteral("Tockmere Settings"), 220, 151);
+  DialogTemplate t = Dialog(IDD_SETTINGS, QStringLiteral("Tockmere Settings"), 220, 151);
   t.minimizeBox = true;
   auto& c = t.controls;
   AddFontChoices(c);
   AddColourChoices(c);
-  c.push_back(Ctl(-1, K::GroupBox, QString(), kStyleNone, QRect(4, 98, 131, 27)));
+  c.push_back(Ctl(IDC_STATIC, K::GroupBox, QString(), kStyleNone, QRect(4, 98, 131, 27)));
+  c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Date format:"), kStyleNone,
+                  QRect(14, 109, 36, 12)));
   c.push_back(
-      Ctl(-1, K::Label, QStringLiteral("Date format:"), kStyleNone, QRect(14, 109, 36, 12)));
-  c.push_back(Combo(1038, QRect(57, 107, 68, 47), {"U.K. (dd/mm/yy)", "U.S. (mm/dd/yy)"}));
-  c.push_back(Ctl(-1, K::GroupBox, QString(), kStyleNone, QRect(139, 98, 77, 27)));
-  c.push_back(
-      Ctl(-1, K::Label, QStringLiteral("Sound Alarms:"), kStyleNone, QRect(150, 109, 45, 8)));
-  c.push_back(Ctl(1040, K::CheckBox, QString(), kTabStop, QRect(200, 108, 12, 10)));
-  c.push_back(Ctl(2, K::PushButton, QStringLiteral("Cancel"), kTabStop, QRect(69, 133, 40, 14)));
+      Combo(IDC_DATE_FORMAT, QRect(57, 107, 68, 47), {"U.K. (dd/mm/yy)", "U.S. (mm/dd/yy)"}));
+  c.push_back(Ctl(IDC_STATIC, K::GroupBox, QString(), kStyleNone, QRect(139, 98, 77, 27)));
+  c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Sound Alarms:"), kStyleNone,
+                  QRect(150, 109, 45, 8)));
+  c.push_back(Ctl(IDC_SOUND, K::CheckBox, QString(), kTabStop, QRect(200, 108, 12, 10)));
+  c.push_back(Ctl(IDCANCEL_BUTTON, K::PushButton, QStringLiteral("Cancel"), kTabStop,
+                  QRect(69, 133, 40, 14)));
   c.push_back(OkButton(QStringLiteral("Save"), QRect(117, 133, 40, 14)));
   return t;
 }
 
 DialogTemplate MakeCalendar() {
-  DialogTemplate t = Dialog(144, QStringLiteral("Calendar"), 126, 114);
-  t.controls.push_back(Ctl(1039, K::MonthCalendar, QStringLiteral("MonthCalendar1"), kTabStop,
-                           QRect(4, 5, 118, 83)));
+  DialogTemplate t = Dialog(IDD_CALENDAR, QStringLiteral("Calendar"), 126, 114);
+  t.controls.push_back(Ctl(IDC_CALENDAR, K::MonthCalendar, QStringLiteral("MonthCalendar1"),
+                           kTabStop, QRect(4, 5, 118, 83)));
   t.controls.push_back(OkButton(QStringLiteral("OK"), QRect(44, 96, 40, 14)));
   return t;
 }
 
 DialogTemplate MakeClearedNotice() {
-  DialogTemplate t = Dialog(145, QStringLiteral("Tockmere"), 122, 83);
+  DialogTemplate t = Dialog(IDD_CLEARED_NOTICE, QStringLiteral("Tockmere"), 122, 83);
   t.controls.push_back(
-      Ctl(1041, K::Label, QStringLiteral("Static"), kWordWrap, QRect(4, 0, 114, 62)));
+      Ctl(IDC_NOTICE_TEXT, K::Label, QStringLiteral("Static"), kWordWrap, QRect(4, 0, 114, 62)));
   t.controls.push_back(OkButton(QStringLiteral("OK"), QRect(41, 65, 40, 14)));
   return t;
 }

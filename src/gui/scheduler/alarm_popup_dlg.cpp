@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <array>
 
+#include "core/model/alarm_type.h"
 #include "core/settings/alarm_settings.h"
 #include "gui/app/dialog_builder.h"
 #include "gui/platform/system_sound.h"
@@ -22,11 +23,11 @@ const std::array<QColor, 5> kColours = {QColor(255, 255, 153), QColor(180, 250, 
 const QColor kUnknownColour(255, 255, 255);
 
 int ColourIndexOfType(const std::string& type) {
-  if (type == "One Date") return g_settings.OColour;
-  if (type == "Daily") return g_settings.DColour;
-  if (type == "Weekly") return g_settings.WColour;
-  if (type == "Fortnightly") return g_settings.FColour;
-  if (type == "Monthly") return g_settings.MColour;
+  if (type == AlarmType::kOneDate) return g_settings.OColour;
+  if (type == AlarmType::kDaily) return g_settings.DColour;
+  if (type == AlarmType::kWeekly) return g_settings.WColour;
+  if (type == AlarmType::kFortnightly) return g_settings.FColour;
+  if (type == AlarmType::kMonthly) return g_settings.MColour;
   return -1;
 }
 

@@ -12,7 +12,7 @@
 void CMainDlg::ClockTick() {
   g_clockSnapshot = ReadClockSnapshot(GetClock());
   const ClockSnapshot& now = g_clockSnapshot;
-  m_clockText = ClockLineText(now, g_settings.DateFormat);
+  m_clockText = ClockLineText(now, DateFormatOf(g_settings.DateFormat));
   if (g_firstTick) {
     m_lastMinute = now.minute;
     m_lastDateFormat = g_settings.DateFormat;
