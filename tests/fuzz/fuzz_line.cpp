@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/settings/alarm_settings.h"
+#include "core/settings/date_order.h"
 #include "core/store/alarm_line.h"
 #include "core/store/alarm_table.h"
 #include "fuzz_support.h"

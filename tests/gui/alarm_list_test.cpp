@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <QScrollBar>
 
+#include "core/entry/append_alarm.h"
 #include "core/list/list_window.h"
 #include "main_window_fixture.h"
 

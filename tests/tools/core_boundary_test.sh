@@ -1,5 +1,11 @@
 #!/usr/bin/env bash
-# Fails when a file of the core includes a Qt header or anything of the Qt floor.
+# Fails when a file of the core includes a Qt header or anything of the Qt
+# floor, or a header of a core folder above its own. The core folders stand in
+# this order, lowest first (docs/architecture.md):
+#   model platform store settings scheduler entry list
+# A program-wide variable is declared only in a header of the folder that owns
+# it, so a core file can read only the globals of its own folder and those
+# below; a check below makes sure no core source declares one for itself.
 # Usage: core_boundary_test.sh SOURCE_DIR
 set -euo pipefail
 core="${1:?usage: $0 SOURCE_DIR}/src/core"
@@ -9,6 +15,38 @@ if grep -rnE "$pattern" "$core"; then
   echo "the core includes Qt or the Qt floor (above)" >&2
   exit 1
 fi
+
+order=(model platform store settings scheduler entry list)
+rank() {
+  local i
+  for i in "${!order[@]}"; do
+    [ "${order[$i]}" = "$1" ] && { echo "$i"; return; }
+  done
+  echo -1
+}
+failed=0
+for dir in "$core"/*/; do
+  folder="$(basename "$dir")"
+  own="$(rank "$folder")"
+  if [ "$own" -lt 0 ]; then
+    echo "core folder $folder has no place in the order" >&2
+    failed=1
+    continue
+  fi
+  while IFS=: read -r file line used; do
+    if [ "$(rank "$used")" -lt 0 ] || [ "$(rank "$used")" -gt "$own" ]; then
+      echo "$file:$line: $folder includes core/$used, a folder above it" >&2
+      failed=1
+    fi
+  done < <(grep -rnoE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"core/[a-z_]+/' "$dir" |
+    sed -E 's|^([^:]*):([0-9]+):.*core/([a-z_]+)/$|\1:\2:\3|')
+done
+if grep -rnE '^[[:space:]]*extern[[:space:]]' "$core" --include='*.cpp'; then
+  echo "a core source declares a global of another file (above)" >&2
+  failed=1
+fi
+[ "$failed" -eq 0 ] || exit 1
+
 count="$(find "$core" -name '*.cpp' -o -name '*.h' | wc -l)"
 [ "$count" -gt 0 ] || { echo "no core sources found" >&2; exit 1; }
-echo "$count core files checked: no Qt, no gui/"
+echo "$count core files checked: no Qt, no gui/, no folder above its own"

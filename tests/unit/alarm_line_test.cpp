@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/settings/alarm_settings.h"
+#include "core/settings/date_order.h"
 #include "core/store/alarm_table.h"
 #include "test_support.h"
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/entry/append_alarm.h"
 #include "core/scheduler/clock_snapshot.h"
 #include "core/settings/alarm_settings.h"
 #include "core/store/alarm_line.h"

@@ -6,7 +6,6 @@
 #include "core/model/alarm_type.h"
 #include "core/platform/simple_number.h"
 #include "core/platform/text_parts.h"
-#include "core/settings/alarm_settings.h"
 #include "core/store/alarm_table.h"
 
 namespace {
@@ -150,10 +149,6 @@ int CompareAlarmLines(std::string_view a, std::string_view b) {
   }
   if (a.size() == b.size()) return 0;
   return a.size() < b.size() ? -1 : 1;
-}
-
-std::string SwapDateOrder(std::string_view date) {
-  return SwapDateOrder(date, DateFormatOf(g_settings.DateFormat));
 }
 
 std::string SwapDateOrder(std::string_view date, DateFormat dateFormat) {

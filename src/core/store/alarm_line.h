@@ -29,8 +29,5 @@ void DecodeAlarmLine(int index, std::string_view line);
 // Case-insensitive (A-Z as a-z) unsigned byte comparison: negative, zero or positive.
 int CompareAlarmLines(std::string_view a, std::string_view b);
 
-// Between "DD/MM/YY" and "MM/DD/YY" when the date format setting is U.S.;
-// unchanged otherwise.
-std::string SwapDateOrder(std::string_view date);
-// The same under a given date format setting.
+// Between "DD/MM/YY" and "MM/DD/YY" when dateFormat is Us; unchanged otherwise.
 std::string SwapDateOrder(std::string_view date, DateFormat dateFormat);

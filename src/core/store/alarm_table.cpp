@@ -5,9 +5,9 @@
 #include <fstream>
 
 #include "core/model/alarm_type.h"
+#include "core/model/clock_snapshot.h"
 #include "core/model/core_ui.h"
 #include "core/platform/atomic_file.h"
-#include "core/scheduler/clock_snapshot.h"
 #include "core/store/alarm_line.h"
 
 AlarmTable g_alarms;
@@ -24,10 +24,11 @@ AlarmRecord& Entry(int i) {
 }
 
 // The date the record keeps for a type chosen in the entry form.
-std::string StoredDate(std::string_view type, std::string_view date) {
-  if (type == AlarmType::kToday) return g_clockSnapshot.todayText;
-  if (type == AlarmType::kTomorrow) return g_clockSnapshot.tomorrowText;
-  if (HasCalendarDate(type)) return SwapDateOrder(date);
+std::string StoredDate(std::string_view type, std::string_view date, const ClockSnapshot& clock,
+                       DateFormat dateFormat) {
+  if (type == AlarmType::kToday) return clock.todayText;
+  if (type == AlarmType::kTomorrow) return clock.tomorrowText;
+  if (HasCalendarDate(type)) return SwapDateOrder(date, dateFormat);
   if (IsMonthly(type)) return date == "last" ? "Last" : std::string(date);
   return "";
 }
@@ -66,13 +67,13 @@ std::string ReadLine(std::istream& in) {
 }  // namespace
 
 void AppendAlarm(std::string_view type, std::string_view day, std::string_view time,
-                 std::string_view date) {
+                 std::string_view date, const ClockSnapshot& clock, DateFormat dateFormat) {
   if (g_alarms.count < 0 || g_alarms.count >= kMaxAlarms) return;
   AlarmRecord& record = Entry(g_alarms.count);
   record.type = std::string(IsRelativeDay(type) ? AlarmType::kOneDate : type);
   record.time = std::string(time);
   record.day = std::string(day);
-  record.date = StoredDate(type, date);
+  record.date = StoredDate(type, date, clock, dateFormat);
   record.text = std::string(kNewAlarmMarker);
   ++g_alarms.count;
 }

@@ -5,6 +5,8 @@
 #include <string_view>
 
 #include "core/model/alarm_record.h"
+#include "core/model/clock_snapshot.h"
+#include "core/model/date_format.h"
 
 inline constexpr int kMaxAlarms = 12;
 // g_editIndex when no alarm text dialog is open.
@@ -24,10 +26,11 @@ extern bool g_editGoneOff;  // that record was deleted while the dialog was open
 // The file the table lives in, in the current working directory.
 inline constexpr const char* kAlarmsFileName = "alarms.txt";
 
-// Appends the form's values as a new record carrying the new-alarm marker.
-// Requires count < kMaxAlarms.
+// Appends the form's values as a new record carrying the new-alarm marker:
+// "Today" and "Tomorrow" take the clock's dates, a typed date is turned from
+// the dateFormat order into day first. Requires count < kMaxAlarms.
 void AppendAlarm(std::string_view type, std::string_view day, std::string_view time,
-                 std::string_view date);
+                 std::string_view date, const ClockSnapshot& clock, DateFormat dateFormat);
 // Removes entry i, then saves, reloads and asks the interface to refresh the list.
 void DeleteAlarm(int i);
 void SortAlarms();

@@ -1,3 +1,4 @@
+#include "core/entry/append_alarm.h"
 #include "core/entry/new_alarm_check.h"
 #include "core/list/list_window.h"
 #include "core/scheduler/clock_snapshot.h"
