@@ -132,16 +132,6 @@ std::optional<std::string> LoadAlarmFile(const std::string& path) {
   return "cannot read " + path + (errno != 0 ? ": " + std::string(std::strerror(errno)) : "");
 }
 
-// The tool's removal: the entry leaves the table in memory only.
-void RemoveEntry(int i) {
-  for (int j = i; j + 1 < g_alarms.count; ++j) {
-    g_alarms.records[static_cast<std::size_t>(j)] =
-        g_alarms.records[static_cast<std::size_t>(j + 1)];
-  }
-  g_alarms.records[static_cast<std::size_t>(g_alarms.count - 1)] = AlarmRecord{};
-  --g_alarms.count;
-}
-
 // ---- the simulation ----------------------------------------------------------
 
 // The local clock's distance from UTC at a moment, in seconds.
@@ -244,8 +234,9 @@ class Simulation {
     if (buffer_.size() > (1u << 20)) Flush();
   }
 
+  // The tool's removal: the entry leaves the table in memory only.
   void Remove(int i) {
-    RemoveEntry(i);
+    RemoveAlarmAt(i);
     watched_ = WatchedMinutes();
   }
 

@@ -4,8 +4,9 @@
 #include "core/scheduler/clock_snapshot.h"
 
 // The snapshot the clock tick takes at a local date and time (full year).
-inline ClockSnapshot ClockAt(int year, int month, int day, int hour, int minute) {
+inline ClockSnapshot ClockAt(int year, int month, int day, int hour = 12, int minute = 0,
+                             int second = 0) {
   FakeClock clock;
-  clock.Set(clock.FromLocal(year, month, day, hour, minute, 0));
+  clock.Set(clock.FromLocal(year, month, day, hour, minute, second));
   return ReadClockSnapshot(clock);
 }

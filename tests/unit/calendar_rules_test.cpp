@@ -6,18 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "clock_at.h"
 #include "core/platform/local_clock.h"
 #include "core/platform/text_parts.h"
 #include "core/scheduler/civil_date.h"
 #include "test_support.h"
 
 namespace {
-
-ClockSnapshot SnapshotAt(int year, int month, int day, int hour = 12, int minute = 0) {
-  FakeClock clock;
-  clock.Set(clock.FromLocal(year, month, day, hour, minute, 0));
-  return ReadClockSnapshot(clock);
-}
 
 AlarmRecord Record(std::string type, std::string day, std::string date) {
   return AlarmRecord{std::move(type), std::move(day), "07:30", std::move(date), ""};
@@ -27,7 +22,7 @@ AlarmRecord Record(std::string type, std::string day, std::string date) {
 std::vector<int> FiringDays(const AlarmRecord& record, int year, int month, int length) {
   std::vector<int> days;
   for (int day = 1; day <= length; ++day) {
-    if (TypeAcceptsDay(record, SnapshotAt(year, month, day))) days.push_back(day);
+    if (TypeAcceptsDay(record, ClockAt(year, month, day))) days.push_back(day);
   }
   return days;
 }
@@ -87,7 +82,7 @@ TEST(CalendarRulesTest, OneDateFiresOnItsDateOnly) {
   const AlarmRecord record = Record("One Date", "None", "29/02/04");
   EXPECT_EQ(FiringDays(record, 2004, 2, 29), Days({29}));
   EXPECT_EQ(FiringDays(record, 2004, 3, 31), Days());
-  EXPECT_TRUE(TypeAcceptsDay(Record("One Date", "None", "31/12/99"), SnapshotAt(2099, 12, 31)));
+  EXPECT_TRUE(TypeAcceptsDay(Record("One Date", "None", "31/12/99"), ClockAt(2099, 12, 31)));
 }
 
 TEST(CalendarRulesTest, DailyAndWeekly) {
@@ -162,7 +157,7 @@ void ExpectEveryFortnight(const char* zone, int hour, int minute) {
   const AlarmRecord record = Record("Fortnightly", "None", "04/01/26");  // Sunday 4 January 2026
   for (int offset = -20; offset < 400; ++offset) {
     // FromLocal carries the day over into later months and 2027.
-    const ClockSnapshot snapshot = SnapshotAt(2026, 1, 4 + offset, hour, minute);
+    const ClockSnapshot snapshot = ClockAt(2026, 1, 4 + offset, hour, minute);
     ASSERT_EQ(snapshot.hour, hour);
     EXPECT_EQ(TypeAcceptsDay(record, snapshot), offset >= 0 && offset % 14 == 0)
         << zone << " " << snapshot.todayText << " " << snapshot.timeText;
@@ -195,10 +190,10 @@ TEST(FortnightlyTest, TheFortnightsAfterEachClockChange) {
     ZoneGuard zone(c.zone);
     const AlarmRecord record = Record("Fortnightly", "None", c.start);
     for (const int hour : {0, 23}) {
-      EXPECT_TRUE(TypeAcceptsDay(record, SnapshotAt(2026, c.month, c.day, hour, 30)))
+      EXPECT_TRUE(TypeAcceptsDay(record, ClockAt(2026, c.month, c.day, hour, 30)))
           << c.zone << " " << c.start << " " << hour;
-      EXPECT_FALSE(TypeAcceptsDay(record, SnapshotAt(2026, c.month, c.day - 1, hour, 30)));
-      EXPECT_FALSE(TypeAcceptsDay(record, SnapshotAt(2026, c.month, c.day + 1, hour, 30)));
+      EXPECT_FALSE(TypeAcceptsDay(record, ClockAt(2026, c.month, c.day - 1, hour, 30)));
+      EXPECT_FALSE(TypeAcceptsDay(record, ClockAt(2026, c.month, c.day + 1, hour, 30)));
     }
   }
 }

@@ -6,17 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "clock_at.h"
 #include "core/platform/local_clock.h"
 #include "test_support.h"
 
 namespace {
-
-// The snapshot a tick takes at a local date and time (full year).
-ClockSnapshot SnapshotAt(int year, int month, int day, int hour, int minute, int second = 0) {
-  FakeClock clock;
-  clock.Set(clock.FromLocal(year, month, day, hour, minute, second));
-  return ReadClockSnapshot(clock);
-}
 
 TEST(LocalClockTest, ToLocalFollowsTheZoneInTz) {
   FakeClock clock;
@@ -82,13 +76,12 @@ TEST(ClockSnapshotTest, FieldsAndTextsComeFromOneReading) {
 
 TEST(ClockSnapshotTest, ClockLineInBothDateOrders) {
   ZoneGuard zone("Europe/London");
-  const ClockSnapshot snapshot = SnapshotAt(2003, 7, 14, 9, 5);
+  const ClockSnapshot snapshot = ClockAt(2003, 7, 14, 9, 5);
   EXPECT_EQ(ClockLineText(snapshot, DateFormat::Uk), "09:05   Monday   14/07/03");
   EXPECT_EQ(ClockLineText(snapshot, DateFormat::Us), "09:05   Monday   07/14/03");
   EXPECT_EQ(ClockLineText(snapshot, DateFormatOf(7)),
             "09:05   Monday   07/14/03");  // any value but 0
-  EXPECT_EQ(ClockLineText(SnapshotAt(2010, 1, 3, 0, 0), DateFormat::Uk),
-            "00:00   Sunday   03/01/10");
+  EXPECT_EQ(ClockLineText(ClockAt(2010, 1, 3, 0, 0), DateFormat::Uk), "00:00   Sunday   03/01/10");
 }
 
 TEST(ClockSnapshotTest, EveryWeekdayName) {
@@ -96,7 +89,7 @@ TEST(ClockSnapshotTest, EveryWeekdayName) {
   const std::vector<std::string> names = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                           "Thursday", "Friday", "Saturday"};
   for (int i = 0; i < 7; ++i) {  // 6 July 2003 was a Sunday
-    EXPECT_EQ(SnapshotAt(2003, 7, 6 + i, 12, 0).weekdayName, names[static_cast<std::size_t>(i)]);
+    EXPECT_EQ(ClockAt(2003, 7, 6 + i, 12, 0).weekdayName, names[static_cast<std::size_t>(i)]);
   }
 }
 
@@ -104,24 +97,24 @@ TEST(ClockSnapshotTest, DaysInMonth) {
   ZoneGuard zone("Europe/London");
   const std::vector<int> lengths2003 = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   for (int month = 1; month <= 12; ++month) {
-    EXPECT_EQ(SnapshotAt(2003, month, 1, 12, 0).daysInMonth,
+    EXPECT_EQ(ClockAt(2003, month, 1, 12, 0).daysInMonth,
               lengths2003[static_cast<std::size_t>(month - 1)])
         << month;
   }
-  EXPECT_EQ(SnapshotAt(2000, 2, 10, 12, 0).daysInMonth, 29);
-  EXPECT_EQ(SnapshotAt(2004, 2, 10, 12, 0).daysInMonth, 29);
-  EXPECT_EQ(SnapshotAt(2040, 2, 10, 12, 0).daysInMonth, 29);
-  EXPECT_EQ(SnapshotAt(2041, 2, 10, 12, 0).daysInMonth, 28);
+  EXPECT_EQ(ClockAt(2000, 2, 10, 12, 0).daysInMonth, 29);
+  EXPECT_EQ(ClockAt(2004, 2, 10, 12, 0).daysInMonth, 29);
+  EXPECT_EQ(ClockAt(2040, 2, 10, 12, 0).daysInMonth, 29);
+  EXPECT_EQ(ClockAt(2041, 2, 10, 12, 0).daysInMonth, 28);
 }
 
 TEST(ClockSnapshotTest, TomorrowAtMonthAndYearEnds) {
   ZoneGuard zone("Europe/London");
-  EXPECT_EQ(SnapshotAt(2003, 12, 31, 23, 59).tomorrowText, "01/01/04");
-  EXPECT_EQ(SnapshotAt(2003, 2, 28, 12, 0).tomorrowText, "01/03/03");
-  EXPECT_EQ(SnapshotAt(2004, 2, 28, 12, 0).tomorrowText, "29/02/04");
-  EXPECT_EQ(SnapshotAt(2004, 2, 29, 0, 0).tomorrowText, "01/03/04");
-  EXPECT_EQ(SnapshotAt(2005, 4, 30, 18, 0).tomorrowText, "01/05/05");
-  EXPECT_EQ(SnapshotAt(2000, 2, 28, 12, 0).tomorrowText, "29/02/00");
+  EXPECT_EQ(ClockAt(2003, 12, 31, 23, 59).tomorrowText, "01/01/04");
+  EXPECT_EQ(ClockAt(2003, 2, 28, 12, 0).tomorrowText, "01/03/03");
+  EXPECT_EQ(ClockAt(2004, 2, 28, 12, 0).tomorrowText, "29/02/04");
+  EXPECT_EQ(ClockAt(2004, 2, 29, 0, 0).tomorrowText, "01/03/04");
+  EXPECT_EQ(ClockAt(2005, 4, 30, 18, 0).tomorrowText, "01/05/05");
+  EXPECT_EQ(ClockAt(2000, 2, 28, 12, 0).tomorrowText, "29/02/00");
 }
 
 // On the days the clocks change a day lasts 23 or 25 hours, so "now plus 24
@@ -151,7 +144,7 @@ TEST(ClockSnapshotTest, TomorrowAroundDaylightSavingChanges) {
   };
   for (const Case& c : cases) {
     ZoneGuard zone(c.zone);
-    const ClockSnapshot snapshot = SnapshotAt(2026, c.month, c.day, c.hour, c.minute);
+    const ClockSnapshot snapshot = ClockAt(2026, c.month, c.day, c.hour, c.minute);
     EXPECT_EQ(snapshot.todayText, c.today) << c.zone;
     EXPECT_EQ(snapshot.tomorrowText, c.tomorrow) << c.zone << " " << c.today;
   }
@@ -159,7 +152,7 @@ TEST(ClockSnapshotTest, TomorrowAroundDaylightSavingChanges) {
 
 TEST(ClockSnapshotTest, DatesAfter2038) {
   ZoneGuard zone("America/New_York");
-  const ClockSnapshot leapDay = SnapshotAt(2040, 2, 29, 7, 45);
+  const ClockSnapshot leapDay = ClockAt(2040, 2, 29, 7, 45);
   EXPECT_GT(leapDay.now, std::int64_t{2'147'483'647});
   EXPECT_EQ(leapDay.year, 40);
   EXPECT_EQ(leapDay.weekdayName, "Wednesday");
@@ -167,7 +160,7 @@ TEST(ClockSnapshotTest, DatesAfter2038) {
   EXPECT_EQ(leapDay.tomorrowText, "01/03/40");
   EXPECT_EQ(leapDay.timeText, "07:45");
 
-  const ClockSnapshot lastYear = SnapshotAt(2099, 12, 30, 23, 59);
+  const ClockSnapshot lastYear = ClockAt(2099, 12, 30, 23, 59);
   EXPECT_EQ(lastYear.weekdayName, "Wednesday");
   EXPECT_EQ(lastYear.todayText, "30/12/99");
   EXPECT_EQ(lastYear.tomorrowText, "31/12/99");

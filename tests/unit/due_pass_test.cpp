@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "clock_at.h"
 #include "core/platform/local_clock.h"
 #include "core/store/alarm_table.h"
 #include "test_support.h"
@@ -33,17 +34,7 @@ std::vector<AlarmRecord> Table() {
 void RemoveInMemory(int i) {
   ASSERT_GE(i, 0);
   ASSERT_LT(i, g_alarms.count);
-  for (int j = i; j + 1 < g_alarms.count; ++j) {
-    g_alarms.records[static_cast<std::size_t>(j)] =
-        g_alarms.records[static_cast<std::size_t>(j + 1)];
-  }
-  g_alarms.records[static_cast<std::size_t>(--g_alarms.count)] = AlarmRecord{};
-}
-
-ClockSnapshot SnapshotAt(int year, int month, int day, int hour, int minute) {
-  FakeClock clock;
-  clock.Set(clock.FromLocal(year, month, day, hour, minute, 0));
-  return ReadClockSnapshot(clock);
+  RemoveAlarmAt(i);
 }
 
 // Records what the pass fires and removes, checking every index it hands out.
@@ -75,7 +66,7 @@ class DuePassTest : public ::testing::Test {
   ScratchFolder folder_;
   ZoneGuard zone_{"Europe/London"};
   // Monday 14 July 2003, 07:30.
-  ClockSnapshot monday_ = SnapshotAt(2003, 7, 14, 7, 30);
+  ClockSnapshot monday_ = ClockAt(2003, 7, 14, 7, 30);
 };
 
 TEST_F(DuePassTest, FiresInTableOrderAndRemovesOnlyOneOffs) {
@@ -140,7 +131,7 @@ TEST_F(DuePassTest, NestedPassMovesTheFiredRecord) {
     log.Fire()(i);
     if (nested) return;
     nested = true;
-    g_clockSnapshot = SnapshotAt(2003, 7, 14, 7, 31);  // the tick of the next minute
+    g_clockSnapshot = ClockAt(2003, 7, 14, 7, 31);  // the tick of the next minute
     RunDuePass(g_clockSnapshot, log.Fire(), log.Remove());
   };
   // The outer pass is handed the live snapshot, which the nested tick overwrites.

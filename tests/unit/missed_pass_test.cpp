@@ -35,14 +35,6 @@ std::vector<std::string> TableTexts() {
   return texts;
 }
 
-void RemoveInMemory(int i) {
-  for (int j = i; j + 1 < g_alarms.count; ++j) {
-    g_alarms.records[static_cast<std::size_t>(j)] =
-        g_alarms.records[static_cast<std::size_t>(j + 1)];
-  }
-  g_alarms.records[static_cast<std::size_t>(--g_alarms.count)] = AlarmRecord{};
-}
-
 using Texts = std::vector<std::string>;
 
 TEST(NoticeTextTest, ComposesTheClearedNotice) {
@@ -117,7 +109,7 @@ TEST_F(MissedPassTest, ClearsEachMissedOneOffInTableOrder) {
       [&](int i) { notices.push_back(g_alarms.records[static_cast<std::size_t>(i)].text); },
       [&](int i) {
         removed.push_back(g_alarms.records[static_cast<std::size_t>(i)].text);
-        RemoveInMemory(i);
+        RemoveAlarmAt(i);
       });
   EXPECT_EQ(notices, Texts({"a", "c", "e"}));
   EXPECT_EQ(removed, Texts({"a", "c", "e"}));
@@ -141,7 +133,7 @@ TEST_F(MissedPassTest, FailedRemovalGivesOneNoticeEach) {
       },
       [&](int i) {
         ++removals;
-        RemoveInMemory(i);
+        RemoveAlarmAt(i);
         SetTable(table);  // the old file is read back
       });
   EXPECT_EQ(notices, Texts({"a", "c"}));

@@ -78,11 +78,16 @@ void AppendAlarm(std::string_view type, std::string_view day, std::string_view t
   ++g_alarms.count;
 }
 
-void DeleteAlarm(int i) {
-  if (i < 0 || i >= g_alarms.count) return;
+bool RemoveAlarmAt(int i) {
+  if (i < 0 || i >= g_alarms.count) return false;
   for (int j = i; j < g_alarms.count - 1; ++j) Entry(j) = Entry(j + 1);
   Entry(g_alarms.count - 1) = AlarmRecord{};
   --g_alarms.count;
+  return true;
+}
+
+void DeleteAlarm(int i) {
+  if (!RemoveAlarmAt(i)) return;
   SaveAlarms();
   g_listTop = ListTopAfterDelete(i, g_listTop, g_alarms.count);
   if (g_editIndex != kNoEditIndex) {

@@ -31,6 +31,9 @@ inline constexpr const char* kAlarmsFileName = "alarms.txt";
 // the dateFormat order into day first. Requires count < kMaxAlarms.
 void AppendAlarm(std::string_view type, std::string_view day, std::string_view time,
                  std::string_view date, const ClockSnapshot& clock, DateFormat dateFormat);
+// Takes entry i out of the table in memory, later entries moving up by one;
+// false (and nothing changed) when there is no entry i.
+bool RemoveAlarmAt(int i);
 // Removes entry i, then saves, reloads and asks the interface to refresh the list.
 void DeleteAlarm(int i);
 void SortAlarms();
