@@ -165,9 +165,9 @@ std::array<bool, kMinutesPerDay> WatchedMinutes() {
 
 class Simulation {
  public:
-  explicit Simulation(std::FILE* out) : out_(out) {
-    SetClock(&clock_);
-    watched_ = WatchedMinutes();
+  explicit Simulation(std::FILE* out) : m_out(out) {
+    SetClock(&m_clock);
+    m_watched = WatchedMinutes();
   }
   ~Simulation() {
     Flush();
@@ -180,15 +180,15 @@ class Simulation {
   // up once per hour; an hour whose offset differs at its two ends (a clock
   // change falls in it) is converted minute by minute.
   void Run(std::int64_t start, std::int64_t end) {
-    std::int64_t offset = UtcOffset(clock_, start);
+    std::int64_t offset = UtcOffset(m_clock, start);
     for (std::int64_t hour = start; hour < end; hour += kSecondsPerHour) {
-      const std::int64_t nextOffset = UtcOffset(clock_, hour + kSecondsPerHour);
+      const std::int64_t nextOffset = UtcOffset(m_clock, hour + kSecondsPerHour);
       const std::int64_t stop = std::min(hour + kSecondsPerHour, end);
       if (offset == nextOffset) {
         RunSteady(hour, stop, offset);
       } else {
         for (std::int64_t t = hour; t < stop; t += kSecondsPerMinute) {
-          Tick(t, MinuteOfDay(t, UtcOffset(clock_, t)));
+          Tick(t, MinuteOfDay(t, UtcOffset(m_clock, t)));
         }
       }
       offset = nextOffset;
@@ -197,7 +197,7 @@ class Simulation {
 
   bool WriteFailed() {
     Flush();
-    return std::ferror(out_) != 0;
+    return std::ferror(m_out) != 0;
   }
 
  private:
@@ -213,11 +213,11 @@ class Simulation {
   // As the program's tick: a due pass at each change of the minute number.
   void Tick(std::int64_t moment, int minuteOfDay) {
     const int minute = minuteOfDay % 60;
-    const bool newMinute = minute != lastMinute_;
-    lastMinute_ = minute;
-    if (!newMinute || !watched_[static_cast<std::size_t>(minuteOfDay)]) return;
-    clock_.Set(moment);
-    const ClockSnapshot snapshot = ReadClockSnapshot(clock_);
+    const bool newMinute = minute != m_lastMinute;
+    m_lastMinute = minute;
+    if (!newMinute || !m_watched[static_cast<std::size_t>(minuteOfDay)]) return;
+    m_clock.Set(moment);
+    const ClockSnapshot snapshot = ReadClockSnapshot(m_clock);
     RunDuePass(
         snapshot, [&](int i) { Record(snapshot, i); }, [&](int i) { Remove(i); });
   }
@@ -228,29 +228,29 @@ class Simulation {
                   snapshot.month, snapshot.day, snapshot.hour, snapshot.minute);
     std::string line = EncodeRecordLine(g_alarms.records[static_cast<std::size_t>(i)]);
     if (!line.empty() && line.back() == '\n') line.pop_back();
-    buffer_ += stamp;
-    buffer_ += line;
-    buffer_ += '\n';
-    if (buffer_.size() > (1u << 20)) Flush();
+    m_buffer += stamp;
+    m_buffer += line;
+    m_buffer += '\n';
+    if (m_buffer.size() > (1u << 20)) Flush();
   }
 
   // The tool's removal: the entry leaves the table in memory only.
   void Remove(int i) {
     RemoveAlarmAt(i);
-    watched_ = WatchedMinutes();
+    m_watched = WatchedMinutes();
   }
 
   void Flush() {
-    std::fwrite(buffer_.data(), 1, buffer_.size(), out_);
-    std::fflush(out_);
-    buffer_.clear();
+    std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_out);
+    std::fflush(m_out);
+    m_buffer.clear();
   }
 
-  std::FILE* out_;
-  FakeClock clock_;
-  std::array<bool, kMinutesPerDay> watched_{};
-  int lastMinute_ = -1;
-  std::string buffer_;
+  std::FILE* m_out;
+  FakeClock m_clock;
+  std::array<bool, kMinutesPerDay> m_watched{};
+  int m_lastMinute = -1;
+  std::string m_buffer;
 };
 
 int Fail(const std::string& message) {

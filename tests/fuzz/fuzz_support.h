@@ -53,15 +53,15 @@ inline void PrepareScratchFolder() {
 // crash files) stay relative to the folder it was started in.
 class InScratchFolder {
  public:
-  InScratchFolder() : old_(std::filesystem::current_path()) {
+  InScratchFolder() : m_old(std::filesystem::current_path()) {
     std::filesystem::current_path(ScratchFolder());
   }
-  ~InScratchFolder() { std::filesystem::current_path(old_); }
+  ~InScratchFolder() { std::filesystem::current_path(m_old); }
   InScratchFolder(const InScratchFolder&) = delete;
   InScratchFolder& operator=(const InScratchFolder&) = delete;
 
  private:
-  std::filesystem::path old_;
+  std::filesystem::path m_old;
 };
 
 inline void WriteWholeFile(const std::filesystem::path& path, std::string_view content) {

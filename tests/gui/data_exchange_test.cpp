@@ -19,50 +19,50 @@ namespace {
 
 class DataExchangeTest : public testing::Test {
  protected:
-  DataExchangeTest() { BuildDialog(&dialog_, MainTemplate()); }
+  DataExchangeTest() { BuildDialog(&m_dialog, MainTemplate()); }
 
   void Put(int id, std::string value, int limit = -1) {
-    DataExchange dx(&dialog_, false);
+    DataExchange dx(&m_dialog, false);
     dx.Text(id, value, limit);
   }
   std::string Take(int id, int limit = -1) {
     std::string value = "unchanged";
-    DataExchange dx(&dialog_, true);
+    DataExchange dx(&m_dialog, true);
     dx.Text(id, value, limit);
     return value;
   }
   void PutCombo(int id, std::string value) {
-    DataExchange dx(&dialog_, false);
+    DataExchange dx(&m_dialog, false);
     dx.ComboText(id, value);
   }
   std::string TakeCombo(int id) {
     std::string value;
-    DataExchange dx(&dialog_, true);
+    DataExchange dx(&m_dialog, true);
     dx.ComboText(id, value);
     return value;
   }
 
-  RecordingPrompter prompter_;
-  QDialog dialog_;
+  RecordingPrompter m_prompter;
+  QDialog m_dialog;
 };
 
 TEST_F(DataExchangeTest, EditTextRoundTripsAndSetsTheTypingLimit) {
   Put(IDC_TIME, "07:30", 5);
-  auto* time = DlgItem<QLineEdit>(&dialog_, IDC_TIME);
+  auto* time = DlgItem<QLineEdit>(&m_dialog, IDC_TIME);
   EXPECT_EQ(time->text(), "07:30");
   EXPECT_EQ(time->maxLength(), 5);
   EXPECT_EQ(Take(IDC_TIME, 5), "07:30");
   Put(IDC_DATE, "14/07/03", 8);
-  EXPECT_EQ(DlgItem<QLineEdit>(&dialog_, IDC_DATE)->maxLength(), 8);
+  EXPECT_EQ(DlgItem<QLineEdit>(&m_dialog, IDC_DATE)->maxLength(), 8);
   // Texts are UTF-8 both ways.
   Put(kRowTypeIds[0], "Caf\xC3\xA9 d\xC3\xA9j\xC3\xA0");
-  EXPECT_EQ(DlgItem<QLineEdit>(&dialog_, kRowTypeIds[0])->text(), QString::fromUtf8("Café déjà"));
+  EXPECT_EQ(DlgItem<QLineEdit>(&m_dialog, kRowTypeIds[0])->text(), QString::fromUtf8("Café déjà"));
   EXPECT_EQ(Take(kRowTypeIds[0]), "Caf\xC3\xA9 d\xC3\xA9j\xC3\xA0");
-  EXPECT_TRUE(prompter_.messages().empty());
+  EXPECT_TRUE(m_prompter.messages().empty());
 }
 
 TEST_F(DataExchangeTest, WritingTheSameTextKeepsTheCursor) {
-  auto* time = DlgItem<QLineEdit>(&dialog_, IDC_TIME);
+  auto* time = DlgItem<QLineEdit>(&m_dialog, IDC_TIME);
   Put(IDC_TIME, "07:30", 5);
   time->setCursorPosition(2);
   Put(IDC_TIME, "07:30", 5);
@@ -73,7 +73,7 @@ TEST_F(DataExchangeTest, WritingTheSameTextKeepsTheCursor) {
 
 TEST_F(DataExchangeTest, LabelsAndMultiLineFieldsExchangeTheirText) {
   Put(IDC_DATE_LABEL, "Day of month:");
-  EXPECT_EQ(DlgItem<QLabel>(&dialog_, IDC_DATE_LABEL)->text(), "Day of month:");
+  EXPECT_EQ(DlgItem<QLabel>(&m_dialog, IDC_DATE_LABEL)->text(), "Day of month:");
   EXPECT_EQ(Take(IDC_DATE_LABEL), "Day of month:");
   QDialog textDialog;
   BuildDialog(&textDialog, AlarmTextTemplate());
@@ -85,42 +85,42 @@ TEST_F(DataExchangeTest, LabelsAndMultiLineFieldsExchangeTheirText) {
   EXPECT_EQ(back, "Pay\nrent\n");
 }
 
-TEST_F(DataExchangeTest, TooLongTextIsRefusedWithTheFrameworkMessage) {
-  auto* time = DlgItem<QLineEdit>(&dialog_, IDC_TIME);
+TEST_F(DataExchangeTest, TooLongTextIsRefusedWithTheLengthLimitMessage) {
+  auto* time = DlgItem<QLineEdit>(&m_dialog, IDC_TIME);
   time->setText("07:300");
   std::string timeValue = "old";
   std::string dateValue = "old date";
-  DataExchange dx(&dialog_, true);
+  DataExchange dx(&m_dialog, true);
   dx.Text(IDC_TIME, timeValue, 5);
   dx.Text(IDC_DATE, dateValue, 8);  // nothing more is taken after a failure
   EXPECT_FALSE(dx.ok());
   EXPECT_EQ(timeValue, "old");
   EXPECT_EQ(dateValue, "old date");
-  ASSERT_EQ(prompter_.messages().size(), 1u);
-  const RecordingPrompter::Message& message = prompter_.messages()[0];
+  ASSERT_EQ(m_prompter.messages().size(), 1u);
+  const RecordingPrompter::Message& message = m_prompter.messages()[0];
   EXPECT_EQ(message.text, "Please enter no more than 5 characters.");
   EXPECT_EQ(message.caption, "");  // the standard caption
   EXPECT_EQ(message.icon, Prompter::Icon::Warning);
   EXPECT_FALSE(message.question);
-  EXPECT_EQ(message.owner, &dialog_);
+  EXPECT_EQ(message.owner, &m_dialog);
   EXPECT_EQ(time->text(), "07:300");  // the field keeps what was typed
 }
 
 TEST_F(DataExchangeTest, TextAtTheLimitPasses) {
-  DlgItem<QLineEdit>(&dialog_, IDC_DATE)->setText("14/07/03");
+  DlgItem<QLineEdit>(&m_dialog, IDC_DATE)->setText("14/07/03");
   EXPECT_EQ(Take(IDC_DATE, 8), "14/07/03");
-  EXPECT_TRUE(prompter_.messages().empty());
+  EXPECT_TRUE(m_prompter.messages().empty());
 }
 
 TEST_F(DataExchangeTest, AValueLongerThanTheLimitIsShownWholeAndRefusedWhenTaken) {
   Put(IDC_TIME, "07:30:15", 5);
-  EXPECT_EQ(DlgItem<QLineEdit>(&dialog_, IDC_TIME)->text(), "07:30:15");
+  EXPECT_EQ(DlgItem<QLineEdit>(&m_dialog, IDC_TIME)->text(), "07:30:15");
   EXPECT_EQ(Take(IDC_TIME, 5), "unchanged");
-  EXPECT_EQ(prompter_.texts(), std::vector<QString>{"Please enter no more than 5 characters."});
+  EXPECT_EQ(m_prompter.texts(), std::vector<QString>{"Please enter no more than 5 characters."});
 }
 
 TEST_F(DataExchangeTest, ComboTextSelectsTheItemOrFillsTheEditField) {
-  auto* type = DlgItem<QComboBox>(&dialog_, IDC_TYPE);
+  auto* type = DlgItem<QComboBox>(&m_dialog, IDC_TYPE);
   PutCombo(IDC_TYPE, "Weekly");
   EXPECT_EQ(type->currentIndex(), 3);
   EXPECT_EQ(TakeCombo(IDC_TYPE), "Weekly");
@@ -137,7 +137,7 @@ TEST_F(DataExchangeTest, ComboTextSelectsTheItemOrFillsTheEditField) {
 }
 
 TEST_F(DataExchangeTest, ComboTextTakesWhatTheUserTyped) {
-  auto* day = DlgItem<QComboBox>(&dialog_, IDC_DAY);
+  auto* day = DlgItem<QComboBox>(&m_dialog, IDC_DAY);
   PutCombo(IDC_DAY, "Monday");
   day->setEditText("Mon");
   EXPECT_EQ(TakeCombo(IDC_DAY), "Mon");

@@ -37,8 +37,6 @@ class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     SetClock(&clock);
-    g_firstTick = true;
-    g_firstPaint = true;
     CMainDlg::s_endProcess = [this](int code) { endCode = code; };
   }
 
@@ -98,27 +96,27 @@ class ModalCatcher {
     std::string file;  // alarms.txt at that moment
   };
 
-  explicit ModalCatcher(const ScratchFolder& folder) : folder_(folder) {
-    timer_.setInterval(20);
-    QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
-    timer_.start();
+  explicit ModalCatcher(const ScratchFolder& folder) : m_folder(folder) {
+    m_timer.setInterval(20);
+    QObject::connect(&m_timer, &QTimer::timeout, [this] { Poll(); });
+    m_timer.start();
   }
 
-  const std::vector<Seen>& seen() const { return seen_; }
+  const std::vector<Seen>& seen() const { return m_seen; }
 
  private:
   void Poll() {
     QWidget* modal = QApplication::activeModalWidget();
     auto* dialog = qobject_cast<QDialog*>(modal);
     if (dialog == nullptr || !dialog->isVisible()) return;
-    Seen seen{dialog->windowTitle(), "", g_alarms.count, folder_.Read("alarms.txt")};
+    Seen seen{dialog->windowTitle(), "", g_alarms.count, m_folder.Read("alarms.txt")};
     if (auto* popup = qobject_cast<CAlarmPopupDlg*>(dialog)) seen.text = popup->Alarm().text;
     if (auto* notice = qobject_cast<CClearedNoticeDlg*>(dialog)) seen.text = notice->m_noticeText;
-    seen_.push_back(seen);
+    m_seen.push_back(seen);
     dialog->accept();
   }
 
-  const ScratchFolder& folder_;
-  QTimer timer_;
-  std::vector<Seen> seen_;
+  const ScratchFolder& m_folder;
+  QTimer m_timer;
+  std::vector<Seen> m_seen;
 };

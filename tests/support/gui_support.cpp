@@ -13,7 +13,22 @@
 #include <cstdio>
 #include <memory>
 
+#include "gui/app/app_state.h"
 #include "gui/resources/fonts.h"
+#include "test_support.h"
+
+namespace {
+
+// The globals of the Qt floor, reset with the core's by ResetProgramState.
+// The prompter and the sound stay: the recording ones install themselves for
+// their own lifetime.
+void ResetGuiState() {
+  ResetAppState();
+}
+
+const bool kGuiResetAdded = (AddStateReset(&ResetGuiState), true);
+
+}  // namespace
 
 RecordingPrompter::RecordingPrompter() {
   SetPrompter(this);
@@ -25,20 +40,20 @@ RecordingPrompter::~RecordingPrompter() {
 
 void RecordingPrompter::Show(QWidget* owner, const QString& text, const QString& caption,
                              Icon icon) {
-  messages_.push_back(Message{text, caption, icon, false, owner});
+  m_messages.push_back(Message{text, caption, icon, false, owner});
 }
 
 bool RecordingPrompter::AskYesNo(QWidget* owner, const QString& text) {
-  messages_.push_back(Message{text, QString(), Icon::Warning, true, owner});
-  if (answers_.empty()) return false;
-  const bool yes = answers_.front();
-  answers_.pop_front();
+  m_messages.push_back(Message{text, QString(), Icon::Warning, true, owner});
+  if (m_answers.empty()) return false;
+  const bool yes = m_answers.front();
+  m_answers.pop_front();
   return yes;
 }
 
 std::vector<QString> RecordingPrompter::texts() const {
   std::vector<QString> result;
-  for (const Message& message : messages_) result.push_back(message.text);
+  for (const Message& message : m_messages) result.push_back(message.text);
   return result;
 }
 

@@ -31,15 +31,15 @@ class RecordingPrompter : public Prompter {
   bool AskYesNo(QWidget* owner, const QString& text) override;
 
   // The answer to the next question that is asked.
-  void AnswerNext(bool yes) { answers_.push_back(yes); }
-  const std::vector<Message>& messages() const { return messages_; }
+  void AnswerNext(bool yes) { m_answers.push_back(yes); }
+  const std::vector<Message>& messages() const { return m_messages; }
   // The texts shown and asked, in order.
   std::vector<QString> texts() const;
-  void clear() { messages_.clear(); }
+  void clear() { m_messages.clear(); }
 
  private:
-  std::vector<Message> messages_;
-  std::deque<bool> answers_;
+  std::vector<Message> m_messages;
+  std::deque<bool> m_answers;
 };
 
 // Counts the warning sounds instead of playing them. Installed for its own lifetime.
@@ -50,11 +50,11 @@ class RecordingSound : public SystemSound {
   RecordingSound(const RecordingSound&) = delete;
   RecordingSound& operator=(const RecordingSound&) = delete;
 
-  void PlayExclamation() override { ++count_; }
-  int count() const { return count_; }
+  void PlayExclamation() override { ++m_count; }
+  int count() const { return m_count; }
 
  private:
-  int count_ = 0;
+  int m_count = 0;
 };
 
 // Arms a helper for the modal dialog that the next exec() opens: once a modal

@@ -6,70 +6,85 @@
 #include <ctime>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "core/entry/typing_filter.h"
 #include "core/model/core_ui.h"
 #include "core/platform/local_clock.h"
 #include "core/scheduler/clock_snapshot.h"
+#include "core/scheduler/shown_alarm.h"
 #include "core/settings/alarm_settings.h"
 #include "core/store/alarm_table.h"
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// The resets of the floors above the core that the test program links.
+std::vector<void (*)()>& StateResets() {
+  static std::vector<void (*)()> resets;
+  return resets;
+}
+
+}  // namespace
+
 void ResetProgramState() {
   ResetAlarmTable();
-  g_settings = AlarmSettings{};
-  g_firstRun = false;
-  g_clockSnapshot = ClockSnapshot{};
-  g_timeKeyCount = 0;
-  g_dateKeyCount = 0;
-  g_currentType.clear();
+  ResetSettings();
+  ResetClockSnapshot();
+  ResetShownAlarm();
+  ResetTypingState();
   SetClock(nullptr);
   SetCoreUi(nullptr);
+  for (void (*reset)() : StateResets()) reset();
+}
+
+void AddStateReset(void (*reset)()) {
+  StateResets().push_back(reset);
 }
 
 ScratchFolder::ScratchFolder() {
   std::string pattern = (fs::temp_directory_path() / "tockmere-test-XXXXXX").string();
   if (mkdtemp(pattern.data()) == nullptr) std::abort();
-  path_ = pattern;
-  oldCwd_ = fs::current_path();
-  fs::current_path(path_);
-  setenv("XDG_CONFIG_HOME", (path_ / "config").c_str(), 1);
+  m_path = pattern;
+  m_oldCwd = fs::current_path();
+  fs::current_path(m_path);
+  setenv("XDG_CONFIG_HOME", (m_path / "config").c_str(), 1);
   ResetProgramState();
 }
 
 ScratchFolder::~ScratchFolder() {
   ResetProgramState();
-  fs::current_path(oldCwd_);
+  fs::current_path(m_oldCwd);
   std::error_code ignored;
-  fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
-  fs::remove_all(path_, ignored);
+  fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ignored);
+  fs::remove_all(m_path, ignored);
 }
 
 std::string ScratchFolder::Read(const std::string& name) const {
-  std::ifstream in(path_ / name, std::ios::binary);
+  std::ifstream in(m_path / name, std::ios::binary);
   std::ostringstream out;
   out << in.rdbuf();
   return out.str();
 }
 
 void ScratchFolder::Write(const std::string& name, const std::string& content) const {
-  fs::create_directories((path_ / name).parent_path());
-  std::ofstream out(path_ / name, std::ios::binary | std::ios::trunc);
+  fs::create_directories((m_path / name).parent_path());
+  std::ofstream out(m_path / name, std::ios::binary | std::ios::trunc);
   out << content;
 }
 
 ZoneGuard::ZoneGuard(const char* zone) {
   const char* old = std::getenv("TZ");
-  hadOld_ = old != nullptr;
-  if (hadOld_) old_ = old;
+  m_hadOld = old != nullptr;
+  if (m_hadOld) m_old = old;
   setenv("TZ", zone, 1);
   tzset();
 }
 
 ZoneGuard::~ZoneGuard() {
-  if (hadOld_) {
-    setenv("TZ", old_.c_str(), 1);
+  if (m_hadOld) {
+    setenv("TZ", m_old.c_str(), 1);
   } else {
     unsetenv("TZ");
   }

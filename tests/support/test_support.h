@@ -12,14 +12,14 @@ class ScratchFolder {
   ScratchFolder(const ScratchFolder&) = delete;
   ScratchFolder& operator=(const ScratchFolder&) = delete;
 
-  const std::filesystem::path& path() const { return path_; }
+  const std::filesystem::path& path() const { return m_path; }
   // The whole content of a file below the folder ("" when it is missing).
   std::string Read(const std::string& name) const;
   void Write(const std::string& name, const std::string& content) const;
 
  private:
-  std::filesystem::path path_;
-  std::filesystem::path oldCwd_;
+  std::filesystem::path m_path;
+  std::filesystem::path m_oldCwd;
 };
 
 // Sets TZ for the life of the object and restores the old value.
@@ -31,9 +31,12 @@ class ZoneGuard {
   ZoneGuard& operator=(const ZoneGuard&) = delete;
 
  private:
-  std::string old_;
-  bool hadOld_;
+  std::string m_old;
+  bool m_hadOld;
 };
 
-// Puts the program-wide state back to what it is at program start.
+// Puts the program-wide state back to what it is at program start: every
+// global of the core, and those of the floors registered with AddStateReset.
 void ResetProgramState();
+// Adds the reset of a floor's own globals to ResetProgramState.
+void AddStateReset(void (*reset)());

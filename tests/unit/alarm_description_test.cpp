@@ -19,19 +19,19 @@ AlarmRecord Record(const std::string& type, const std::string& day, const std::s
 class AlarmDescriptionTest : public ::testing::Test {
  protected:
   // Thursday 25 December 2003.
-  ClockSnapshot clock_ = ClockAt(2003, 12, 25, 14, 30);
+  ClockSnapshot m_clock = ClockAt(2003, 12, 25, 14, 30);
 
   std::string Short(const AlarmRecord& record, DateFormat dateFormat = kUk) {
     g_settings.DateFormat = static_cast<int>(dateFormat);
-    return DescribeRecord(record, clock_, dateFormat);
+    return DescribeRecord(record, m_clock, dateFormat);
   }
   std::string Long(const AlarmRecord& record, DateFormat dateFormat = kUk) {
     g_settings.DateFormat = static_cast<int>(dateFormat);
-    return DescribeAlarmLong(record, clock_, dateFormat);
+    return DescribeAlarmLong(record, m_clock, dateFormat);
   }
 
  private:
-  ScratchFolder folder_;
+  ScratchFolder m_folder;
 };
 
 TEST(OrdinalSuffix, FollowsTheTextOfTheDate) {
@@ -107,7 +107,7 @@ TEST_F(AlarmDescriptionTest, LongWeekInMonthGivesASuffixToWeeksOneToFourOnly) {
 }
 
 TEST_F(AlarmDescriptionTest, DescribeAlarmUsesTheTableClockAndSetting) {
-  g_clockSnapshot = clock_;
+  g_clockSnapshot = m_clock;
   g_settings.DateFormat = static_cast<int>(kUs);
   g_alarms.records[0] = Record("One Date", "None", "26/12/03");
   g_alarms.records[1] = Record("One Date", "None", "02/01/04");

@@ -58,7 +58,7 @@ void ExpectFixedLayout(const std::string& line) {
 
 class AlarmLineTest : public ::testing::Test {
  protected:
-  ScratchFolder folder_;
+  ScratchFolder m_folder;
 };
 
 }  // namespace

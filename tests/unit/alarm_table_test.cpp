@@ -53,12 +53,12 @@ std::vector<std::string> FolderNames(const fs::path& folder) {
 class AlarmTableTest : public ::testing::Test {
  protected:
   void LoadFile(const std::string& content) {
-    folder_.Write(kAlarmsFileName, content);
+    m_folder.Write(kAlarmsFileName, content);
     LoadAlarms();
   }
 
-  ScratchFolder folder_;
-  RecordingUi ui_;
+  ScratchFolder m_folder;
+  RecordingUi m_ui;
 };
 
 }  // namespace
@@ -87,7 +87,7 @@ TEST_F(AlarmTableTest, AppendStoresEachTypeWithTheMarker) {
   };
   ASSERT_EQ(g_alarms.count, static_cast<int>(expected.size()));
   for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(g_alarms.records[i], expected[i]);
-  EXPECT_TRUE(ui_.messages.empty());
+  EXPECT_TRUE(m_ui.messages.empty());
   EXPECT_FALSE(fs::exists(kAlarmsFileName));
 }
 
@@ -114,7 +114,7 @@ TEST_F(AlarmTableTest, TodayReadsBackAsNoneDayAfterSaveAndLoad) {
   LoadAlarms();
   ASSERT_EQ(g_alarms.count, 1);
   EXPECT_EQ(g_alarms.records[0], (AlarmRecord{"One Date", "None", "20:00", "14/03/26", "$%&"}));
-  EXPECT_EQ(folder_.Read(kAlarmsFileName), "0,26/03/14,0,20:00,$%&\r\n");
+  EXPECT_EQ(m_folder.Read(kAlarmsFileName), "0,26/03/14,0,20:00,$%&\r\n");
 }
 
 TEST_F(AlarmTableTest, SaveWritesSortedLinesWithCrLf) {
@@ -122,7 +122,7 @@ TEST_F(AlarmTableTest, SaveWritesSortedLinesWithCrLf) {
   AppendAlarm("Weekly", "Tuesday", "07:30", "");
   AppendAlarm("Daily", "", "07:00", "");
   ASSERT_TRUE(SaveAlarms());
-  EXPECT_EQ(folder_.Read(kAlarmsFileName),
+  EXPECT_EQ(m_folder.Read(kAlarmsFileName),
             "1,00/00/00,0,07:00,$%&\r\n2,00/00/00,3,07:30,$%&\r\n4,00000021,0,09:00,$%&\r\n");
   // The table keeps its own order until it is loaded again.
   EXPECT_EQ(g_alarms.records[0].type, "Monthly");
@@ -142,14 +142,14 @@ TEST_F(AlarmTableTest, LoadStopsAfterTwelveLinesAndTheNextSaveWritesTwelve) {
   EXPECT_EQ(g_alarms.count, 12);
   EXPECT_EQ(g_alarms.records[11].time, "06:11");
   ASSERT_TRUE(SaveAlarms());
-  EXPECT_EQ(folder_.Read(kAlarmsFileName), DailyLines(12));
+  EXPECT_EQ(m_folder.Read(kAlarmsFileName), DailyLines(12));
 }
 
 TEST_F(AlarmTableTest, LoadStopsAtTheFirstEmptyLine) {
   LoadFile("1,00/00/00,0,06:00,\r\n\r\n1,00/00/00,0,06:01,\r\n");
   EXPECT_EQ(g_alarms.count, 1);
   ASSERT_TRUE(SaveAlarms());
-  EXPECT_EQ(folder_.Read(kAlarmsFileName), "1,00/00/00,0,06:00,\r\n");
+  EXPECT_EQ(m_folder.Read(kAlarmsFileName), "1,00/00/00,0,06:00,\r\n");
 }
 
 TEST_F(AlarmTableTest, MissingFileGivesAnEmptyTableSilently) {
@@ -158,7 +158,7 @@ TEST_F(AlarmTableTest, MissingFileGivesAnEmptyTableSilently) {
   LoadAlarms();
   EXPECT_EQ(g_alarms.count, 0);
   EXPECT_EQ(g_alarms.records[0], AlarmRecord{});
-  EXPECT_TRUE(ui_.messages.empty());
+  EXPECT_TRUE(m_ui.messages.empty());
 }
 
 TEST_F(AlarmTableTest, ByteOrderMarkAtTheStartIsSkipped) {
@@ -166,7 +166,7 @@ TEST_F(AlarmTableTest, ByteOrderMarkAtTheStartIsSkipped) {
   ASSERT_EQ(g_alarms.count, 2);
   EXPECT_EQ(g_alarms.records[0].type, "Daily");
   ASSERT_TRUE(SaveAlarms());
-  EXPECT_EQ(folder_.Read(kAlarmsFileName), DailyLines(2));
+  EXPECT_EQ(m_folder.Read(kAlarmsFileName), DailyLines(2));
 }
 
 TEST_F(AlarmTableTest, ZeroBytesAndHugeLinesAreKept) {
@@ -192,16 +192,16 @@ TEST_F(AlarmTableTest, DeleteShiftsLaterEntriesSavesLoadsAndRefreshes) {
   DeleteAlarm(1);
   EXPECT_EQ(Times(), (std::vector<std::string>{"06:00", "06:02"}));
   EXPECT_EQ(g_alarms.records[2], AlarmRecord{});
-  EXPECT_EQ(folder_.Read(kAlarmsFileName), "1,00/00/00,0,06:00,\r\n1,00/00/00,0,06:02,\r\n");
-  EXPECT_EQ(ui_.refreshes, std::vector<int>{0});
+  EXPECT_EQ(m_folder.Read(kAlarmsFileName), "1,00/00/00,0,06:00,\r\n1,00/00/00,0,06:02,\r\n");
+  EXPECT_EQ(m_ui.refreshes, std::vector<int>{0});
 }
 
 TEST_F(AlarmTableTest, DeletingTheOnlyRecordWritesAnEmptyFileAndLeavesNoTemporaryFile) {
   LoadFile(DailyLines(1));
   DeleteAlarm(0);
   EXPECT_EQ(g_alarms.count, 0);
-  EXPECT_EQ(folder_.Read(kAlarmsFileName), "");
-  EXPECT_EQ(FolderNames(folder_.path()), std::vector<std::string>{kAlarmsFileName});
+  EXPECT_EQ(m_folder.Read(kAlarmsFileName), "");
+  EXPECT_EQ(FolderNames(m_folder.path()), std::vector<std::string>{kAlarmsFileName});
 }
 
 TEST_F(AlarmTableTest, DeleteOutsideTheTableDoesNothing) {
@@ -209,7 +209,7 @@ TEST_F(AlarmTableTest, DeleteOutsideTheTableDoesNothing) {
   DeleteAlarm(2);
   DeleteAlarm(-1);
   EXPECT_EQ(g_alarms.count, 2);
-  EXPECT_TRUE(ui_.refreshes.empty());
+  EXPECT_TRUE(m_ui.refreshes.empty());
 }
 
 TEST_F(AlarmTableTest, DeleteMovesTheListsFirstRow) {
@@ -231,7 +231,7 @@ TEST_F(AlarmTableTest, DeleteMovesTheListsFirstRow) {
     DeleteAlarm(c.deleted);
     EXPECT_EQ(g_listTop, c.expectedTop)
         << "count " << c.count << " top " << c.top << " deleted " << c.deleted;
-    EXPECT_EQ(ui_.refreshes.back(), c.expectedTop);
+    EXPECT_EQ(m_ui.refreshes.back(), c.expectedTop);
   }
 }
 
@@ -262,7 +262,7 @@ TEST_F(AlarmTableTest, DeleteWithoutAnInterfaceStillSavesAndLoads) {
   LoadFile(DailyLines(2));
   DeleteAlarm(0);
   EXPECT_EQ(g_alarms.count, 1);
-  EXPECT_EQ(folder_.Read(kAlarmsFileName), "1,00/00/00,0,06:01,\r\n");
+  EXPECT_EQ(m_folder.Read(kAlarmsFileName), "1,00/00/00,0,06:01,\r\n");
 }
 
 TEST_F(AlarmTableTest, ReadOnlyFileIsNotReplacedAndAddIsLost) {
@@ -270,8 +270,8 @@ TEST_F(AlarmTableTest, ReadOnlyFileIsNotReplacedAndAddIsLost) {
   ASSERT_EQ(chmod(kAlarmsFileName, 0444), 0);
   AppendAlarm("Daily", "", "23:00", "");
   EXPECT_FALSE(SaveAlarms());
-  EXPECT_EQ(ui_.messages, kFileOpenError);
-  EXPECT_EQ(folder_.Read(kAlarmsFileName), DailyLines(2));
+  EXPECT_EQ(m_ui.messages, kFileOpenError);
+  EXPECT_EQ(m_folder.Read(kAlarmsFileName), DailyLines(2));
   LoadAlarms();
   EXPECT_EQ(g_alarms.count, 2);
 }
@@ -280,20 +280,20 @@ TEST_F(AlarmTableTest, FailedDeleteBringsTheRecordBack) {
   LoadFile(DailyLines(2));
   ASSERT_EQ(chmod(kAlarmsFileName, 0444), 0);
   DeleteAlarm(0);
-  EXPECT_EQ(ui_.messages, kFileOpenError);
+  EXPECT_EQ(m_ui.messages, kFileOpenError);
   EXPECT_EQ(g_alarms.count, 2);
-  EXPECT_EQ(ui_.refreshes, std::vector<int>{0});
+  EXPECT_EQ(m_ui.refreshes, std::vector<int>{0});
 }
 
 TEST_F(AlarmTableTest, ReadOnlyFolderGivesFileOpenErrorAndKeepsTheOldFile) {
   if (geteuid() == 0) GTEST_SKIP() << "root may write into a read-only folder";
   LoadFile(DailyLines(2));
-  ASSERT_EQ(chmod(folder_.path().c_str(), 0555), 0);
+  ASSERT_EQ(chmod(m_folder.path().c_str(), 0555), 0);
   AppendAlarm("Daily", "", "23:00", "");
   EXPECT_FALSE(SaveAlarms());
-  chmod(folder_.path().c_str(), 0755);
-  EXPECT_EQ(ui_.messages, kFileOpenError);
-  EXPECT_EQ(folder_.Read(kAlarmsFileName), DailyLines(2));
+  chmod(m_folder.path().c_str(), 0755);
+  EXPECT_EQ(m_ui.messages, kFileOpenError);
+  EXPECT_EQ(m_folder.Read(kAlarmsFileName), DailyLines(2));
 }
 
 TEST_F(AlarmTableTest, WriteFailingHalfWayKeepsTheOldFileWhole) {
@@ -311,7 +311,7 @@ TEST_F(AlarmTableTest, WriteFailingHalfWayKeepsTheOldFileWhole) {
   std::signal(SIGXFSZ, oldHandler);
 
   EXPECT_FALSE(saved);
-  EXPECT_EQ(ui_.messages, kFileOpenError);
-  EXPECT_EQ(folder_.Read(kAlarmsFileName), DailyLines(2));
-  EXPECT_EQ(FolderNames(folder_.path()), std::vector<std::string>{kAlarmsFileName});
+  EXPECT_EQ(m_ui.messages, kFileOpenError);
+  EXPECT_EQ(m_folder.Read(kAlarmsFileName), DailyLines(2));
+  EXPECT_EQ(FolderNames(m_folder.path()), std::vector<std::string>{kAlarmsFileName});
 }

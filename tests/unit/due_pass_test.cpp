@@ -63,10 +63,10 @@ using Texts = std::vector<std::string>;
 
 class DuePassTest : public ::testing::Test {
  protected:
-  ScratchFolder folder_;
-  ZoneGuard zone_{"Europe/London"};
+  ScratchFolder m_folder;
+  ZoneGuard m_zone{"Europe/London"};
   // Monday 14 July 2003, 07:30.
-  ClockSnapshot monday_ = ClockAt(2003, 7, 14, 7, 30);
+  ClockSnapshot m_monday = ClockAt(2003, 7, 14, 7, 30);
 };
 
 TEST_F(DuePassTest, FiresInTableOrderAndRemovesOnlyOneOffs) {
@@ -77,7 +77,7 @@ TEST_F(DuePassTest, FiresInTableOrderAndRemovesOnlyOneOffs) {
             Alarm("Monthly", "07:30", "14", "None", "f"), Alarm("Daily", "7:30", "", "None", "g"),
             Alarm("Weekly", "07:30", "", "Tuesday", "h"), Alarm("", "07:30", "", "None", "i")});
   PassLog log;
-  RunDuePass(monday_, log.Fire(), log.Remove());
+  RunDuePass(m_monday, log.Fire(), log.Remove());
   EXPECT_EQ(log.fired, Texts({"a", "c", "d", "f"}));
   EXPECT_EQ(log.removed, Texts({"c"}));
   ASSERT_EQ(g_alarms.count, 8);
@@ -91,7 +91,7 @@ TEST_F(DuePassTest, EntryAfterARemovedOneOffIsExaminedAtTheSameIndex) {
             Alarm("One Date", "07:31", "14/07/03", "None", "c"),
             Alarm("Daily", "07:30", "", "None", "d")});
   PassLog log;
-  RunDuePass(monday_, log.Fire(), log.Remove());
+  RunDuePass(m_monday, log.Fire(), log.Remove());
   EXPECT_EQ(log.fired, Texts({"a", "b", "d"}));
   EXPECT_EQ(log.removed, Texts({"a", "b"}));
   EXPECT_EQ(Table(), std::vector<AlarmRecord>({Alarm("One Date", "07:31", "14/07/03", "None", "c"),
@@ -106,7 +106,7 @@ TEST_F(DuePassTest, OneOffWhoseRemovalFailsFiresOnce) {
   const std::vector<AlarmRecord> before = Table();
   PassLog log;
   int removals = 0;
-  RunDuePass(monday_, log.Fire(), [&](int i) {
+  RunDuePass(m_monday, log.Fire(), [&](int i) {
     ++removals;
     ASSERT_LT(removals, 10) << "the pass keeps removing";
     RemoveInMemory(i);
@@ -124,7 +124,7 @@ TEST_F(DuePassTest, NestedPassMovesTheFiredRecord) {
             Alarm("One Date", "07:31", "14/07/03", "None", "n2"),
             Alarm("One Date", "07:30", "14/07/03", "None", "r"),
             Alarm("Daily", "07:30", "", "None", "s"), Alarm("Daily", "07:31", "", "None", "t")});
-  g_clockSnapshot = monday_;
+  g_clockSnapshot = m_monday;
   PassLog log;
   bool nested = false;
   auto fire = [&](int i) {
@@ -155,7 +155,7 @@ TEST_F(DuePassTest, FiredRecordGoneWhenFireReturns) {
     if (first) RemoveInMemory(i);  // r is cleared elsewhere while its pop-up is open
     first = false;
   };
-  RunDuePass(monday_, fire, log.Remove());
+  RunDuePass(m_monday, fire, log.Remove());
   // r is not found again: nothing is removed in its name, and s, which moved
   // up into r's place, is examined next.
   EXPECT_EQ(log.fired, Texts({"r", "s"}));
@@ -169,7 +169,7 @@ TEST_F(DuePassTest, FireEmptyingTheTableEndsThePass) {
             Alarm("One Date", "07:30", "14/07/03", "None", "c")});
   PassLog log;
   RunDuePass(
-      monday_,
+      m_monday,
       [&](int i) {
         log.Fire()(i);
         g_alarms = AlarmTable{};

@@ -14,18 +14,18 @@ constexpr DateFormat kUs = DateFormat::Us;
 class FormPresetTest : public ::testing::Test {
  protected:
   // Thursday 25 December 2003.
-  ClockSnapshot clock_ = ClockAt(2003, 12, 25, 14, 30);
+  ClockSnapshot m_clock = ClockAt(2003, 12, 25, 14, 30);
   // What the form held before: something of every field, so that a row that
   // forgets a field shows it.
-  FormPreset before_{true, "Wednesday", false, "garbage", 3, "Old label:"};
+  FormPreset m_before{true, "Wednesday", false, "garbage", 3, "Old label:"};
 
   FormPreset Pick(const std::string& type, DateFormat dateFormat = kUk) {
     g_settings.DateFormat = static_cast<int>(dateFormat);
-    return PresetForType(type, before_, clock_, dateFormat);
+    return PresetForType(type, m_before, m_clock, dateFormat);
   }
 
  private:
-  ScratchFolder folder_;
+  ScratchFolder m_folder;
 };
 
 void ExpectForm(const FormPreset& form, bool dayEnabled, const std::string& day, bool readOnly,
@@ -57,15 +57,15 @@ TEST_F(FormPresetTest, DatesFollowTheUsSetting) {
 }
 
 TEST_F(FormPresetTest, TomorrowCrossesTheYear) {
-  clock_ = ClockAt(2003, 12, 31, 23, 59);
+  m_clock = ClockAt(2003, 12, 31, 23, 59);
   EXPECT_EQ(Pick("Tomorrow").date, "01/01/04");
   EXPECT_EQ(Pick("Tomorrow", kUs).date, "01/01/04");
-  clock_ = ClockAt(2004, 2, 28, 12, 0);
+  m_clock = ClockAt(2004, 2, 28, 12, 0);
   EXPECT_EQ(Pick("Tomorrow", kUs).date, "02/29/04");
 }
 
 TEST_F(FormPresetTest, MonthlyDayHasNoLeadingZero) {
-  clock_ = ClockAt(2004, 3, 7, 9, 0);
+  m_clock = ClockAt(2004, 3, 7, 9, 0);
   ExpectForm(Pick("Monthly"), true, "None", false, "7", 1, "Day of month:");
 }
 
@@ -75,25 +75,25 @@ TEST_F(FormPresetTest, UnknownTypeLeavesTheFormAlone) {
 }
 
 TEST_F(FormPresetTest, TodayAfterWeeklyEmptiesTheDayBox) {
-  before_ = Pick("Weekly");
-  before_.day = "Tuesday";
+  m_before = Pick("Weekly");
+  m_before.day = "Tuesday";
   ExpectForm(Pick("Today"), false, "", true, "25/12/03", 8, "Date:");
 }
 
 TEST_F(FormPresetTest, MonthlyDaySwitchesBetweenDayAndWeekForms) {
-  clock_ = ClockAt(2004, 3, 7, 9, 0);
+  m_clock = ClockAt(2004, 3, 7, 9, 0);
   const FormPreset monthly = Pick("Monthly");
 
-  const FormPreset week = PresetForMonthlyDay("Tuesday", monthly, clock_);
+  const FormPreset week = PresetForMonthlyDay("Tuesday", monthly, m_clock);
   ExpectForm(week, true, "Tuesday", false, "1", 1, "Week in month:");
 
-  const FormPreset day = PresetForMonthlyDay("None", week, clock_);
+  const FormPreset day = PresetForMonthlyDay("None", week, m_clock);
   ExpectForm(day, true, "None", false, "7", 1, "Day of month:");
 }
 
 TEST_F(FormPresetTest, MonthlyDayOfTwoDigitsCountsBothKeys) {
-  const FormPreset week = PresetForMonthlyDay("Friday", Pick("Monthly"), clock_);
-  ExpectForm(PresetForMonthlyDay("None", week, clock_), true, "None", false, "25", 2,
+  const FormPreset week = PresetForMonthlyDay("Friday", Pick("Monthly"), m_clock);
+  ExpectForm(PresetForMonthlyDay("None", week, m_clock), true, "None", false, "25", 2,
              "Day of month:");
 }
 

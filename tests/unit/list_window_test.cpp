@@ -70,7 +70,7 @@ class FindNewAlarmRecordTest : public ::testing::Test {
   }
 
  private:
-  ScratchFolder folder_;
+  ScratchFolder m_folder;
 };
 
 TEST_F(FindNewAlarmRecordTest, OnlyTheWholeMarkerCounts) {

@@ -63,39 +63,39 @@ TEST(NoticeTextTest, ShortensTheWakeUpText) {
 
 class MissedPassTest : public ::testing::Test {
  protected:
-  ScratchFolder folder_;
-  ZoneGuard zone_{"Europe/London"};
-  FakeClock clock_;
+  ScratchFolder m_folder;
+  ZoneGuard m_zone{"Europe/London"};
+  FakeClock m_clock;
   // Start-up on Monday 14 July 2003 at 09:05:30.
-  std::int64_t now_ = clock_.FromLocal(2003, 7, 14, 9, 5, 30);
+  std::int64_t m_now = m_clock.FromLocal(2003, 7, 14, 9, 5, 30);
 };
 
 TEST_F(MissedPassTest, WhichAlarmsAreMissed) {
-  EXPECT_TRUE(IsMissedAlarm(OneOff("14/07/03", "09:05"), now_, clock_));  // the start-up minute
-  EXPECT_TRUE(IsMissedAlarm(OneOff("14/07/03", "09:04"), now_, clock_));
-  EXPECT_TRUE(IsMissedAlarm(OneOff("13/07/03", "23:59"), now_, clock_));
-  EXPECT_TRUE(IsMissedAlarm(OneOff("01/01/00", "00:00"), now_, clock_));
-  EXPECT_FALSE(IsMissedAlarm(OneOff("14/07/03", "09:06"), now_, clock_));  // one minute ahead
-  EXPECT_FALSE(IsMissedAlarm(OneOff("15/07/03", "00:00"), now_, clock_));
+  EXPECT_TRUE(IsMissedAlarm(OneOff("14/07/03", "09:05"), m_now, m_clock));  // the start-up minute
+  EXPECT_TRUE(IsMissedAlarm(OneOff("14/07/03", "09:04"), m_now, m_clock));
+  EXPECT_TRUE(IsMissedAlarm(OneOff("13/07/03", "23:59"), m_now, m_clock));
+  EXPECT_TRUE(IsMissedAlarm(OneOff("01/01/00", "00:00"), m_now, m_clock));
+  EXPECT_FALSE(IsMissedAlarm(OneOff("14/07/03", "09:06"), m_now, m_clock));  // one minute ahead
+  EXPECT_FALSE(IsMissedAlarm(OneOff("15/07/03", "00:00"), m_now, m_clock));
   for (const char* type : {"Daily", "Weekly", "Fortnightly", "Monthly", "one date", ""}) {
-    EXPECT_FALSE(IsMissedAlarm(WithType(type, "01/01/00", "00:00", ""), now_, clock_)) << type;
+    EXPECT_FALSE(IsMissedAlarm(WithType(type, "01/01/00", "00:00", ""), m_now, m_clock)) << type;
   }
   // Texts without numbers read as 0: "" is 0/0/2000, long gone.
-  EXPECT_TRUE(IsMissedAlarm(OneOff("", ""), now_, clock_));
+  EXPECT_TRUE(IsMissedAlarm(OneOff("", ""), m_now, m_clock));
 }
 
 TEST_F(MissedPassTest, MomentIsLocalTimeWithDaylightSaving) {
   // 01:30 on 25 October 2026 happens twice (00:30 and 01:30 UTC); mktime may
   // pick either, but both lie after 01:00 BST and before 02:00 GMT.
-  const std::int64_t midnight = clock_.FromLocal(2026, 10, 25, 0, 0, 0);  // 23:00 UTC
-  EXPECT_FALSE(IsMissedAlarm(OneOff("25/10/26", "01:30"), midnight + 3600, clock_));
-  EXPECT_TRUE(IsMissedAlarm(OneOff("25/10/26", "01:30"), midnight + 3 * 3600, clock_));
+  const std::int64_t midnight = m_clock.FromLocal(2026, 10, 25, 0, 0, 0);  // 23:00 UTC
+  EXPECT_FALSE(IsMissedAlarm(OneOff("25/10/26", "01:30"), midnight + 3600, m_clock));
+  EXPECT_TRUE(IsMissedAlarm(OneOff("25/10/26", "01:30"), midnight + 3 * 3600, m_clock));
   // After 2038.
-  const std::int64_t newYear2040 = clock_.FromLocal(2040, 1, 1, 0, 0, 0);
-  EXPECT_TRUE(IsMissedAlarm(OneOff("31/12/39", "23:59"), newYear2040, clock_));
-  EXPECT_TRUE(IsMissedAlarm(OneOff("01/01/40", "00:00"), newYear2040, clock_));
-  EXPECT_FALSE(IsMissedAlarm(OneOff("01/01/40", "00:01"), newYear2040, clock_));
-  EXPECT_FALSE(IsMissedAlarm(OneOff("31/12/99", "23:59"), newYear2040, clock_));
+  const std::int64_t newYear2040 = m_clock.FromLocal(2040, 1, 1, 0, 0, 0);
+  EXPECT_TRUE(IsMissedAlarm(OneOff("31/12/39", "23:59"), newYear2040, m_clock));
+  EXPECT_TRUE(IsMissedAlarm(OneOff("01/01/40", "00:00"), newYear2040, m_clock));
+  EXPECT_FALSE(IsMissedAlarm(OneOff("01/01/40", "00:01"), newYear2040, m_clock));
+  EXPECT_FALSE(IsMissedAlarm(OneOff("31/12/99", "23:59"), newYear2040, m_clock));
 }
 
 TEST_F(MissedPassTest, ClearsEachMissedOneOffInTableOrder) {
@@ -105,7 +105,7 @@ TEST_F(MissedPassTest, ClearsEachMissedOneOffInTableOrder) {
   Texts notices;
   Texts removed;
   RunMissedPass(
-      now_, clock_,
+      m_now, m_clock,
       [&](int i) { notices.push_back(g_alarms.records[static_cast<std::size_t>(i)].text); },
       [&](int i) {
         removed.push_back(g_alarms.records[static_cast<std::size_t>(i)].text);
@@ -126,7 +126,7 @@ TEST_F(MissedPassTest, FailedRemovalGivesOneNoticeEach) {
   Texts notices;
   int removals = 0;
   RunMissedPass(
-      now_, clock_,
+      m_now, m_clock,
       [&](int i) {
         notices.push_back(g_alarms.records[static_cast<std::size_t>(i)].text);
         if (notices.size() > 10) g_alarms = AlarmTable{};  // stop a runaway pass
@@ -143,18 +143,18 @@ TEST_F(MissedPassTest, FailedRemovalGivesOneNoticeEach) {
 
 // With the real table operations: every clearing is saved before the next notice.
 TEST_F(MissedPassTest, ClearingThroughDeleteAlarmRewritesTheFile) {
-  folder_.Write("alarms.txt",
-                "0,03/07/13,0,10:00,a|\r\n0,03/07/14,0,09:06,b|\r\n0,03/07/14,0,09:05,c|\r\n"
-                "1,00/00/00,0,09:00,d|\r\n");
+  m_folder.Write("alarms.txt",
+                 "0,03/07/13,0,10:00,a|\r\n0,03/07/14,0,09:06,b|\r\n0,03/07/14,0,09:05,c|\r\n"
+                 "1,00/00/00,0,09:00,d|\r\n");
   LoadAlarms();
   ASSERT_EQ(g_alarms.count, 4);
   std::vector<std::string> filesSeen;
   Texts notices;
   RunMissedPass(
-      now_, clock_,
+      m_now, m_clock,
       [&](int i) {
         notices.push_back(ComposeNoticeText(g_alarms.records[static_cast<std::size_t>(i)]));
-        filesSeen.push_back(folder_.Read("alarms.txt"));
+        filesSeen.push_back(m_folder.Read("alarms.txt"));
       },
       DeleteAlarm);
   ASSERT_EQ(notices.size(), 2u);
@@ -164,7 +164,7 @@ TEST_F(MissedPassTest, ClearingThroughDeleteAlarmRewritesTheFile) {
             "\nThe Alarm Call for 09:05 on 14/07/03\nwith text:\n'c'\nhas been cleared.\n");
   EXPECT_EQ(filesSeen[1],
             "0,03/07/14,0,09:05,c|\r\n0,03/07/14,0,09:06,b|\r\n1,00/00/00,0,09:00,d|\r\n");
-  EXPECT_EQ(folder_.Read("alarms.txt"), "0,03/07/14,0,09:06,b|\r\n1,00/00/00,0,09:00,d|\r\n");
+  EXPECT_EQ(m_folder.Read("alarms.txt"), "0,03/07/14,0,09:06,b|\r\n1,00/00/00,0,09:00,d|\r\n");
   EXPECT_EQ(TableTexts(), Texts({"b|", "d|"}));
 }
 

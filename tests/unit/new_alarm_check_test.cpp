@@ -14,16 +14,16 @@ constexpr DateFormat kUs = DateFormat::Us;
 class NewAlarmCheck : public ::testing::Test {
  protected:
   // Thursday 25 December 2003, 14:30.
-  ClockSnapshot clock_ = ClockAt(2003, 12, 25, 14, 30);
+  ClockSnapshot m_clock = ClockAt(2003, 12, 25, 14, 30);
 
   std::string Check(const std::string& time, const std::string& type, const std::string& day,
                     const std::string& date, DateFormat dateFormat = kUk) {
     g_settings.DateFormat = static_cast<int>(dateFormat);
-    return CheckNewAlarm({time, type, day, date}, clock_, dateFormat);
+    return CheckNewAlarm({time, type, day, date}, m_clock, dateFormat);
   }
 
  private:
-  ScratchFolder folder_;
+  ScratchFolder m_folder;
 };
 
 TEST_F(NewAlarmCheck, TimeMustBeTwoDigitsColonTwoDigitsWithinTheDay) {
@@ -106,13 +106,13 @@ TEST_F(NewAlarmCheck, CalendarDatesUnderTheUkSetting) {
 }
 
 TEST_F(NewAlarmCheck, ImpossibleDatesInTheCurrentYearAreRefused) {
-  clock_ = ClockAt(2003, 1, 10, 9, 0);
+  m_clock = ClockAt(2003, 1, 10, 9, 0);
   EXPECT_EQ(Check("07:30", "One Date", "", "29/02/03"), "Invalid date.");
   EXPECT_EQ(Check("07:30", "One Date", "", "28/02/03"), "");
 }
 
 TEST_F(NewAlarmCheck, YearZeroIsALeapYear) {
-  clock_ = ClockAt(2000, 1, 1, 0, 0);
+  m_clock = ClockAt(2000, 1, 1, 0, 0);
   EXPECT_EQ(Check("07:30", "One Date", "", "29/02/00"), "");
   EXPECT_EQ(Check("07:30", "One Date", "", "29/02/01"), "Invalid date.");
 }
@@ -156,13 +156,13 @@ TEST_F(NewAlarmCheck, TodayNeedsALaterMinuteTomorrowDoesNot) {
 }
 
 TEST_F(NewAlarmCheck, YearBoundary) {
-  clock_ = ClockAt(2003, 12, 31, 23, 59);
+  m_clock = ClockAt(2003, 12, 31, 23, 59);
   EXPECT_EQ(Check("23:59", "Today", "", "31/12/03"), "Invalid time.");
   EXPECT_EQ(Check("00:00", "Tomorrow", "", "01/01/04"), "");
   EXPECT_EQ(Check("00:00", "One Date", "", "01/01/04"), "");
   EXPECT_EQ(Check("23:59", "One Date", "", "31/12/03"), "Invalid date/time.");
   EXPECT_EQ(Check("00:00", "One Date", "", "31/12/03"), "Invalid date/time.");
-  clock_ = ClockAt(2004, 1, 1, 0, 0);
+  m_clock = ClockAt(2004, 1, 1, 0, 0);
   EXPECT_EQ(Check("23:59", "One Date", "", "31/12/03"), "Invalid date.");
   EXPECT_EQ(Check("00:01", "One Date", "", "01/01/04"), "");
   EXPECT_EQ(Check("00:00", "Today", "", "01/01/04"), "Invalid time.");

@@ -24,7 +24,7 @@ std::optional<std::string> DataOf(const std::string& valueLine) {
 
 class RegistryKeyTest : public ::testing::Test {
  protected:
-  ScratchFolder folder_;
+  ScratchFolder m_folder;
 };
 
 }  // namespace
@@ -81,7 +81,7 @@ TEST(RegFile, NewStringEntriesAreEscaped) {
 }
 
 TEST_F(RegistryKeyTest, QueryFailsWhenTheDataIsLongerThanTheBuffer) {
-  folder_.Write(kRegFile, "[HKEY_LOCAL_MACHINE\\Software\\Tockmere]\n\"A\"=\"1234\"\n");
+  m_folder.Write(kRegFile, "[HKEY_LOCAL_MACHINE\\Software\\Tockmere]\n\"A\"=\"1234\"\n");
   RegistryKey key;
   ASSERT_TRUE(key.Open(kKey));
   std::string data;
@@ -92,9 +92,9 @@ TEST_F(RegistryKeyTest, QueryFailsWhenTheDataIsLongerThanTheBuffer) {
 }
 
 TEST_F(RegistryKeyTest, ALaterValueOfTheSameNameWins) {
-  folder_.Write(kRegFile,
-                "[HKEY_LOCAL_MACHINE\\Software\\Tockmere]\n\"A\"=\"1\"\n\n[Other]\n\"A\"=\"2\"\n\n"
-                "[HKEY_LOCAL_MACHINE\\Software\\Tockmere]\n\"a\"=\"3\"\n");
+  m_folder.Write(kRegFile,
+                 "[HKEY_LOCAL_MACHINE\\Software\\Tockmere]\n\"A\"=\"1\"\n\n[Other]\n\"A\"=\"2\"\n\n"
+                 "[HKEY_LOCAL_MACHINE\\Software\\Tockmere]\n\"a\"=\"3\"\n");
   RegistryKey key;
   ASSERT_TRUE(key.Open(kKey));
   std::string data;
@@ -103,29 +103,29 @@ TEST_F(RegistryKeyTest, ALaterValueOfTheSameNameWins) {
   key.SetStringValue("A", "4");
   key.SetStringValue("B", "5");
   ASSERT_TRUE(key.Close());
-  EXPECT_EQ(folder_.Read(kRegFile),
+  EXPECT_EQ(m_folder.Read(kRegFile),
             "[HKEY_LOCAL_MACHINE\\Software\\Tockmere]\n\"A\"=\"1\"\n\n[Other]\n\"A\"=\"2\"\n\n"
             "[HKEY_LOCAL_MACHINE\\Software\\Tockmere]\n\"A\"=\"4\"\n\"B\"=\"5\"\n");
 }
 
 TEST_F(RegistryKeyTest, CreateAddsTheKeyAfterABlankLine) {
-  folder_.Write(kRegFile, "REGEDIT4\n[Other]\n\"x\"=\"1\"");
+  m_folder.Write(kRegFile, "REGEDIT4\n[Other]\n\"x\"=\"1\"");
   RegistryKey key;
   EXPECT_FALSE(key.Open(kKey));
   ASSERT_TRUE(key.Create(kKey));
   key.SetStringValue("Sound", "1");
   ASSERT_TRUE(key.Close());
-  EXPECT_EQ(folder_.Read(kRegFile),
+  EXPECT_EQ(m_folder.Read(kRegFile),
             "REGEDIT4\n[Other]\n\"x\"=\"1\"\n\n[HKEY_LOCAL_MACHINE\\Software\\Tockmere]\n"
             "\"Sound\"=\"1\"\n");
 }
 
 TEST_F(RegistryKeyTest, AnEmptyFileGetsTheHeader) {
-  folder_.Write(kRegFile, "\n\n");
+  m_folder.Write(kRegFile, "\n\n");
   RegistryKey key;
   ASSERT_TRUE(key.Create(kKey));
   ASSERT_TRUE(key.Close());
-  EXPECT_EQ(folder_.Read(kRegFile),
+  EXPECT_EQ(m_folder.Read(kRegFile),
             "Windows Registry Editor Version 5.00\n\n[HKEY_LOCAL_MACHINE\\Software\\Tockmere]\n");
 }
 

@@ -29,12 +29,12 @@ class SettingsTest : public ::testing::Test {
  protected:
   // Loads the settings from a key holding the given value lines.
   void LoadFromKey(const std::string& values) {
-    folder_.Write(kRegFile, kHeader + values);
+    m_folder.Write(kRegFile, kHeader + values);
     LoadSettings();
   }
 
-  ScratchFolder folder_;
-  RecordingUi ui_;
+  ScratchFolder m_folder;
+  RecordingUi m_ui;
 };
 
 }  // namespace
@@ -50,9 +50,9 @@ TEST_F(SettingsTest, NoKeyGivesDefaultsAndFirstRun) {
 }
 
 TEST_F(SettingsTest, AFileWithoutTheKeyIsAFirstRunToo) {
-  folder_.Write(kRegFile,
-                "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Other]\n"
-                "\"FontNo\"=\"3\"\n");
+  m_folder.Write(kRegFile,
+                 "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Other]\n"
+                 "\"FontNo\"=\"3\"\n");
   LoadSettings();
   EXPECT_TRUE(g_firstRun);
   EXPECT_EQ(g_settings.FontNo, 1);
@@ -61,7 +61,7 @@ TEST_F(SettingsTest, AFileWithoutTheKeyIsAFirstRunToo) {
 // Hex data left open at the end of another key (its last line ends in "\")
 // must not take in the key the first save appends after it.
 TEST_F(SettingsTest, OpenHexDataOfAnotherKeyDoesNotSwallowOurKey) {
-  folder_.Write(kRegFile, "[HKEY_CURRENT_USER\\Other]\n@=hex:01,\\\\");
+  m_folder.Write(kRegFile, "[HKEY_CURRENT_USER\\Other]\n@=hex:01,\\\\");
   LoadSettings();
   g_settings.FontNo = 3;
   SaveSettings();
@@ -74,16 +74,16 @@ TEST_F(SettingsTest, OpenHexDataOfAnotherKeyDoesNotSwallowOurKey) {
 TEST_F(SettingsTest, FirstCloseWritesTheDefaultsInWriteOrder) {
   LoadSettings();
   SaveSettings();
-  EXPECT_TRUE(ui_.messages.empty());
-  EXPECT_EQ(folder_.Read(kRegFile), std::string(kHeader) +
-                                        "\"DateFormat\"=\"0\"\n"
-                                        "\"FontNo\"=\"1\"\n"
-                                        "\"WColour\"=\"2\"\n"
-                                        "\"DColour\"=\"1\"\n"
-                                        "\"FColour\"=\"3\"\n"
-                                        "\"MColour\"=\"4\"\n"
-                                        "\"OColour\"=\"0\"\n"
-                                        "\"Sound\"=\"0\"\n");
+  EXPECT_TRUE(m_ui.messages.empty());
+  EXPECT_EQ(m_folder.Read(kRegFile), std::string(kHeader) +
+                                         "\"DateFormat\"=\"0\"\n"
+                                         "\"FontNo\"=\"1\"\n"
+                                         "\"WColour\"=\"2\"\n"
+                                         "\"DColour\"=\"1\"\n"
+                                         "\"FColour\"=\"3\"\n"
+                                         "\"MColour\"=\"4\"\n"
+                                         "\"OColour\"=\"0\"\n"
+                                         "\"Sound\"=\"0\"\n");
   LoadSettings();
   EXPECT_FALSE(g_firstRun);
   EXPECT_TRUE(SameSettings(g_settings, DefaultSettings()));
@@ -132,13 +132,13 @@ TEST_F(SettingsTest, UnreadableValuesGiveTheirDefaults) {
 }
 
 TEST_F(SettingsTest, KeyAndValueNamesIgnoreLetterCase) {
-  folder_.Write(kRegFile, "[hkey_local_machine\\SOFTWARE\\tockmere]\n\"fontno\"=\"2\"\n");
+  m_folder.Write(kRegFile, "[hkey_local_machine\\SOFTWARE\\tockmere]\n\"fontno\"=\"2\"\n");
   LoadSettings();
   EXPECT_FALSE(g_firstRun);
   EXPECT_EQ(g_settings.FontNo, 2);
   g_settings.FontNo = 4;
   SaveSettings();
-  const std::string text = folder_.Read(kRegFile);
+  const std::string text = m_folder.Read(kRegFile);
   EXPECT_NE(text.find("\"FontNo\"=\"4\""), std::string::npos) << text;
   EXPECT_EQ(text.find("fontno"), std::string::npos) << text;
 }
@@ -149,7 +149,7 @@ TEST_F(SettingsTest, NumbersAreWrittenWhole) {
   g_settings.OColour = -3;
   g_settings.Sound = 123456;
   SaveSettings();
-  const std::string text = folder_.Read(kRegFile);
+  const std::string text = m_folder.Read(kRegFile);
   EXPECT_NE(text.find("\"FontNo\"=\"10\"\n"), std::string::npos) << text;
   g_settings = AlarmSettings{};
   LoadSettings();
@@ -174,12 +174,12 @@ TEST_F(SettingsTest, OtherKeysValuesAndCommentsAreKept) {
       "\n"
       "[HKEY_LOCAL_MACHINE\\Software\\Later]\n"
       "@=\"default\"\n";
-  folder_.Write(kRegFile, before);
+  m_folder.Write(kRegFile, before);
   LoadSettings();
   EXPECT_EQ(g_settings.Sound, 1);
   g_settings.FontNo = 2;
   SaveSettings();
-  EXPECT_EQ(folder_.Read(kRegFile),
+  EXPECT_EQ(m_folder.Read(kRegFile),
             "Windows Registry Editor Version 5.00\n"
             "\n"
             "[HKEY_CURRENT_USER\\Software\\Other]\n"
@@ -203,20 +203,20 @@ TEST_F(SettingsTest, OtherKeysValuesAndCommentsAreKept) {
 }
 
 TEST_F(SettingsTest, UncreatableConfigFolderShowsTheMessageAndWritesNothing) {
-  folder_.Write("config/Tockmere", "a file where the folder should be");
+  m_folder.Write("config/Tockmere", "a file where the folder should be");
   g_settings = DefaultSettings();
   SaveSettings();
-  EXPECT_EQ(ui_.messages, kRegistryError);
-  EXPECT_EQ(folder_.Read("config/Tockmere"), "a file where the folder should be");
+  EXPECT_EQ(m_ui.messages, kRegistryError);
+  EXPECT_EQ(m_folder.Read("config/Tockmere"), "a file where the folder should be");
 }
 
 TEST_F(SettingsTest, ReadOnlyRegistryFileShowsTheMessageAndStaysAsItWas) {
   const std::string before = std::string(kHeader) + "\"FontNo\"=\"3\"\n";
-  folder_.Write(kRegFile, before);
+  m_folder.Write(kRegFile, before);
   ASSERT_EQ(chmod(kRegFile, 0444), 0);
   LoadSettings();
   g_settings.FontNo = 0;
   SaveSettings();
-  EXPECT_EQ(ui_.messages, kRegistryError);
-  EXPECT_EQ(folder_.Read(kRegFile), before);
+  EXPECT_EQ(m_ui.messages, kRegistryError);
+  EXPECT_EQ(m_folder.Read(kRegFile), before);
 }

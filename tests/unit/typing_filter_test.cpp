@@ -27,18 +27,18 @@ struct Field {
 
 class TypingFilterTest : public ::testing::Test {
  protected:
-  Field time_{"", 5};
-  Field date_{"", 8};
+  Field m_time{"", 5};
+  Field m_date{"", 8};
 
   void TypeTime(const std::string& keys) {
-    for (char c : keys) time_.Apply(FilterTimeKey(c));
+    for (char c : keys) m_time.Apply(FilterTimeKey(c));
   }
   void TypeDate(const std::string& keys) {
-    for (char c : keys) date_.Apply(FilterDateKey(c));
+    for (char c : keys) m_date.Apply(FilterDateKey(c));
   }
 
  private:
-  ScratchFolder folder_;
+  ScratchFolder m_folder;
 };
 
 TEST_F(TypingFilterTest, ColonComesAfterTheSecondDigit) {
@@ -52,27 +52,27 @@ TEST_F(TypingFilterTest, ColonComesAfterTheSecondDigit) {
 TEST_F(TypingFilterTest, TimeTypedIntoAnEmptyField) {
   g_timeKeyCount = 0;
   TypeTime("0730");
-  EXPECT_EQ(time_.text, "07:30");
+  EXPECT_EQ(m_time.text, "07:30");
   EXPECT_EQ(g_timeKeyCount, 5);
   TypeTime("9");  // the field is full
-  EXPECT_EQ(time_.text, "07:30");
+  EXPECT_EQ(m_time.text, "07:30");
 }
 
 TEST_F(TypingFilterTest, FourBackspacesEmptyAPresetTime) {
-  time_.text = "07:30";
+  m_time.text = "07:30";
   g_timeKeyCount = 5;
   TypeTime("\b");
-  EXPECT_EQ(time_.text, "07:3");
+  EXPECT_EQ(m_time.text, "07:3");
   TypeTime("\b");
-  EXPECT_EQ(time_.text, "07:");
+  EXPECT_EQ(m_time.text, "07:");
   EXPECT_EQ(FilterTimeKey(kBackspace), "\b\b");  // the ":" goes with the 7
-  time_.Apply("\b\b");
-  EXPECT_EQ(time_.text, "0");
+  m_time.Apply("\b\b");
+  EXPECT_EQ(m_time.text, "0");
   TypeTime("\b");
-  EXPECT_EQ(time_.text, "");
+  EXPECT_EQ(m_time.text, "");
   EXPECT_EQ(g_timeKeyCount, 0);
   TypeTime("1945");
-  EXPECT_EQ(time_.text, "19:45");
+  EXPECT_EQ(m_time.text, "19:45");
 }
 
 TEST_F(TypingFilterTest, BackspaceInAnEmptyFieldKeepsTheCountAtZero) {
@@ -80,56 +80,56 @@ TEST_F(TypingFilterTest, BackspaceInAnEmptyFieldKeepsTheCountAtZero) {
   TypeTime("\b\b");
   EXPECT_EQ(g_timeKeyCount, 0);
   TypeTime("0730");
-  EXPECT_EQ(time_.text, "07:30");
+  EXPECT_EQ(m_time.text, "07:30");
 }
 
 TEST_F(TypingFilterTest, TypingOverASelectedPresetTimeGivesNoColon) {
   g_timeKeyCount = 5;  // the preset time was selected and is replaced
   TypeTime("0730");
-  EXPECT_EQ(time_.text, "0730");
+  EXPECT_EQ(m_time.text, "0730");
   const ClockSnapshot clock = ClockAt(2003, 12, 25, 6, 0);
-  EXPECT_EQ(CheckNewAlarm({time_.text, "Daily", "", ""}, clock, DateFormat::Uk),
+  EXPECT_EQ(CheckNewAlarm({m_time.text, "Daily", "", ""}, clock, DateFormat::Uk),
             "Time must be HH:MM.");
 }
 
 TEST_F(TypingFilterTest, LettersAreTakenLikeDigits) {
   g_timeKeyCount = 0;
   TypeTime("ab");
-  EXPECT_EQ(time_.text, "ab:");
+  EXPECT_EQ(m_time.text, "ab:");
 }
 
 TEST_F(TypingFilterTest, DateGetsSlashesAndLosesThemWithTheirDigit) {
   g_currentType = "One Date";
   g_dateKeyCount = 0;
   TypeDate("251203");
-  EXPECT_EQ(date_.text, "25/12/03");
+  EXPECT_EQ(m_date.text, "25/12/03");
   EXPECT_EQ(g_dateKeyCount, 8);
 
   const char* afterEachBackspace[] = {"25/12/0", "25/12/", "25/1", "25/", "2", ""};
   for (const char* expected : afterEachBackspace) {
     TypeDate("\b");
-    EXPECT_EQ(date_.text, expected);
+    EXPECT_EQ(m_date.text, expected);
   }
   EXPECT_EQ(g_dateKeyCount, 0);
 }
 
 TEST_F(TypingFilterTest, SixBackspacesEmptyAPresetDate) {
   g_currentType = "Fortnightly";
-  date_.text = "25/12/03";
+  m_date.text = "25/12/03";
   g_dateKeyCount = 8;
   TypeDate("\b\b\b\b\b\b");
-  EXPECT_EQ(date_.text, "");
+  EXPECT_EQ(m_date.text, "");
 }
 
 TEST_F(TypingFilterTest, MonthlyDateHasNoSeparators) {
   g_currentType = "Monthly";
   g_dateKeyCount = 0;
   TypeDate("15");
-  EXPECT_EQ(date_.text, "15");
+  EXPECT_EQ(m_date.text, "15");
   TypeDate("\b\b");
-  EXPECT_EQ(date_.text, "");
+  EXPECT_EQ(m_date.text, "");
   TypeDate("last");
-  EXPECT_EQ(date_.text, "last");
+  EXPECT_EQ(m_date.text, "last");
   EXPECT_EQ(g_dateKeyCount, 4);
   // At the counts where other types lose a "/" with its digit, Monthly loses one character.
   g_dateKeyCount = 3;
@@ -144,39 +144,39 @@ TEST_F(TypingFilterTest, KeyCountForTextPutsTheCounterBackInStep) {
   EXPECT_EQ(KeyCountForText("\xC3\xA9t\xC3\xA9"), 3);  // "été": three characters
 
   // The user selected ":30" of "07:30" and deleted it; typing goes on at the end.
-  time_.text = "07";
-  g_timeKeyCount = KeyCountForText(time_.text);
+  m_time.text = "07";
+  g_timeKeyCount = KeyCountForText(m_time.text);
   TypeTime("\b");
-  EXPECT_EQ(time_.text, "0");
+  EXPECT_EQ(m_time.text, "0");
   TypeTime("845");
-  EXPECT_EQ(time_.text, "08:45");
+  EXPECT_EQ(m_time.text, "08:45");
 
   g_currentType = "One Date";
-  date_.text = "25/1";
-  g_dateKeyCount = KeyCountForText(date_.text);
+  m_date.text = "25/1";
+  g_dateKeyCount = KeyCountForText(m_date.text);
   TypeDate("204");
-  EXPECT_EQ(date_.text, "25/12/04");
+  EXPECT_EQ(m_date.text, "25/12/04");
 }
 
 // A field left ending where a separator belongs ("07" after deleting ":30")
 // gets the separator before the next character.
 TEST_F(TypingFilterTest, SeparatorGoesInFirstWhenTheFieldEndsAtItsPlace) {
-  time_.text = "07";
-  g_timeKeyCount = KeyCountForText(time_.text);
+  m_time.text = "07";
+  g_timeKeyCount = KeyCountForText(m_time.text);
   TypeTime("30");
-  EXPECT_EQ(time_.text, "07:30");
+  EXPECT_EQ(m_time.text, "07:30");
 
   g_currentType = "Fortnightly";
-  date_.text = "25/12";
-  g_dateKeyCount = KeyCountForText(date_.text);
+  m_date.text = "25/12";
+  g_dateKeyCount = KeyCountForText(m_date.text);
   TypeDate("03");
-  EXPECT_EQ(date_.text, "25/12/03");
+  EXPECT_EQ(m_date.text, "25/12/03");
 
   g_currentType = "Monthly";
-  date_.text = "12";
-  g_dateKeyCount = KeyCountForText(date_.text);
+  m_date.text = "12";
+  g_dateKeyCount = KeyCountForText(m_date.text);
   TypeDate("3");
-  EXPECT_EQ(date_.text, "123");
+  EXPECT_EQ(m_date.text, "123");
 }
 
 }  // namespace

@@ -59,6 +59,12 @@ bool NoSeparator(int) {
 
 }  // namespace
 
+void ResetTypingState() {
+  g_timeKeyCount = 0;
+  g_dateKeyCount = 0;
+  g_currentType.clear();
+}
+
 std::string FilterTimeKey(char typed) {
   if (typed == kBackspace) return Backspace(g_timeKeyCount, TimeSeparatorPlace);
   return Typed(typed, g_timeKeyCount, BeforeTimeSeparator, TimeSeparatorPlace, ':');

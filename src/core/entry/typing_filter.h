@@ -7,6 +7,8 @@
 extern int g_timeKeyCount;
 extern int g_dateKeyCount;
 extern std::string g_currentType;
+// Puts the three back to their state at program start.
+void ResetTypingState();
 
 inline constexpr char kBackspace = '\b';
 

@@ -38,14 +38,14 @@ class RealClock : public LocalClock {
 // A clock whose time the caller sets; tests and the simulation use it.
 class FakeClock : public LocalClock {
  public:
-  explicit FakeClock(std::int64_t moment = 0) : now_(moment) {}
-  void Set(std::int64_t moment) { now_ = moment; }
-  void Advance(std::int64_t seconds) { now_ += seconds; }
-  std::int64_t Now() const override { return now_; }
-  std::int64_t NowMilliseconds() const override { return now_ * 1000; }
+  explicit FakeClock(std::int64_t moment = 0) : m_now(moment) {}
+  void Set(std::int64_t moment) { m_now = moment; }
+  void Advance(std::int64_t seconds) { m_now += seconds; }
+  std::int64_t Now() const override { return m_now; }
+  std::int64_t NowMilliseconds() const override { return m_now * 1000; }
 
  private:
-  std::int64_t now_;
+  std::int64_t m_now;
 };
 
 // The program's clock: the real one unless a test or tool installed another.

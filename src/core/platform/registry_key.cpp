@@ -74,25 +74,25 @@ bool RegistryKey::Load(bool mayBeMissing) {
   std::string text;
   const bool missing = mayBeMissing && !std::filesystem::exists(path, error) && !error;
   if (!missing && !ReadWholeFile(path, text)) return false;
-  file_ = ParseRegText(text);
-  if (file_.sections.empty() &&
-      std::all_of(file_.preamble.begin(), file_.preamble.end(), IsBlank)) {
-    file_.preamble = {"Windows Registry Editor Version 5.00", ""};
+  m_file = ParseRegText(text);
+  if (m_file.sections.empty() &&
+      std::all_of(m_file.preamble.begin(), m_file.preamble.end(), IsBlank)) {
+    m_file.preamble = {"Windows Registry Editor Version 5.00", ""};
   }
   return true;
 }
 
 bool RegistryKey::Open(std::string_view keyName) {
-  open_ = false;
-  changed_ = false;
+  m_open = false;
+  m_changed = false;
   if (!Load(false)) return false;
-  for (const RegSection& section : file_.sections) {
+  for (const RegSection& section : m_file.sections) {
     if (IsKey(section, keyName)) {
-      keyName_ = std::string(keyName);
-      open_ = true;
+      m_keyName = std::string(keyName);
+      m_open = true;
     }
   }
-  return open_;
+  return m_open;
 }
 
 bool RegistryKey::Create(std::string_view keyName) {
@@ -100,11 +100,11 @@ bool RegistryKey::Create(std::string_view keyName) {
   std::error_code error;
   std::filesystem::create_directories(RegistryFilePath().parent_path(), error);
   if (error || !Load(true)) return false;
-  EndWithBlankLine(file_);
-  keyName_ = std::string(keyName);
-  file_.sections.push_back({"[" + keyName_ + "]", keyName_, {}});
-  open_ = true;
-  changed_ = true;
+  EndWithBlankLine(m_file);
+  m_keyName = std::string(keyName);
+  m_file.sections.push_back({"[" + m_keyName + "]", m_keyName, {}});
+  m_open = true;
+  m_changed = true;
   return true;
 }
 
@@ -119,7 +119,7 @@ bool RegistryKey::QueryValue(std::string_view name, std::size_t bufferSize,
 }
 
 void RegistryKey::SetStringValue(std::string_view name, std::string_view text) {
-  if (!open_) return;
+  if (!m_open) return;
   RegEntry value = MakeStringEntry(name, text);
   if (RegEntry* old = FindValue(name)) {
     *old = std::move(value);
@@ -132,15 +132,15 @@ void RegistryKey::SetStringValue(std::string_view name, std::string_view text) {
     }
     entries.insert(point, std::move(value));
   }
-  changed_ = true;
+  m_changed = true;
 }
 
 bool RegistryKey::Close() {
   const bool ok =
-      !open_ || !changed_ || WriteFileAtomically(RegistryFilePath(), FormatRegText(file_));
-  file_ = RegFile{};
-  open_ = false;
-  changed_ = false;
+      !m_open || !m_changed || WriteFileAtomically(RegistryFilePath(), FormatRegText(m_file));
+  m_file = RegFile{};
+  m_open = false;
+  m_changed = false;
   return ok;
 }
 
@@ -148,9 +148,9 @@ bool RegistryKey::Close() {
 // replaces an earlier one of the same name.
 const RegEntry* RegistryKey::FindValue(std::string_view name) const {
   const RegEntry* found = nullptr;
-  if (!open_) return found;
-  for (const RegSection& section : file_.sections) {
-    if (!IsKey(section, keyName_)) continue;
+  if (!m_open) return found;
+  for (const RegSection& section : m_file.sections) {
+    if (!IsKey(section, m_keyName)) continue;
     for (const RegEntry& entry : section.entries) {
       if (entry.isValue && SameRegName(entry.name, name)) found = &entry;
     }
@@ -164,8 +164,8 @@ RegEntry* RegistryKey::FindValue(std::string_view name) {
 
 RegSection* RegistryKey::LastSectionOfKey() {
   RegSection* found = nullptr;
-  for (RegSection& section : file_.sections) {
-    if (IsKey(section, keyName_)) found = &section;
+  for (RegSection& section : m_file.sections) {
+    if (IsKey(section, m_keyName)) found = &section;
   }
   return found;
 }

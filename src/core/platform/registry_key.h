@@ -7,11 +7,11 @@
 
 #include "core/platform/reg_file.h"
 
-// The registry stand-in: keys and values kept in one file of the .reg text
+// The settings registry: keys and values kept in one file of the .reg text
 // form, $XDG_CONFIG_HOME/Tockmere/registry.reg (XDG_CONFIG_HOME defaults to
 // ~/.config). Key names are full paths such as
 // "HKEY_LOCAL_MACHINE\Software\Tockmere"; key and value names are compared
-// without regard to letter case, as the registry does.
+// without regard to letter case.
 std::filesystem::path RegistryFilePath();
 
 class RegistryKey {
@@ -36,8 +36,8 @@ class RegistryKey {
   const RegEntry* FindValue(std::string_view name) const;
   RegSection* LastSectionOfKey();
 
-  RegFile file_;
-  std::string keyName_;
-  bool open_ = false;
-  bool changed_ = false;
+  RegFile m_file;
+  std::string m_keyName;
+  bool m_open = false;
+  bool m_changed = false;
 };

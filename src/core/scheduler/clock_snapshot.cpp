@@ -40,6 +40,10 @@ std::string JoinTime(int hour, int minute) {
 
 }  // namespace
 
+void ResetClockSnapshot() {
+  g_clockSnapshot = ClockSnapshot{};
+}
+
 std::string TwoDigits(int value) {
   std::string digits = std::to_string(value);
   return (value >= 0 && value < 10) ? "0" + digits : digits;

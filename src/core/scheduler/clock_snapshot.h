@@ -8,6 +8,8 @@
 
 // The last reading, written only by the clock tick.
 extern ClockSnapshot g_clockSnapshot;
+// Empties g_clockSnapshot, as before the first tick.
+void ResetClockSnapshot();
 
 // One reading of the clock and everything derived from it.
 ClockSnapshot ReadClockSnapshot(const LocalClock& clock);

@@ -40,6 +40,11 @@ int NumberInData(const std::string& data) {
 
 }  // namespace
 
+void ResetSettings() {
+  g_settings = AlarmSettings{};
+  g_firstRun = false;
+}
+
 AlarmSettings DefaultSettings() {
   AlarmSettings defaults;
   defaults.Sound = 0;

@@ -7,6 +7,9 @@ extern AlarmSettings g_settings;
 // True when the settings key could not be opened at the last load.
 extern bool g_firstRun;
 
+// Puts g_settings and g_firstRun back to their state at program start.
+void ResetSettings();
+
 // The defaults a missing key or value gives.
 AlarmSettings DefaultSettings();
 void LoadSettings();

@@ -15,3 +15,6 @@ extern QIcon g_appIcon;
 extern WindowPlacement g_mainPlacement;
 extern bool g_firstTick;
 extern bool g_firstPaint;
+
+// Puts the four back to their state at program start.
+void ResetAppState();

@@ -73,23 +73,23 @@ void WriteComboText(QComboBox* box, const QString& value) {
 }  // namespace
 
 QWidget* DataExchange::Control(int id) const {
-  QWidget* widget = GetDlgItem(dialog_, id);
+  QWidget* widget = GetDlgItem(m_dialog, id);
   if (widget == nullptr) qWarning("Data exchange: dialog has no control %d", id);
   return widget;
 }
 
 void DataExchange::Fail(QWidget* widget, const QString& message) {
-  GetPrompter().Show(dialog_, message, QString(), Prompter::Icon::Warning);
+  GetPrompter().Show(m_dialog, message, QString(), Prompter::Icon::Warning);
   widget->setFocus();
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->selectAll();
-  ok_ = false;
+  m_ok = false;
 }
 
 void DataExchange::Text(int id, std::string& value, int limit) {
-  if (!ok_) return;
+  if (!m_ok) return;
   QWidget* widget = Control(id);
   if (widget == nullptr) return;
-  if (!save_) {
+  if (!m_save) {
     const QString text = QString::fromStdString(value);
     SetInputLimit(widget, limit, text.size());
     WriteText(widget, text);
@@ -104,10 +104,10 @@ void DataExchange::Text(int id, std::string& value, int limit) {
 }
 
 void DataExchange::ComboText(int id, std::string& value) {
-  if (!ok_) return;
+  if (!m_ok) return;
   auto* box = qobject_cast<QComboBox*>(Control(id));
   if (box == nullptr) return;
-  if (save_) {
+  if (m_save) {
     value = box->currentText().toStdString();
   } else {
     WriteComboText(box, QString::fromStdString(value));
@@ -115,12 +115,12 @@ void DataExchange::ComboText(int id, std::string& value) {
 }
 
 void DataExchange::Radio(int firstId, int& index) {
-  if (!ok_) return;
+  if (!m_ok) return;
   auto* first = qobject_cast<QAbstractButton*>(Control(firstId));
   if (first == nullptr) return;
   QList<QAbstractButton*> buttons{first};
   if (first->group() != nullptr) buttons = first->group()->buttons();
-  if (save_) {
+  if (m_save) {
     index = -1;
     for (qsizetype k = 0; k < buttons.size(); ++k) {
       if (buttons[k]->isChecked()) index = static_cast<int>(k);

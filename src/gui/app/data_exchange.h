@@ -8,11 +8,11 @@
 // put into the controls (and the limits set as input limits).
 class DataExchange {
  public:
-  DataExchange(QWidget* dialog, bool saveAndValidate) : dialog_(dialog), save_(saveAndValidate) {}
+  DataExchange(QWidget* dialog, bool saveAndValidate) : m_dialog(dialog), m_save(saveAndValidate) {}
 
-  bool saving() const { return save_; }
+  bool saving() const { return m_save; }
   // False after a failed check; later calls do nothing then.
-  bool ok() const { return ok_; }
+  bool ok() const { return m_ok; }
 
   // Edit control or label text; limit < 0 means none. A text longer than the
   // limit shows "Please enter no more than %1 characters." and fails.
@@ -28,7 +28,7 @@ class DataExchange {
   QWidget* Control(int id) const;
   void Fail(QWidget* control, const QString& message);
 
-  QWidget* dialog_;
-  bool save_;
-  bool ok_ = true;
+  QWidget* m_dialog;
+  bool m_save;
+  bool m_ok = true;
 };

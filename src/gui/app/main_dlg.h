@@ -89,7 +89,8 @@ class CMainDlg : public QDialog, public CoreUi {
   int m_windowWidth = 0;
   QIcon m_icon;
 
-  // Control members.
+ private:
+  // Control members: tests find the controls with GetDlgItem.
   QScrollBar* m_scrollBar = nullptr;
   std::array<QLabel*, kListRowCount> m_rowNo{};
   QLabel* m_dateLabel = nullptr;

@@ -33,11 +33,11 @@ char FilterKeyFor(char32_t c) {
 }  // namespace
 
 FilteredEdit::FilteredEdit(KeyFilter filter, int& keyCount, QWidget* parent)
-    : QLineEdit(parent), filter_(filter), keyCount_(keyCount) {
+    : QLineEdit(parent), m_filter(filter), m_keyCount(keyCount) {
   // Paste, cut, Delete, undo, a replaced selection or a drop: whatever the
   // user changed without typing at the end, the counter follows the text.
   connect(this, &QLineEdit::textEdited, this, [this] {
-    if (!filtering_) SyncKeyCount();
+    if (!m_filtering) SyncKeyCount();
   });
 }
 
@@ -63,14 +63,14 @@ void FilteredEdit::keyPressEvent(QKeyEvent* event) {
 // that a field rewritten by the form, or a key the length limit refused, can
 // not put the separators in the wrong place.
 void FilteredEdit::TypeAtEnd(const QString& typed) {
-  filtering_ = true;
+  m_filtering = true;
   for (const char32_t c : typed.toUcs4()) {
     SyncKeyCount();
     const QString one = QString::fromUcs4(&c, 1);
     const char key = FilterKeyFor(c);
-    Apply(filter_(key), key, one);
+    Apply(m_filter(key), key, one);
   }
-  filtering_ = false;
+  m_filtering = false;
   SyncKeyCount();
 }
 
@@ -91,7 +91,7 @@ void FilteredEdit::Apply(const std::string& keys, char typedKey, const QString& 
 }
 
 void FilteredEdit::SyncKeyCount() {
-  keyCount_ = KeyCountForText(text().toStdString());
+  m_keyCount = KeyCountForText(text().toStdString());
 }
 
 bool FilteredEdit::CaretAtEnd() const {

@@ -28,7 +28,7 @@ class FilteredEdit : public QLineEdit {
   void SyncKeyCount();
   bool CaretAtEnd() const;
 
-  KeyFilter filter_;
-  int& keyCount_;
-  bool filtering_ = false;  // edits made by the filter are typing, not a resync
+  KeyFilter m_filter;
+  int& m_keyCount;
+  bool m_filtering = false;  // edits made by the filter are typing, not a resync
 };

@@ -15,33 +15,33 @@ namespace {
 class CanberraSound : public SystemSound {
  public:
   ~CanberraSound() override {
-    if (context_ != nullptr) ca_context_destroy(context_);
+    if (m_context != nullptr) ca_context_destroy(m_context);
   }
 
   void PlayExclamation() override {
-    if (!broken_ && !Play()) broken_ = true;
-    if (broken_) QApplication::beep();
+    if (!m_broken && !Play()) m_broken = true;
+    if (m_broken) QApplication::beep();
   }
 
  private:
   bool Open() {
-    if (ca_context_create(&context_) != CA_SUCCESS) {
-      context_ = nullptr;
+    if (ca_context_create(&m_context) != CA_SUCCESS) {
+      m_context = nullptr;
       return false;
     }
-    ca_context_change_props(context_, CA_PROP_APPLICATION_NAME, "Tockmere", CA_PROP_APPLICATION_ID,
+    ca_context_change_props(m_context, CA_PROP_APPLICATION_NAME, "Tockmere", CA_PROP_APPLICATION_ID,
                             "tockmere", nullptr);
     return true;
   }
 
   bool Play() {
-    if (context_ == nullptr && !Open()) return false;
-    return ca_context_play(context_, 0, CA_PROP_EVENT_ID, "dialog-warning",
+    if (m_context == nullptr && !Open()) return false;
+    return ca_context_play(m_context, 0, CA_PROP_EVENT_ID, "dialog-warning",
                            CA_PROP_EVENT_DESCRIPTION, "Alarm call", nullptr) == CA_SUCCESS;
   }
 
-  ca_context* context_ = nullptr;
-  bool broken_ = false;
+  ca_context* m_context = nullptr;
+  bool m_broken = false;
 };
 
 SystemSound* g_sound = nullptr;
