@@ -127,7 +127,7 @@ TEST(DialogBuilder, OneLineLabelsShowTheirWholeTextInsideTheDialog) {
   }
 }
 
-TEST(DialogBuilder, MainWindowHoldsTheSpecifiedControls) {
+TEST(DialogBuilder, MainWindowHoldsItsFormListAndExitControls) {
   auto dialog = Build(MainTemplate());
   EXPECT_EQ(MainTemplate().id, 102);
   EXPECT_EQ(ShownText(GetDlgItem(dialog.get(), IDOK_BUTTON)), "Exit");

@@ -1,6 +1,6 @@
 #pragma once
 
-// The user's eight display settings, kept in the registry stand-in.
+// The user's eight display settings, kept in the settings registry file.
 struct AlarmSettings {
   int Sound = 0;
   int DateFormat = 0;  // a DateFormat: 0 U.K., 1 U.S.

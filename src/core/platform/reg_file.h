@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-// The Windows .reg text form that holds the registry stand-in:
+// The .reg text form of the file that holds the settings key:
 //
 //   Windows Registry Editor Version 5.00
 //

@@ -35,8 +35,8 @@ Qt::Alignment HorizontalAlignment(unsigned style) {
   return Qt::AlignLeft;
 }
 
-// Read-only edit fields show the dialog's face colour, as they do on the
-// platform the templates come from; the shade follows later changes too.
+// Read-only edit fields show the dialog's face colour, so they do not look
+// like fields to type in; the shade follows later palette changes too.
 class ReadOnlyShade : public QObject {
  public:
   explicit ReadOnlyShade(QObject* parent) : QObject(parent) {}
@@ -179,8 +179,8 @@ void ConfigureButton(QAbstractButton* button, const ControlTemplate& ctl) {
   }
 }
 
-// Buttons 1 and 2 end a dialog as the framework's OK and Cancel handling do:
-// through the dialog's accept() and reject(), which a dialog may override.
+// The OK and Cancel buttons (identifiers 1 and 2) end a dialog through its
+// accept() and reject(), which a dialog may override.
 void ConnectStandardButton(QDialog* dialog, QWidget* widget, int id) {
   auto* button = qobject_cast<QPushButton*>(widget);
   if (button == nullptr) return;

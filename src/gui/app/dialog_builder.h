@@ -12,7 +12,7 @@
 using ControlFactory = std::function<QWidget*(QWidget* parent)>;
 using ControlFactories = std::map<QString, ControlFactory>;
 
-// Dialog base units of a font, as the dialog framework measures them:
+// Dialog base units of a font, in which the templates give every rectangle:
 // horizontal unit = average character width / 4, vertical unit = character height / 8.
 struct DialogUnits {
   double x = 1.0;

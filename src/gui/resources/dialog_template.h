@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <vector>
 
-// A dialog template as data: what the resource script of a dialog holds.
+// A dialog template as data: caption, size, font, and every control.
 enum class ControlKind {
   Edit,           // single-line QLineEdit
   MultiLineEdit,  // QPlainTextEdit

@@ -1,5 +1,5 @@
-// The program's dialog templates, as the resource script holds them: every
-// control with its identifier, kind, text, style and rectangle in dialog units.
+// The program's dialog templates: every control with its identifier, kind,
+// text, style and rectangle in dialog units.
 #include <QString>
 #include <QStringList>
 

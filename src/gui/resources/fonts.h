@@ -8,6 +8,6 @@
 QString AlarmFontFace(int fontNo);
 inline constexpr int kAlarmFontCount = 5;
 
-// Points the Windows faces that fontconfig does not know by name at the
-// installed look-alikes, so each pop-up font is a face of its own.
+// Points the pop-up faces that fontconfig does not know by name at installed
+// faces of the same metrics or look, so each pop-up font is a face of its own.
 void InstallFontSubstitutes();
