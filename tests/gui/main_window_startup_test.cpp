@@ -1,6 +1,7 @@
 #include <QComboBox>
 #include <QLabel>
 
+#include "core/scheduler/shown_alarm.h"
 #include "core/settings/alarm_settings.h"
 #include "main_window_fixture.h"
 
@@ -20,6 +21,25 @@ TEST_F(StartupTest, FirstRunOpensNormallyLaterRunsMinimised) {
   EXPECT_FALSE(g_firstRun);
   EXPECT_TRUE(dlg->windowState() & Qt::WindowMinimized);
   EXPECT_EQ(g_mainPlacement.normalRect.size(), dlg->size());
+}
+
+// A test that starts the window leaves the state of both floors behind; the
+// next test's folder must start from the program's start-up state.
+TEST_F(StartupTest, ResetPutsBackTheStateOfBothFloors) {
+  StartAt(At(2003, 7, 14, 9, 5));
+  g_shownAlarmIndex = 3;
+  ASSERT_FALSE(g_appIcon.isNull());
+  ASSERT_FALSE(g_mainPlacement.normalRect.isNull());
+  ASSERT_FALSE(g_firstTick);
+  dlg.reset();
+  ResetProgramState();
+  EXPECT_EQ(g_shownAlarmIndex, 0);
+  EXPECT_TRUE(g_appIcon.isNull());
+  EXPECT_TRUE(g_mainPlacement.normalRect.isNull());
+  EXPECT_TRUE(g_firstTick);
+  EXPECT_TRUE(g_firstPaint);
+  EXPECT_EQ(g_clockSnapshot.now, 0);
+  EXPECT_EQ(g_settings.FontNo, 0);
 }
 
 TEST_F(StartupTest, FormOpensWithTodayAndTheCurrentTime) {
