@@ -26,6 +26,8 @@ extern ClockSnapshot g_clockSnapshot;
 
 // One reading of the clock and everything derived from it.
 ClockSnapshot ReadClockSnapshot(const LocalClock& clock);
+// The snapshot a reading at the given moment gives.
+ClockSnapshot SnapshotAt(const LocalClock& clock, std::int64_t moment);
 // "HH:MM   Weekday   DD/MM/YY" (month first when dateFormat is not 0).
 std::string ClockLineText(const ClockSnapshot& snapshot, int dateFormat);
 // Decimal with one leading "0" below 10.
