@@ -22,7 +22,7 @@ offset=$((start - $(date +%s)))
 set_offset "$offset"
 APP_LOG="$RUN_DIR/tockmere.log"
 (
-  cd "$WORK_DIR"
+  cd "$WORK_DIR" || exit 1
   exec env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
     XDG_CONFIG_HOME="$CONFIG_DIR" XDG_RUNTIME_DIR="$RUN_DIR/runtime" \
     LD_PRELOAD="$FAKETIME_LIB" FAKETIME_TIMESTAMP_FILE="$CLOCK_FILE" FAKETIME_NO_CACHE=1 \

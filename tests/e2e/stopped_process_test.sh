@@ -22,7 +22,7 @@ kill -CONT "$APP_PID"
 continued_ns="$(date +%s%N)"
 
 popup="$(wait_window "$APP_PID" "$POPUP" 2)" || fail "no pop-up within 2 s of SIGCONT"
-pass "late pop-up $(((($(date +%s%N) - continued_ns)) / 1000000)) ms after SIGCONT"
+pass "late pop-up $((($(date +%s%N) - continued_ns) / 1000000)) ms after SIGCONT"
 press_enter "$popup"
 wait_window_gone "$APP_PID" "$POPUP" 5 || fail "Enter did not close the pop-up"
 for _ in $(seq 1 100); do
