@@ -9,8 +9,6 @@
 // A one-off alarm leaves the table once it has fired; the file itself is never
 // written. Bad arguments and unreadable files exit with status 2.
 
-#include <algorithm>
-#include <array>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
