@@ -271,15 +271,16 @@ row "VmRSS after ${SETTLE} s idle, minimised, MiB" "$(kib_to_mib "${RSS[tockmere
 for state in shown minimised; do
   target="-"
   [ "$state" = shown ] && target="ratio <= 1"
+  [ "$state" = minimised ] && target="ratio <= 0.1"
   row "CPU per minute idle, $state, ms (utime+stime)" "${CPU[tockmere:$state]}" \
     "${CPU[bare:$state]}" "$target"
   row "CPU per minute idle, $state, ms (schedstat)" "${CPU_NS[tockmere:$state]}" \
     "${CPU_NS[bare:$state]}" "$target"
-  [ "$state" = minimised ] && target="tockmere <= 60"
+  [ "$state" = minimised ] && target="tockmere <= 2"
   row "voluntary context switches per minute, $state" "${WAKE[tockmere:$state]}" \
     "${WAKE[bare:$state]}" "$target"
 done
-printf '| pop-up mapped after HH:MM:00, ms | %s (%s) | - | - | <= 100 |\n' "$(median "${LATE[@]}")" \
+printf '| pop-up mapped after HH:MM:00, ms | %s (%s) | - | - | <= 10 |\n' "$(median "${LATE[@]}")" \
   "$(range "${LATE[@]}")"
 echo
 echo "Voluntary context switches per minute by thread, last idle run:"

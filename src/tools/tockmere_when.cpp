@@ -9,8 +9,6 @@
 // A one-off alarm leaves the table once it has fired; the file itself is never
 // written. Bad arguments and unreadable files exit with status 2.
 
-#include <algorithm>
-#include <array>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -23,6 +21,7 @@
 #include "core/scheduler/civil_date.h"
 #include "core/scheduler/clock_snapshot.h"
 #include "core/scheduler/due_pass.h"
+#include "core/scheduler/minute_walk.h"
 #include "core/store/alarm_line.h"
 #include "core/store/alarm_table.h"
 
@@ -30,9 +29,6 @@ namespace {
 
 constexpr int kExitBadInput = 2;
 constexpr std::int64_t kMaxDays = 1'000'000;
-constexpr std::int64_t kSecondsPerMinute = 60;
-constexpr std::int64_t kSecondsPerHour = 3600;
-constexpr int kMinutesPerDay = 1440;
 
 constexpr const char* kUsage =
     "usage: tockmere-when [--file PATH] --from YYYY-MM-DD[THH:MM] --days N";
@@ -134,40 +130,11 @@ std::optional<std::string> LoadAlarmFile(const std::string& path) {
 
 // ---- the simulation ----------------------------------------------------------
 
-// The local clock's distance from UTC at a moment, in seconds.
-std::int64_t UtcOffset(const LocalClock& clock, std::int64_t moment) {
-  const LocalTime local = clock.ToLocal(moment);
-  const std::int64_t localSeconds = DaysFromCivil(local.year, local.month, local.day) * 86400 +
-                                    local.hour * kSecondsPerHour + local.minute * 60 + local.second;
-  return localSeconds - moment;
-}
-
-// Minute of the local day (0-1439) of a moment at a known UTC offset.
-int MinuteOfDay(std::int64_t moment, std::int64_t offset) {
-  return static_cast<int>(FloorMod(FloorDiv(moment + offset, kSecondsPerMinute), kMinutesPerDay));
-}
-
-// The minutes of the day at which some entry's time could equal the clock's
-// "HH:MM": at all other minutes the due pass has nothing to do.
-std::array<bool, kMinutesPerDay> WatchedMinutes() {
-  std::array<bool, kMinutesPerDay> watched{};
-  for (int i = 0; i < g_alarms.count; ++i) {
-    const std::string& time = g_alarms.records[static_cast<std::size_t>(i)].time;
-    if (time.size() != 5 || time[2] != ':') continue;
-    const auto hour = ReadDigits(time, 0, 2);
-    const auto minute = ReadDigits(time, 3, 2);
-    if (hour && minute && *hour < 24 && *minute < 60) {
-      watched[static_cast<std::size_t>(*hour * 60 + *minute)] = true;
-    }
-  }
-  return watched;
-}
-
 class Simulation {
  public:
   explicit Simulation(std::FILE* out) : m_out(out) {
     SetClock(&m_clock);
-    m_watched = WatchedMinutes();
+    m_watched = AlarmMinutes();
   }
   ~Simulation() {
     Flush();
@@ -176,23 +143,10 @@ class Simulation {
   Simulation(const Simulation&) = delete;
   Simulation& operator=(const Simulation&) = delete;
 
-  // One tick per minute from start while before end. The UTC offset is looked
-  // up once per hour; an hour whose offset differs at its two ends (a clock
-  // change falls in it) is converted minute by minute.
+  // Every minute from start while before end gets its due check, as every
+  // minute the running program sees does.
   void Run(std::int64_t start, std::int64_t end) {
-    std::int64_t offset = UtcOffset(m_clock, start);
-    for (std::int64_t hour = start; hour < end; hour += kSecondsPerHour) {
-      const std::int64_t nextOffset = UtcOffset(m_clock, hour + kSecondsPerHour);
-      const std::int64_t stop = std::min(hour + kSecondsPerHour, end);
-      if (offset == nextOffset) {
-        RunSteady(hour, stop, offset);
-      } else {
-        for (std::int64_t t = hour; t < stop; t += kSecondsPerMinute) {
-          Tick(t, MinuteOfDay(t, UtcOffset(m_clock, t)));
-        }
-      }
-      offset = nextOffset;
-    }
+    WalkMinutes(m_clock, start, end, m_watched, [this](std::int64_t moment) { Check(moment); });
   }
 
   bool WriteFailed() {
@@ -201,21 +155,7 @@ class Simulation {
   }
 
  private:
-  // Ticks from `from` to before `to`, all at one UTC offset.
-  void RunSteady(std::int64_t from, std::int64_t to, std::int64_t offset) {
-    int minuteOfDay = MinuteOfDay(from, offset);
-    for (std::int64_t t = from; t < to; t += kSecondsPerMinute) {
-      Tick(t, minuteOfDay);
-      if (++minuteOfDay == kMinutesPerDay) minuteOfDay = 0;
-    }
-  }
-
-  // As the program's tick: a due pass at each change of the minute number.
-  void Tick(std::int64_t moment, int minuteOfDay) {
-    const int minute = minuteOfDay % 60;
-    const bool newMinute = minute != m_lastMinute;
-    m_lastMinute = minute;
-    if (!newMinute || !m_watched[static_cast<std::size_t>(minuteOfDay)]) return;
+  void Check(std::int64_t moment) {
     m_clock.Set(moment);
     const ClockSnapshot snapshot = ReadClockSnapshot(m_clock);
     RunDuePass(
@@ -234,10 +174,9 @@ class Simulation {
     if (m_buffer.size() > (1u << 20)) Flush();
   }
 
-  // The tool's removal: the entry leaves the table in memory only.
   void Remove(int i) {
     RemoveAlarmAt(i);
-    m_watched = WatchedMinutes();
+    m_watched = AlarmMinutes();
   }
 
   void Flush() {
@@ -248,8 +187,7 @@ class Simulation {
 
   std::FILE* m_out;
   FakeClock m_clock;
-  std::array<bool, kMinutesPerDay> m_watched{};
-  int m_lastMinute = -1;
+  DayMinutes m_watched{};
   std::string m_buffer;
 };
 

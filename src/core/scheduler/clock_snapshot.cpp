@@ -50,8 +50,12 @@ std::string TwoDigits(int value) {
 }
 
 ClockSnapshot ReadClockSnapshot(const LocalClock& clock) {
+  return SnapshotAt(clock, clock.Now());
+}
+
+ClockSnapshot SnapshotAt(const LocalClock& clock, std::int64_t moment) {
   ClockSnapshot snapshot;
-  snapshot.now = clock.Now();
+  snapshot.now = moment;
   const LocalTime local = clock.ToLocal(snapshot.now);
   snapshot.hour = local.hour;
   snapshot.minute = local.minute;

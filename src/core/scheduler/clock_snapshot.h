@@ -13,6 +13,8 @@ void ResetClockSnapshot();
 
 // One reading of the clock and everything derived from it.
 ClockSnapshot ReadClockSnapshot(const LocalClock& clock);
+// The snapshot a reading at the given moment gives.
+ClockSnapshot SnapshotAt(const LocalClock& clock, std::int64_t moment);
 // "HH:MM   Weekday   DD/MM/YY" (month first when dateFormat is not Uk).
 std::string ClockLineText(const ClockSnapshot& snapshot, DateFormat dateFormat);
 // Decimal with one leading "0" below 10.

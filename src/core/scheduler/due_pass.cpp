@@ -7,20 +7,6 @@
 #include "core/scheduler/pass_step.h"
 #include "core/store/alarm_table.h"
 
-namespace {
-
-// Where the record fired at index `was` is now: still there, or wherever a
-// nested pass moved it; -1 when it is gone. Never reads at or beyond count.
-int FindFiredRecord(const AlarmRecord& fired, int was) {
-  if (was < g_alarms.count && g_alarms.records[static_cast<std::size_t>(was)] == fired) return was;
-  for (int j = 0; j < g_alarms.count; ++j) {
-    if (g_alarms.records[static_cast<std::size_t>(j)] == fired) return j;
-  }
-  return -1;
-}
-
-}  // namespace
-
 bool IsAlarmDue(const AlarmRecord& record, const ClockSnapshot& snapshot) {
   if (record.type.empty()) return false;
   if (record.time != snapshot.timeText) return false;

@@ -13,6 +13,8 @@
 #include "core/model/core_ui.h"
 #include "gui/resources/control_ids.h"
 
+class ClockChangeWatch;
+class OpenDialogWatch;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -43,7 +45,7 @@ class CMainDlg : public QDialog, public CoreUi {
   void ClockTick();
   void ShowNewMinute();
   void ShowUnshownMinute();
-  void CheckDueAlarms();
+  void CheckDueAlarms(std::int64_t sinceMinute);
   void OnTimer(int timerId);
   void ShowAlarmPopup(int i);
   void ClearMissedAlarms();
@@ -116,11 +118,17 @@ class CMainDlg : public QDialog, public CoreUi {
   void ApplyPlacement(bool minimised);
   void SetUpClockTimers();
   void StartClockTimer();
+  void FitClockTimers();
   void ArmClockTimer();
   void OnClockTimeout();
+  void OnClockChanged();
 
   QTimer m_clockTimer;   // precise: the minute's first tick, every tick when minimised
   QTimer m_coarseTimer;  // the other ticks while the window is shown
   std::int64_t m_lastTickSecond = 0;
+  std::int64_t m_lastCheckedMinute = 0;  // the minute of real time the due check saw last
+  bool m_clockStarted = false;           // start-up has reached the timer's step
+  OpenDialogWatch* m_dialogWatch = nullptr;
+  ClockChangeWatch* m_clockChangeWatch = nullptr;
   bool m_minuteUnshown = false;  // a new minute not yet put into the controls
 };

@@ -1,14 +1,21 @@
 #include <QEvent>
+#include <limits>
 
 #include "core/platform/local_clock.h"
 #include "gui/app/main_dlg.h"
+#include "gui/scheduler/clock_change_watch.h"
+#include "gui/scheduler/open_dialog_watch.h"
 
-// The clock ticks once a wall-clock second. Only the first tick of a minute
-// must be punctual (it runs the due pass), so while the window is shown a
+// The clock ticks once a wall-clock second while anybody may look: the window
+// is shown, or a dialog of the program is open. Only the first tick of a minute
+// must be punctual (it runs the due check), so while the window is shown a
 // coarse repeating timer gives the ordinary ticks, which Qt lets share their
 // wake-ups with the caret's blinking, and a precise single-shot timer lands
-// just after each minute turns. Minimised (no caret blinks then) the precise
-// timer lands just after every second instead.
+// just after each minute turns. Minimised with a dialog open (no caret blinks
+// then) the precise timer lands just after every second instead. Minimised
+// with no dialog open nothing on the screen shows the time: the program wakes
+// once a minute, just after it turns, and when the clock is set or the
+// computer resumes.
 
 namespace {
 // How long after the second or minute turns the precise timer lands.
@@ -23,10 +30,19 @@ void CMainDlg::SetUpClockTimers() {
   m_coarseTimer.setInterval(kClockIntervalMs);
   connect(&m_clockTimer, &QTimer::timeout, this, [this] { OnClockTimeout(); });
   connect(&m_coarseTimer, &QTimer::timeout, this, [this] { OnClockTimeout(); });
+  m_dialogWatch = new OpenDialogWatch(this, [this] { FitClockTimers(); });
+  m_clockChangeWatch = new ClockChangeWatch([this] { OnClockChanged(); }, this);
 }
 
-// Fits the timers to the window's state; called again when it changes.
+// The clock starts at its step of the start-up and runs until the program ends.
 void CMainDlg::StartClockTimer() {
+  m_clockStarted = true;
+  FitClockTimers();
+}
+
+// Fits the timers to what is on the screen; called again when that changes.
+void CMainDlg::FitClockTimers() {
+  if (!m_clockStarted) return;
   if (isMinimized()) {
     m_coarseTimer.stop();
   } else if (!m_coarseTimer.isActive()) {
@@ -36,7 +52,8 @@ void CMainDlg::StartClockTimer() {
 }
 
 void CMainDlg::ArmClockTimer() {
-  const int period = isMinimized() ? kClockIntervalMs : kMinuteMs;
+  const bool everySecond = isMinimized() && m_dialogWatch->AnyOpen();
+  const int period = everySecond ? kClockIntervalMs : kMinuteMs;
   const auto into = static_cast<int>(GetClock().NowMilliseconds() % period);
   m_clockTimer.start(period - into + kTickMarginMs);
 }
@@ -53,9 +70,21 @@ void CMainDlg::OnClockTimeout() {
       this, [this] { OnTimer(IDT_CLOCK); }, Qt::QueuedConnection);
 }
 
+// The clock was set or the computer resumed: tick now, whatever second it is,
+// and plan the next wake-up from the new time.
+void CMainDlg::OnClockChanged() {
+  if (!m_clockStarted) return;
+  m_lastTickSecond = std::numeric_limits<std::int64_t>::min();
+  OnClockTimeout();
+}
+
+// Restored, the window ticks at once, so that the snapshot it shows and works
+// from is of this second, and takes any new minute into its controls.
 void CMainDlg::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
-  if (event->type() != QEvent::WindowStateChange) return;
-  StartClockTimer();
-  if (!isMinimized()) ShowUnshownMinute();
+  if (event->type() != QEvent::WindowStateChange || !m_clockStarted) return;
+  FitClockTimers();
+  if (isMinimized()) return;
+  OnClockTimeout();
+  ShowUnshownMinute();
 }

@@ -1,26 +1,35 @@
 #include "core/entry/typing_filter.h"
 #include "core/platform/local_clock.h"
+#include "core/scheduler/catch_up.h"
 #include "core/scheduler/clock_snapshot.h"
-#include "core/scheduler/due_pass.h"
+#include "core/scheduler/minute_walk.h"
 #include "core/settings/alarm_settings.h"
 #include "core/store/alarm_table.h"
 #include "gui/app/app_state.h"
 #include "gui/app/main_dlg.h"
 
 // Reads the clock, rebuilds the clock line, runs the due check at the first
-// tick of a new minute and follows a change of the date format.
+// tick of a new minute and follows a change of the date format. The minutes
+// are minutes of real time, so that one skipped (the computer slept, the clock
+// was set forward) still gets its check, late.
 void CMainDlg::ClockTick() {
   g_clockSnapshot = ReadClockSnapshot(GetClock());
   const ClockSnapshot& now = g_clockSnapshot;
   m_clockText = ClockLineText(now, DateFormatOf(g_settings.DateFormat));
+  const std::int64_t minute = MinuteOf(now.now);
   if (g_firstTick) {
     m_lastMinute = now.minute;
+    m_lastCheckedMinute = minute;
     m_lastDateFormat = g_settings.DateFormat;
     g_firstTick = false;
   }
-  if (now.minute != m_lastMinute) {
+  if (minute != m_lastCheckedMinute) {
+    // Recorded before the check, so that ticks under its pop-ups in the same
+    // minute do not check again.
+    const std::int64_t since = m_lastCheckedMinute;
+    m_lastCheckedMinute = minute;
     m_lastMinute = now.minute;
-    CheckDueAlarms();
+    CheckDueAlarms(since);
     m_time = g_clockSnapshot.timeText;
     g_timeKeyCount = 5;
     ShowNewMinute();
@@ -33,10 +42,11 @@ void CMainDlg::ClockTick() {
   m_lastMinute = g_clockSnapshot.minute;
 }
 
-void CMainDlg::CheckDueAlarms() {
+void CMainDlg::CheckDueAlarms(std::int64_t sinceMinute) {
   const ClockSnapshot minute = g_clockSnapshot;
-  RunDuePass(
-      minute, [this](int i) { ShowAlarmPopup(i); }, [](int i) { DeleteAlarm(i); });
+  CheckMinutesSince(
+      sinceMinute, minute, GetClock(), [this](int i) { ShowAlarmPopup(i); },
+      [](int i) { DeleteAlarm(i); });
 }
 
 void CMainDlg::OnTimer(int timerId) {

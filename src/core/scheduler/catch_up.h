@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "core/platform/local_clock.h"
+#include "core/scheduler/clock_snapshot.h"
+
+// The due check of a tick: every whole minute of real time that passes while
+// the program runs gets its due check once.
+//
+// lastMinute is the minute (MinuteOf) the previous check examined, snapshot
+// this tick's reading. When the tick's minute directly follows lastMinute, or
+// lies before it (the clock was set back: its minutes repeat, as in the night
+// the clocks go back), this is the ordinary due pass of the tick's minute.
+// When minutes were skipped (the computer slept, the process was stopped, the
+// clock was set forward), each alarm that fell due in a skipped minute or in
+// the tick's own minute fires once, however often it fell due, in the order of
+// the first such minute (table order within one minute); each minute is judged
+// by its own local time, and a fired one-off alarm is removed as usual.
+// fire(i) and remove(i) are those of the due pass; the table may change under
+// fire(i), as there.
+void CheckMinutesSince(std::int64_t lastMinute, const ClockSnapshot& snapshot,
+                       const LocalClock& clock, const std::function<void(int)>& fire,
+                       const std::function<void(int)>& remove);

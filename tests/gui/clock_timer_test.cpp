@@ -1,0 +1,114 @@
+#include <QApplication>
+#include <QElapsedTimer>
+
+#include "main_window_fixture.h"
+
+namespace {
+
+using ClockTimerTest = MainWindowTest;
+
+// Closes every pop-up as soon as it shows, noting its text and whether a
+// cleared-alarm notice was open under it.
+class PopupCloser {
+ public:
+  PopupCloser() {
+    timer_.setInterval(20);
+    QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
+    timer_.start();
+  }
+  std::vector<std::string> seen;
+
+ private:
+  void Poll() {
+    bool notice = false;
+    std::vector<CAlarmPopupDlg*> popups;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (!w->isVisible()) continue;
+      if (qobject_cast<CClearedNoticeDlg*>(w) != nullptr) notice = true;
+      if (auto* popup = qobject_cast<CAlarmPopupDlg*>(w)) popups.push_back(popup);
+    }
+    for (CAlarmPopupDlg* popup : popups) {
+      seen.push_back(popup->Alarm().text + (notice ? " over a notice" : ""));
+      popup->reject();
+    }
+  }
+  QTimer timer_;
+};
+
+// On a later start the window opens minimised before the missed-alarm notices;
+// the clock must still wait for the end of the start-up. Minutes that pass
+// while a notice is open get their due check afterwards, late.
+TEST_F(ClockTimerTest, MinimisedStartKeepsTheClockStillUnderAMissedAlarmNotice) {
+  WriteSettingsKey();
+  const std::string missed = "0,26/12/07,0,08:00,Missed|\r\n";
+  const std::string oneOff = "0,26/12/07,0,09:07,Call back|\r\n";
+  const std::string daily = "1,00/00/00,0,09:06,Tea|\r\n";
+  folder.Write("alarms.txt", missed + oneOff + daily);
+  PopupCloser popups;
+  WhenModalOpens([&](QWidget*) {
+    clock.Set(At(2026, 12, 7, 9, 7, 30));
+    QTest::qWait(1500);  // time for any running clock timer to fire
+  });
+  StartAt(At(2026, 12, 7, 9, 5, 50));
+  ASSERT_TRUE(dlg->windowState() & Qt::WindowMinimized);
+  EXPECT_EQ(popups.seen, std::vector<std::string>{});
+  EXPECT_EQ(folder.Read("alarms.txt"), oneOff + daily);
+
+  TickAt(At(2026, 12, 7, 9, 7, 31));
+  // Late, in time order: 09:06 before 09:07; the one-off then leaves the file.
+  EXPECT_EQ(popups.seen, (std::vector<std::string>{"Tea|", "Call back|"}));
+  EXPECT_EQ(folder.Read("alarms.txt"), daily);
+}
+
+// Minimised, the clock sleeps between minutes; with a pop-up open it ticks
+// every second again, so a later minute's pop-up opens over the first.
+TEST_F(ClockTimerTest, MinimisedWindowTicksEverySecondWhileAPopUpIsOpen) {
+  WriteSettingsKey();
+  folder.Write("alarms.txt", "1,00/00/00,0,07:30,First|\r\n1,00/00/00,0,07:31,Second|\r\n");
+  StartAt(At(2026, 12, 7, 7, 29, 59));
+  ASSERT_TRUE(dlg->windowState() & Qt::WindowMinimized);
+  QTest::qWait(1100);  // the clock's first tick
+  clock.Set(At(2026, 12, 7, 7, 30, 0));
+
+  int popupsOpenAtOnce = 0;
+  QElapsedTimer waited;
+  QTimer watcher;
+  watcher.setInterval(20);
+  QObject::connect(&watcher, &QTimer::timeout, [&] {
+    std::vector<CAlarmPopupDlg*> open;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (auto* popup = qobject_cast<CAlarmPopupDlg*>(w); popup != nullptr && popup->isVisible()) {
+        open.push_back(popup);
+      }
+    }
+    popupsOpenAtOnce = std::max(popupsOpenAtOnce, static_cast<int>(open.size()));
+    if (open.size() == 1 && clock.Now() == At(2026, 12, 7, 7, 30, 0)) {
+      clock.Set(At(2026, 12, 7, 7, 31, 0));
+      waited.start();
+    } else if (open.size() == 2 || (waited.isValid() && waited.elapsed() > 5000)) {
+      // Given up after 5 s: a clock asleep until the next minute would take 60.
+      waited.invalidate();
+      for (CAlarmPopupDlg* popup : open) popup->reject();
+    }
+  });
+  watcher.start();
+  EXPECT_TRUE(WaitUntil([&] { return popupsOpenAtOnce == 2; }, 10000));
+  EXPECT_TRUE(WaitUntil([] { return QApplication::activeModalWidget() == nullptr; }, 5000));
+  EXPECT_TRUE(dlg->windowState() & Qt::WindowMinimized);
+}
+
+// Restored, the window reads the clock at once: the snapshot is of this second
+// and the controls show the minute reached while it was minimised.
+TEST_F(ClockTimerTest, RestoredWindowTicksAtOnce) {
+  WriteSettingsKey();
+  StartAt(At(2026, 12, 7, 7, 29, 50));
+  dlg->show();
+  ASSERT_TRUE(dlg->windowState() & Qt::WindowMinimized);
+  clock.Set(At(2026, 12, 7, 7, 31, 17));
+  dlg->setWindowState(dlg->windowState() & ~Qt::WindowMinimized);
+  EXPECT_TRUE(WaitUntil([] { return g_clockSnapshot.second == 17; }, 500));
+  EXPECT_TRUE(WaitUntil([&] { return Text(IDC_CLOCK).startsWith("07:31"); }, 500));
+  EXPECT_EQ(Text(IDC_TIME), "07:31");
+}
+
+}  // namespace
