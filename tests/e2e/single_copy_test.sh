@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # A second start in the same alarms folder wakes the first copy and exits at
 # once with status 0: one process and one main window remain, and the first
-# copy's window, started minimised, is restored.
+# copy's window, started minimised, is restored. The lock lives in
+# $XDG_RUNTIME_DIR, never in the alarms folder, and a second copy started in
+# the first one's first milliseconds never ends it.
 source "$(dirname "$0")/lib.sh"
 setup "$1"
 
@@ -23,8 +25,10 @@ start="$(epoch_of '2026-06-15 10:00:00')"
 start_tockmere "$start" 1
 first="$APP_PID"
 main="$(wait_window "$first" Tockmere 20)" || fail "the first copy's main window did not appear"
-[ "$(cat "$WORK_DIR/.tockmere.lock" 2>/dev/null)" = "$first" ] ||
-  fail "the first copy did not write its pid into .tockmere.lock"
+lock_file() { ls "$RUN_DIR"/runtime/tockmere-*.lock 2>/dev/null; }
+[ "$(lock_file | wc -l)" -eq 1 ] || fail "no one lock file in \$XDG_RUNTIME_DIR: $(lock_file)"
+[ "$(cat "$(lock_file)")" = "$first" ] || fail "the lock file does not name the first copy"
+[ "$(ls -A "$WORK_DIR")" = alarms.txt ] || fail "the alarms folder holds more than alarms.txt: $(ls -A "$WORK_DIR")"
 minimised "$main" || fail "with a registry.reg present the main window should start minimised"
 
 start_tockmere "$start" 1
@@ -44,6 +48,34 @@ alive "$first" || fail "the first copy ended when the second started"
 [ "$(copies_in_folder)" -eq 1 ] || fail "$(copies_in_folder) copies run in the alarms folder, not 1"
 shown="$(xdotool search --all --onlyvisible --name '^Tockmere$' | wc -l)"
 [ "$shown" -eq 1 ] || fail "$shown windows titled Tockmere are shown, not 1"
-[ "$(cat "$WORK_DIR/.tockmere.lock")" = "$first" ] || fail ".tockmere.lock no longer names the first copy"
+[ "$(cat "$(lock_file)")" = "$first" ] || fail "the lock file no longer names the first copy"
 [ "$(alarm_lines)" = "$DAILY" ] || fail "alarms.txt changed"
 pass "one copy runs, and its window was brought to the front"
+
+# Two copies started together, five times: exactly one runs on each time.
+kill -KILL "$first"
+wait "$first" 2>/dev/null || true
+for round in 1 2 3 4 5; do
+  start_tockmere "$start" 1
+  a="$APP_PID"
+  start_tockmere "$start" 1
+  b="$APP_PID"
+  # The later copy leaves at once; give a wrongly ended first copy time to go too.
+  for _ in $(seq 1 200); do
+    alive "$a" && alive "$b" || break
+    sleep 0.05
+  done
+  sleep 0.5
+  running=0
+  for pid in "$a" "$b"; do
+    if alive "$pid"; then
+      running=$((running + 1))
+      survivor="$pid"
+    fi
+  done
+  [ "$running" -eq 1 ] || fail "round $round: $running copies run, not 1"
+  wait_window "$survivor" Tockmere 20 >/dev/null || fail "round $round: the running copy shows no window"
+  kill -KILL "$survivor"
+  wait "$survivor" 2>/dev/null || true
+done
+pass "two copies started together leave exactly one running, five times out of five"

@@ -1,6 +1,6 @@
-// Takes the input as the registry file. Checks that parsing and writing it
-// back is stable, that the settings load, save and load again to the same
-// values, and that saving keeps every other key, value and line of the file.
+// Takes the input as the registry file (UTF-8, or UTF-16 with its byte-order
+// mark). Checks that parsing and writing it back is stable, that the settings load, save and load
+// again to the same values, and that saving keeps every other key, value and line of the file.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -10,6 +10,7 @@
 
 #include "core/platform/reg_file.h"
 #include "core/platform/registry_key.h"
+#include "core/platform/text_encoding.h"
 #include "core/settings/alarm_settings.h"
 #include "fuzz_support.h"
 
@@ -77,14 +78,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckFormattingIsStable(input);
 
   WriteWholeFile(RegistryFilePath(), input);
-  const RegFile before = ParseRegText(input);
+  const DecodedText decoded = DecodeText(input);
+  const RegFile before = ParseRegText(decoded.text);
   LoadSettings();
   const AlarmSettings loaded = g_settings;
   const bool hadKey = !g_firstRun;
 
   SaveSettings();
   FUZZ_CHECK(g_ui.messages.empty());
-  const RegFile after = ParseRegText(ReadWholeFile(RegistryFilePath()));
+  const DecodedText saved = DecodeText(ReadWholeFile(RegistryFilePath()));
+  FUZZ_CHECK(saved.encoding == decoded.encoding);
+  const RegFile after = ParseRegText(saved.text);
   Kept keptBefore = KeptLines(before);
   const Kept keptAfter = KeptLines(after);
   if (!hadKey)

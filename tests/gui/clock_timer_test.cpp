@@ -12,9 +12,9 @@ using ClockTimerTest = MainWindowTest;
 class PopupCloser {
  public:
   PopupCloser() {
-    timer_.setInterval(20);
-    QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
-    timer_.start();
+    m_timer.setInterval(20);
+    QObject::connect(&m_timer, &QTimer::timeout, [this] { Poll(); });
+    m_timer.start();
   }
   std::vector<std::string> seen;
 
@@ -32,7 +32,7 @@ class PopupCloser {
       popup->reject();
     }
   }
-  QTimer timer_;
+  QTimer m_timer;
 };
 
 // On a later start the window opens minimised before the missed-alarm notices;

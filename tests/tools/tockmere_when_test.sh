@@ -80,10 +80,11 @@ expect "fortnightly across the clock change" "2026-03-16 08:15 3,26/01/05,0,08:1
 2026-03-30 08:15 3,26/01/05,0,08:15,Bins|
 2026-04-13 08:15 3,26/01/05,0,08:15,Bins|" --file=fortnightly.txt --from=2026-03-10 --days=40
 
-# The default file is ./alarms.txt; a byte-order mark and LF line ends are
-# read; reading stops at the first empty line.
-printf '\xef\xbb\xbf5,00000009,6,18:00,Pay|rent|\n\n1,00/00/00,0,18:00,Never|\n' >alarms.txt
-expect "default file" "2026-07-31 18:00 5,00000009,6,18:00,Pay|rent|" --from 2026-07-01 --days 31
+# The default file is ./alarms.txt; a byte-order mark, LF and lone CR line
+# ends are read, and blank lines are skipped.
+printf '\xef\xbb\xbf5,00000009,6,18:00,Pay|rent|\n\n0,26/07/02,0,09:00,Dentist|\r' >alarms.txt
+expect "default file" "2026-07-02 09:00 0,26/07/02,0,09:00,Dentist|
+2026-07-31 18:00 5,00000009,6,18:00,Pay|rent|" --from 2026-07-01 --days 31
 : >empty.txt
 expect "empty file" "" --file empty.txt --from 2026-01-01 --days 365
 

@@ -145,13 +145,6 @@ TEST_F(AlarmTableTest, LoadStopsAfterTwelveLinesAndTheNextSaveWritesTwelve) {
   EXPECT_EQ(m_folder.Read(kAlarmsFileName), DailyLines(12));
 }
 
-TEST_F(AlarmTableTest, LoadStopsAtTheFirstEmptyLine) {
-  LoadFile("1,00/00/00,0,06:00,\r\n\r\n1,00/00/00,0,06:01,\r\n");
-  EXPECT_EQ(g_alarms.count, 1);
-  ASSERT_TRUE(SaveAlarms());
-  EXPECT_EQ(m_folder.Read(kAlarmsFileName), "1,00/00/00,0,06:00,\r\n");
-}
-
 TEST_F(AlarmTableTest, MissingFileGivesAnEmptyTableSilently) {
   LoadFile(DailyLines(3));
   fs::remove(kAlarmsFileName);
@@ -196,7 +189,7 @@ TEST_F(AlarmTableTest, DeleteShiftsLaterEntriesSavesLoadsAndRefreshes) {
   EXPECT_EQ(m_ui.refreshes, std::vector<int>{0});
 }
 
-TEST_F(AlarmTableTest, DeletingTheOnlyRecordWritesAnEmptyFileAndLeavesNoTemporaryFile) {
+TEST_F(AlarmTableTest, DeletingTheOnlyRecordWritesAnEmptyFileAndLeavesNoOtherFile) {
   LoadFile(DailyLines(1));
   DeleteAlarm(0);
   EXPECT_EQ(g_alarms.count, 0);

@@ -44,16 +44,16 @@ void RemoveInMemory(int i) {
 // local time of the tick that fired them.
 class Ticker {
  public:
-  explicit Ticker(std::int64_t start) : lastMinute_(MinuteOf(start)) {}
+  explicit Ticker(std::int64_t start) : m_lastMinute(MinuteOf(start)) {}
 
   void TickAt(std::int64_t moment) {
-    clock_.Set(moment);
-    const ClockSnapshot snapshot = ReadClockSnapshot(clock_);
-    if (MinuteOf(moment) == lastMinute_) return;
-    const std::int64_t since = lastMinute_;
-    lastMinute_ = MinuteOf(moment);
+    m_clock.Set(moment);
+    const ClockSnapshot snapshot = ReadClockSnapshot(m_clock);
+    if (MinuteOf(moment) == m_lastMinute) return;
+    const std::int64_t since = m_lastMinute;
+    m_lastMinute = MinuteOf(moment);
     CheckMinutesSince(
-        since, snapshot, clock_,
+        since, snapshot, m_clock,
         [&](int i) { fired.push_back(snapshot.timeText + " " + g_alarms.records[i].text); },
         [&](int i) {
           removed.push_back(g_alarms.records[i].text);
@@ -70,19 +70,19 @@ class Ticker {
   Texts removed;
 
  private:
-  FakeClock clock_;
-  std::int64_t lastMinute_;
+  FakeClock m_clock;
+  std::int64_t m_lastMinute;
 };
 
 class CatchUpTest : public ::testing::Test {
  protected:
   std::int64_t At(int year, int month, int day, int hour, int minute, int second = 0) const {
-    return clock_.FromLocal(year, month, day, hour, minute, second);
+    return m_clock.FromLocal(year, month, day, hour, minute, second);
   }
 
-  ScratchFolder folder_;
-  ZoneGuard zone_{"Europe/London"};
-  FakeClock clock_;
+  ScratchFolder m_folder;
+  ZoneGuard m_zone{"Europe/London"};
+  FakeClock m_clock;
 };
 
 TEST_F(CatchUpTest, NextMinuteIsTheOrdinaryPassAndTheSameMinuteChecksNothing) {
@@ -186,10 +186,10 @@ TEST_F(CatchUpTest, MinuteWalkSkipsTheSpringHourAndVisitsTheAutumnHourTwice) {
   DayMinutes watched{};
   watched[MinuteOfDayOf("01:30")] = true;
   int spring = 0;
-  WalkMinutes(clock_, At(2026, 3, 29, 0, 0), At(2026, 3, 30, 0, 0), watched,
+  WalkMinutes(m_clock, At(2026, 3, 29, 0, 0), At(2026, 3, 30, 0, 0), watched,
               [&](std::int64_t) { ++spring; });
   std::vector<std::int64_t> autumn;
-  WalkMinutes(clock_, At(2026, 10, 25, 0, 0), At(2026, 10, 26, 0, 0), watched,
+  WalkMinutes(m_clock, At(2026, 10, 25, 0, 0), At(2026, 10, 26, 0, 0), watched,
               [&](std::int64_t moment) { autumn.push_back(moment); });
   EXPECT_EQ(spring, 0);
   ASSERT_EQ(autumn.size(), 2u);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/platform/text_encoding.h"
 #include "core/settings/alarm_settings.h"
 #include "recording_ui.h"
 #include "test_support.h"
@@ -18,6 +19,12 @@ constexpr const char* kHeader =
     "Windows Registry Editor Version 5.00\n\n[HKEY_LOCAL_MACHINE\\Software\\Tockmere]\n";
 const std::vector<std::pair<std::string, std::string>> kRegistryError = {
     {"Registry key error.\nCould not save settings.", ""}};
+
+std::string WithCrLf(const std::string& text) {
+  std::string result;
+  for (const char c : text) result += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  return result;
+}
 
 bool SameSettings(const AlarmSettings& a, const AlarmSettings& b) {
   return a.Sound == b.Sound && a.DateFormat == b.DateFormat && a.FontNo == b.FontNo &&
@@ -219,4 +226,60 @@ TEST_F(SettingsTest, ReadOnlyRegistryFileShowsTheMessageAndStaysAsItWas) {
   SaveSettings();
   EXPECT_EQ(m_ui.messages, kRegistryError);
   EXPECT_EQ(m_folder.Read(kRegFile), before);
+}
+
+// Whatever stands in place of the settings file, the program starts with the
+// defaults, as on a first run, and never blocks.
+TEST_F(SettingsTest, ASettingsFileThatCannotBeReadIsAKeyThatCannotBeOpened) {
+  const auto check = [this](const char* what) {
+    SCOPED_TRACE(what);
+    m_ui.messages.clear();
+    g_settings.FontNo = 4;
+    LoadSettings();
+    EXPECT_TRUE(g_firstRun);
+    EXPECT_TRUE(SameSettings(g_settings, DefaultSettings()));
+    SaveSettings();
+    EXPECT_EQ(m_ui.messages, kRegistryError);
+  };
+  fs::create_directories(kRegFile);
+  check("a folder");
+  EXPECT_TRUE(fs::is_directory(kRegFile));
+  fs::remove(kRegFile);
+  ASSERT_EQ(mkfifo(kRegFile, 0600), 0);
+  check("a FIFO");
+  EXPECT_TRUE(fs::is_fifo(kRegFile));
+}
+
+TEST_F(SettingsTest, AUtf16FileIsReadAndWrittenBackWholeInUtf16) {
+  const std::string exported =
+      std::string(kHeader) + "\"FontNo\"=\"3\"\n\"Other\"=\"caf\xC3\xA9\"\n";
+  const std::string utf16 = EncodeText(WithCrLf(exported), TextEncoding::Utf16Le);
+  m_folder.Write(kRegFile, utf16);
+  LoadSettings();
+  EXPECT_FALSE(g_firstRun);
+  EXPECT_EQ(g_settings.FontNo, 3);
+  SaveSettings();
+  EXPECT_TRUE(m_ui.messages.empty());
+  const DecodedText saved = DecodeText(m_folder.Read(kRegFile));
+  EXPECT_EQ(saved.encoding, TextEncoding::Utf16Le);
+  EXPECT_EQ(saved.text,
+            WithCrLf(std::string(kHeader) +
+                     "\"FontNo\"=\"3\"\n\"Other\"=\"caf\xC3\xA9\"\n\"DateFormat\"=\"0\"\n"
+                     "\"WColour\"=\"2\"\n\"DColour\"=\"1\"\n\"FColour\"=\"3\"\n"
+                     "\"MColour\"=\"4\"\n\"OColour\"=\"0\"\n\"Sound\"=\"0\"\n"));
+  g_settings = AlarmSettings{};
+  LoadSettings();
+  EXPECT_EQ(g_settings.FontNo, 3);
+  EXPECT_EQ(g_settings.MColour, 4);
+}
+
+TEST_F(SettingsTest, ASymbolicLinkIsWrittenThrough) {
+  m_folder.Write("dotfiles/tockmere.reg", std::string(kHeader) + "\"FontNo\"=\"3\"\n");
+  fs::create_directories("config/Tockmere");
+  fs::create_symlink(m_folder.path() / "dotfiles/tockmere.reg", kRegFile);
+  LoadSettings();
+  g_settings.Sound = 1;
+  SaveSettings();
+  EXPECT_TRUE(fs::is_symlink(kRegFile));
+  EXPECT_NE(m_folder.Read("dotfiles/tockmere.reg").find("\"Sound\"=\"1\""), std::string::npos);
 }

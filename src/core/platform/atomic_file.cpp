@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <string>
 
+#include "core/platform/regular_file.h"
+
 namespace {
 
 // The mode the new file gets: the old file's, or what a new file would get.
@@ -19,10 +21,12 @@ mode_t ModeFor(const std::filesystem::path& target) {
   return 0666 & ~mask;
 }
 
-// A file the user marked read-only, or one we may not write, is left alone.
+// A file the user marked read-only, one we may not write, or anything but a
+// regular file is left alone.
 bool MayReplace(const std::filesystem::path& target) {
   struct stat old {};
   if (stat(target.c_str(), &old) != 0) return errno == ENOENT;
+  if (!S_ISREG(old.st_mode)) return false;
   if ((old.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
   return access(target.c_str(), W_OK) == 0;
 }
@@ -49,7 +53,9 @@ void SyncFolder(const std::filesystem::path& folder) {
 
 }  // namespace
 
-bool WriteFileAtomically(const std::filesystem::path& target, std::string_view content) {
+bool WriteFileAtomically(const std::filesystem::path& link, std::string_view content) {
+  // Through a symbolic link the file it names is replaced, and the link stays.
+  const std::filesystem::path target = FinalTarget(link);
   if (!MayReplace(target)) return false;
   std::filesystem::path folder = target.parent_path();
   if (folder.empty()) folder = ".";

@@ -7,5 +7,7 @@
 // beside the target, is flushed to disk and then renamed over the target.
 // On any failure the temporary file is removed, the target stays as it was and
 // the result is false. A target without any write permission bit counts as
-// read-only and is never replaced.
+// read-only and is never replaced, and so is anything but a regular file. A
+// symbolic link is written through: the temporary file goes beside the file
+// the link finally names and is renamed over that file, so the link stays.
 bool WriteFileAtomically(const std::filesystem::path& target, std::string_view content);

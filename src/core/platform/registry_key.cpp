@@ -5,12 +5,12 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
 #include <iterator>
 #include <system_error>
 #include <utility>
 
 #include "core/platform/atomic_file.h"
+#include "core/platform/regular_file.h"
 
 namespace {
 
@@ -27,11 +27,19 @@ std::filesystem::path ConfigFolder() {
   return HomeFolder() / ".config";
 }
 
-bool ReadWholeFile(const std::filesystem::path& path, std::string& text) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return !in.bad();
+// True when the text's first line ends in CR LF.
+bool EndsLinesInCrLf(std::string_view text) {
+  const std::size_t end = text.find('\n');
+  return end != std::string_view::npos && end > 0 && text[end - 1] == '\r';
+}
+
+std::string WithCrLf(std::string_view text) {
+  std::string result;
+  for (const char c : text) {
+    if (c == '\n') result += '\r';
+    result += c;
+  }
+  return result;
 }
 
 bool IsBlank(const std::string& line) {
@@ -67,14 +75,18 @@ std::filesystem::path RegistryFilePath() {
   return ConfigFolder() / "Tockmere" / "registry.reg";
 }
 
-// A missing or empty file starts as regedit writes one.
+// A missing or empty file starts as regedit writes one. A file that cannot be
+// read (a folder, a FIFO, no permission) is a key that cannot be opened.
 bool RegistryKey::Load(bool mayBeMissing) {
-  const std::filesystem::path path = RegistryFilePath();
-  std::error_code error;
-  std::string text;
-  const bool missing = mayBeMissing && !std::filesystem::exists(path, error) && !error;
-  if (!missing && !ReadWholeFile(path, text)) return false;
-  m_file = ParseRegText(text);
+  std::string bytes;
+  const FileRead result = ReadRegularFile(RegistryFilePath(), bytes);
+  if (result == FileRead::Unreadable || (result == FileRead::Missing && !mayBeMissing)) {
+    return false;
+  }
+  DecodedText decoded = DecodeText(bytes);
+  m_encoding = decoded.encoding;
+  m_crLf = EndsLinesInCrLf(decoded.text);
+  m_file = ParseRegText(decoded.text);
   if (m_file.sections.empty() &&
       std::all_of(m_file.preamble.begin(), m_file.preamble.end(), IsBlank)) {
     m_file.preamble = {"Windows Registry Editor Version 5.00", ""};
@@ -135,9 +147,13 @@ void RegistryKey::SetStringValue(std::string_view name, std::string_view text) {
   m_changed = true;
 }
 
+// The whole file is written in the encoding and with the line ends it was read in.
 bool RegistryKey::Close() {
-  const bool ok =
-      !m_open || !m_changed || WriteFileAtomically(RegistryFilePath(), FormatRegText(m_file));
+  const auto text = [this] {
+    const std::string lines = FormatRegText(m_file);
+    return EncodeText(m_crLf ? WithCrLf(lines) : lines, m_encoding);
+  };
+  const bool ok = !m_open || !m_changed || WriteFileAtomically(RegistryFilePath(), text());
   m_file = RegFile{};
   m_open = false;
   m_changed = false;

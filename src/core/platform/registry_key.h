@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/platform/reg_file.h"
+#include "core/platform/text_encoding.h"
 
 // The settings registry: keys and values kept in one file of the .reg text
 // form, $XDG_CONFIG_HOME/Tockmere/registry.reg (XDG_CONFIG_HOME defaults to
@@ -16,7 +17,9 @@ std::filesystem::path RegistryFilePath();
 
 class RegistryKey {
  public:
-  // Opens an existing key: the file exists, can be read and holds the key.
+  // Opens an existing key: the file exists, can be read and holds the key. The
+  // file may be UTF-8 or, as a registry editor exports it, UTF-16 with its
+  // byte-order mark; it is written back whole in the encoding it came in.
   bool Open(std::string_view keyName);
   // Opens the key, adding it when it is missing. False when the folder cannot
   // be made or an existing file cannot be read. The file is written by Close.
@@ -40,4 +43,6 @@ class RegistryKey {
   std::string m_keyName;
   bool m_open = false;
   bool m_changed = false;
+  TextEncoding m_encoding = TextEncoding::Utf8;
+  bool m_crLf = false;
 };

@@ -2,13 +2,17 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <fstream>
+#include <span>
+#include <utility>
+#include <vector>
 
 #include "core/model/alarm_type.h"
 #include "core/model/clock_snapshot.h"
 #include "core/model/core_ui.h"
 #include "core/platform/atomic_file.h"
+#include "core/platform/regular_file.h"
 #include "core/store/alarm_line.h"
+#include "core/store/alarms_file.h"
 
 AlarmTable g_alarms;
 int g_listTop = 0;
@@ -16,8 +20,6 @@ int g_editIndex = kNoEditIndex;
 bool g_editGoneOff = false;
 
 namespace {
-
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 AlarmRecord& Entry(int i) {
   return g_alarms.records[static_cast<std::size_t>(i)];
@@ -34,10 +36,10 @@ std::string StoredDate(std::string_view type, std::string_view date, const Clock
 }
 
 // The file's text as written in text mode: every line feed becomes CR LF.
-std::string SortedFileText() {
+template <typename Lines>
+std::string FileText(const Lines& lines) {
   std::string text;
-  for (int i = 0; i < g_alarms.count; ++i) {
-    const std::string_view line = g_alarms.sortedLines[static_cast<std::size_t>(i)];
+  for (const std::string_view line : lines) {
     for (std::size_t start = 0; start < line.size();) {
       const std::size_t end = std::min(line.find('\n', start), line.size());
       text.append(line, start, end - start);
@@ -55,13 +57,30 @@ int ListTopAfterDelete(int i, int top, int count) {
   return std::max(top, 0);
 }
 
-// One line without its line end (LF, or CR LF); the end of the file reads as
-// an empty line.
-std::string ReadLine(std::istream& in) {
-  std::string line;
-  if (!std::getline(in, line)) return "";
-  if (!line.empty() && line.back() == '\r') line.pop_back();
-  return line;
+void ShowFileOpenError() {
+  if (CoreUi* ui = GetCoreUi()) ui->ShowMessage("File open error.", "Error");
+}
+
+// The lines the table's entries are written as, in the table's order.
+std::vector<std::string> TableLines() {
+  std::vector<std::string> lines;
+  for (int i = 0; i < g_alarms.count; ++i) lines.push_back(EncodeAlarmLine(i));
+  return lines;
+}
+
+// Fills the table from a file; what alarms.txt held is remembered for the
+// next save.
+FileRead LoadTable(const std::string& path, bool remember) {
+  g_alarms = AlarmTable{};
+  std::string bytes;
+  const FileRead result = ReadRegularFile(path, bytes);
+  int i = 0;
+  for (const std::string& line : AlarmFileLines(bytes, kMaxAlarms)) DecodeAlarmLine(i++, line);
+  if (remember) {
+    const bool exact = FileText(TableLines()) == bytes;
+    RememberAlarmsFile(result, std::move(bytes), exact);
+  }
+  return result;
 }
 
 }  // namespace
@@ -109,26 +128,23 @@ void SortAlarms() {
 
 bool SaveAlarms() {
   SortAlarms();
-  if (WriteFileAtomically(kAlarmsFileName, SortedFileText())) return true;
-  if (CoreUi* ui = GetCoreUi()) ui->ShowMessage("File open error.", "Error");
+  const auto sorted =
+      std::span(g_alarms.sortedLines).first(static_cast<std::size_t>(g_alarms.count));
+  if (ReplaceAlarmsFile(kAlarmsFileName, FileText(sorted))) return true;
+  ShowFileOpenError();
   return false;
 }
 
 void LoadAlarms() {
-  LoadAlarmsFrom(kAlarmsFileName);
+  LoadTable(kAlarmsFileName, true);
+}
+
+void LoadAlarmsAtStartUp() {
+  if (LoadTable(kAlarmsFileName, true) == FileRead::Unreadable) ShowFileOpenError();
 }
 
 bool LoadAlarmsFrom(const std::string& path) {
-  g_alarms = AlarmTable{};
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  for (int i = 0; i < kMaxAlarms; ++i) {
-    std::string line = ReadLine(in);
-    if (i == 0 && line.starts_with(kByteOrderMark)) line.erase(0, kByteOrderMark.size());
-    if (line.empty()) break;
-    DecodeAlarmLine(i, line);
-  }
-  return !in.bad();
+  return LoadTable(path, false) == FileRead::Read;
 }
 
 void ResetAlarmTable() {
@@ -136,4 +152,5 @@ void ResetAlarmTable() {
   g_listTop = 0;
   g_editIndex = kNoEditIndex;
   g_editGoneOff = false;
+  ForgetAlarmsFile();
 }

@@ -37,11 +37,15 @@ bool RemoveAlarmAt(int i);
 // Removes entry i, then saves, reloads and asks the interface to refresh the list.
 void DeleteAlarm(int i);
 void SortAlarms();
-// Writes the sorted lines whole or not at all; false (after "File open error.") on failure.
+// Writes the sorted lines whole or not at all; false (after "File open error.") on failure,
+// and when alarms.txt exists but cannot be read, which a save never replaces.
 bool SaveAlarms();
-// Replaces the table by what alarms.txt holds; a missing file gives an empty table.
+// Replaces the table by what alarms.txt holds; a missing or unreadable file gives an empty
+// table.
 void LoadAlarms();
-// The same from another file; false when it cannot be opened or read.
+// The same at start-up, saying "File open error." when alarms.txt exists but cannot be read.
+void LoadAlarmsAtStartUp();
+// The same from another file; false when it is missing or cannot be read.
 bool LoadAlarmsFrom(const std::string& path);
 // Empties the table, g_listTop, g_editIndex and g_editGoneOff (start-up state).
 void ResetAlarmTable();

@@ -9,8 +9,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tockmere"));
   InstallFontSubstitutes();
-  SingleInstance instance(QStringLiteral(".tockmere.lock"));
-  if (!instance.IsFirst()) {
+  SingleInstance instance(QStringLiteral("."));
+  if (instance.OtherCopyRuns()) {
     if (!instance.WakeFirst()) {
       std::fprintf(stderr, "Tockmere is already running on this alarms folder.\n");
     }

@@ -59,7 +59,7 @@ bool CMainDlg::OnInitDialog() {
   m_type = m_typeBox->itemText(0).toStdString();
   m_time = g_clockSnapshot.timeText;
   g_timeKeyCount = 5;
-  LoadAlarms();
+  LoadAlarmsAtStartUp();
   RefreshList(0);
   ClearMissedAlarms();
   OnTypeChange();

@@ -2,20 +2,25 @@
 
 #include <QObject>
 #include <QString>
+#include <memory>
 
+class InstanceLock;
 class QSocketNotifier;
 
-// One copy of the program per alarms folder: two copies would fire every alarm
-// twice and race on alarms.txt. The first copy holds a lock on a file in the
-// folder; a later copy asks it to come to the front and leaves.
+// One copy of the program per alarms folder (see core/platform/instance_lock.h):
+// the first copy holds the lock and is woken through its socket by a later
+// copy, which then leaves.
 class SingleInstance : public QObject {
   Q_OBJECT
 
  public:
-  explicit SingleInstance(const QString& lockPath);
+  // Takes the lock of the alarms folder. When no lock can be made, says so on
+  // stderr; the program then runs without the guard.
+  explicit SingleInstance(const QString& alarmsFolder);
   ~SingleInstance() override;
 
-  bool IsFirst() const { return m_fd >= 0; }
+  // Another copy holds the lock of this folder.
+  bool OtherCopyRuns() const;
   // From a later copy: asks the first copy to show its window. False when no
   // first copy could be reached.
   bool WakeFirst() const;
@@ -24,9 +29,6 @@ class SingleInstance : public QObject {
   void wakeRequested();
 
  private:
-  void ListenForWake();
-
-  QString m_lockPath;
-  int m_fd = -1;
+  std::unique_ptr<InstanceLock> m_lock;
   QSocketNotifier* m_notifier = nullptr;
 };

@@ -1,0 +1,65 @@
+#include "core/platform/regular_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <system_error>
+
+namespace {
+
+// The most links followed before a path counts as a loop, as the kernel does.
+constexpr int kMaxLinks = 40;
+
+bool ReadAll(int fd, std::size_t size, std::string& bytes) {
+  bytes.assign(size, '\0');
+  std::size_t got = 0;
+  for (;;) {
+    if (got == bytes.size()) {
+      // The file may have grown since it was measured.
+      if (bytes.size() >= kMaxReadSize) return false;
+      bytes.resize(std::min(kMaxReadSize, bytes.size() + 4096));
+    }
+    const ssize_t n = read(fd, bytes.data() + got, bytes.size() - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    if (n == 0) break;
+    got += static_cast<std::size_t>(n);
+  }
+  bytes.resize(got);
+  return true;
+}
+
+}  // namespace
+
+FileRead ReadRegularFile(const std::filesystem::path& path, std::string& bytes) {
+  bytes.clear();
+  struct stat info {};
+  if (stat(path.c_str(), &info) != 0)
+    return errno == ENOENT ? FileRead::Missing : FileRead::Unreadable;
+  // Checked before opening, so that opening never starts a device.
+  if (!S_ISREG(info.st_mode)) return FileRead::Unreadable;
+  // O_NONBLOCK: a FIFO put in its place meanwhile must not hang the open.
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return errno == ENOENT ? FileRead::Missing : FileRead::Unreadable;
+  const bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+                  static_cast<std::size_t>(info.st_size) <= kMaxReadSize &&
+                  ReadAll(fd, static_cast<std::size_t>(info.st_size), bytes);
+  close(fd);
+  if (!ok) bytes.clear();
+  return ok ? FileRead::Read : FileRead::Unreadable;
+}
+
+std::filesystem::path FinalTarget(const std::filesystem::path& path) {
+  std::filesystem::path current = path;
+  for (int links = 0; links < kMaxLinks; ++links) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(current, error)) return current;
+    const std::filesystem::path next = std::filesystem::read_symlink(current, error);
+    if (error) return current;
+    current = next.is_absolute() ? next : current.parent_path() / next;
+  }
+  return path;
+}

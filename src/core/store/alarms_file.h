@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/platform/regular_file.h"
+
+// The reading rules of alarms.txt and how a save replaces it.
+//
+// Reading: a UTF-16 file with its byte-order mark is read as text, and so is
+// UTF-8 with or without one; CR LF, LF and a lone CR each end a line; blank
+// lines are skipped.
+//
+// Replacing: before a save replaces a file whose contents are not exactly what
+// this program last read or wrote (a hand edit, more than 12 alarms, a line it
+// could not decode, other line ends or encoding), the file as it was is kept
+// as alarms.txt.bak beside it. A file that exists but cannot be read is never
+// replaced.
+
+inline constexpr const char* kAlarmsBackupFileName = "alarms.txt.bak";
+
+// The first maxLines lines of the file that are not blank, without line ends.
+std::vector<std::string> AlarmFileLines(std::string_view bytes, std::size_t maxLines);
+
+// Remembers what the file held at a load; exact tells whether the program
+// would write those very bytes back for what it read.
+void RememberAlarmsFile(FileRead result, std::string bytes, bool exact);
+// Forgets it, as at program start.
+void ForgetAlarmsFile();
+
+// True when the file on disk is no longer what was last read or written.
+bool AlarmsFileChanged(const std::filesystem::path& path);
+
+// Whether a save that finds current in the file keeps it as the backup first.
+bool NeedsBackup(std::string_view current);
+
+// Writes text as the file whole or not at all, keeping the backup first when
+// the file needs one. False, with the file as it was, when the file cannot be
+// read, the backup cannot be written or the write fails.
+bool ReplaceAlarmsFile(const std::filesystem::path& path, std::string_view text);

@@ -1,0 +1,245 @@
+// The reading rules of alarms.txt, the backup a save keeps of a file it did
+// not write, and files that cannot be read: folders, FIFOs, symbolic links.
+#include "core/store/alarms_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/entry/append_alarm.h"
+#include "core/platform/text_encoding.h"
+#include "core/store/alarm_table.h"
+#include "recording_ui.h"
+#include "test_support.h"
+
+namespace fs = std::filesystem;
+using namespace std::string_literals;
+
+namespace {
+
+using Lines = std::vector<std::string>;
+using Messages = std::vector<std::pair<std::string, std::string>>;
+
+const Messages kFileOpenError = {{"File open error.", "Error"}};
+const std::string kSix = "1,00/00/00,0,06:00,";
+const std::string kSeven = "1,00/00/00,0,07:00,";
+const std::string kEight = "2,00/00/00,3,08:00,Bins|";
+
+std::string CrLf(const Lines& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  return text;
+}
+
+std::string Times() {
+  std::string times;
+  for (int i = 0; i < g_alarms.count; ++i) times += g_alarms.records[i].time + " ";
+  return times;
+}
+
+class AlarmsFileTest : public ::testing::Test {
+ protected:
+  void LoadFile(const std::string& content) {
+    m_folder.Write(kAlarmsFileName, content);
+    LoadAlarms();
+  }
+  // Adds a Daily alarm at 23:00 and saves, as Add does.
+  bool AddAndSave() {
+    AppendAlarm("Daily", "", "23:00", "");
+    return SaveAlarms();
+  }
+  bool HasBackup() const { return fs::exists(m_folder.path() / kAlarmsBackupFileName); }
+  std::string Backup() const { return m_folder.Read(kAlarmsBackupFileName); }
+
+  ScratchFolder m_folder;
+  RecordingUi m_ui;
+};
+
+}  // namespace
+
+TEST(AlarmFileLines, EveryLineEndEndsALineAndBlankLinesAreSkipped) {
+  EXPECT_EQ(AlarmFileLines("a\r\nb\nc\rd", 12), (Lines{"a", "b", "c", "d"}));
+  EXPECT_EQ(AlarmFileLines("a\r\r\n\n\nb\r\n \t\r\nc\n", 12), (Lines{"a", "b", "c"}));
+  EXPECT_EQ(AlarmFileLines("\n\r\n", 12), Lines{});
+  EXPECT_EQ(AlarmFileLines("a\nb\nc\n", 2), (Lines{"a", "b"}));
+  EXPECT_EQ(AlarmFileLines("\xEF\xBB\xBF"
+                           "a\r\n",
+                           12),
+            Lines{"a"});
+}
+
+TEST(AlarmFileLines, Utf16WithItsMarkIsReadAsText) {
+  const std::string little =
+      "\xFF\xFE"
+      "a\0\r\0\n\0\xE9\0\r\0"s;
+  EXPECT_EQ(AlarmFileLines(little, 12), (Lines{"a", "\xC3\xA9"}));
+  const std::string big = "\xFE\xFF\0a\0\n\0b"s;
+  EXPECT_EQ(AlarmFileLines(big, 12), (Lines{"a", "b"}));
+}
+
+TEST(TextEncoding, Utf16RoundTripsAndBrokenUnitsReadAsReplacement) {
+  const std::string text = "Wake \xC3\xA9 \xE2\x82\xAC \xF0\x9F\x94\x94\r\n";
+  for (const TextEncoding encoding : {TextEncoding::Utf16Le, TextEncoding::Utf16Be}) {
+    const DecodedText decoded = DecodeText(EncodeText(text, encoding));
+    EXPECT_EQ(decoded.text, text);
+    EXPECT_EQ(decoded.encoding, encoding);
+  }
+  EXPECT_EQ(EncodeText("A", TextEncoding::Utf16Le),
+            "\xFF\xFE"
+            "A\0"s);
+  // A lone surrogate, then an odd last byte.
+  EXPECT_EQ(DecodeText("\xFF\xFE\x00\xD8"
+                       "A\0x"s)
+                .text,
+            "\xEF\xBF\xBD"
+            "A\xEF\xBF\xBD");
+  EXPECT_EQ(DecodeText("plain").encoding, TextEncoding::Utf8);
+}
+
+TEST_F(AlarmsFileTest, AlarmsAfterABlankLineOrWithOtherLineEndsAreLoadedAndKept) {
+  LoadFile(kSix + "\r\n\r\n" + kSeven + "\r" + kEight + "\n");
+  EXPECT_EQ(Times(), "06:00 07:00 08:00 ");
+  ASSERT_TRUE(SaveAlarms());
+  EXPECT_EQ(m_folder.Read(kAlarmsFileName), CrLf({kSix, kSeven, kEight}));
+}
+
+TEST_F(AlarmsFileTest, AUtf16FileIsLoadedAndSavedAsTheUsualText) {
+  const std::string utf16 = EncodeText(CrLf({kEight, kSix}), TextEncoding::Utf16Le);
+  LoadFile(utf16);
+  EXPECT_EQ(Times(), "08:00 06:00 ");
+  EXPECT_EQ(g_alarms.records[0].text, "Bins|");
+  ASSERT_TRUE(AddAndSave());
+  EXPECT_EQ(m_folder.Read(kAlarmsFileName), CrLf({kSix, "1,00/00/00,0,23:00,$%&", kEight}));
+  EXPECT_EQ(Backup(), utf16);
+}
+
+TEST_F(AlarmsFileTest, AFileAsThisProgramWritesItNeedsNoBackup) {
+  LoadFile(CrLf({kSix, kSeven}));
+  ASSERT_TRUE(AddAndSave());
+  LoadAlarms();
+  DeleteAlarm(0);
+  EXPECT_FALSE(HasBackup());
+  EXPECT_TRUE(m_ui.messages.empty());
+}
+
+// Sorting loses nothing: every line read is written back.
+TEST_F(AlarmsFileTest, AnUnsortedFileItReadWholeNeedsNoBackup) {
+  LoadFile(CrLf({kSeven, kSix}));
+  ASSERT_TRUE(SaveAlarms());
+  EXPECT_EQ(m_folder.Read(kAlarmsFileName), CrLf({kSix, kSeven}));
+  EXPECT_FALSE(HasBackup());
+}
+
+TEST_F(AlarmsFileTest, WhatTheLoadDidNotTakeIsKeptAsTheBackup) {
+  Lines thirteen;
+  for (int i = 0; i < 13; ++i)
+    thirteen.push_back("1,00/00/00,0,06:" + std::to_string(10 + i) + ",");
+  const std::vector<std::string> files = {
+      CrLf(thirteen),                           // more than 12 alarms
+      CrLf({kSix, "x,this is no alarm line"}),  // a line it cannot decode
+      "\xEF\xBB\xBF" + CrLf({kSix}),            // a byte-order mark
+      kSix + "\n" + kSeven + "\n",              // LF line ends
+      CrLf({kSix}) + "\r\n",                    // a blank line
+  };
+  for (const std::string& file : files) {
+    fs::remove(m_folder.path() / kAlarmsBackupFileName);
+    LoadFile(file);
+    ASSERT_TRUE(SaveAlarms());
+    EXPECT_EQ(Backup(), file);
+  }
+  // Once saved, the file is what the program wrote: the backup stays the last kept copy.
+  const std::string last = Backup();
+  LoadAlarms();
+  ASSERT_TRUE(AddAndSave());
+  EXPECT_EQ(Backup(), last);
+}
+
+TEST_F(AlarmsFileTest, AHandEditAfterTheLoadIsKeptBeforeASaveReplacesIt) {
+  LoadFile(CrLf({kSix}));
+  m_folder.Write(kAlarmsFileName, CrLf({kSix, kEight}));
+  EXPECT_TRUE(AlarmsFileChanged(kAlarmsFileName));
+  ASSERT_TRUE(AddAndSave());
+  EXPECT_EQ(Backup(), CrLf({kSix, kEight}));
+  EXPECT_FALSE(AlarmsFileChanged(kAlarmsFileName));
+}
+
+TEST_F(AlarmsFileTest, ChangedTellsAnEditFromThisProgramsOwnSave) {
+  LoadFile(CrLf({kSix}));
+  EXPECT_FALSE(AlarmsFileChanged(kAlarmsFileName));
+  ASSERT_TRUE(AddAndSave());
+  EXPECT_FALSE(AlarmsFileChanged(kAlarmsFileName));
+  fs::remove(kAlarmsFileName);
+  EXPECT_TRUE(AlarmsFileChanged(kAlarmsFileName));
+  LoadAlarms();
+  EXPECT_FALSE(AlarmsFileChanged(kAlarmsFileName));
+  // A file created meanwhile is a change, and a save keeps it.
+  m_folder.Write(kAlarmsFileName, CrLf({kSeven}));
+  EXPECT_TRUE(AlarmsFileChanged(kAlarmsFileName));
+  ASSERT_TRUE(AddAndSave());
+  EXPECT_EQ(Backup(), CrLf({kSeven}));
+}
+
+TEST_F(AlarmsFileTest, AFileThatCannotBeReadIsReportedAtStartAndNeverReplaced) {
+  const auto check = [this](const char* what) {
+    SCOPED_TRACE(what);
+    m_ui.messages.clear();
+    LoadAlarmsAtStartUp();
+    EXPECT_EQ(g_alarms.count, 0);
+    EXPECT_EQ(m_ui.messages, kFileOpenError);
+    LoadAlarms();  // later loads are silent
+    EXPECT_EQ(m_ui.messages, kFileOpenError);
+    for (int add = 0; add < 2; ++add) EXPECT_FALSE(AddAndSave());
+    EXPECT_EQ(m_ui.messages, Messages(3, kFileOpenError[0]));
+    EXPECT_FALSE(HasBackup());
+  };
+  fs::create_directory(kAlarmsFileName);
+  m_folder.Write(std::string(kAlarmsFileName) + "/keep", "mine");
+  check("a folder");
+  EXPECT_EQ(m_folder.Read(std::string(kAlarmsFileName) + "/keep"), "mine");
+  fs::remove_all(kAlarmsFileName);
+
+  ASSERT_EQ(mkfifo(kAlarmsFileName, 0600), 0);
+  check("a FIFO, which must not block");
+  EXPECT_TRUE(fs::is_fifo(kAlarmsFileName));
+  fs::remove(kAlarmsFileName);
+
+  fs::create_symlink("no-such-folder/alarms.txt", "loop");
+  fs::create_symlink("loop", "loop2");
+  fs::remove("loop");
+  fs::create_symlink("loop2", "loop");
+  fs::create_symlink("loop", kAlarmsFileName);
+  check("a loop of links");
+}
+
+TEST_F(AlarmsFileTest, AMissingFileIsSilentAtStart) {
+  LoadAlarmsAtStartUp();
+  EXPECT_TRUE(m_ui.messages.empty());
+  ASSERT_TRUE(AddAndSave());
+  EXPECT_FALSE(HasBackup());
+}
+
+TEST_F(AlarmsFileTest, ASaveWritesThroughASymbolicLink) {
+  m_folder.Write("synced/mine.txt", CrLf({kSix}));
+  fs::create_symlink("synced/mine.txt", kAlarmsFileName);
+  ASSERT_EQ(chmod("synced/mine.txt", 0640), 0);
+  LoadAlarms();
+  ASSERT_TRUE(AddAndSave());
+  EXPECT_TRUE(fs::is_symlink(kAlarmsFileName));
+  EXPECT_EQ(m_folder.Read("synced/mine.txt"), CrLf({kSix, "1,00/00/00,0,23:00,$%&"}));
+  EXPECT_EQ(fs::status("synced/mine.txt").permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  // No temporary file is left beside the link or the file.
+  EXPECT_EQ(std::distance(fs::directory_iterator("synced"), fs::directory_iterator()), 1);
+  EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 2);
+
+  // A link whose file does not exist yet makes it there.
+  fs::remove(kAlarmsFileName);
+  fs::create_symlink(m_folder.path() / "synced/new.txt", kAlarmsFileName);
+  LoadAlarms();
+  ASSERT_TRUE(AddAndSave());
+  EXPECT_TRUE(fs::is_symlink(kAlarmsFileName));
+  EXPECT_EQ(m_folder.Read("synced/new.txt"), CrLf({"1,00/00/00,0,23:00,$%&"}));
+}
