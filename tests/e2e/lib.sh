@@ -7,10 +7,11 @@
 #
 # Functions (all fail the test with a message when something cannot be done):
 #
-#   setup BINARY             make a private alarms folder (WORK_DIR, the program's
-#                            working directory), XDG_CONFIG_HOME (CONFIG_DIR) and
-#                            XDG_RUNTIME_DIR (RUN_DIR/runtime), start Xvfb (sets
-#                            DISPLAY), turn key repeat off, install the cleanup trap.
+#   setup BINARY             make a private alarms folder (WORK_DIR, chosen with
+#                            --folder), XDG_CONFIG_HOME (CONFIG_DIR), XDG_DATA_HOME
+#                            (DATA_DIR) and XDG_RUNTIME_DIR (RUN_DIR/runtime), start
+#                            Xvfb (sets DISPLAY), turn key repeat off, install the
+#                            cleanup trap.
 #   start_display            start one more Xvfb (key repeat off); sets LAST_DISPLAY.
 #   track_pid PID            have cleanup kill PID (and remove its faketime files).
 #   write_alarms LINE...     write WORK_DIR/alarms.txt, each line ended by CR LF.
@@ -20,10 +21,14 @@
 #   write_settings           write registry.reg, so that the next start is not a
 #                            first run and the main window opens minimised.
 #   epoch_of 'YYYY-MM-DD HH:MM:SS'  seconds since 1970 of that local time in $TZ.
-#   start_tockmere EPOCH [SPEED]    start the program in WORK_DIR with its clock
+#   start_tockmere EPOCH [SPEED]    start the program on WORK_DIR with its clock
 #                            starting at EPOCH and running SPEED times as fast as
 #                            real time (default 1). Sets APP_PID (also the pid the
 #                            program's windows carry) and APP_LOG (its output).
+#                            It starts from RUN_DIR with the arguments in
+#                            APP_ARGS (default: --folder WORK_DIR); with
+#                            APP_ARGS=() it uses its default folder,
+#                            DATA_DIR/tockmere.
 #   fake_now [PID]           the program's fake time now, in epoch seconds
 #                            (whole seconds; default pid APP_PID).
 #   windows PID TITLE        print the ids of the visible windows of PID whose
@@ -55,7 +60,9 @@ export TZ="${TZ:-Europe/London}"
 TOCKMERE=""
 WORK_DIR=""
 CONFIG_DIR=""
+DATA_DIR=""
 RUN_DIR=""
+APP_ARGS=()
 APP_PID=""
 APP_LOG=""
 XVFB_PIDS=()
@@ -117,6 +124,8 @@ setup() {
   RUN_DIR="$(mktemp -d /tmp/tockmere-e2e.XXXXXX)"
   WORK_DIR="$RUN_DIR/alarms"
   CONFIG_DIR="$RUN_DIR/config"
+  DATA_DIR="$RUN_DIR/data"
+  APP_ARGS=(--folder "$WORK_DIR")
   mkdir -p "$WORK_DIR" "$CONFIG_DIR" "$RUN_DIR/runtime"
   chmod 700 "$RUN_DIR/runtime"
   trap cleanup EXIT
@@ -171,11 +180,11 @@ start_tockmere() {
   local started_ns
   started_ns="$(date +%s%N)"
   (
-    cd "$WORK_DIR"
+    cd "$RUN_DIR"
     exec env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
-      XDG_CONFIG_HOME="$CONFIG_DIR" XDG_RUNTIME_DIR="$RUN_DIR/runtime" \
+      XDG_CONFIG_HOME="$CONFIG_DIR" XDG_DATA_HOME="$DATA_DIR" XDG_RUNTIME_DIR="$RUN_DIR/runtime" \
       LD_PRELOAD="$FAKETIME_LIB" FAKETIME_FMT=%s FAKETIME="@$epoch x$speed" \
-      "$TOCKMERE" >"$APP_LOG" 2>&1
+      "$TOCKMERE" "${APP_ARGS[@]}" >"$APP_LOG" 2>&1
   ) &
   APP_PID=$!
   track_pid "$APP_PID"

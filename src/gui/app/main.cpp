@@ -2,10 +2,12 @@
 #include <cstdio>
 
 #include "gui/app/alarm_app.h"
+#include "gui/app/command_line.h"
 #include "gui/app/single_instance.h"
 #include "gui/resources/fonts.h"
 
 int main(int argc, char** argv) {
+  if (const int status = StartInAlarmsFolder(argc, argv); status >= 0) return status;
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tockmere"));
   InstallFontSubstitutes();

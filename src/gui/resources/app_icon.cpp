@@ -5,15 +5,17 @@
 
 #include "gui/resources/bitmaps.h"
 
+QImage AppIconImage(int side) {
+  QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  PaintAlarmClock(painter, QRectF(0, 0, side, side));
+  painter.end();
+  return image;
+}
+
 QIcon AppIcon() {
   QIcon icon;
-  for (int side : {16, 32, 48, 64}) {
-    QPixmap pixmap(side, side);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    PaintAlarmClock(painter, QRectF(0, 0, side, side));
-    painter.end();
-    icon.addPixmap(pixmap);
-  }
+  for (int side : {16, 32, 48, 64}) icon.addPixmap(QPixmap::fromImage(AppIconImage(side)));
   return icon;
 }

@@ -9,48 +9,11 @@
 #include <QPen>
 #include <algorithm>
 
+#include "gui/resources/clock_drawing.h"
 #include "gui/resources/control_ids.h"
 #include "gui/resources/fonts.h"
 
 namespace {
-
-// Points of the clock, in units of the box's side.
-struct ClockShape {
-  QRectF box;
-  QPointF At(double x, double y) const {
-    return box.topLeft() + QPointF(x * box.width(), y * box.height());
-  }
-  double Len(double f) const { return f * box.width(); }
-};
-
-void PaintFeet(QPainter& p, const ClockShape& c) {
-  p.setPen(QPen(QColor(60, 60, 60), std::max(1.0, c.Len(0.08)), Qt::SolidLine, Qt::RoundCap));
-  p.drawLine(c.At(0.32, 0.84), c.At(0.2, 0.96));
-  p.drawLine(c.At(0.68, 0.84), c.At(0.8, 0.96));
-}
-
-void PaintBells(QPainter& p, const ClockShape& c) {
-  p.setPen(QPen(QColor(60, 60, 60), std::max(1.0, c.Len(0.05)), Qt::SolidLine, Qt::RoundCap));
-  p.drawLine(c.At(0.5, 0.06), c.At(0.5, 0.2));  // the hammer between the bells
-  p.setPen(QPen(QColor(90, 60, 0), std::max(0.8, c.Len(0.03))));
-  p.setBrush(QColor(230, 180, 40));
-  const double r = c.Len(0.17);
-  p.drawEllipse(c.At(0.2, 0.22), r, r);
-  p.drawEllipse(c.At(0.8, 0.22), r, r);
-}
-
-void PaintFace(QPainter& p, const ClockShape& c) {
-  const QPointF centre = c.At(0.5, 0.56);
-  p.setPen(QPen(QColor(90, 20, 20), std::max(0.8, c.Len(0.03))));
-  p.setBrush(QColor(200, 40, 40));
-  p.drawEllipse(centre, c.Len(0.38), c.Len(0.38));
-  p.setBrush(Qt::white);
-  p.drawEllipse(centre, c.Len(0.29), c.Len(0.29));
-  // The hands at ten past ten.
-  p.setPen(QPen(Qt::black, std::max(1.0, c.Len(0.06)), Qt::SolidLine, Qt::RoundCap));
-  p.drawLine(centre, centre + QPointF(-c.Len(0.15), -c.Len(0.08)));
-  p.drawLine(centre, centre + QPointF(c.Len(0.17), -c.Len(0.15)));
-}
 
 // The five samples: each face name written in its own face, centred on the
 // height of its radio button (the buttons' centres lie 7, 21, 34, 47 and 60
@@ -97,12 +60,9 @@ QPixmap RingingClock() {
 }  // namespace
 
 void PaintAlarmClock(QPainter& painter, const QRectF& box) {
-  const ClockShape clock{box};
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
-  PaintFeet(painter, clock);
-  PaintBells(painter, clock);
-  PaintFace(painter, clock);
+  PaintClockStrokes(painter, box);
   painter.restore();
 }
 
