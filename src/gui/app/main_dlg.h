@@ -63,10 +63,32 @@ class CMainDlg : public QDialog, public CoreUi {
   void OnAdd();
   void OnCalendar();
 
+  // The list rows' buttons: each passes its row to the one body of its kind.
+  void OnClear1();
+  void OnClear2();
+  void OnClear3();
+  void OnClear4();
+  void OnClear5();
+  void OnText1();
+  void OnText2();
+  void OnText3();
+  void OnText4();
+  void OnText5();
+
+  // The Options menu.
+  void OnCommand(int command);
+  void OnSettings();
+  void OnUsage();
+  void OnHelp();
+  void OnAbout();
+
   // Closing.
   void OnOK();
   void OnCancel();
   void OnClose();
+  // The end of the desktop session (logout, shutdown, SIGTERM, SIGHUP): the
+  // settings are written and the program ends, as on Exit.
+  void OnEndSession();
 
   // Message boxes of the core.
   void ShowMessage(const std::string& text, const std::string& caption) override;
@@ -114,6 +136,10 @@ class CMainDlg : public QDialog, public CoreUi {
   void DoDataExchange(class DataExchange& dx);
   void BuildMenu();
   void ConnectControls();
+  void ConnectRowButtons();
+  int RowRecord(int row) const;
+  void OnClearRow(int row);
+  void OnTextRow(int row);
   void PlaceWindow();
   void ApplyPlacement(bool minimised);
   void SetUpClockTimers();

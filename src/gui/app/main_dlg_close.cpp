@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QCloseEvent>
 #include <cstdlib>
 
@@ -36,4 +37,16 @@ void CMainDlg::reject() {
 void CMainDlg::closeEvent(QCloseEvent* event) {
   event->accept();
   OnClose();
+}
+
+// The window's own modal run ends as after Esc. When a dialog of the program
+// is open inside it, its loop cannot be left without running the rest of its
+// handler (a closed pop-up removes its alarm), so the process ends at once,
+// as after the close box. Both write the settings first.
+void CMainDlg::OnEndSession() {
+  if (QApplication::activeModalWidget() == this) {
+    OnCancel();
+  } else {
+    OnClose();
+  }
 }

@@ -16,8 +16,7 @@ struct MenuItem {
   int command;
 };
 
-// Menu 140. Its commands arrive with the dialogs they open; until then they are
-// shown disabled rather than pretend to work.
+// Menu 140: no mnemonics, no accelerators.
 constexpr MenuItem kOptionsItems[] = {{"Settings", ID_OPTIONS_SETTINGS},
                                       {"Calendar", ID_OPTIONS_CALENDAR},
                                       {nullptr, 0},
@@ -56,7 +55,8 @@ void CMainDlg::BuildMenu() {
     }
     QAction* action = options->addAction(QString::fromLatin1(item.text));
     action->setData(item.command);
-    action->setEnabled(false);
+    const int command = item.command;
+    connect(action, &QAction::triggered, this, [this, command] { OnCommand(command); });
   }
 }
 
@@ -70,6 +70,7 @@ void CMainDlg::ConnectControls() {
   connect(m_scrollBar, &QAbstractSlider::sliderReleased, this, [this] {
     OnVScroll(static_cast<int>(ScrollCode::ThumbPosition), m_scrollBar->sliderPosition());
   });
+  ConnectRowButtons();
 }
 
 void CMainDlg::ShowMessage(const std::string& text, const std::string& caption) {

@@ -1,0 +1,140 @@
+#include "gui/list/alarm_text_dlg.h"
+
+#include <QPlainTextDocumentLayout>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextLayout>
+
+#include "core/list/alarm_description.h"
+#include "core/list/wake_up_text.h"
+#include "core/scheduler/clock_snapshot.h"
+#include "core/settings/alarm_settings.h"
+#include "core/store/alarm_table.h"
+#include "gui/app/app_state.h"
+#include "gui/app/data_exchange.h"
+#include "gui/app/dialog_builder.h"
+#include "gui/app/prompter.h"
+#include "gui/resources/control_ids.h"
+#include "gui/resources/dialog_template.h"
+
+namespace {
+
+// The lines a block of the field shows, laid out at the field's width.
+void AppendBlockLines(const QTextBlock& block, std::vector<std::string>& lines) {
+  const QTextLayout* layout = block.layout();
+  const QString text = block.text();
+  if (layout == nullptr || layout->lineCount() == 0) {
+    lines.push_back(text.toStdString());
+    return;
+  }
+  for (int k = 0; k < layout->lineCount(); ++k) {
+    const QTextLine line = layout->lineAt(k);
+    lines.push_back(text.mid(line.textStart(), line.textLength()).toStdString());
+  }
+}
+
+bool AlarmOpen() {
+  return g_editIndex >= 0 && g_editIndex < g_alarms.count;
+}
+
+}  // namespace
+
+CAlarmTextDlg::CAlarmTextDlg(QWidget* parent) : QDialog(parent) {
+  BuildDialog(this, AlarmTextTemplate());
+  m_descEdit = DlgItem<QPlainTextEdit>(this, IDC_ALARM_DESC);
+  m_textEdit = DlgItem<QPlainTextEdit>(this, IDC_ALARM_TEXT);
+  connect(m_textEdit, &QPlainTextEdit::textChanged, this, [this] { KeepWithinField(); });
+}
+
+bool CAlarmTextDlg::OnInitDialog() {
+  setWindowIcon(g_appIcon);
+  if (AlarmOpen()) {
+    const AlarmRecord& record = g_alarms.records[static_cast<std::size_t>(g_editIndex)];
+    m_alarmTime = record.time;
+    m_alarmText = EditorText(record.text);
+    m_alarmDesc = DescribeAlarmLong(record, g_clockSnapshot, DateFormatOf(g_settings.DateFormat));
+  }
+  {
+    const QSignalBlocker blocker(m_textEdit);
+    UpdateData(false);
+  }
+  m_fittingText = m_textEdit->toPlainText();
+  m_textEdit->moveCursor(QTextCursor::End);
+  m_fittingCursor = m_textEdit->textCursor().position();
+  m_textEdit->setFocus();
+  return true;
+}
+
+void CAlarmTextDlg::OnOK() {
+  UpdateData(true);
+  if (g_editGoneOff) {
+    GetPrompter().Show(this, QStringLiteral("This alarm has gone off.\n Update ignored."),
+                       QString(), Prompter::Icon::Warning);
+  } else if (AlarmOpen()) {
+    g_alarms.records[static_cast<std::size_t>(g_editIndex)].text = StoredText(ShownLines());
+  }
+  QDialog::accept();
+}
+
+void CAlarmTextDlg::accept() {
+  OnOK();
+}
+
+std::vector<std::string> CAlarmTextDlg::ShownLines() const {
+  QTextDocument* document = m_textEdit->document();
+  auto* layout = qobject_cast<QPlainTextDocumentLayout*>(document->documentLayout());
+  std::vector<std::string> lines;
+  for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+    if (layout != nullptr) layout->ensureBlockLayout(block);
+    AppendBlockLines(block, lines);
+  }
+  return lines;
+}
+
+int CAlarmTextDlg::ShownLineCount() const {
+  return static_cast<int>(ShownLines().size());
+}
+
+int CAlarmTextDlg::VisibleLineCount() const {
+  const int lineHeight = m_textEdit->fontMetrics().lineSpacing();
+  const int room = m_textEdit->viewport()->height() -
+                   2 * static_cast<int>(m_textEdit->document()->documentMargin());
+  return std::max(1, room / std::max(1, lineHeight));
+}
+
+void CAlarmTextDlg::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  m_fittingLines = ShownLineCount();
+}
+
+// A text stored longer than the field shows (written by hand, or for another
+// font) opens whole; changes that do not make it longer are still taken.
+void CAlarmTextDlg::KeepWithinField() {
+  // Lines are only laid out at the field's width once it is on the screen.
+  const int lines = m_textEdit->isVisible() ? ShownLineCount() : 0;
+  if (lines <= std::max(VisibleLineCount(), m_fittingLines)) {
+    m_fittingText = m_textEdit->toPlainText();
+    m_fittingCursor = m_textEdit->textCursor().position();
+    m_fittingLines = lines;
+    return;
+  }
+  const QSignalBlocker blocker(m_textEdit);
+  m_textEdit->setPlainText(m_fittingText);
+  QTextCursor cursor = m_textEdit->textCursor();
+  cursor.setPosition(std::min(m_fittingCursor, static_cast<int>(m_fittingText.size())));
+  m_textEdit->setTextCursor(cursor);
+}
+
+void CAlarmTextDlg::DoDataExchange(DataExchange& dx) {
+  dx.Text(IDC_ALARM_TEXT, m_alarmText);
+  dx.Text(IDC_ALARM_TIME, m_alarmTime);
+  dx.Text(IDC_ALARM_DESC, m_alarmDesc);
+}
+
+bool CAlarmTextDlg::UpdateData(bool saveAndValidate) {
+  DataExchange dx(this, saveAndValidate);
+  DoDataExchange(dx);
+  return dx.ok();
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <string>
+#include <vector>
+
+class QPlainTextEdit;
+
+// "Alarm Text": the wake-up text of the record g_editIndex, with its time and
+// long description. Save writes the text into that record unless the record
+// went off while the dialog was open; the caller saves the table.
+class CAlarmTextDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit CAlarmTextDlg(QWidget* parent = nullptr);
+
+  // Fills the fields from the record g_editIndex.
+  bool OnInitDialog();
+  // Save.
+  void OnOK();
+
+  // The text field's lines as it shows them: a wrapped line is a line of its own.
+  std::vector<std::string> ShownLines() const;
+  // How many lines the text field has room for.
+  int VisibleLineCount() const;
+
+  std::string m_alarmText;
+  std::string m_alarmTime;
+  std::string m_alarmDesc;
+
+  QPlainTextEdit* m_descEdit = nullptr;
+  QPlainTextEdit* m_textEdit = nullptr;
+
+ protected:
+  void accept() override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void DoDataExchange(class DataExchange& dx);
+  bool UpdateData(bool saveAndValidate);
+  int ShownLineCount() const;
+  // Refuses a change that would take the text past the field's last line.
+  void KeepWithinField();
+
+  QString m_fittingText;  // the last text that fitted the field
+  int m_fittingCursor = 0;
+  int m_fittingLines = 0;  // lines of that text as the field shows it
+};

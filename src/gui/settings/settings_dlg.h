@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+
+// "Tockmere Settings": the pop-up font, the background colour of each kind of
+// alarm, the date format and the sound. Save copies the choices into
+// g_settings (written to the registry when the main window closes); Cancel
+// leaves g_settings alone.
+class CSettingsDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit CSettingsDlg(QWidget* parent = nullptr);
+
+  // Shows the current settings.
+  bool OnInitDialog();
+  // Save.
+  void OnOK();
+
+  QCheckBox* m_soundCheck = nullptr;
+  QComboBox* m_dateFormatBox = nullptr;
+  QComboBox* m_weeklyColourBox = nullptr;
+  QComboBox* m_oneOffColourBox = nullptr;
+  QComboBox* m_monthlyColourBox = nullptr;
+  QComboBox* m_fortnightlyColourBox = nullptr;
+  QComboBox* m_dailyColourBox = nullptr;
+  int m_font = -1;  // the checked font button, -1 when none is
+
+ protected:
+  void accept() override;
+
+ private:
+  void DoDataExchange(class DataExchange& dx);
+  bool UpdateData(bool saveAndValidate);
+};
+
+// The position a box's text selects: the item it shows, or -1 when typed text
+// matches no item (letter case aside).
+int SelectedPosition(const QComboBox* box);
