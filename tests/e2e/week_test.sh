@@ -106,6 +106,11 @@ read_window() {
     sed 's/^ //; s/ $//'
 }
 
+# The colour of a pixel of a picture, as "R,G,B".
+colour_at() {
+  convert "$1" -format "%[fx:round(255*p{$2,$3}.r)],%[fx:round(255*p{$2,$3}.g)],%[fx:round(255*p{$2,$3}.b)]" info:
+}
+
 capture() { import -window "$1" "$2" 2>/dev/null || fail "could not capture window $1"; }
 
 # Closes the program as the user does: Esc in the main window, which writes
@@ -195,17 +200,48 @@ add_alarm() {
   alarm_lines | grep -qxF -- "$line" || fail "Add of $type $time did not write the line '$line'"
   [ "$(alarm_lines | grep -c .)" = $((count + 1)) ] || fail "Add of $type $time changed other lines"
   [ -z "$(notice_window 2>/dev/null)" ] || fail "Add of $type $time showed a message box"
-  key_times shift+Tab $((3 + day_box))
   ENTERED=$((ENTERED + 1))
+  if [ "$STEP_TEXT_BUTTON" = 1 ]; then type_text "$line" "${TEXTS[${time:0:2}:${time:2:2}]}"; fi
+  key_times shift+Tab $((3 + day_box))
 }
 
-# Wake-up texts: TEXTS maps the time of each alarm to its text. Typed through
-# each row's Text button; off, written into alarms.txt while the program is
-# closed, as the program itself stores them.
-declare -A TEXTS=()
+# Wake-up texts, by the time of their alarm. Typed through the row's Text
+# button right after each Add; off, written into alarms.txt while the program
+# is closed, as the program itself stores them.
+declare -A TEXTS=([08:20]="Call the plumber" [07:15]="Dentist at nine" [09:45]="Pay the rent"
+  [06:30]="Get up" [01:30]="Clocks go back" [12:00]="Bins out" [19:00]="Water the plants"
+  [10:00]="Market day" [20:00]="Book club")
 
-set_texts_through_text_button() {
-  fail "the Text button step is not written yet"
+# type_text LINE TEXT: with the focus on Add, just after LINE was added, opens
+# its row's Text button, types TEXT and saves it; leaves the focus on Add.
+# The list shows the new alarm in its third row when it can (the first five
+# rows while there are five alarms or fewer).
+type_text() {
+  local line="$1" text="$2" index count top row editor main
+  index="$(alarm_lines | grep -nxF -- "$line" | cut -d: -f1)"
+  index=$((index - 1))
+  count="$(alarm_lines | grep -c .)"
+  top=$((index > 2 ? index - 2 : 0))
+  [ "$top" -le $((count - 5)) ] || top=$((count - 5))
+  [ "$count" -ge 6 ] || top=0
+  row=$((index - top))
+  # From Add, Tab reaches row 1's Text button, then its Clear button, then
+  # row 2's Text button, and so on.
+  key_times Tab $((1 + 2 * row))
+  xdotool key space
+  editor="$(wait_window "$APP_PID" 'Alarm Text' 10)" || fail "Text did not open the alarm text editor"
+  timeout 5 xdotool windowfocus --sync "$editor" || fail "could not focus the alarm text editor"
+  xdotool type --delay 30 "$text"
+  xdotool key Tab space
+  wait_window_gone "$APP_PID" 'Alarm Text' 5 || fail "Save did not close the alarm text editor"
+  for _ in $(seq 1 40); do
+    alarm_lines | grep -qxF -- "$line$text|" && break
+    sleep 0.05
+  done
+  alarm_lines | grep -qxF -- "$line$text|" || fail "the text '$text' did not reach alarms.txt"
+  main="$(main_window)"
+  timeout 5 xdotool windowfocus --sync "$main" || fail "could not focus the main window"
+  key_times shift+Tab $((1 + 2 * row))
 }
 
 set_texts_in_file() {
@@ -218,14 +254,41 @@ set_texts_in_file() {
   printf '%s' "$out" >"$WORK_DIR/alarms.txt"
 }
 
-# Settings changed through the settings dialog (Options > Settings): the
-# Weekly colour to Pink, the sound on. Off: left at the first start's values.
+# Settings changed through the settings dialog (Options > Settings, mouse on
+# the menu, keys in the dialog): Weekly pop-ups Pink, the U.S. date order,
+# sound on. They reach registry.reg when the program closes. Off: the first
+# start's settings stay.
+WEEKLY_COLOUR="150,250,250"  # Blue
 change_settings() {
   if [ "$STEP_SETTINGS" != 1 ]; then
     echo "STEP WAITING: settings changed through the settings dialog"
     return
   fi
-  fail "the settings step is not written yet"
+  local main settings
+  main="$(main_window)"
+  # Options is the only title of the menu bar, at the window's top left.
+  xdotool mousemove --window "$main" 25 10 click 1
+  sleep 0.5
+  xdotool key Down Return
+  settings="$(wait_window "$APP_PID" 'Tockmere Settings' 10)" ||
+    fail "Options > Settings did not open the settings dialog"
+  timeout 5 xdotool windowfocus --sync "$settings" || fail "could not focus the settings dialog"
+  # From the font buttons Tab passes the One-off and Daily boxes to the
+  # Weekly box (Blue, two down to Pink), then Fortnightly and Monthly to the
+  # date format (one down to U.S.), the sound box (space), Cancel and Save.
+  xdotool key --delay 30 Tab Tab Tab Down Down Tab Tab Tab Down Tab space Tab Tab space
+  wait_window_gone "$APP_PID" 'Tockmere Settings' 5 || fail "Save did not close the settings dialog"
+  WEEKLY_COLOUR="245,195,215"
+  SETTINGS_CHANGED=1
+}
+
+expect_changed_settings() {
+  [ "${SETTINGS_CHANGED:-0}" = 1 ] || return 0
+  local value registry="$CONFIG_DIR/Tockmere/registry.reg"
+  for value in '"WColour"="4"' '"DateFormat"="1"' '"Sound"="1"'; do
+    grep -qF "$value" "$registry" || fail "registry.reg lacks $value: $(cat "$registry")"
+  done
+  pass "the settings dialog's changes are in registry.reg"
 }
 
 # ---- predictions and watching ------------------------------------------------
@@ -325,12 +388,10 @@ add_alarm Monthly 1900 None 27 '4,00000027,0,19:00,'
 add_alarm Monthly 1000 Saturday 4 '5,00000004,7,10:00,'
 add_alarm Monthly 2000 Wednesday Last '5,00000009,4,20:00,'
 pass "$ENTERED alarms typed into the form by $(local_time "$(clock_now)")"
-TEXTS=([08:20]="Call the plumber" [07:15]="Dentist at nine" [09:45]="Pay the rent"
-  [06:30]="Get up" [01:30]="Clocks go back" [12:00]="Bins out" [19:00]="Water the plants"
-  [10:00]="Market day" [20:00]="Book club")
-if [ "$STEP_TEXT_BUTTON" = 1 ]; then set_texts_through_text_button; fi
+change_settings
 close_with_escape
 [ -s "$CONFIG_DIR/Tockmere/registry.reg" ] || fail "closing with Esc wrote no registry.reg"
+expect_changed_settings
 if [ "$STEP_TEXT_BUTTON" != 1 ]; then set_texts_in_file; fi
 ENTERED_LINES="$(alarm_lines)"
 pass "closed with Esc; alarms.txt holds $(echo "$ENTERED_LINES" | grep -c .) alarms"
@@ -366,7 +427,6 @@ for _ in $(seq 1 100); do
 done
 alarm_lines | grep -q '^0,26/10/23,0,07:15,' && fail "the missed alarm is still in alarms.txt"
 pass "missed alarm cleared with its notice: '$notice_text'"
-change_settings
 run_until "$(epoch_of '2026-10-26 13:00:00')"
 stop_as_at_logout
 
@@ -381,7 +441,7 @@ close_with_escape
 
 expected="$(grep -c . "$SHOTS/expected" || true)"
 seen="$(grep -c . "$SHOTS/seen" || true)"
-matched=0 in_minute=0 problems=()
+matched=0 in_minute=0 coloured=0 problems=()
 mapfile -t want <"$SHOTS/expected"
 mapfile -t got <"$SHOTS/seen"
 for i in "${!want[@]}"; do
@@ -397,6 +457,20 @@ for i in "${!want[@]}"; do
     in_minute=$((in_minute + 1))
   else
     problems+=("pop-up $((i + 1)) came at $(local_time "$shown_at"), due $(local_time "$epoch")")
+  fi
+  case "${line:0:1}" in
+    0) colour="255,255,153" ;;
+    1) colour="180,250,180" ;;
+    2) colour="$WEEKLY_COLOUR" ;;
+    3) colour="250,200,130" ;;
+    *) colour="245,195,215" ;;
+  esac
+  # The panel's colour, below the text and inside the frame.
+  panel="$(colour_at "$shot" 14 140)"
+  if [ "$panel" = "$colour" ]; then
+    coloured=$((coloured + 1))
+  else
+    problems+=("pop-up $((i + 1)) due $(local_time "$epoch") is $panel, not $colour")
   fi
   read="$(read_window "$shot" 11)"
   if [[ "$read" == *"$text"* ]]; then
@@ -420,7 +494,7 @@ grep -qF '[HKEY_LOCAL_MACHINE\Software\Tockmere]' "$CONFIG_DIR/Tockmere/registry
 # WEEK_SHOTS=DIR keeps the pictures of the pop-ups and the notice there.
 if [ -n "${WEEK_SHOTS:-}" ]; then mkdir -p "$WEEK_SHOTS" && cp "$SHOTS"/* "$WEEK_SHOTS"/; fi
 echo "week figures: alarms entered $ENTERED, starts $STARTS, pop-ups expected $expected," \
-  "seen $seen, in their minute $in_minute, texts matched $matched;" \
+  "seen $seen, in their minute $in_minute, texts matched $matched, colours right $coloured;" \
   "run time $(($(date +%s) - test_started)) s"
 if [ "${#problems[@]}" -gt 0 ]; then
   printf '%s\n' "${problems[@]}" >&2
