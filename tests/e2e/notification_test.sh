@@ -3,7 +3,8 @@
 # session bus with a notification service of the test's own, the pop-up sends
 # one urgent notification (the time and the first line of the text, the
 # program's icon) and withdraws it when it closes. With a bus but no service,
-# and with no bus at all, the pop-up alone shows and the program runs on.
+# with the bus gone, and with no bus at all, the pop-up alone shows and the
+# program runs on.
 source "$(dirname "$0")/lib.sh"
 setup "$1"
 
@@ -80,6 +81,11 @@ pass "with a session bus but no notification service the pop-up shows"
 close_popup
 
 DBUS_SESSION_BUS_ADDRESS="unix:path=$RUN_DIR/no-bus"
+popup_at_0731 'Bus gone|'
+pass "with the session bus gone the pop-up shows"
+close_popup
+
+unset DBUS_SESSION_BUS_ADDRESS
 popup_at_0731 'No bus|'
 pass "with no session bus the pop-up shows"
 close_popup

@@ -31,13 +31,17 @@ test_started="$(date +%s)"
 # ---- the faked clock -------------------------------------------------------
 # The program reads its time from CLOCK_FILE at every call: writing
 # "@EPOCH xSPEED" sets its clock to EPOCH, running SPEED times real speed.
+# Writing the same text again changes nothing (the clock runs on), so it is
+# not written again.
 
 CLOCK_EPOCH=0 CLOCK_NS=0 CLOCK_SPEED=1
 
 set_clock() {
+  [ "$1" != "$CLOCK_EPOCH" ] || [ "$2" != "$CLOCK_SPEED" ] || [ ! -e "$CLOCK_FILE" ] || return 0
   CLOCK_EPOCH="$1" CLOCK_SPEED="$2" CLOCK_NS="$(date +%s%N)"
   printf '@%s x%s\n' "$1" "$2" >"$CLOCK_FILE.new"
   mv "$CLOCK_FILE.new" "$CLOCK_FILE"
+  [ -z "${WEEK_DEBUG:-}" ] || echo "clock $(local_time "$1") x$2 at $CLOCK_NS" >>"$WEEK_DEBUG"
 }
 
 clock_now() {
@@ -58,6 +62,7 @@ local_time() { date -d "@$1" '+%a %F %T %Z'; }
 
 # Starts the program with its clock at EPOCH running at SPEED.
 start_app() {
+  CLOCK_EPOCH=""
   set_clock "$1" "$2"
   APP_LOG="$RUN_DIR/tockmere.$((${#STARTED_PIDS[@]} + 1)).log"
   (
@@ -317,8 +322,8 @@ predict() {
 }
 
 # Watches the program until its clock reaches UNTIL: each pop-up is noted
-# with the time it came ("SEEN<TAB>EPOCH<TAB>SHOT" in $SHOTS/seen), captured
-# and closed with Enter.
+# with the time it came ("EPOCH<TAB>SHOT" in $SHOTS/seen), captured and
+# closed with Enter, after which the clock runs on at sixty times real speed.
 watch_until() {
   local until="$1" popup shown_at shot
   while [ "$(clock_now)" -lt "$until" ]; do
@@ -329,6 +334,7 @@ watch_until() {
       continue
     fi
     shown_at="$(clock_now)"
+    [ -z "${WEEK_DEBUG:-}" ] || echo "popup $(local_time "$shown_at") at $(date +%s%N)" >>"$WEEK_DEBUG"
     SEEN=$((SEEN + 1))
     shot="$SHOTS/popup.$SEEN.png"
     sleep 0.1
@@ -339,12 +345,26 @@ watch_until() {
       windows "$APP_PID" "$POPUP" | grep -qxF "$popup" || break
       sleep 0.03
     done
+    [ "$CLOCK_SPEED" = 60 ] || set_clock "$(clock_now)" 60
   done
 }
 
+# Watches the predicted minute EPOCH and a little on either side. Its first
+# seconds run at ten times real speed, so that the minute in which a pop-up
+# came is told exactly even when the machine is slow to notice it.
+watch_minute() {
+  local epoch="$1"
+  if [ "$(clock_now)" -lt $((epoch - 5)) ]; then
+    watch_until $((epoch - 5))
+  fi
+  [ "$CLOCK_SPEED" = 10 ] || set_clock "$(clock_now)" 10
+  watch_until $((epoch + 62))
+}
+
 # Runs a stretch of the week, from the clock's present to UNTIL: jumps to a
-# few seconds before each predicted minute and watches it; the stretch
-# [NIGHT_FROM, NIGHT_UNTIL) it watches whole at sixty times real speed.
+# few seconds before each predicted minute and watches it; through the night
+# the clocks go back ([NIGHT_FROM, NIGHT_UNTIL)) it runs without a jump, at
+# sixty times real speed apart from the predicted minutes.
 run_until() {
   local until="$1" epoch line
   predict "$(clock_now)" "$until" >"$RUN_DIR/predicted.now"
@@ -352,16 +372,25 @@ run_until() {
   while IFS=$'\t' read -r epoch line; do
     if [ "$epoch" -ge "$NIGHT_FROM" ] && [ "$epoch" -lt "$NIGHT_UNTIL" ]; then
       if [ "$(clock_now)" -lt "$NIGHT_FROM" ]; then
+        echo "running through the night from $(local_time "$NIGHT_FROM")"
         clock_forward_to "$NIGHT_FROM" 60
-        echo "running at x60 from $(local_time "$NIGHT_FROM") to $(local_time "$NIGHT_UNTIL")"
-        watch_until "$NIGHT_UNTIL"
       fi
-      continue
+    else
+      finish_night
+      clock_forward_to $((epoch - 5)) 10
     fi
-    clock_forward_to $((epoch - 8)) 60
-    watch_until $((epoch + 62))
+    watch_minute "$epoch"
   done <"$RUN_DIR/predicted.now"
+  finish_night
   clock_forward_to "$until" 60
+}
+
+# Within the night, runs on to its end before the clock jumps again.
+finish_night() {
+  if [ "$(clock_now)" -ge "$NIGHT_FROM" ] && [ "$(clock_now)" -lt "$NIGHT_UNTIL" ]; then
+    watch_until "$NIGHT_UNTIL"
+    echo "ran through the night to $(local_time "$NIGHT_UNTIL")"
+  fi
 }
 
 # ---- the week ---------------------------------------------------------------
@@ -370,7 +399,7 @@ STARTS=0 ENTERED=0 SEEN=0
 : >"$SHOTS/expected"
 : >"$SHOTS/seen"
 NIGHT_FROM="$(date -d '2026-10-25 01:29:00 +0100' +%s)"  # 01:29 BST
-NIGHT_UNTIL=$((NIGHT_FROM + 3600 + 120))          # 01:31 GMT
+NIGHT_UNTIL=$((NIGHT_FROM + 3600 + 180))          # 01:32 GMT
 
 # Thursday 22 October, 08:00: a new user. The main window opens normal; the
 # alarms are typed into the form.

@@ -8,6 +8,7 @@
 #include <QDBusMetaType>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QFileInfo>
 #include <QImage>
 #include <QSet>
 #include <QVariantMap>
@@ -53,6 +54,15 @@ QString EscapeMarkup(QString text) {
   return text.replace('&', "&amp;").replace('<', "&lt;").replace('>', "&gt;");
 }
 
+// A desktop session names its bus in the environment or keeps it in the
+// runtime folder. Without either there is none to talk to, and asking for the
+// session bus would have the D-Bus library try to launch one.
+bool SessionBusAnnounced() {
+  if (qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS")) return true;
+  const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+  return !runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/bus"));
+}
+
 }  // namespace
 
 Q_DECLARE_METATYPE(NotificationImage)
@@ -68,6 +78,7 @@ class DBusNotifier : public DesktopNotifier {
 
   int Notify(const QString& summary, const QString& body, const QIcon& icon) override {
     const int key = ++lastKey_;
+    if (!SessionBusAnnounced()) return key;
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) return key;
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface, "Notify");
