@@ -20,11 +20,11 @@ for _ in $(seq 100); do
   [ -s "$RUN_DIR/bus.address" ] && break
   sleep 0.05
 done
-DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$RUN_DIR/bus.address")"
-[ -n "$DBUS_SESSION_BUS_ADDRESS" ] || fail "the private session bus did not start"
-export DBUS_SESSION_BUS_ADDRESS
+E2E_SESSION_BUS="$(head -n 1 "$RUN_DIR/bus.address")"
+[ -n "$E2E_SESSION_BUS" ] || fail "the private session bus did not start"
 
-/usr/bin/python3 "$SERVICE" "$CALLS" 2>"$RUN_DIR/service.err" &
+DBUS_SESSION_BUS_ADDRESS="$E2E_SESSION_BUS" /usr/bin/python3 "$SERVICE" "$CALLS" \
+  2>"$RUN_DIR/service.err" &
 service_pid=$!
 track_pid "$service_pid"
 for _ in $(seq 100); do
@@ -80,12 +80,12 @@ popup_at_0731 'No service|'
 pass "with a session bus but no notification service the pop-up shows"
 close_popup
 
-DBUS_SESSION_BUS_ADDRESS="unix:path=$RUN_DIR/no-bus"
+E2E_SESSION_BUS="unix:path=$RUN_DIR/no-bus"
 popup_at_0731 'Bus gone|'
 pass "with the session bus gone the pop-up shows"
 close_popup
 
-unset DBUS_SESSION_BUS_ADDRESS
+E2E_SESSION_BUS=""
 popup_at_0731 'No bus|'
 pass "with no session bus the pop-up shows"
 close_popup

@@ -67,7 +67,7 @@ start_app() {
   APP_LOG="$RUN_DIR/tockmere.$((${#STARTED_PIDS[@]} + 1)).log"
   (
     cd "$WORK_DIR"
-    exec env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u FAKETIME \
+    exec env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u FAKETIME $(session_bus_env) \
       XDG_CONFIG_HOME="$CONFIG_DIR" XDG_RUNTIME_DIR="$RUN_DIR/runtime" \
       LD_PRELOAD="$FAKETIME_LIB" FAKETIME_FMT=%s FAKETIME_TIMESTAMP_FILE="$CLOCK_FILE" \
       FAKETIME_NO_CACHE=1 "$TOCKMERE" >"$APP_LOG" 2>&1
