@@ -23,6 +23,8 @@ const QString kAppName = QStringLiteral("Tockmere");
 const QString kIconName = QStringLiteral("tockmere");
 constexpr uchar kUrgencyCritical = 2;
 constexpr int kImageSize = 64;
+constexpr int kBitsPerSample = 8;
+constexpr int kChannels = 4;  // red, green, blue, alpha
 constexpr int kNeverExpires = 0;
 
 // The "image-data" hint: raw RGBA pixels, so the program's icon shows also
@@ -34,8 +36,9 @@ struct NotificationImage {
 QDBusArgument& operator<<(QDBusArgument& argument, const NotificationImage& picture) {
   const QImage& image = picture.image;
   argument.beginStructure();
-  argument << image.width() << image.height() << static_cast<int>(image.bytesPerLine()) << true << 8
-           << 4
+  const bool hasAlpha = true;
+  argument << image.width() << image.height() << static_cast<int>(image.bytesPerLine()) << hasAlpha
+           << kBitsPerSample << kChannels
            << QByteArray(reinterpret_cast<const char*>(image.constBits()),
                          static_cast<int>(image.sizeInBytes()));
   argument.endStructure();
