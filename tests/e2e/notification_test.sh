@@ -23,15 +23,23 @@ done
 E2E_SESSION_BUS="$(head -n 1 "$RUN_DIR/bus.address")"
 [ -n "$E2E_SESSION_BUS" ] || fail "the private session bus did not start"
 
-DBUS_SESSION_BUS_ADDRESS="$E2E_SESSION_BUS" /usr/bin/python3 "$SERVICE" "$CALLS" \
-  2>"$RUN_DIR/service.err" &
-service_pid=$!
-track_pid "$service_pid"
-for _ in $(seq 100); do
-  grep -qx ready "$CALLS" 2>/dev/null && break
-  sleep 0.05
-done
-grep -qx ready "$CALLS" 2>/dev/null || fail "the notification service did not start: $(cat "$RUN_DIR/service.err")"
+# Starts the notification service, answering Notify after $1 ms.
+start_service() {
+  : >"$CALLS"
+  DBUS_SESSION_BUS_ADDRESS="$E2E_SESSION_BUS" /usr/bin/python3 "$SERVICE" "$CALLS" "$1" \
+    2>"$RUN_DIR/service.err" &
+  service_pid=$!
+  track_pid "$service_pid"
+  for _ in $(seq 100); do
+    grep -qx ready "$CALLS" 2>/dev/null && break
+    sleep 0.05
+  done
+  grep -qx ready "$CALLS" || fail "the notification service did not start: $(cat "$RUN_DIR/service.err")"
+}
+
+stop_service() {
+  { kill -TERM "$service_pid" && wait "$service_pid"; } 2>/dev/null || true
+}
 
 # Shows the pop-up of a Daily alarm at 07:31 (text "$1") and closes it with
 # Enter; the program is stopped afterwards.
@@ -47,6 +55,9 @@ close_popup() {
   press_enter "$shown_popup"
   wait_window_gone "$APP_PID" "$POPUP" 5 || fail "Enter did not close the pop-up"
   alive "$APP_PID" || fail "the program ended after the pop-up"
+}
+
+stop_app() {
   { kill -KILL "$APP_PID" && wait "$APP_PID"; } 2>/dev/null || true
 }
 
@@ -59,6 +70,7 @@ wait_call() {
   return 1
 }
 
+start_service 0
 popup_at_0731 'Feed the cat & dog|Then tea|'
 wait_call '^Notify' || fail "no notification while the pop-up is open"
 IFS=$'\t' read -r _ app replaces icon summary body urgency image timeout id < <(grep '^Notify' "$CALLS")
@@ -74,21 +86,35 @@ close_popup
 wait_call "^Close	$id\$" || fail "the notification was not withdrawn when the pop-up closed"
 [ "$(grep -c '^Notify' "$CALLS")" = 1 ] || fail "more than one notification for one pop-up"
 pass "notification $id withdrawn when the pop-up closed"
+stop_app
+stop_service
 
-{ kill -TERM "$service_pid" && wait "$service_pid"; } 2>/dev/null || true
+# A pop-up closed before the desktop has answered: its notification is
+# withdrawn as soon as the answer (its id) comes.
+start_service 3000
+popup_at_0731 'Quick|'
+wait_call '^Notify' || fail "no notification for the second pop-up"
+close_popup
+wait_call "^Close	1\$" || fail "a notification withdrawn before its id came was left on the desktop"
+pass "a pop-up closed before the desktop answered still had its notification withdrawn"
+stop_app
+stop_service
 popup_at_0731 'No service|'
 pass "with a session bus but no notification service the pop-up shows"
 close_popup
+stop_app
 
 E2E_SESSION_BUS="unix:path=$RUN_DIR/no-bus"
 popup_at_0731 'Bus gone|'
 pass "with the session bus gone the pop-up shows"
 close_popup
+stop_app
 
 E2E_SESSION_BUS=""
 popup_at_0731 'No bus|'
 pass "with no session bus the pop-up shows"
 close_popup
+stop_app
 if grep -qi 'dbus' "$RUN_DIR"/tockmere.*.log; then
   fail "the program reported a D-Bus error: $(grep -hi dbus "$RUN_DIR"/tockmere.*.log)"
 fi
