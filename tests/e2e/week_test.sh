@@ -10,6 +10,9 @@
 # came in its minute with its text (read from the screen), that no other
 # pop-up came in the minutes watched, and that nothing the user entered was
 # lost. It ends with its figures.
+#
+# For looking into a run: WEEK_SHOTS=DIR keeps the pictures of the pop-ups and
+# the notice in DIR; WEEK_DEBUG=FILE logs each clock change and pop-up there.
 source "$(dirname "$0")/lib.sh"
 setup "$1"
 
@@ -520,7 +523,6 @@ $kept")
 grep -qF '[HKEY_LOCAL_MACHINE\Software\Tockmere]' "$CONFIG_DIR/Tockmere/registry.reg" ||
   problems+=("registry.reg lost its key")
 
-# WEEK_SHOTS=DIR keeps the pictures of the pop-ups and the notice there.
 if [ -n "${WEEK_SHOTS:-}" ]; then mkdir -p "$WEEK_SHOTS" && cp "$SHOTS"/* "$WEEK_SHOTS"/; fi
 echo "week figures: alarms entered $ENTERED, starts $STARTS, pop-ups expected $expected," \
   "seen $seen, in their minute $in_minute, texts matched $matched, colours right $coloured;" \
