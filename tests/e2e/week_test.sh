@@ -69,11 +69,11 @@ start_app() {
   set_clock "$1" "$2"
   APP_LOG="$RUN_DIR/tockmere.$((${#STARTED_PIDS[@]} + 1)).log"
   (
-    cd "$WORK_DIR"
+    cd "$RUN_DIR"
     exec env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u FAKETIME $(session_bus_env) \
-      XDG_CONFIG_HOME="$CONFIG_DIR" XDG_RUNTIME_DIR="$RUN_DIR/runtime" \
+      XDG_CONFIG_HOME="$CONFIG_DIR" XDG_DATA_HOME="$DATA_DIR" XDG_RUNTIME_DIR="$RUN_DIR/runtime" \
       LD_PRELOAD="$FAKETIME_LIB" FAKETIME_FMT=%s FAKETIME_TIMESTAMP_FILE="$CLOCK_FILE" \
-      FAKETIME_NO_CACHE=1 "$TOCKMERE" >"$APP_LOG" 2>&1
+      FAKETIME_NO_CACHE=1 "$TOCKMERE" "${APP_ARGS[@]}" >"$APP_LOG" 2>&1
   ) &
   APP_PID=$!
   track_pid "$APP_PID"
