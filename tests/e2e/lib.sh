@@ -51,6 +51,8 @@
 #   pass MESSAGE             print "PASS: MESSAGE".
 #
 # The defaults can be changed before setup: TZ (Europe/London).
+# The program gets the session bus E2E_SESSION_BUS (an address) and none when
+# it is empty, so that no test reaches the desktop's own notifications.
 
 set -euo pipefail
 
@@ -181,7 +183,7 @@ start_tockmere() {
   started_ns="$(date +%s%N)"
   (
     cd "$RUN_DIR"
-    exec env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+    exec env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM $(session_bus_env) \
       XDG_CONFIG_HOME="$CONFIG_DIR" XDG_DATA_HOME="$DATA_DIR" XDG_RUNTIME_DIR="$RUN_DIR/runtime" \
       LD_PRELOAD="$FAKETIME_LIB" FAKETIME_FMT=%s FAKETIME="@$epoch x$speed" \
       "$TOCKMERE" "${APP_ARGS[@]}" >"$APP_LOG" 2>&1
@@ -191,6 +193,15 @@ start_tockmere() {
   START_NS[$APP_PID]="$started_ns"
   START_EPOCH[$APP_PID]="$epoch"
   START_SPEED[$APP_PID]="$speed"
+}
+
+# The env(1) arguments that give the program E2E_SESSION_BUS or no bus.
+session_bus_env() {
+  if [ -n "${E2E_SESSION_BUS:-}" ]; then
+    echo "DBUS_SESSION_BUS_ADDRESS=$E2E_SESSION_BUS"
+  else
+    echo "-u DBUS_SESSION_BUS_ADDRESS"
+  fi
 }
 
 fake_now() {

@@ -131,6 +131,53 @@ TEST_F(AlarmPopupTest, OkClosesThePopupAndTheNotice) {
   }
 }
 
+// Each pop-up of a pass has its own notification, shown while it is open
+// (the time and the first line) and withdrawn when it closes, whichever way.
+TEST_F(AlarmPopupTest, NotificationStandsForEachPopupWhileItIsOpen) {
+  folder.Write("alarms.txt",
+               "0,26/12/07,0,07:30,Dentist & <b>|Bring card|\r\n"
+               "1,00/00/00,0,07:30,|\r\n");
+  StartAt(At(2026, 12, 7, 7, 29, 50));
+  std::vector<RecordingNotifier::Notification> whileOpen;
+  std::function<void(QWidget*)> closeAndWatchNext;
+  int closed = 0;
+  closeAndWatchNext = [&](QWidget* modal) {
+    ASSERT_EQ(notifier.showing(), 1);
+    whileOpen.push_back(notifier.sent().back());
+    if (++closed == 1) {
+      WhenModalOpens(closeAndWatchNext);
+      QTest::keyClick(modal, Qt::Key_Escape);
+    } else {
+      QTest::mouseClick(DlgItem<QPushButton>(modal, IDOK_BUTTON), Qt::LeftButton);
+    }
+  };
+  WhenModalOpens(closeAndWatchNext);
+  TickAt(At(2026, 12, 7, 7, 30, 0));
+  ASSERT_EQ(whileOpen.size(), 2u);
+  EXPECT_EQ(whileOpen[0].summary, "Your alarm call: 07:30");
+  EXPECT_EQ(whileOpen[0].body, "Dentist & <b>");  // plain text: the notifier escapes it
+  EXPECT_TRUE(whileOpen[0].hasIcon);
+  EXPECT_EQ(whileOpen[1].body, "");
+  ASSERT_EQ(notifier.sent().size(), 2u);
+  EXPECT_EQ(notifier.showing(), 0);
+  EXPECT_EQ(notifier.strayWithdrawals(), 0);
+}
+
+TEST_F(AlarmPopupTest, NotificationGoesWithAPopupDestroyedOpen) {
+  {
+    CAlarmPopupDlg popup(AlarmRecord{"Weekly", "Monday", "18:05", "", "Bins out|"});
+    EXPECT_TRUE(notifier.sent().empty());  // nothing before it shows
+    popup.show();
+    popup.hide();
+    popup.show();  // shown again: still the one notification
+    ASSERT_EQ(notifier.sent().size(), 1u);
+    EXPECT_EQ(notifier.sent()[0].summary, "Your alarm call: 18:05");
+    EXPECT_EQ(notifier.showing(), 1);
+  }
+  EXPECT_EQ(notifier.showing(), 0);
+  EXPECT_EQ(notifier.strayWithdrawals(), 0);
+}
+
 TEST_F(AlarmPopupTest, EmptyTextShowsThePanelAlone) {
   CAlarmPopupDlg popup(AlarmRecord{"One Date", "None", "07:30", "07/12/26", ""});
   const QImage image = Paint(popup);

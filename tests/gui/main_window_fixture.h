@@ -81,6 +81,7 @@ class MainWindowTest : public ::testing::Test {
   FakeClock clock;
   RecordingPrompter prompter;
   RecordingSound sound;
+  RecordingNotifier notifier;
   std::unique_ptr<CMainDlg> dlg;
   int endCode = -1;
 };

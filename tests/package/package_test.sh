@@ -64,7 +64,8 @@ mapfile -t package_files < <(dpkg-query -L tockmere | while read -r path; do
 done)
 expected=(/usr/bin/tockmere /usr/bin/tockmere-when /usr/share/applications/tockmere.desktop
   /etc/xdg/autostart/tockmere.desktop /usr/share/icons/hicolor/scalable/apps/tockmere.svg
-  /usr/share/man/man1/tockmere.1.gz /usr/share/man/man1/tockmere-when.1.gz)
+  /usr/share/man/man1/tockmere.1.gz /usr/share/man/man1/tockmere-when.1.gz
+  /usr/share/doc/Tockmere/README.md)
 for side in 16 22 24 32 48 64 128 256; do
   expected+=("/usr/share/icons/hicolor/${side}x${side}/apps/tockmere.png")
 done

@@ -65,6 +65,34 @@ RecordingSound::~RecordingSound() {
   SetSystemSound(nullptr);
 }
 
+RecordingNotifier::RecordingNotifier() {
+  SetDesktopNotifier(this);
+}
+
+RecordingNotifier::~RecordingNotifier() {
+  SetDesktopNotifier(nullptr);
+}
+
+int RecordingNotifier::Notify(const QString& summary, const QString& body, const QIcon& icon) {
+  sent_.push_back(Notification{summary, body, !icon.isNull(), false});
+  return static_cast<int>(sent_.size());
+}
+
+void RecordingNotifier::Withdraw(int key) {
+  const bool known = key >= 1 && key <= static_cast<int>(sent_.size());
+  if (!known || sent_[key - 1].withdrawn) {
+    ++stray_;
+    return;
+  }
+  sent_[key - 1].withdrawn = true;
+}
+
+int RecordingNotifier::showing() const {
+  int count = 0;
+  for (const Notification& notification : sent_) count += notification.withdrawn ? 0 : 1;
+  return count;
+}
+
 namespace {
 
 void CloseModal(QWidget* widget) {

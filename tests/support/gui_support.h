@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "gui/app/prompter.h"
+#include "gui/platform/desktop_notifier.h"
 #include "gui/platform/system_sound.h"
 
 class QWidget;
@@ -55,6 +56,37 @@ class RecordingSound : public SystemSound {
 
  private:
   int m_count = 0;
+};
+
+// Records desktop notifications instead of sending them. Installed for its
+// own lifetime.
+class RecordingNotifier : public DesktopNotifier {
+ public:
+  struct Notification {
+    QString summary;
+    QString body;
+    bool hasIcon = false;
+    bool withdrawn = false;
+  };
+
+  RecordingNotifier();
+  ~RecordingNotifier() override;
+  RecordingNotifier(const RecordingNotifier&) = delete;
+  RecordingNotifier& operator=(const RecordingNotifier&) = delete;
+
+  int Notify(const QString& summary, const QString& body, const QIcon& icon) override;
+  void Withdraw(int key) override;
+
+  // Every notification sent, in order; key k is entry k - 1.
+  const std::vector<Notification>& sent() const { return sent_; }
+  // How many are shown and not withdrawn.
+  int showing() const;
+  // Withdraw calls with a key that was not showing.
+  int strayWithdrawals() const { return stray_; }
+
+ private:
+  std::vector<Notification> sent_;
+  int stray_ = 0;
 };
 
 // Arms a helper for the modal dialog that the next exec() opens: once a modal

@@ -6,7 +6,9 @@
 
 #include "core/model/alarm_type.h"
 #include "core/settings/alarm_settings.h"
+#include "gui/app/app_state.h"
 #include "gui/app/dialog_builder.h"
+#include "gui/platform/desktop_notifier.h"
 #include "gui/platform/system_sound.h"
 #include "gui/resources/dialog_template.h"
 #include "gui/resources/fonts.h"
@@ -47,6 +49,36 @@ const QRect CAlarmPopupDlg::kTextRect(QPoint(18, 15), QPoint(273, 178));
 
 CAlarmPopupDlg::CAlarmPopupDlg(const AlarmRecord& alarm)
     : CAlertDialog(AlarmPopupTemplate()), m_alarm(alarm) {}
+
+CAlarmPopupDlg::~CAlarmPopupDlg() {
+  WithdrawNotification();
+}
+
+QString CAlarmPopupDlg::NotificationSummary(const AlarmRecord& alarm) {
+  return AlarmPopupTemplate().caption + " " + QString::fromStdString(alarm.time);
+}
+
+QString CAlarmPopupDlg::NotificationBody(const AlarmRecord& alarm) {
+  return DisplayText(alarm.text).section(QLatin1Char('\n'), 0, 0);
+}
+
+void CAlarmPopupDlg::showEvent(QShowEvent* event) {
+  CAlertDialog::showEvent(event);
+  if (m_notification != 0) return;
+  m_notification = GetDesktopNotifier().Notify(NotificationSummary(m_alarm),
+                                               NotificationBody(m_alarm), g_appIcon);
+}
+
+void CAlarmPopupDlg::done(int result) {
+  WithdrawNotification();
+  CAlertDialog::done(result);
+}
+
+void CAlarmPopupDlg::WithdrawNotification() {
+  if (m_notification == 0) return;
+  GetDesktopNotifier().Withdraw(m_notification);
+  m_notification = 0;
+}
 
 QColor CAlarmPopupDlg::ColourOfType(const std::string& type) {
   const int index = ColourIndexOfType(type);

@@ -9,12 +9,17 @@
 
 // The pop-up "Your alarm call:": the wake-up text on a panel in the colour of
 // the alarm's type. It keeps its own copy of the alarm from the moment it
-// opened, so a later pop-up or a removal cannot change what it shows.
+// opened, so a later pop-up or a removal cannot change what it shows. While it
+// is open, a desktop notification with the alarm's time and first line stands
+// for it where the desktop keeps it behind the user's window.
 class CAlarmPopupDlg : public CAlertDialog {
   Q_OBJECT
 
  public:
   explicit CAlarmPopupDlg(const AlarmRecord& alarm);
+  ~CAlarmPopupDlg() override;
+  CAlarmPopupDlg(const CAlarmPopupDlg&) = delete;
+  CAlarmPopupDlg& operator=(const CAlarmPopupDlg&) = delete;
 
   // Panel and text rectangles in client pixels.
   static const QRect kPanelRect;
@@ -26,14 +31,22 @@ class CAlarmPopupDlg : public CAlertDialog {
   static QString DisplayText(const std::string& text);
   // The alarm this pop-up shows.
   const AlarmRecord& Alarm() const { return m_alarm; }
+  // The notification's summary (the time) and body (the first line of text).
+  static QString NotificationSummary(const AlarmRecord& alarm);
+  static QString NotificationBody(const AlarmRecord& alarm);
   // Where the text is drawn: the part of the text rectangle inside the client area.
   QRect TextArea() const;
+  // Closes the pop-up and withdraws its notification.
+  void done(int result) override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void PaintAlarm();
+  void WithdrawNotification();
 
   AlarmRecord m_alarm;
+  int m_notification = 0;  // the key of the notification shown, 0 while none
 };

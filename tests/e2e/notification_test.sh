@@ -1,0 +1,121 @@
+#!/usr/bin/env bash
+# While a pop-up is open a desktop notification stands for it: on a private
+# session bus with a notification service of the test's own, the pop-up sends
+# one urgent notification (the time and the first line of the text, the
+# program's icon) and withdraws it when it closes. With a bus but no service,
+# with the bus gone, and with no bus at all, the pop-up alone shows and the
+# program runs on.
+source "$(dirname "$0")/lib.sh"
+setup "$1"
+
+readonly POPUP='Your alarm call:'
+readonly SERVICE="$(dirname "$0")/notification_service.py"
+readonly CALLS="$RUN_DIR/notifications.log"
+
+command -v dbus-daemon >/dev/null || fail "dbus-daemon is not installed"
+dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$RUN_DIR/bus.address" \
+  2>"$RUN_DIR/bus.log" &
+track_pid $!
+for _ in $(seq 100); do
+  [ -s "$RUN_DIR/bus.address" ] && break
+  sleep 0.05
+done
+E2E_SESSION_BUS="$(head -n 1 "$RUN_DIR/bus.address")"
+[ -n "$E2E_SESSION_BUS" ] || fail "the private session bus did not start"
+
+# Starts the notification service, answering Notify after $1 ms.
+start_service() {
+  : >"$CALLS"
+  DBUS_SESSION_BUS_ADDRESS="$E2E_SESSION_BUS" /usr/bin/python3 "$SERVICE" "$CALLS" "$1" \
+    2>"$RUN_DIR/service.err" &
+  service_pid=$!
+  track_pid "$service_pid"
+  for _ in $(seq 100); do
+    grep -qx ready "$CALLS" 2>/dev/null && break
+    sleep 0.05
+  done
+  grep -qx ready "$CALLS" || fail "the notification service did not start: $(cat "$RUN_DIR/service.err")"
+}
+
+stop_service() {
+  { kill -TERM "$service_pid" && wait "$service_pid"; } 2>/dev/null || true
+}
+
+# Shows the pop-up of a Daily alarm at 07:31 (text "$1") and closes it with
+# Enter; the program is stopped afterwards.
+popup_at_0731() {
+  write_alarms "1,00/00/00,0,07:31,$1"
+  write_settings
+  start_tockmere "$(epoch_of '2026-10-22 07:30:56')" 1
+  popup="$(wait_window "$APP_PID" "$POPUP" 20)" || fail "no pop-up for the 07:31 alarm"
+  shown_popup="$popup"
+}
+
+close_popup() {
+  press_enter "$shown_popup"
+  wait_window_gone "$APP_PID" "$POPUP" 5 || fail "Enter did not close the pop-up"
+  alive "$APP_PID" || fail "the program ended after the pop-up"
+}
+
+stop_app() {
+  { kill -KILL "$APP_PID" && wait "$APP_PID"; } 2>/dev/null || true
+}
+
+# Waits until the service has logged a line matching the pattern.
+wait_call() {
+  for _ in $(seq 100); do
+    grep -qE "$1" "$CALLS" && return 0
+    sleep 0.05
+  done
+  return 1
+}
+
+start_service 0
+popup_at_0731 'Feed the cat & dog|Then tea|'
+wait_call '^Notify' || fail "no notification while the pop-up is open"
+IFS=$'\t' read -r _ app replaces icon summary body urgency image timeout id < <(grep '^Notify' "$CALLS")
+[ "$app" = Tockmere ] || fail "notification from '$app', not Tockmere"
+[ "$summary" = "Your alarm call: 07:31" ] || fail "notification summary '$summary'"
+[ "$body" = "Feed the cat &amp; dog" ] || fail "notification body '$body'"
+[ "$urgency" = 2 ] || fail "notification urgency '$urgency', not critical (2)"
+[ "$icon" = tockmere ] && [ "$image" = 64x64 ] || fail "notification icon '$icon', image '$image'"
+[ "$replaces" = 0 ] && [ "$timeout" = 0 ] || fail "notification replaces $replaces, timeout $timeout"
+grep -q '^Close' "$CALLS" && fail "the notification was withdrawn while the pop-up is open"
+pass "notification $id sent while the pop-up is open: '$summary' / '$body'"
+close_popup
+wait_call "^Close	$id\$" || fail "the notification was not withdrawn when the pop-up closed"
+[ "$(grep -c '^Notify' "$CALLS")" = 1 ] || fail "more than one notification for one pop-up"
+pass "notification $id withdrawn when the pop-up closed"
+stop_app
+stop_service
+
+# A pop-up closed before the desktop has answered: its notification is
+# withdrawn as soon as the answer (its id) comes.
+start_service 3000
+popup_at_0731 'Quick|'
+wait_call '^Notify' || fail "no notification for the second pop-up"
+close_popup
+wait_call "^Close	1\$" || fail "a notification withdrawn before its id came was left on the desktop"
+pass "a pop-up closed before the desktop answered still had its notification withdrawn"
+stop_app
+stop_service
+popup_at_0731 'No service|'
+pass "with a session bus but no notification service the pop-up shows"
+close_popup
+stop_app
+
+E2E_SESSION_BUS="unix:path=$RUN_DIR/no-bus"
+popup_at_0731 'Bus gone|'
+pass "with the session bus gone the pop-up shows"
+close_popup
+stop_app
+
+E2E_SESSION_BUS=""
+popup_at_0731 'No bus|'
+pass "with no session bus the pop-up shows"
+close_popup
+stop_app
+if grep -qi 'dbus' "$RUN_DIR"/tockmere.*.log; then
+  fail "the program reported a D-Bus error: $(grep -hi dbus "$RUN_DIR"/tockmere.*.log)"
+fi
+pass "no D-Bus error reported"
