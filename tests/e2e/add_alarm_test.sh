@@ -28,10 +28,7 @@ added_at="$(fake_now)"
 [ "$added_at" -lt "$minute" ] ||
   fail "Add was pressed at $(date -d "@$added_at" +%T): too late to add an alarm for 07:59"
 
-for _ in $(seq 1 40); do
-  alarm_lines | grep -qxF -- "$ADDED" && break
-  sleep 0.05
-done
+wait_for_line "$ADDED" || true
 [ "$(alarm_lines)" = "$ADDED" ] || fail "alarms.txt should hold just the line '$ADDED'"
 [ "$(grep -c $'\r$' "$WORK_DIR/alarms.txt")" -eq 1 ] || fail "alarms.txt should end its line in CR LF"
 [ -z "$(windows "$APP_PID" Tockmere | grep -vxF "$main")" ] ||
@@ -47,10 +44,7 @@ pass "pop-up shown at $(date -d "@$shown_at" +%T)"
 
 press_enter "$popup"
 wait_window_gone "$APP_PID" "$POPUP" 5 || fail "Enter did not close the pop-up"
-for _ in $(seq 1 100); do
-  alarm_lines | grep -qxF -- "$ADDED" || break
-  sleep 0.05
-done
+wait_line_gone "$ADDED" || true
 expect_no_line "$ADDED"
 alive "$APP_PID" || fail "the program ended after the pop-up"
 pass "the fired alarm left alarms.txt and the program runs on"

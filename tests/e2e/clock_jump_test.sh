@@ -52,10 +52,7 @@ second="$(wait_window "$APP_PID" "$POPUP" 5)" || fail "no second late pop-up"
 close_popup "$second"
 pass "two late pop-ups after the jump"
 
-for _ in $(seq 1 100); do
-  alarm_lines | grep -qxF -- "$ONE_OFF" || break
-  sleep 0.05
-done
+wait_line_gone "$ONE_OFF" || true
 [ "$(alarm_lines)" = "$DAILY" ] || fail "the one-off should have left alarms.txt, the Daily stayed"
 sleep 1
 [ -z "$(windows "$APP_PID" "$POPUP")" ] || fail "a third pop-up came"

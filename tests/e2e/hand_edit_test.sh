@@ -28,10 +28,7 @@ timeout 5 xdotool windowfocus --sync "$main" || fail "could not focus the main w
 xdotool key ctrl+a
 xdotool type --delay 30 2359
 xdotool key Tab Tab Tab space
-for _ in $(seq 1 60); do
-  alarm_lines | grep -qxF -- "$ADDED" && break
-  sleep 0.05
-done
+wait_for_line "$ADDED" || true
 expect_line "$ADDED"
 expect_line "$EDITED"
 expect_line "$DAILY"

@@ -18,6 +18,9 @@
 #   alarm_lines              print the lines of alarms.txt without their CR.
 #   expect_line LINE         fail unless alarms.txt holds exactly this line.
 #   expect_no_line LINE      fail if alarms.txt holds this line.
+#   wait_for_line LINE, wait_line_gone LINE   wait up to 5 s for alarms.txt to
+#                            hold LINE / to no longer hold it (status 0 when so).
+#   open_settings WINDOW     Options > Settings on the main window; the dialog focused.
 #   write_settings           write registry.reg, so that the next start is not a
 #                            first run and the main window opens minimised.
 #   epoch_of 'YYYY-MM-DD HH:MM:SS'  seconds since 1970 of that local time in $TZ.
@@ -151,6 +154,39 @@ alarm_lines() {
 
 expect_line() {
   alarm_lines | grep -qxF -- "$1" || fail "alarms.txt should hold the line '$1'"
+}
+
+# Wait up to 5 s for alarms.txt to hold the line / to no longer hold it; the
+# caller checks the outcome (expect_line, expect_no_line or the whole file).
+wait_for_line() {
+  local _
+  for _ in $(seq 1 100); do
+    alarm_lines | grep -qxF -- "$1" && return 0
+    sleep 0.05
+  done
+  return 1
+}
+
+wait_line_gone() {
+  local _
+  for _ in $(seq 1 100); do
+    alarm_lines | grep -qxF -- "$1" || return 0
+    sleep 0.05
+  done
+  return 1
+}
+
+# Options > Settings by the mouse on the menu of the main window WINDOW, as a
+# user would (Options is the only title of the menu bar, at its top left);
+# leaves the settings dialog focused.
+open_settings() {
+  local settings
+  xdotool mousemove --window "$1" 25 10 click 1
+  sleep 0.5
+  xdotool key Down Return
+  settings="$(wait_window "$APP_PID" 'Tockmere Settings' 10)" ||
+    fail "Options > Settings did not open the settings dialog"
+  timeout 5 xdotool windowfocus --sync "$settings" || fail "could not focus the settings dialog"
 }
 
 expect_no_line() {

@@ -43,10 +43,7 @@ for _ in $(seq 1 100); do
   sleep 0.05
 done
 notice_shown && fail "Enter did not close the notice"
-for _ in $(seq 1 100); do
-  alarm_lines | grep -qxF -- "$MISSED" || break
-  sleep 0.05
-done
+wait_line_gone "$MISSED" || true
 expect_no_line "$MISSED"
 [ "$(alarm_lines)" = "$FUTURE"$'\n'"$DAILY" ] ||
   fail "alarms.txt should hold exactly the future one-off and the Daily alarm"

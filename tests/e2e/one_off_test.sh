@@ -22,10 +22,7 @@ popup="$(wait_window "$APP_PID" "$POPUP" 30)" || fail "no pop-up for the one-off
 press_enter "$popup"
 wait_window_gone "$APP_PID" "$POPUP" 5 || fail "Enter did not close the pop-up"
 
-for _ in $(seq 1 100); do
-  alarm_lines | grep -qxF -- "$TODAY" || break
-  sleep 0.05
-done
+wait_line_gone "$TODAY" || true
 expect_no_line "$TODAY"
 [ "$(alarm_lines)" = "$TOMORROW"$'\n'"$DAILY" ] ||
   fail "alarms.txt should hold exactly the two other alarms, in order"

@@ -14,13 +14,7 @@ start_tockmere "$start" 1
 main="$(wait_window "$APP_PID" Tockmere 20)" || fail "the main window did not appear"
 wait_window_text "$main" '15/06/26' 10 || fail "the clock line does not show 15/06/26: $(window_text "$main")"
 
-# Options is the only title of the menu bar, at the window's top left.
-xdotool mousemove --window "$main" 25 10 click 1
-sleep 0.5
-xdotool key Down Return
-settings="$(wait_window "$APP_PID" 'Tockmere Settings' 10)" ||
-  fail "Options > Settings did not open the settings dialog"
-timeout 5 xdotool windowfocus --sync "$settings" || fail "could not focus the settings dialog"
+open_settings "$main"
 # From the font buttons, Tab passes the five colour boxes to the date format
 # box; Down picks its next item, U.S.; then Tab past the sound box and
 # Cancel to Save.

@@ -16,12 +16,6 @@
 source "$(dirname "$0")/lib.sh"
 setup "$1"
 
-# Steps that need pieces of the program still on their way. Off, a step is
-# replaced as described at its function.
-STEP_TEXT_BUTTON="${STEP_TEXT_BUTTON:-1}"   # wake-up texts typed through the Text button
-STEP_SETTINGS="${STEP_SETTINGS:-1}"         # settings changed through the settings dialog
-STEP_SIGTERM="${STEP_SIGTERM:-1}"           # the program stopped with SIGTERM, as at logout
-
 readonly WHEN="$(dirname "$TOCKMERE")/tockmere-when"
 readonly POPUP='Your alarm call:'
 readonly SHOTS="$RUN_DIR/shots"
@@ -133,13 +127,7 @@ close_with_escape() {
 
 # The session's end: SIGTERM, after which the program must have ended within
 # a few seconds, having written the settings (registry.reg is replaced).
-# Off: closed with Esc instead.
 stop_as_at_logout() {
-  if [ "$STEP_SIGTERM" != 1 ]; then
-    echo "STEP WAITING: SIGTERM at logout (closed with Esc instead)"
-    close_with_escape
-    return
-  fi
   local registry="$CONFIG_DIR/Tockmere/registry.reg" before
   before="$(stat -c %i "$registry")"
   kill -TERM "$APP_PID"
@@ -201,15 +189,11 @@ add_alarm() {
     xdotool type --delay 30 "$date"
   fi
   xdotool key Tab space
-  for _ in $(seq 1 60); do
-    alarm_lines | grep -qxF -- "$line" && break
-    sleep 0.05
-  done
-  alarm_lines | grep -qxF -- "$line" || fail "Add of $type $time did not write the line '$line'"
+  wait_for_line "$line" || fail "Add of $type $time did not write the line '$line'"
   [ "$(alarm_lines | grep -c .)" = $((count + 1)) ] || fail "Add of $type $time changed other lines"
   [ -z "$(notice_window 2>/dev/null)" ] || fail "Add of $type $time showed a message box"
   ENTERED=$((ENTERED + 1))
-  if [ "$STEP_TEXT_BUTTON" = 1 ]; then type_text "$line" "${TEXTS[${time:0:2}:${time:2:2}]}"; fi
+  type_text "$line" "${TEXTS[${time:0:2}:${time:2:2}]}"
   key_times shift+Tab $((3 + day_box))
 }
 
@@ -252,46 +236,21 @@ type_text() {
   key_times shift+Tab $((1 + 2 * row))
 }
 
-set_texts_in_file() {
-  echo "STEP WAITING: texts typed through the Text button (written into alarms.txt instead)"
-  local line time out=""
-  while IFS= read -r line; do
-    time="${line:13:5}"
-    out+="${line:0:19}${TEXTS[$time]:-}|"$'\r\n'
-  done < <(alarm_lines)
-  printf '%s' "$out" >"$WORK_DIR/alarms.txt"
-}
-
 # Settings changed through the settings dialog (Options > Settings, mouse on
 # the menu, keys in the dialog): Weekly pop-ups Pink, the U.S. date order,
-# sound on. They reach registry.reg when the program closes. Off: the first
-# start's settings stay.
+# sound on. They reach registry.reg when the program closes.
 WEEKLY_COLOUR="150,250,250"  # Blue
 change_settings() {
-  if [ "$STEP_SETTINGS" != 1 ]; then
-    echo "STEP WAITING: settings changed through the settings dialog"
-    return
-  fi
-  local main settings
-  main="$(main_window)"
-  # Options is the only title of the menu bar, at the window's top left.
-  xdotool mousemove --window "$main" 25 10 click 1
-  sleep 0.5
-  xdotool key Down Return
-  settings="$(wait_window "$APP_PID" 'Tockmere Settings' 10)" ||
-    fail "Options > Settings did not open the settings dialog"
-  timeout 5 xdotool windowfocus --sync "$settings" || fail "could not focus the settings dialog"
+  open_settings "$(main_window)"
   # From the font buttons Tab passes the One-off and Daily boxes to the
   # Weekly box (Blue, two down to Pink), then Fortnightly and Monthly to the
   # date format (one down to U.S.), the sound box (space), Cancel and Save.
   xdotool key --delay 30 Tab Tab Tab Down Down Tab Tab Tab Down Tab space Tab Tab space
   wait_window_gone "$APP_PID" 'Tockmere Settings' 5 || fail "Save did not close the settings dialog"
   WEEKLY_COLOUR="245,195,215"
-  SETTINGS_CHANGED=1
 }
 
 expect_changed_settings() {
-  [ "${SETTINGS_CHANGED:-0}" = 1 ] || return 0
   local value registry="$CONFIG_DIR/Tockmere/registry.reg"
   for value in '"WColour"="4"' '"DateFormat"="1"' '"Sound"="1"'; do
     grep -qF "$value" "$registry" || fail "registry.reg lacks $value: $(cat "$registry")"
@@ -424,7 +383,6 @@ change_settings
 close_with_escape
 [ -s "$CONFIG_DIR/Tockmere/registry.reg" ] || fail "closing with Esc wrote no registry.reg"
 expect_changed_settings
-if [ "$STEP_TEXT_BUTTON" != 1 ]; then set_texts_in_file; fi
 ENTERED_LINES="$(alarm_lines)"
 pass "closed with Esc; alarms.txt holds $(echo "$ENTERED_LINES" | grep -c .) alarms"
 

@@ -75,12 +75,7 @@ TEST_F(ClockTimerTest, MinimisedWindowTicksEverySecondWhileAPopUpIsOpen) {
   QTimer watcher;
   watcher.setInterval(20);
   QObject::connect(&watcher, &QTimer::timeout, [&] {
-    std::vector<CAlarmPopupDlg*> open;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-      if (auto* popup = qobject_cast<CAlarmPopupDlg*>(w); popup != nullptr && popup->isVisible()) {
-        open.push_back(popup);
-      }
-    }
+    const std::vector<CAlarmPopupDlg*> open = VisiblePopups();
     popupsOpenAtOnce = std::max(popupsOpenAtOnce, static_cast<int>(open.size()));
     if (open.size() == 1 && clock.Now() == At(2026, 12, 7, 7, 30, 0)) {
       clock.Set(At(2026, 12, 7, 7, 31, 0));

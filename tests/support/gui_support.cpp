@@ -15,6 +15,7 @@
 
 #include "gui/app/app_state.h"
 #include "gui/resources/fonts.h"
+#include "gui/scheduler/alarm_popup_dlg.h"
 #include "test_support.h"
 
 namespace {
@@ -136,6 +137,16 @@ void WhenModalOpens(std::function<void(QWidget*)> act, int timeoutMs) {
   watch->timeoutMs = timeoutMs;
   watch->clock.start();
   QTimer::singleShot(0, [watch] { Poll(watch); });
+}
+
+std::vector<CAlarmPopupDlg*> VisiblePopups() {
+  std::vector<CAlarmPopupDlg*> open;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (auto* popup = qobject_cast<CAlarmPopupDlg*>(w); popup != nullptr && popup->isVisible()) {
+      open.push_back(popup);
+    }
+  }
+  return open;
 }
 
 int CloseLeftoverModals() {

@@ -10,6 +10,7 @@
 #include "gui/platform/system_sound.h"
 
 class QWidget;
+class CAlarmPopupDlg;
 
 // Records every message box instead of showing it, and answers questions from
 // a queue (No when the queue is empty). Installed for its own lifetime.
@@ -94,6 +95,9 @@ class RecordingNotifier : public DesktopNotifier {
 // and the widget is closed (reject) if `act` left it open. Gives up after
 // timeoutMs, closing whatever modal is then active, so a test cannot hang.
 void WhenModalOpens(std::function<void(QWidget*)> act, int timeoutMs = 5000);
+
+// The alarm pop-ups on the screen now.
+std::vector<CAlarmPopupDlg*> VisiblePopups();
 
 // Closes every modal widget left open; returns how many it closed.
 int CloseLeftoverModals();
