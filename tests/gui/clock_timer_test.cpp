@@ -60,6 +60,19 @@ TEST_F(ClockTimerTest, MinimisedStartKeepsTheClockStillUnderAMissedAlarmNotice) 
   EXPECT_EQ(folder.Read("alarms.txt"), daily);
 }
 
+// The first tick comes a second after the clock starts, minimised too: a start
+// held up past the turn of a minute (a notice closed 5 s into the minute of a
+// Daily alarm) gives that minute's pop-up at once, not at the next minute.
+TEST_F(ClockTimerTest, MinimisedStartTicksWithinASecond) {
+  WriteSettingsKey();
+  folder.Write("alarms.txt", "1,00/00/00,0,09:06,Tea|\r\n");
+  PopupCloser popups;
+  StartAt(At(2026, 12, 7, 9, 5, 50));
+  ASSERT_TRUE(dlg->windowState() & Qt::WindowMinimized);
+  clock.Set(At(2026, 12, 7, 9, 6, 5));
+  EXPECT_TRUE(WaitUntil([&] { return !popups.seen.empty(); }, 3000));
+}
+
 // Minimised, the clock sleeps between minutes; with a pop-up open it ticks
 // every second again, so a later minute's pop-up opens over the first.
 TEST_F(ClockTimerTest, MinimisedWindowTicksEverySecondWhileAPopUpIsOpen) {

@@ -146,6 +146,7 @@ class CMainDlg : public QDialog, public CoreUi {
   void StartClockTimer();
   void FitClockTimers();
   void ArmClockTimer();
+  void ArmClockTimerEvery(int period);
   void OnClockTimeout();
   void OnClockChanged();
 

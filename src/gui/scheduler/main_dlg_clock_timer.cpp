@@ -35,9 +35,13 @@ void CMainDlg::SetUpClockTimers() {
 }
 
 // The clock starts at its step of the start-up and runs until the program ends.
+// Its first tick comes when the next second turns, whatever the window state:
+// a minute that began while the start-up was held up (a missed-alarm notice
+// left open) gets its check now, not when the next minute turns.
 void CMainDlg::StartClockTimer() {
   m_clockStarted = true;
   FitClockTimers();
+  ArmClockTimerEvery(kClockIntervalMs);
 }
 
 // Fits the timers to what is on the screen; called again when that changes.
@@ -53,7 +57,11 @@ void CMainDlg::FitClockTimers() {
 
 void CMainDlg::ArmClockTimer() {
   const bool everySecond = isMinimized() && m_dialogWatch->AnyOpen();
-  const int period = everySecond ? kClockIntervalMs : kMinuteMs;
+  ArmClockTimerEvery(everySecond ? kClockIntervalMs : kMinuteMs);
+}
+
+// Lands the precise timer just after the next turn of a second or a minute.
+void CMainDlg::ArmClockTimerEvery(int period) {
   const auto into = static_cast<int>(GetClock().NowMilliseconds() % period);
   m_clockTimer.start(period - into + kTickMarginMs);
 }
