@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <filesystem>
 
 #include "core/settings/alarm_settings.h"
 #include "gui/app/about_dlg.h"
@@ -182,6 +183,20 @@ TEST_F(OptionsMenuTest, TheEndOfTheSessionUnderADialogEndsTheProcess) {
   dlg->OnSettings();
   EXPECT_EQ(endCode, 0);
   EXPECT_NE(folder.Read("config/Tockmere/registry.reg").find("\"Sound\"=\"1\""), std::string::npos);
+}
+
+// Settings that cannot be written: the session's end puts up no box that
+// would hold the logout up (the failure goes to stderr); Esc, which the user
+// chose, still says so.
+TEST_F(OptionsMenuTest, UnwritableSettingsHoldUpNoSessionEnd) {
+  StartAt(At(2026, 12, 7, 12, 0));
+  std::filesystem::create_directories(folder.path() / "config/Tockmere/registry.reg");
+  WhenModalOpens([&](QWidget*) { dlg->OnEndSession(); });
+  EXPECT_EQ(dlg->exec(), QDialog::Rejected);
+  EXPECT_EQ(prompter.texts(), std::vector<QString>{});
+  dlg->OnCancel();
+  EXPECT_EQ(prompter.texts(),
+            std::vector<QString>{"Registry key error.\nCould not save settings."});
 }
 
 }  // namespace

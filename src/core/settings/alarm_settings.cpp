@@ -76,17 +76,17 @@ void LoadSettings() {
   key.Close();
 }
 
-void SaveSettings() {
+bool WriteSettings() {
   RegistryKey key;
-  bool saved = key.Create(kSettingsKey);
-  if (saved) {
-    for (const SettingValue& value : kWriteOrder) {
-      key.SetStringValue(value.name, std::to_string(g_settings.*value.field));
-    }
-    saved = key.Close();
+  if (!key.Create(kSettingsKey)) return false;
+  for (const SettingValue& value : kWriteOrder) {
+    key.SetStringValue(value.name, std::to_string(g_settings.*value.field));
   }
-  if (!saved) {
-    if (CoreUi* ui = GetCoreUi())
-      ui->ShowMessage("Registry key error.\nCould not save settings.", "");
-  }
+  return key.Close();
+}
+
+void SaveSettings() {
+  if (WriteSettings()) return;
+  if (CoreUi* ui = GetCoreUi())
+    ui->ShowMessage("Registry key error.\nCould not save settings.", "");
 }

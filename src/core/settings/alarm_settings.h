@@ -13,5 +13,7 @@ void ResetSettings();
 // The defaults a missing key or value gives.
 AlarmSettings DefaultSettings();
 void LoadSettings();
+// Writes all eight values; false when they could not be written.
+bool WriteSettings();
 // Writes all eight values; on failure shows "Registry key error.\nCould not save settings.".
 void SaveSettings();

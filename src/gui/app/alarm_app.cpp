@@ -5,8 +5,6 @@
 #include <QTimer>
 #include <cstdlib>
 
-#include "core/model/core_ui.h"
-#include "core/settings/alarm_settings.h"
 #include "gui/app/app_state.h"
 #include "gui/app/main_dlg.h"
 #include "gui/app/single_instance.h"
@@ -22,8 +20,7 @@ bool g_mainWindowOpen = false;
 void SaveSettingsAtExit() {
   if (!g_mainWindowOpen) return;
   g_mainWindowOpen = false;
-  SetCoreUi(nullptr);
-  SaveSettings();
+  CMainDlg::SaveSettingsUnattended();
 }
 
 // Logout, shutdown and the termination signals close the window as Exit does,

@@ -87,8 +87,10 @@ class CMainDlg : public QDialog, public CoreUi {
   void OnCancel();
   void OnClose();
   // The end of the desktop session (logout, shutdown, SIGTERM, SIGHUP): the
-  // settings are written and the program ends, as on Exit.
+  // settings are written and the program ends, as on Exit, but nothing waits
+  // for the user: a failure to write the settings goes to stderr.
   void OnEndSession();
+  static void SaveSettingsUnattended();
 
   // Message boxes of the core.
   void ShowMessage(const std::string& text, const std::string& caption) override;

@@ -1,7 +1,9 @@
 #include <QApplication>
 #include <QCloseEvent>
+#include <cstdio>
 #include <cstdlib>
 
+#include "core/platform/registry_key.h"
 #include "core/settings/alarm_settings.h"
 #include "gui/app/main_dlg.h"
 
@@ -42,11 +44,18 @@ void CMainDlg::closeEvent(QCloseEvent* event) {
 // The window's own modal run ends as after Esc. When a dialog of the program
 // is open inside it, its loop cannot be left without running the rest of its
 // handler (a closed pop-up removes its alarm), so the process ends at once,
-// as after the close box. Both write the settings first.
+// as after the close box. Both write the settings first; the session is
+// ending, so no message box waits for a click that would hold it up.
 void CMainDlg::OnEndSession() {
+  SaveSettingsUnattended();
   if (QApplication::activeModalWidget() == this) {
-    OnCancel();
+    QDialog::done(QDialog::Rejected);
   } else {
-    OnClose();
+    s_endProcess(0);
   }
+}
+
+void CMainDlg::SaveSettingsUnattended() {
+  if (WriteSettings()) return;
+  std::fprintf(stderr, "tockmere: could not save the settings to %s\n", RegistryFilePath().c_str());
 }
