@@ -6,8 +6,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QMessageBox>
 
+#include "gui/app/info_texts.h"
 #include "gui/platform/system_sound.h"
 #include "gui_support.h"
 
@@ -85,6 +87,24 @@ TEST(Prompter, RealOkBoxShowsItsCaptionIconAndPlainText) {
   WhenModalOpens([&](QWidget* w) { title = w->windowTitle(); });  // left open: the helper closes it
   GetPrompter().Show(nullptr, "File open error.", "", Prompter::Icon::Warning);
   EXPECT_EQ(title, StandardCaption());
+}
+
+// The Help box shows each of its lines whole, wider than a message box's cap.
+TEST(Prompter, RealBoxKeepsLongLinesWhole) {
+  int shown = 0;
+  int unbroken = 0;
+  WhenModalOpens([&](QWidget* w) {
+    auto* label = w->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    ASSERT_NE(label, nullptr);
+    shown = label->width();
+    QLabel probe(HelpBoxText());
+    probe.setFont(label->font());
+    unbroken = probe.sizeHint().width();
+    qobject_cast<QMessageBox*>(w)->button(QMessageBox::Ok)->click();
+  });
+  GetPrompter().Show(nullptr, HelpBoxText(), "Tockmere Help", Prompter::Icon::Information);
+  EXPECT_GT(unbroken, 500);  // beyond the message box's own cap
+  EXPECT_GE(shown, unbroken);
 }
 
 TEST(SystemSoundTest, RecordingSoundCountsAndTheRealOneReturns) {

@@ -3,8 +3,14 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
+#include <QSpacerItem>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 
@@ -12,9 +18,32 @@ QMessageBox::Icon BoxIcon(Prompter::Icon icon) {
   return icon == Prompter::Icon::Information ? QMessageBox::Information : QMessageBox::Warning;
 }
 
+// A message box caps the width of its text and breaks longer lines anew; the
+// program's boxes show each line as written, the box as wide as the longest
+// line within the screen. A spacer under the text as wide as its unbroken
+// lines holds the box open that far.
+void KeepLinesWhole(QMessageBox& box) {
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+  if (grid == nullptr || label == nullptr) return;
+  label->setWordWrap(false);
+  int width = label->sizeHint().width();
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    width = std::min(width, screen->availableGeometry().width() * 9 / 10);
+  }
+  int row = 0;
+  int column = 0;
+  int rowSpan = 0;
+  int columnSpan = 0;
+  grid->getItemPosition(grid->indexOf(label), &row, &column, &rowSpan, &columnSpan);
+  grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
+                grid->rowCount(), column);
+}
+
 // Runs a message box over its owner, brought to the front once it shows.
 QMessageBox::StandardButton RunBox(QMessageBox& box) {
   box.setTextFormat(Qt::PlainText);
+  KeepLinesWhole(box);
   QTimer::singleShot(0, &box, [&box] {
     box.raise();
     box.activateWindow();
