@@ -136,12 +136,13 @@ TEST_F(CatchUpTest, RepeatedAutumnHourFiresTwiceMinuteByMinuteButOnceInACatchUp)
   EXPECT_EQ(jumped.fired, Texts({"03:00 twice"}));
 }
 
-// A step of the clock back repeats minutes, as the autumn night does.
-TEST_F(CatchUpTest, ClockSetBackAnHourRepeatsItsMinutes) {
+// A step of the clock back repeats minutes, as the autumn night does; the
+// minute it lands on is checked too.
+TEST_F(CatchUpTest, ClockSetBackRepeatsItsMinutes) {
   SetTable({Alarm("Daily", "07:30", "again"), Alarm("One Date", "07:45", "once", "07/12/26")});
   Ticker ticker(At(2026, 12, 7, 7, 0, 5));
   ticker.TickEveryMinute(At(2026, 12, 7, 7, 1, 5), At(2026, 12, 7, 8, 0, 5));
-  ticker.TickEveryMinute(At(2026, 12, 7, 7, 0, 30), At(2026, 12, 7, 8, 0, 30));
+  ticker.TickEveryMinute(At(2026, 12, 7, 7, 30, 30), At(2026, 12, 7, 8, 0, 30));
   EXPECT_EQ(ticker.fired, Texts({"07:30 again", "07:45 once", "07:30 again"}));
   EXPECT_EQ(TableTexts(), Texts({"again"}));
 }
