@@ -85,6 +85,18 @@ TEST_F(AlarmPopupTest, EveryFontNumberHasADistinctFace) {
   EXPECT_EQ(families.size(), kAlarmFontCount) << families.join(", ").toStdString();
 }
 
+// The text is drawn in the face of FontNo, whatever else the settings hold.
+TEST_F(AlarmPopupTest, TextIsDrawnInTheChosenFont) {
+  const auto picture = [this](int fontNo, int dateFormat) {
+    g_settings.FontNo = fontNo;
+    g_settings.DateFormat = dateFormat;
+    CAlarmPopupDlg popup(AlarmRecord{"Daily", "None", "07:30", "", "Get up|"});
+    return Paint(popup);
+  };
+  EXPECT_NE(picture(3, 0), picture(0, 0));
+  EXPECT_EQ(picture(3, 1), picture(3, 0));
+}
+
 TEST_F(AlarmPopupTest, LongLinesWrapWithinTheVisibleArea) {
   CAlarmPopupDlg popup(
       AlarmRecord{"Daily", "None", "07:30", "", "Remember the dentist at nine then the bank|"});
