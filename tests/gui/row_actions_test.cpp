@@ -71,6 +71,25 @@ TEST_F(RowActionsTest, ClearAsksAndDeletesOnlyOnYes) {
   EXPECT_EQ(Text(kRowTimeIds[2]), "");
 }
 
+// Each row's buttons work on the alarm that row shows.
+TEST_F(RowActionsTest, EachRowsButtonsTakeThatRowsAlarm) {
+  StartWithDailyAlarms(5);
+  for (int row = 0; row < kListRowCount; ++row) {
+    const QString time = Text(kRowTimeIds[row]);
+    EditRow(row, [&](CAlarmTextDlg* editor) {
+      EXPECT_EQ(DlgItem<QLineEdit>(editor, IDC_ALARM_TIME)->text(), time) << "row " << row;
+      editor->reject();
+    });
+  }
+  for (int row = kListRowCount - 1; row >= 0; --row) {
+    const std::string time = Text(kRowTimeIds[row]).toStdString();
+    prompter.AnswerNext(true);
+    Click(kRowClearIds[row]);
+    EXPECT_EQ(FileText().find(time), std::string::npos) << "row " << row;
+    EXPECT_EQ(g_alarms.count, row);
+  }
+}
+
 TEST_F(RowActionsTest, ClearOnRowTwoScrolledToThreeDeletesRecordFour) {
   StartWithDailyAlarms(9);
   dlg->RefreshList(3);
