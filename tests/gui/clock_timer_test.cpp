@@ -1,6 +1,10 @@
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QElapsedTimer>
 
+#include "gui/scheduler/clock_change_watch.h"
 #include "main_window_fixture.h"
 
 namespace {
@@ -117,6 +121,37 @@ TEST_F(ClockTimerTest, RestoredWindowTicksAtOnce) {
   EXPECT_TRUE(WaitUntil([] { return g_clockSnapshot.second == 17; }, 500));
   EXPECT_TRUE(WaitUntil([&] { return Text(IDC_CLOCK).startsWith("07:31"); }, 500));
   EXPECT_EQ(Text(IDC_TIME), "07:31");
+}
+
+// The clock cannot be set here: the watch's timer calls are played. It asks
+// the kernel to cancel its timer when the wall clock is set, and after each
+// change it reports and arms again.
+struct PlayedTimer {
+  static inline int clockId = -1;
+  static inline std::vector<int> armFlags;
+  static inline int pipe[2] = {-1, -1};
+  static int Create(int id, int) {
+    clockId = id;
+    return pipe2(pipe, O_NONBLOCK | O_CLOEXEC) == 0 ? pipe[0] : -1;
+  }
+  static int SetTime(int, int flags, const itimerspec*, itimerspec*) {
+    armFlags.push_back(flags);
+    return 0;
+  }
+};
+
+TEST(ClockChangeWatchTest, AsksToBeCancelledWhenTheClockIsSetAndRearms) {
+  int changes = 0;
+  ClockChangeWatch watch([&] { ++changes; }, nullptr,
+                         {&PlayedTimer::Create, &PlayedTimer::SetTime});
+  ASSERT_TRUE(watch.Watching());
+  EXPECT_EQ(PlayedTimer::clockId, CLOCK_REALTIME);
+  const int flags = TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET;
+  EXPECT_EQ(PlayedTimer::armFlags, std::vector<int>{flags});
+  ASSERT_EQ(write(PlayedTimer::pipe[1], "x", 1), 1);  // the kernel's cancel
+  EXPECT_TRUE(WaitUntil([&] { return changes == 1; }, 2000));
+  EXPECT_EQ(PlayedTimer::armFlags, (std::vector<int>{flags, flags}));
+  close(PlayedTimer::pipe[1]);
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "gui/scheduler/clock_change_watch.h"
 
-#include <sys/timerfd.h>
 #include <unistd.h>
 
 #include <QSocketNotifier>
@@ -13,9 +12,9 @@ namespace {
 constexpr time_t kNeverSeconds = 7'258'118'400;
 }  // namespace
 
-ClockChangeWatch::ClockChangeWatch(std::function<void()> changed, QObject* parent)
-    : QObject(parent), m_changed(std::move(changed)) {
-  m_fd = timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC);
+ClockChangeWatch::ClockChangeWatch(std::function<void()> changed, QObject* parent, TimerCalls calls)
+    : QObject(parent), m_calls(calls), m_changed(std::move(changed)) {
+  m_fd = m_calls.create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC);
   if (m_fd < 0) return;
   if (!Arm()) {
     close(m_fd);
@@ -34,7 +33,7 @@ ClockChangeWatch::~ClockChangeWatch() {
 bool ClockChangeWatch::Arm() {
   itimerspec never{};
   never.it_value.tv_sec = kNeverSeconds;
-  return timerfd_settime(m_fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &never, nullptr) == 0;
+  return m_calls.settime(m_fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &never, nullptr) == 0;
 }
 
 // A read fails with ECANCELED once the clock has been set; the timer must be

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <sys/timerfd.h>
+
 #include <QObject>
 #include <functional>
 
@@ -10,11 +12,18 @@ class QSocketNotifier;
 // its next planned wake-up. A timerfd on CLOCK_REALTIME with
 // TFD_TIMER_CANCEL_ON_SET is cancelled by the kernel on every discontinuous
 // change of that clock, resume included; it costs no wake-up in between.
+// The system's timerfd calls; tests, which cannot set the clock, give their
+// own to see how the timer is armed and to play a clock change.
+struct TimerCalls {
+  int (*create)(int clockId, int flags) = timerfd_create;
+  int (*settime)(int fd, int flags, const itimerspec* value, itimerspec* old) = timerfd_settime;
+};
+
 class ClockChangeWatch : public QObject {
   Q_OBJECT
 
  public:
-  ClockChangeWatch(std::function<void()> changed, QObject* parent);
+  ClockChangeWatch(std::function<void()> changed, QObject* parent, TimerCalls calls = {});
   ~ClockChangeWatch() override;
   ClockChangeWatch(const ClockChangeWatch&) = delete;
   ClockChangeWatch& operator=(const ClockChangeWatch&) = delete;
@@ -27,6 +36,7 @@ class ClockChangeWatch : public QObject {
   bool Arm();
   void OnReadable();
 
+  TimerCalls m_calls;
   int m_fd = -1;
   QSocketNotifier* m_notifier = nullptr;
   std::function<void()> m_changed;
