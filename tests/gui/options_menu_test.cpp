@@ -132,16 +132,21 @@ TEST_F(OptionsMenuTest, AboutShowsTheVersionAndOpensExactlyItsAddress) {
         << labels.join('|').toStdString();
     auto* web = DlgItem<QPushButton>(about, IDC_WEB_LINK);
     ASSERT_NE(web, nullptr);
+    EXPECT_EQ(about->focusWidget(), DlgItem<QPushButton>(about, IDOK_BUTTON));  // Enter means OK
     EXPECT_TRUE(web->text().endsWith("/share/doc/Tockmere")) << web->text().toStdString();
     EXPECT_GE(web->width(), web->fontMetrics().horizontalAdvance(web->text()));
     QTest::mouseClick(web, Qt::LeftButton);
     EXPECT_EQ(opener.opened, std::vector<QString>{web->text()});
     EXPECT_TRUE(about->isVisible());  // the box stays open
+    web->setFocus();
+    QTest::keyClick(web, Qt::Key_Return);  // Enter presses the focused button
+    EXPECT_EQ(opener.opened.size(), 2u);
+    EXPECT_TRUE(about->isVisible());
     QTest::mouseClick(DlgItem<QPushButton>(about, IDOK_BUTTON), Qt::LeftButton);
     EXPECT_FALSE(about->isVisible());
   });
   dlg->OnAbout();
-  EXPECT_EQ(opener.opened.size(), 1u);
+  EXPECT_EQ(opener.opened.size(), 2u);
 }
 
 // SIGTERM and SIGHUP close the window as Esc does: the settings are written

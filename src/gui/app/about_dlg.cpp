@@ -33,8 +33,7 @@ void ShowWholeCaption(QDialog* dialog, QPushButton* button) {
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   BuildDialog(this, AboutTemplate());
   if (auto* web = DlgItem<QPushButton>(this, IDC_WEB_LINK)) {
-    // The address button is no default button: Enter means OK.
-    web->setAutoDefault(false);
+    // Enter means OK, but the address button when it has the focus.
     web->setText(InstalledPlace(web->text()));
     ShowWholeCaption(this, web);
     connect(web, &QPushButton::clicked, this, [this] { OnWebButton(); });
