@@ -9,7 +9,7 @@ SingleInstance::SingleInstance(const QString& alarmsFolder)
     : m_lock(std::make_unique<InstanceLock>(alarmsFolder.toStdString())) {
   if (m_lock->state() == InstanceLock::State::Unguarded) {
     std::fprintf(stderr,
-                 "Tockmere: no guard against a second copy on this alarms folder (%s); "
+                 "Tockmere: no guard against a second copy on this alarms folder: %s; "
                  "running without it.\n",
                  m_lock->error().c_str());
   }
