@@ -36,7 +36,7 @@ wait_window "$APP_PID" Tockmere 20 >/dev/null || fail "the main window did not a
 folder="$DATA_DIR/tockmere"
 [ -d "$folder" ] || fail "$folder was not created"
 [ "$(readlink "/proc/$APP_PID/cwd")" = "$folder" ] || fail "the program does not work in $folder"
-compgen -G "$RUN_DIR/runtime/tockmere-*.lock" >/dev/null || fail "the program holds no lock for $folder"
+guard_held "$folder" || fail "the program holds no guard for $folder"
 kill -TERM "$APP_PID"
 wait_exit "$APP_PID" 10 || fail "the program did not end on SIGTERM"
 pass "with no folder chosen the program created and used $folder"

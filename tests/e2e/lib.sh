@@ -49,6 +49,8 @@
 #                            mapped, so its WM_HINTS initial state tells).
 #   press_enter WIN          focus WIN and press and release Return.
 #   alive PID                true while the process runs (and is no zombie).
+#   guard_held FOLDER        true while a copy holds the one-copy guard of FOLDER
+#                            (its abstract socket, named from uid, device, inode).
 #   wait_exit PID [SECONDS]  returns 1 if PID still runs after SECONDS (default 10).
 #   fail MESSAGE             print "FAIL: MESSAGE" with the program's output, exit 1.
 #   pass MESSAGE             print "PASS: MESSAGE".
@@ -307,6 +309,12 @@ alive() {
   local state
   state="$(awk '/^State:/ {print $2}' "/proc/$1/status" 2>/dev/null)" || return 1
   [ -n "$state" ] && [ "$state" != Z ]
+}
+
+guard_held() {
+  local name
+  name="@tockmere-$(id -u)-$(stat -L -c '%d-%i' "$1")" || return 1
+  awk -v name="$name" '$NF == name {found = 1} END {exit !found}' /proc/net/unix
 }
 
 wait_exit() {

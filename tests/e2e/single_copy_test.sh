@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# A second start in the same alarms folder wakes the first copy and exits at
-# once with status 0: one process and one main window remain, and the first
-# copy's window, started minimised, is restored. The lock lives in
-# $XDG_RUNTIME_DIR, never in the alarms folder, and a second copy started in
-# the first one's first milliseconds never ends it.
+# A second start in the same alarms folder, named by another path, wakes the
+# first copy and exits at once with status 0: one process and one main window
+# remain, and the first copy's window, started minimised, is restored. The
+# guard is a socket, no file, and a second copy started in the first one's
+# first milliseconds never ends it. A start beside a stopped first copy says
+# so and ends with status 1.
 source "$(dirname "$0")/lib.sh"
 setup "$1"
 
@@ -25,14 +26,16 @@ start="$(epoch_of '2026-06-15 10:00:00')"
 start_tockmere "$start" 1
 first="$APP_PID"
 main="$(wait_window "$first" Tockmere 20)" || fail "the first copy's main window did not appear"
-lock_file() { ls "$RUN_DIR"/runtime/tockmere-*.lock 2>/dev/null; }
-[ "$(lock_file | wc -l)" -eq 1 ] || fail "no one lock file in \$XDG_RUNTIME_DIR: $(lock_file)"
-[ "$(cat "$(lock_file)")" = "$first" ] || fail "the lock file does not name the first copy"
+guard_held "$WORK_DIR" || fail "the first copy holds no guard for its folder"
+[ -z "$(ls -A "$RUN_DIR/runtime")" ] || fail "files in \$XDG_RUNTIME_DIR: $(ls -A "$RUN_DIR/runtime")"
 [ "$(ls -A "$WORK_DIR")" = alarms.txt ] || fail "the alarms folder holds more than alarms.txt: $(ls -A "$WORK_DIR")"
 minimised "$main" || fail "with a registry.reg present the main window should start minimised"
 
+ln -s "$WORK_DIR" "$RUN_DIR/link"
+APP_ARGS=(--folder "$RUN_DIR/link")
 start_tockmere "$start" 1
 second="$APP_PID"
+APP_ARGS=(--folder "$WORK_DIR")
 wait_exit "$second" 10 || fail "the second copy is still running after 10 s"
 status=0
 wait "$second" || status=$?
@@ -48,9 +51,18 @@ alive "$first" || fail "the first copy ended when the second started"
 [ "$(copies_in_folder)" -eq 1 ] || fail "$(copies_in_folder) copies run in the alarms folder, not 1"
 shown="$(xdotool search --all --onlyvisible --name '^Tockmere$' | wc -l)"
 [ "$shown" -eq 1 ] || fail "$shown windows titled Tockmere are shown, not 1"
-[ "$(cat "$(lock_file)")" = "$first" ] || fail "the lock file no longer names the first copy"
 [ "$(alarm_lines)" = "$DAILY" ] || fail "alarms.txt changed"
 pass "one copy runs, and its window was brought to the front"
+
+kill -STOP "$first"
+start_tockmere "$start" 1
+wait_exit "$APP_PID" 10 || fail "a start beside a stopped first copy is still running after 10 s"
+status=0
+wait "$APP_PID" || status=$?
+[ "$status" -eq 1 ] || fail "a start beside a stopped first copy exited with status $status, not 1"
+grep -q 'gave no answer within 2 s' "$APP_LOG" || fail "the start beside a stopped copy did not say why it ended"
+kill -CONT "$first"
+pass "a start beside a stopped first copy said so and ended with status 1"
 
 # Two copies started together, five times: exactly one runs on each time.
 kill -KILL "$first"

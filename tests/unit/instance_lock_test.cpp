@@ -1,116 +1,148 @@
-// The one-copy lock: where it lives, who holds it, waking the first copy, and
-// running without it when no lock file can be made.
+// The one-copy guard: one name for a folder whatever path reaches it, waking
+// the first copy, giving up on one that never answers, and other users.
 #include "core/platform/instance_lock.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "test_support.h"
 
 namespace fs = std::filesystem;
+using State = InstanceLock::State;
+using namespace std::chrono_literals;
 
 namespace {
 
-// Sets an environment variable for the life of the object.
-class EnvGuard {
- public:
-  EnvGuard(const char* name, const std::string& value) : m_name(name) {
-    const char* old = std::getenv(name);
-    m_hadOld = old != nullptr;
-    if (m_hadOld) m_old = old;
-    setenv(name, value.c_str(), 1);
-  }
-  ~EnvGuard() {
-    if (m_hadOld) {
-      setenv(m_name, m_old.c_str(), 1);
-    } else {
-      unsetenv(m_name);
-    }
-  }
-  EnvGuard(const EnvGuard&) = delete;
-  EnvGuard& operator=(const EnvGuard&) = delete;
-
- private:
-  const char* m_name;
-  std::string m_old;
-  bool m_hadOld = false;
-};
-
 class InstanceLockTest : public ::testing::Test {
  protected:
-  InstanceLockTest() {
-    fs::create_directories("runtime");
-    fs::create_directories("alarms");
-  }
+  InstanceLockTest() { fs::create_directories("alarms"); }
 
   ScratchFolder m_folder;
-  EnvGuard m_runtime{"XDG_RUNTIME_DIR", (m_folder.path() / "runtime").string()};
-  EnvGuard m_cache{"XDG_CACHE_HOME", (m_folder.path() / "cache").string()};
+};
+
+// Runs act as the user nobody in a child process that stays until the object
+// ends; act's socket is what the child holds.
+class AsNobody {
+ public:
+  explicit AsNobody(int (*act)(int fd, const sockaddr* address, socklen_t length)) {
+    sockaddr_un address{};
+    const socklen_t length = AbstractSocketAddress(InstanceLockName("alarms"), address);
+    int ready[2];
+    if (pipe(ready) != 0) return;
+    m_pid = fork();
+    if (m_pid == 0) {
+      const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+      if (setuid(65534) == 0 && act(fd, reinterpret_cast<const sockaddr*>(&address), length) == 0 &&
+          write(ready[1], "!", 1) == 1) {
+        pause();
+      }
+      _exit(0);
+    }
+    close(ready[1]);
+    char byte = 0;
+    m_ready = read(ready[0], &byte, 1) == 1;
+    close(ready[0]);
+  }
+  ~AsNobody() {
+    if (m_pid <= 0) return;
+    kill(m_pid, SIGKILL);
+    waitpid(m_pid, nullptr, 0);
+  }
+  AsNobody(const AsNobody&) = delete;
+  AsNobody& operator=(const AsNobody&) = delete;
+
+  bool ready() const { return m_ready; }
+
+ private:
+  pid_t m_pid = -1;
+  bool m_ready = false;
 };
 
 }  // namespace
 
-TEST_F(InstanceLockTest, OneCopyPerFolderAndTheLockStaysOutOfTheFolder) {
+TEST_F(InstanceLockTest, EveryPathToTheFolderFindsTheSameGuard) {
   InstanceLock first("alarms");
-  ASSERT_EQ(first.state(), InstanceLock::State::First);
-  EXPECT_EQ(first.lockPath().parent_path(), m_folder.path() / "runtime");
+  ASSERT_EQ(first.state(), State::First);
   EXPECT_TRUE(fs::is_empty("alarms"));
 
-  // Another path to the same folder finds the same lock.
-  fs::create_directory_symlink(m_folder.path() / "alarms", "link");
-  InstanceLock second("link/../alarms/.");
-  EXPECT_EQ(second.state(), InstanceLock::State::Another);
-  InstanceLock third("link");
-  EXPECT_EQ(third.state(), InstanceLock::State::Another);
-
+  fs::rename("alarms", "moved");
+  fs::create_directory_symlink(m_folder.path() / "moved", "link");
+  for (const char* path : {"moved", "link", "link/../moved/.", "link/"}) {
+    const InstanceLock lock(path);
+    EXPECT_EQ(lock.state(), State::Another) << path << ": " << lock.error();
+  }
   fs::create_directory("other");
-  InstanceLock elsewhere("other");
-  EXPECT_EQ(elsewhere.state(), InstanceLock::State::First);
+  EXPECT_EQ(InstanceLock("other").state(), State::First);
 }
 
-TEST_F(InstanceLockTest, ALaterCopyWakesTheFirstThroughItsSocket) {
+TEST_F(InstanceLockTest, ALaterCopyWakesTheFirstAndTheNameEndsWithIt) {
   auto first = std::make_unique<InstanceLock>("alarms");
   ASSERT_GE(first->wakeSocket(), 0);
   EXPECT_EQ(first->TakeWakeRequests(), 0);
   InstanceLock second("alarms");
-  ASSERT_EQ(second.state(), InstanceLock::State::Another);
-  EXPECT_TRUE(second.WakeFirst(0));
-  EXPECT_TRUE(second.WakeFirst(0));
-  EXPECT_EQ(first->TakeWakeRequests(), 2);
+  ASSERT_EQ(second.state(), State::Another);
+  EXPECT_EQ(first->TakeWakeRequests(), 1);
+  EXPECT_TRUE(second.WakeFirst());
+  {
+    const InstanceLock gaveUp("alarms");  // ends before the first copy answers
+  }
   EXPECT_EQ(first->TakeWakeRequests(), 0);
 
-  // When the first copy ends, the next one takes the lock and its socket.
   first.reset();
-  EXPECT_FALSE(second.WakeFirst(0));
   InstanceLock next("alarms");
-  ASSERT_EQ(next.state(), InstanceLock::State::First);
+  EXPECT_EQ(next.state(), State::First);
+  EXPECT_FALSE(next.WakeFirst());  // only a later copy wakes the first
+}
+
+// A stopped first copy: its queue of requests fills, and no answer comes.
+TEST_F(InstanceLockTest, AFirstCopyThatNeverAnswersEndsALaterStart) {
+  const InstanceLock first("alarms");
+  std::vector<std::unique_ptr<InstanceLock>> waiting;
+  for (int i = 0; i < 40; ++i) waiting.push_back(std::make_unique<InstanceLock>("alarms", 0ms));
   InstanceLock later("alarms");
-  EXPECT_TRUE(later.WakeFirst(0));
-  EXPECT_EQ(next.TakeWakeRequests(), 1);
-  EXPECT_FALSE(next.WakeFirst(0));  // only a later copy wakes the first
+  EXPECT_EQ(later.state(), State::Another);
+  EXPECT_FALSE(later.WakeFirst());
 }
 
-TEST_F(InstanceLockTest, WithoutAUsableRuntimeFolderTheLockGoesToTheCache) {
-  m_folder.Write("not-a-folder", "");
-  const EnvGuard runtime("XDG_RUNTIME_DIR", (m_folder.path() / "not-a-folder").string());
+TEST_F(InstanceLockTest, WithoutAGuardTheCopyRunsAndSaysWhy) {
+  const InstanceLock missing("missing");
+  EXPECT_EQ(missing.state(), State::Unguarded);
+  EXPECT_NE(missing.error().find("missing: No such file"), std::string::npos) << missing.error();
+
+  // Bound, never listening.
+  sockaddr_un address{};
+  const socklen_t length = AbstractSocketAddress(InstanceLockName("alarms"), address);
+  const int squatter = socket(AF_UNIX, SOCK_STREAM, 0);
+  ASSERT_EQ(bind(squatter, reinterpret_cast<const sockaddr*>(&address), length), 0);
+  const InstanceLock refused("alarms", 100ms);
+  EXPECT_EQ(refused.state(), State::Unguarded);
+  EXPECT_NE(refused.error().find("takes no connections"), std::string::npos) << refused.error();
+  close(squatter);
+}
+
+// Another user can neither hold this user's guard nor wake the first copy.
+TEST_F(InstanceLockTest, AnotherUserCanNeitherStopNorWakeACopy) {
+  if (getuid() != 0) GTEST_SKIP() << "needs root to act as another user";
+  {
+    const AsNobody squatter([](int fd, const sockaddr* address, socklen_t length) {
+      return bind(fd, address, length) == 0 && listen(fd, 1) == 0 ? 0 : -1;
+    });
+    ASSERT_TRUE(squatter.ready());
+    const InstanceLock lock("alarms");
+    EXPECT_EQ(lock.state(), State::Unguarded);
+    EXPECT_NE(lock.error().find("another user (uid 65534)"), std::string::npos) << lock.error();
+  }
   InstanceLock first("alarms");
-  ASSERT_EQ(first.state(), InstanceLock::State::First);
-  EXPECT_EQ(first.lockPath().parent_path(), m_folder.path() / "cache/tockmere");
-  InstanceLock second("alarms");
-  EXPECT_EQ(second.state(), InstanceLock::State::Another);
-}
-
-TEST_F(InstanceLockTest, NoLockAnywhereLetsTheCopyRunAndSaysWhy) {
-  m_folder.Write("not-a-folder", "");
-  const EnvGuard runtime("XDG_RUNTIME_DIR", (m_folder.path() / "not-a-folder").string());
-  const EnvGuard cache("XDG_CACHE_HOME", (m_folder.path() / "not-a-folder/cache").string());
-  InstanceLock lock("alarms");
-  EXPECT_EQ(lock.state(), InstanceLock::State::NoLock);
-  EXPECT_EQ(lock.wakeSocket(), -1);
-  EXPECT_NE(lock.error().find("not-a-folder"), std::string::npos) << lock.error();
-  EXPECT_NE(lock.error().find("Not a directory"), std::string::npos) << lock.error();
-  EXPECT_FALSE(lock.WakeFirst(0));
+  ASSERT_EQ(first.state(), State::First);
+  const AsNobody caller([](int fd, const sockaddr* address, socklen_t length) {
+    return connect(fd, address, length);
+  });
+  ASSERT_TRUE(caller.ready());
+  EXPECT_EQ(first.TakeWakeRequests(), 0);
 }

@@ -1,161 +1,133 @@
 #include "core/platform/instance_lock.h"
 
-#include <fcntl.h>
-#include <pwd.h>
-#include <sys/file.h>
-#include <sys/socket.h>
+#include <poll.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
+#include <cstddef>
 #include <cstring>
-#include <system_error>
-#include <vector>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kWakeRetryMs = 50;
+constexpr int kRetryMs = 20;
+constexpr int kBacklog = 8;
 
-fs::path HomeFolder() {
-  const char* home = std::getenv("HOME");
-  if (home != nullptr && *home != '\0') return home;
-  const passwd* user = getpwuid(getuid());
-  return user != nullptr && user->pw_dir != nullptr ? user->pw_dir : "/";
+int NewSocket() {
+  return socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
 }
 
-// An absolute folder named by an environment variable, or nothing.
-fs::path FolderFromEnvironment(const char* name) {
-  const char* value = std::getenv(name);
-  return value != nullptr && *value == '/' ? fs::path(value) : fs::path();
+// The uid of the process at the other end of a connected socket, or -1.
+long PeerUid(int fd) {
+  ucred peer{};
+  socklen_t size = sizeof peer;
+  if (getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0) return -1;
+  return static_cast<long>(peer.uid);
 }
 
-// Where the lock may go, best first.
-std::vector<fs::path> LockFolders() {
-  std::vector<fs::path> folders;
-  const fs::path runtime = FolderFromEnvironment("XDG_RUNTIME_DIR");
-  if (!runtime.empty()) folders.push_back(runtime);
-  fs::path cache = FolderFromEnvironment("XDG_CACHE_HOME");
-  if (cache.empty()) cache = HomeFolder() / ".cache";
-  folders.push_back(cache / "tockmere");
-  return folders;
-}
-
-bool SocketAddress(const fs::path& path, sockaddr_un& address) {
-  address = sockaddr_un{};
-  address.sun_family = AF_UNIX;
-  const std::string text = path.string();
-  if (text.size() >= sizeof address.sun_path) return false;
-  std::memcpy(address.sun_path, text.c_str(), text.size() + 1);
-  return true;
-}
-
-bool ConnectAndWake(const sockaddr_un& address) {
-  const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  if (fd < 0) return false;
-  const bool ok = connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
-                  send(fd, "w", 1, MSG_NOSIGNAL) == 1;
-  close(fd);
-  return ok;
+bool IsMine(int fd) {
+  return PeerUid(fd) == static_cast<long>(getuid());
 }
 
 }  // namespace
 
 std::string InstanceLockName(const fs::path& alarmsFolder) {
-  std::error_code error;
-  fs::path folder = fs::canonical(alarmsFolder, error);
-  if (error) folder = fs::absolute(alarmsFolder, error).lexically_normal();
-  // FNV-1a: a short, fixed name for a path of any length.
-  std::uint64_t hash = 14695981039346656037ull;
-  for (const char c : folder.string()) {
-    hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-  }
-  char name[40];
-  std::snprintf(name, sizeof name, "tockmere-%016llx", static_cast<unsigned long long>(hash));
-  return name;
+  struct stat folder {};
+  if (stat(alarmsFolder.c_str(), &folder) != 0) return {};
+  return "tockmere-" + std::to_string(getuid()) + "-" + std::to_string(folder.st_dev) + "-" +
+         std::to_string(folder.st_ino);
 }
 
-InstanceLock::InstanceLock(const fs::path& alarmsFolder) {
+socklen_t AbstractSocketAddress(const std::string& name, sockaddr_un& address) {
+  address = sockaddr_un{};
+  address.sun_family = AF_UNIX;
+  // sun_path[0] stays '\0': the name lives in the abstract namespace.
+  const std::size_t size = std::min(name.size(), sizeof address.sun_path - 1);
+  std::memcpy(address.sun_path + 1, name.data(), size);
+  return static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + size);
+}
+
+InstanceLock::InstanceLock(const fs::path& alarmsFolder, std::chrono::milliseconds patience)
+    : m_deadline(std::chrono::steady_clock::now() + patience) {
   const std::string name = InstanceLockName(alarmsFolder);
-  for (const fs::path& folder : LockFolders()) {
-    if (TryFolder(folder, name)) return;
+  if (name.empty()) {
+    m_error = alarmsFolder.string() + ": " + std::strerror(errno);
+    return;
   }
-  m_state = State::NoLock;
+  sockaddr_un address{};
+  const socklen_t length = AbstractSocketAddress(name, address);
+  const auto* where = reinterpret_cast<const sockaddr*>(&address);
+  // The holder may be ending, or not yet listening: try again until it is
+  // clear who holds the name.
+  int refusal = 0;
+  while (!TryListen(where, length) && !TryReach(where, length, refusal)) {
+    if (RemainingMs() == 0) {
+      GiveUp(name, refusal);
+      return;
+    }
+    usleep(kRetryMs * 1000);
+  }
 }
 
 InstanceLock::~InstanceLock() {
-  if (m_wakeFd >= 0) {
-    close(m_wakeFd);
-    unlink(m_socketPath.c_str());
-  }
-  if (m_lockFd >= 0) close(m_lockFd);
+  if (m_wakeFd >= 0) close(m_wakeFd);
+  if (m_firstFd >= 0) close(m_firstFd);
 }
 
-void InstanceLock::NoteError(const fs::path& path, int error) {
-  if (!m_error.empty()) m_error += "; ";
-  m_error += path.string() + ": " + std::strerror(error);
-}
-
-// Takes the lock in one folder; false (with the reason kept) when no lock file
-// can be made there.
-bool InstanceLock::TryFolder(const fs::path& folder, const std::string& name) {
-  std::error_code error;
-  if (!fs::is_directory(folder, error)) {
-    fs::create_directories(folder, error);
-    if (error) {
-      NoteError(folder, error.value());
-      return false;
-    }
-    fs::permissions(folder, fs::perms::owner_all, error);
+// Takes the name; false when another socket holds it.
+bool InstanceLock::TryListen(const sockaddr* address, socklen_t length) {
+  const int fd = NewSocket();
+  if (fd >= 0 && bind(fd, address, length) == 0 && listen(fd, kBacklog) == 0) {
+    m_wakeFd = fd;
+    m_state = State::First;
+    return true;
   }
-  const fs::path lockPath = folder / (name + ".lock");
-  const int fd = open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-  if (fd < 0) {
-    NoteError(lockPath, errno);
-    return false;
-  }
-  m_lockPath = lockPath;
-  m_socketPath = folder / (name + ".sock");
-  if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
-    const int why = errno;
-    close(fd);
-    if (why == EWOULDBLOCK) {
-      m_state = State::Another;
-      return true;
-    }
-    NoteError(lockPath, why);
-    return false;
-  }
-  m_lockFd = fd;
-  m_state = State::First;
-  ListenForWake();
-  // The pid is for the user's eye only; nothing signals it.
-  const std::string pid = std::to_string(getpid()) + "\n";
-  if (ftruncate(fd, 0) == 0) {
-    [[maybe_unused]] const auto written = write(fd, pid.data(), pid.size());
-  }
+  const int why = errno;
+  if (fd >= 0) close(fd);
+  if (why == EADDRINUSE) return false;
+  m_error = std::string("cannot open the guard's socket: ") + std::strerror(why);
   return true;
 }
 
-// Only the lock's holder touches the socket, so a socket left by a copy that
-// died is simply replaced.
-void InstanceLock::ListenForWake() {
-  sockaddr_un address{};
-  if (!SocketAddress(m_socketPath, address)) return;
-  const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-  if (fd < 0) return;
-  unlink(m_socketPath.c_str());
-  if (bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
-      listen(fd, 8) != 0) {
+// Connects to the holder of the name; false, with the reason in refusal, when
+// it takes no connection now.
+bool InstanceLock::TryReach(const sockaddr* address, socklen_t length, int& refusal) {
+  const int fd = NewSocket();
+  if (fd >= 0 && connect(fd, address, length) == 0) {
+    const long holder = PeerUid(fd);
+    if (holder == static_cast<long>(getuid())) {
+      m_firstFd = fd;
+      m_state = State::Another;
+      return true;
+    }
     close(fd);
+    m_error = "its name is held by another user (uid " + std::to_string(holder) + ")";
+    return true;
+  }
+  refusal = errno;
+  if (fd >= 0) close(fd);
+  if (refusal == EAGAIN || refusal == ECONNREFUSED) return false;
+  m_error = std::string("cannot reach the guard's socket: ") + std::strerror(refusal);
+  return true;
+}
+
+// A queue that stays full belongs to a first copy that takes no requests
+// (stopped or hung); a name that refuses every connection is no copy of ours.
+void InstanceLock::GiveUp(const std::string& name, int refusal) {
+  if (refusal == EAGAIN) {
+    m_state = State::Another;
     return;
   }
-  m_wakeFd = fd;
+  m_error = "its name " + name + " is held by a socket that takes no connections";
+}
+
+int InstanceLock::RemainingMs() const {
+  const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+      m_deadline - std::chrono::steady_clock::now());
+  return static_cast<int>(std::max<std::chrono::milliseconds::rep>(left.count(), 0));
 }
 
 int InstanceLock::TakeWakeRequests() {
@@ -163,18 +135,23 @@ int InstanceLock::TakeWakeRequests() {
   for (;;) {
     const int client = accept4(m_wakeFd, nullptr, nullptr, SOCK_CLOEXEC);
     if (client < 0) break;
+    // A copy that has given up is gone by now: the answer fails, nothing wakes.
+    if (IsMine(client) && send(client, "!", 1, MSG_NOSIGNAL | MSG_DONTWAIT) == 1) ++taken;
     close(client);
-    ++taken;
   }
   return taken;
 }
 
-bool InstanceLock::WakeFirst(int patienceMs) const {
-  sockaddr_un address{};
-  if (m_state != State::Another || !SocketAddress(m_socketPath, address)) return false;
-  for (int waited = 0;; waited += kWakeRetryMs) {
-    if (ConnectAndWake(address)) return true;
-    if (waited >= patienceMs) return false;
-    usleep(kWakeRetryMs * 1000);
-  }
+bool InstanceLock::WakeFirst() {
+  if (m_firstFd < 0) return false;
+  pollfd answer{m_firstFd, POLLIN, 0};
+  int ready = 0;
+  do {
+    ready = poll(&answer, 1, RemainingMs());
+  } while (ready < 0 && errno == EINTR);
+  char byte = 0;
+  const bool answered = ready == 1 && recv(m_firstFd, &byte, 1, 0) == 1;
+  close(m_firstFd);
+  m_firstFd = -1;
+  return answered;
 }

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <cstdio>
 
+#include "core/platform/instance_lock.h"
 #include "gui/app/alarm_app.h"
 #include "gui/app/command_line.h"
 #include "gui/app/single_instance.h"
@@ -13,10 +14,12 @@ int main(int argc, char** argv) {
   InstallFontSubstitutes();
   SingleInstance instance(QStringLiteral("."));
   if (instance.OtherCopyRuns()) {
-    if (!instance.WakeFirst()) {
-      std::fprintf(stderr, "Tockmere is already running on this alarms folder.\n");
-    }
-    return 0;
+    if (instance.WakeFirst()) return 0;
+    std::fprintf(stderr,
+                 "Tockmere is already running on this alarms folder but gave no answer "
+                 "within %lld s (stopped or hung?); this copy ends.\n",
+                 static_cast<long long>(InstanceLock::kPatience.count() / 1000));
+    return 1;
   }
   CAlarmApp theApp(&instance);
   theApp.InitInstance();

@@ -7,10 +7,10 @@
 
 SingleInstance::SingleInstance(const QString& alarmsFolder)
     : m_lock(std::make_unique<InstanceLock>(alarmsFolder.toStdString())) {
-  if (m_lock->state() == InstanceLock::State::NoLock) {
+  if (m_lock->state() == InstanceLock::State::Unguarded) {
     std::fprintf(stderr,
-                 "Tockmere: no lock file could be made (%s); running without the guard "
-                 "against a second copy on this alarms folder.\n",
+                 "Tockmere: no guard against a second copy on this alarms folder: %s; "
+                 "running without it.\n",
                  m_lock->error().c_str());
   }
   if (m_lock->wakeSocket() < 0) return;
@@ -26,6 +26,6 @@ bool SingleInstance::OtherCopyRuns() const {
   return m_lock->state() == InstanceLock::State::Another;
 }
 
-bool SingleInstance::WakeFirst() const {
+bool SingleInstance::WakeFirst() {
   return m_lock->WakeFirst();
 }

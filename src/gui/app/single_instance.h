@@ -8,22 +8,23 @@ class InstanceLock;
 class QSocketNotifier;
 
 // One copy of the program per alarms folder (see core/platform/instance_lock.h):
-// the first copy holds the lock and is woken through its socket by a later
+// the first copy holds the guard's socket and is woken through it by a later
 // copy, which then leaves.
 class SingleInstance : public QObject {
   Q_OBJECT
 
  public:
-  // Takes the lock of the alarms folder. When no lock can be made, says so on
-  // stderr; the program then runs without the guard.
+  // Takes the guard of the alarms folder. When there is none to be had (its
+  // name held by another user), says so on stderr; the program then runs
+  // without it.
   explicit SingleInstance(const QString& alarmsFolder);
   ~SingleInstance() override;
 
-  // Another copy holds the lock of this folder.
+  // Another copy holds the guard of this folder.
   bool OtherCopyRuns() const;
-  // From a later copy: asks the first copy to show its window. False when no
-  // first copy could be reached.
-  bool WakeFirst() const;
+  // From a later copy: asks the first copy to show its window. False when it
+  // gave no answer in time (stopped or hung).
+  bool WakeFirst();
 
  signals:
   void wakeRequested();
