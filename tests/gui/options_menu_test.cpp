@@ -131,7 +131,7 @@ TEST_F(OptionsMenuTest, AboutShowsTheVersionAndOpensExactlyItsAddress) {
         << labels.join('|').toStdString();
     auto* web = DlgItem<QPushButton>(about, IDC_WEB_LINK);
     ASSERT_NE(web, nullptr);
-    EXPECT_TRUE(web->text().endsWith("/share/doc/Tockmere")) << web->text().toStdString();
+    EXPECT_TRUE(web->text().endsWith("/share/doc/tockmere")) << web->text().toStdString();
     EXPECT_GE(web->width(), web->fontMetrics().horizontalAdvance(web->text()));
     QTest::mouseClick(web, Qt::LeftButton);
     EXPECT_EQ(opener.opened, std::vector<QString>{web->text()});
