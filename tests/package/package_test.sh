@@ -61,8 +61,8 @@ remove_package() {
   fi
   we_installed=0
 }
-# Whether a desktop session would start this entry: GLib, as GNOME's and other
-# sessions' autostart does, refuses an entry whose TryExec is not on the PATH.
+# Whether a desktop session would start this entry: GLib, as GNOME's autostart
+# does, refuses an entry whose TryExec (or Exec) program is not on the PATH.
 entry_starts() {
   env -i PATH=/usr/bin:/bin /usr/bin/python3 - "$1" <<'PY'
 import sys, gi
