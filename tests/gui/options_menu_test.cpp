@@ -133,7 +133,7 @@ TEST_F(OptionsMenuTest, AboutShowsTheVersionAndOpensExactlyItsAddress) {
     auto* web = DlgItem<QPushButton>(about, IDC_WEB_LINK);
     ASSERT_NE(web, nullptr);
     EXPECT_EQ(about->focusWidget(), DlgItem<QPushButton>(about, IDOK_BUTTON));  // Enter means OK
-    EXPECT_TRUE(web->text().endsWith("/share/doc/Tockmere")) << web->text().toStdString();
+    EXPECT_TRUE(web->text().endsWith("/share/doc/tockmere")) << web->text().toStdString();
     EXPECT_GE(web->width(), web->fontMetrics().horizontalAdvance(web->text()));
     QTest::mouseClick(web, Qt::LeftButton);
     EXPECT_EQ(opener.opened, std::vector<QString>{web->text()});

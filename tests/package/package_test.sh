@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # The Debian package, end to end: builds it from the release preset (cpack),
-# installs it with apt-get, checks what it installed, starts the installed
-# program the way the autostart entry does under Xvfb with a scratch HOME
-# (main window mapped, working in ~/.local/share/tockmere), removes the package
-# and checks that none of its files is left and the user's files are untouched.
+# checks it with lintian (no error, no warning) and its AppStream data against
+# the files it ships, installs it with apt-get, checks what it installed, starts
+# the installed program the way the autostart entry does under Xvfb with a
+# scratch HOME (main window mapped, working in ~/.local/share/tockmere), removes
+# the package and checks that only the autostart entry is left (a conffile, which
+# then starts nothing) and the user's files are untouched, then purges it.
 #
 #   tests/package/package_test.sh
 #
 # It installs a package, so it needs root (or sudo without a password); it is
 # skipped with a message otherwise, and when a tockmere package is installed
-# already (the test would replace and remove it). A trap removes the package
+# already (the test would replace and remove it). A trap purges the package
 # whatever happens once the test has installed it.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
@@ -38,6 +40,15 @@ debs=(build-release/tockmere_*.deb)
 [ "${#debs[@]}" -eq 1 ] && [ -f "${debs[0]}" ] || { echo "FAIL: cpack made no one tockmere_*.deb" >&2; exit 1; }
 deb="$PWD/${debs[0]}"
 
+say "lintian $(basename "$deb")"
+lintian --fail-on error,warning "$deb" || { echo "FAIL: lintian finds errors or warnings (above)" >&2; exit 1; }
+echo "PASS: lintian finds no error and no warning"
+tree="$(mktemp -d)"
+dpkg-deb -x "$deb" "$tree"
+report="$(appstreamcli validate-tree --no-net "$tree" 2>&1)" || { echo "FAIL: $report" >&2; exit 1; }
+rm -rf "$tree"
+echo "PASS: the AppStream data validates with the files of the package (its menu entry)"
+
 source tests/e2e/lib.sh
 apt_get() {
   as_root env DEBIAN_FRONTEND=noninteractive apt-get -y -q -o DPkg::Lock::Timeout=300 "$@"
@@ -45,11 +56,25 @@ apt_get() {
 installed() { dpkg-query -W -f='${Status}' tockmere 2>/dev/null | grep -q "ok installed"; }
 we_installed=0
 remove_package() {
-  if [ "$we_installed" -eq 1 ] && installed; then
-    apt_get remove tockmere >/dev/null 2>&1 || echo "WARNING: could not remove tockmere" >&2
+  if [ "$we_installed" -eq 1 ]; then
+    apt_get purge tockmere >/dev/null 2>&1 || echo "WARNING: could not purge tockmere" >&2
   fi
   we_installed=0
 }
+# Whether a desktop session would start this entry: GLib, as GNOME's autostart
+# does, refuses an entry whose TryExec (or Exec) program is not on the PATH.
+entry_starts() {
+  env -i PATH=/usr/bin:/bin /usr/bin/python3 - "$1" <<'PY'
+import sys, gi
+gi.require_version("Gio", "2.0")
+from gi.repository import Gio
+try:
+    Gio.DesktopAppInfo.new_from_filename(sys.argv[1])
+except TypeError:  # the constructor returned NULL
+    sys.exit(1)
+PY
+}
+autostart=/etc/xdg/autostart/tockmere.desktop
 trap 'remove_package; cleanup' EXIT
 trap 'exit 130' INT TERM
 
@@ -63,9 +88,10 @@ mapfile -t package_files < <(dpkg-query -L tockmere | while read -r path; do
   [ -d "$path" ] || echo "$path"
 done)
 expected=(/usr/bin/tockmere /usr/bin/tockmere-when /usr/share/applications/tockmere.desktop
-  /etc/xdg/autostart/tockmere.desktop /usr/share/icons/hicolor/scalable/apps/tockmere.svg
+  "$autostart" /usr/share/icons/hicolor/scalable/apps/tockmere.svg
   /usr/share/man/man1/tockmere.1.gz /usr/share/man/man1/tockmere-when.1.gz
-  /usr/share/doc/Tockmere/README.md)
+  /usr/share/doc/tockmere/README.md /usr/share/doc/tockmere/copyright
+  /usr/share/doc/tockmere/changelog.gz /usr/share/metainfo/example.tockmere.Tockmere.metainfo.xml)
 for side in 16 22 24 32 48 64 128 256; do
   expected+=("/usr/share/icons/hicolor/${side}x${side}/apps/tockmere.png")
 done
@@ -80,9 +106,12 @@ for side in 16 22 24 32 48 64 128 256; do
   [ "$size" = "${side}x${side}" ] || fail "the ${side}x${side} icon is $size"
 done
 grep -q '<svg' /usr/share/icons/hicolor/scalable/apps/tockmere.svg || fail "the scalable icon is no SVG"
-for entry in /usr/share/applications/tockmere.desktop /etc/xdg/autostart/tockmere.desktop; do
+for entry in /usr/share/applications/tockmere.desktop "$autostart"; do
   desktop-file-validate "$entry" || fail "$entry does not validate"
 done
+dpkg-query -W -f='${Conffiles}\n' tockmere | grep -q "^ $autostart " ||
+  fail "the autostart entry is not a conffile"
+entry_starts "$autostart" || fail "a session would not start the installed autostart entry"
 for page in tockmere tockmere-when; do
   zcat "/usr/share/man/man1/$page.1.gz" | grep -q "^\.TH .*\"tockmere $version\"" ||
     fail "the manual page $page.1 does not carry the version $version"
@@ -98,7 +127,7 @@ trap 'remove_package; cleanup' EXIT
 # the program started from / by the autostart entry's command.
 home="$RUN_DIR/home"
 mkdir -p "$home"
-exec_line="$(sed -n 's/^Exec=//p' /etc/xdg/autostart/tockmere.desktop)"
+exec_line="$(sed -n 's/^Exec=//p' "$autostart")"
 read -r -a command <<<"$exec_line"
 (
   cd /
@@ -124,16 +153,24 @@ user_files="$(cd "$home" && find . -type f -print0 | sort -z | xargs -0 sha256su
 say "Removing the package with apt-get"
 apt_get remove tockmere >"$root/build-release/apt-remove.log" 2>&1 ||
   fail "apt-get remove failed: $(tail -n 20 "$root/build-release/apt-remove.log")"
+state="$(dpkg-query -W -f='${Status}' tockmere 2>/dev/null || true)"
+[ "$state" = "deinstall ok config-files" ] || fail "after remove dpkg knows tockmere as '$state'"
+for path in "${package_files[@]}"; do
+  [ "$path" = "$autostart" ] || [ ! -e "$path" ] || fail "$path is left after removing the package"
+done
+[ -e "$autostart" ] || fail "remove took the autostart entry, a conffile that only purge takes"
+! entry_starts "$autostart" || fail "the autostart entry left after remove would still start something"
+[ "$(cd "$home" && find . -type f -print0 | sort -z | xargs -0 sha256sum)" = "$user_files" ] ||
+  fail "removing the package changed the user's files"
+pass "apt-get remove left only the autostart entry, which starts nothing, and the user's alarms and settings as they were"
+
+apt_get purge tockmere >"$root/build-release/apt-purge.log" 2>&1 ||
+  fail "apt-get purge failed: $(tail -n 20 "$root/build-release/apt-purge.log")"
 we_installed=0
 state="$(dpkg-query -W -f='${Status}' tockmere 2>/dev/null || true)"
 case "$state" in
   "" | *not-installed) ;;
-  *) fail "after removal dpkg still knows tockmere as '$state'" ;;
+  *) fail "after purge dpkg still knows tockmere as '$state'" ;;
 esac
-for path in "${package_files[@]}"; do
-  [ ! -e "$path" ] || fail "$path is left after removing the package"
-done
-[ ! -e /etc/xdg/autostart/tockmere.desktop ] || fail "the autostart entry is left"
-[ "$(cd "$home" && find . -type f -print0 | sort -z | xargs -0 sha256sum)" = "$user_files" ] ||
-  fail "removing the package changed the user's files"
-pass "apt-get remove left none of the package's ${#package_files[@]} files and the user's alarms and settings as they were"
+[ ! -e "$autostart" ] || fail "purge left the autostart entry"
+pass "apt-get purge took the autostart entry too"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The menu entry and the autostart entry pass desktop-file-validate, start the
-# program with no folder chosen (so it uses the user's alarms folder) and name
-# the installed icon; the autostart entry stays out of the menu.
+# program with no folder chosen (so it uses the user's alarms folder), only
+# where it is installed, and name the installed icon; the autostart entry stays
+# out of the menu.
 set -euo pipefail
 root="${1:?usage: $0 SOURCE_ROOT}"
 
@@ -15,6 +16,9 @@ for entry in "$root/data/tockmere.desktop" "$root/data/tockmere-autostart.deskto
   report="$(desktop-file-validate "$entry" 2>&1)" || fail "$entry: $report"
   [ -z "$report" ] || fail "$entry has warnings: $report"
   grep -qx 'Exec=tockmere' "$entry" || fail "$entry should run plain 'tockmere'"
+  # Left after the package's removal (the autostart entry is a conffile), an
+  # entry whose TryExec program is gone starts nothing and shows nowhere.
+  grep -qx 'TryExec=tockmere' "$entry" || fail "$entry should try 'tockmere' first"
   grep -qx 'Icon=tockmere' "$entry" || fail "$entry should name the icon 'tockmere'"
   echo "PASS: $(basename "$entry") validates"
 done
