@@ -12,6 +12,8 @@
 #include "core/entry/append_alarm.h"
 #include "core/platform/text_encoding.h"
 #include "core/store/alarm_table.h"
+#include "core/store/alarms_folder.h"
+#include "core/store/alarms_read_in.h"
 #include "recording_ui.h"
 #include "test_support.h"
 
@@ -181,6 +183,42 @@ TEST_F(AlarmsFileTest, ChangedTellsAnEditFromThisProgramsOwnSave) {
   m_folder.Write(kAlarmsFileName, CrLf({kSeven}));
   ASSERT_TRUE(AddAndSave());
   EXPECT_EQ(m_folder.Read(kAlarmsFileName), CrLf({kSeven, "1,00/00/00,0,23:00,$%&"}));
+}
+
+// A one-off that goes off while another program is still writing the file:
+// its removal waits, and is then made on the file as that program finished it.
+TEST_F(AlarmsFileTest, ARemovalWhileTheFileIsBeingWrittenIsMadeOnTheFinishedFile) {
+  LoadFile(CrLf({kSix, kSeven}));
+  SetAlarmsFileBusy(true);
+  m_folder.Write(kAlarmsFileName, CrLf({kSix}));  // half written
+  DeleteAlarm(0);
+  EXPECT_EQ(Times(), "07:00 ");
+  EXPECT_EQ(m_folder.Read(kAlarmsFileName), CrLf({kSix}));
+  ASSERT_TRUE(AlarmsSaveWaiting());
+  m_folder.Write(kAlarmsFileName, CrLf({kSix, kSeven, kEight}));
+  SetAlarmsFileBusy(false);
+  ASSERT_TRUE(SaveAlarms());
+  EXPECT_EQ(m_folder.Read(kAlarmsFileName), CrLf({kSeven, kEight}));
+  EXPECT_FALSE(AlarmsSaveWaiting());
+}
+
+// The alarms folder moved aside and a new one made under its name, then
+// deleted: a save writes into the folder of that name, made again if need be.
+TEST_F(AlarmsFileTest, ASaveFindsTheAlarmsFolderAgainByItsPath) {
+  const fs::path named = m_folder.path() / "alarms";
+  fs::create_directory(named);
+  fs::current_path(named);
+  SetAlarmsFolder(named);
+  ASSERT_TRUE(AddAndSave());
+  fs::rename(named, m_folder.path() / "aside");
+  fs::create_directory(named);
+  ASSERT_TRUE(AddAndSave());
+  EXPECT_EQ(m_folder.Read("alarms/alarms.txt"), CrLf(Lines(2, "1,00/00/00,0,23:00,$%&")));
+  EXPECT_EQ(m_folder.Read("aside/alarms.txt"), CrLf({"1,00/00/00,0,23:00,$%&"}));
+  fs::remove_all(named);
+  ASSERT_TRUE(AddAndSave());
+  EXPECT_EQ(m_folder.Read("alarms/alarms.txt"), CrLf(Lines(3, "1,00/00/00,0,23:00,$%&")));
+  EXPECT_TRUE(m_ui.messages.empty());
 }
 
 TEST_F(AlarmsFileTest, AFileThatCannotBeReadIsReportedAtStartAndNeverReplaced) {

@@ -32,20 +32,24 @@ bool ReenterAlarmsFolder(bool make) {
   if (s_folder.empty()) return true;
   std::error_code error;
   if (fs::equivalent(".", s_folder, error)) return true;
-  if (!fs::is_directory(s_folder, error)) {
+  const bool made = !fs::is_directory(s_folder, error);
+  if (made) {
     if (!make) return false;
     fs::create_directories(s_folder, error);
     if (error) {
       Say("cannot make ", " again", error);
       return false;
     }
-    Say("made ", " again (it was gone)");
   }
   fs::current_path(s_folder, error);
   if (error) {
     Say("cannot enter ", "", error);
     return false;
   }
-  Say("working in ", " again");
+  if (made) {
+    Say("made ", " again (it was gone)");
+  } else {
+    Say("working in ", " again");
+  }
   return true;
 }
