@@ -83,24 +83,22 @@ AlarmsFileWatcher::~AlarmsFileWatcher() {
 }
 
 void AlarmsFileWatcher::AddWatch(const fs::path& folder, Role role, std::set<std::string> names) {
-  const std::uint32_t events = role == Role::Above ? IN_CREATE | IN_MOVED_TO | IN_ONLYDIR
-                                                   : kFolderEvents;
+  const std::uint32_t events = role == Role::Above ? kEntryEvents | IN_ONLYDIR : kFolderEvents;
   const int wd = inotify_add_watch(m_fd, folder.c_str(), events);
   if (wd >= 0) m_watches[wd] = Watched{role, folder, std::move(names)};
 }
 
-// The alarms folder, found again by its path when it was replaced; the
-// folder of the file a link names; and while the alarms folder is gone, the
-// folder above it, to see it made again.
+// The folder above the alarms folder, to see it deleted, moved away or made
+// again (a folder in use as the current directory tells of its deletion only
+// once nothing uses it); the alarms folder, found again by its path when it
+// was replaced; and the folder of the file a link names.
 void AlarmsFileWatcher::Arm() {
   for (const auto& [wd, watched] : m_watches) inotify_rm_watch(m_fd, wd);
   m_watches.clear();
-  ReenterAlarmsFolder(false);
+  if (ReenterAlarmsFolder(false)) m_saidFolderGone = false;
+  AddWatch(m_folder.parent_path(), Role::Above, {m_folder.filename().string()});
   std::error_code error;
-  if (!fs::is_directory(m_folder, error)) {
-    AddWatch(m_folder.parent_path(), Role::Above, {m_folder.filename().string()});
-    return;
-  }
+  if (!fs::is_directory(m_folder, error)) return;
   const fs::path target = FinalTarget(m_folder / kAlarmsFileName).lexically_normal();
   std::set<std::string> names = {kAlarmsFileName};
   if (target.parent_path() == m_folder.lexically_normal()) {
@@ -136,6 +134,7 @@ void AlarmsFileWatcher::OnEvents() {
       if (event->len == 0 || watched.names.count(event->name) == 0) continue;
       seen = true;
       if (watched.role == Role::Above) {
+        folderGone = folderGone || (event->mask & (IN_DELETE | IN_MOVED_FROM)) != 0;
         rearm = true;
         continue;
       }
@@ -145,9 +144,9 @@ void AlarmsFileWatcher::OnEvents() {
       if ((event->mask & kDoneEvents) != 0) m_writing = false;
     }
   }
-  if (folderGone) {
+  if (folderGone && !m_saidFolderGone) {
     Say("the alarms folder " + m_folder.string() + " was deleted or moved away; " + AlarmsKept());
-    m_saidGone = true;
+    m_saidFolderGone = m_saidGone = true;
   }
   if (rearm) Arm();
   if (seen) Noticed();

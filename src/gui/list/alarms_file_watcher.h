@@ -64,6 +64,7 @@ class AlarmsFileWatcher : public QObject {
   bool m_pending = false;       // a change seen and not yet read in
   std::int64_t m_sinceMinute = 0;  // the last minute judged before it was seen
   bool m_saidGone = false;      // stderr was told the file is gone
+  bool m_saidFolderGone = false;  // and the folder
   bool m_settling = false;
   bool m_settleAgain = false;
 };
