@@ -10,10 +10,9 @@
 #include <fstream>
 #include <functional>
 
-#include "gui/list/alarm_text_dlg.h"
-
 #include "core/entry/append_alarm.h"
 #include "core/store/alarms_file.h"
+#include "gui/list/alarm_text_dlg.h"
 #include "main_window_fixture.h"
 
 namespace fs = std::filesystem;

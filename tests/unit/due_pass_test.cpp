@@ -210,8 +210,8 @@ TEST_F(DuePassTest, EachAlarmGoesOffOnceWhateverTheOrderOfTheFile) {
       Texts fired;
       pass([&](int i) { fired.push_back(g_alarms.records[static_cast<std::size_t>(i)].text); });
       std::sort(fired.begin(), fired.end());
-      EXPECT_EQ(fired, expected) << "first line " << lines[0].text << ", then "
-                                 << lines[1].text << ", " << lines[2].text;
+      EXPECT_EQ(fired, expected) << "first line " << lines[0].text << ", then " << lines[1].text
+                                 << ", " << lines[2].text;
     }
   } while (std::next_permutation(lines.begin(), lines.end(), byText));
 }

@@ -26,7 +26,10 @@ void CMainDlg::OnAdd() {
     return;
   }
   AppendAlarm(m_type, m_day, m_time, NormalisedFormDate(form));
-  SaveAlarms();
+  const bool saved = SaveAlarms();
   LoadAlarms();
+  // A file that could not be read back keeps the table: the new alarm the
+  // save could not write goes all the same.
+  if (const int k = FindNewAlarmRecord(); !saved && k >= 0) RemoveAlarmAt(k);
   RefreshList(ShowNewAlarm);
 }

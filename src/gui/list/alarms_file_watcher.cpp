@@ -52,7 +52,8 @@ std::string AlarmsKept() {
   const int n = g_alarms.count;
   if (n == 0) return saved;
   return "the " + std::to_string(n) +
-         (n == 1 ? " alarm is kept in memory and goes off" : " alarms are kept in memory and go off") +
+         (n == 1 ? " alarm is kept in memory and goes off"
+                 : " alarms are kept in memory and go off") +
          " as before; " + saved;
 }
 

@@ -58,13 +58,13 @@ class AlarmsFileWatcher : public QObject {
   QSocketNotifier* m_notifier = nullptr;
   OpenDialogWatch* m_dialogs = nullptr;
   std::map<int, Watched> m_watches;
-  QTimer m_quiet;               // runs until the file has been quiet a moment
-  int m_waitsForClose = 0;      // quiet moments waited for the writer to close
-  bool m_writing = false;       // the file was written and not yet closed
-  bool m_pending = false;       // a change seen and not yet read in
+  QTimer m_quiet;                  // runs until the file has been quiet a moment
+  int m_waitsForClose = 0;         // quiet moments waited for the writer to close
+  bool m_writing = false;          // the file was written and not yet closed
+  bool m_pending = false;          // a change seen and not yet read in
   std::int64_t m_sinceMinute = 0;  // the last minute judged before it was seen
-  bool m_saidGone = false;      // stderr was told the file is gone
-  bool m_saidFolderGone = false;  // and the folder
+  bool m_saidGone = false;         // stderr was told the file is gone
+  bool m_saidFolderGone = false;   // and the folder
   bool m_settling = false;
   bool m_settleAgain = false;
 };
