@@ -112,45 +112,49 @@ void AlarmsFileWatcher::Arm() {
 
 void AlarmsFileWatcher::OnEvents() {
   alignas(inotify_event) char buffer[16384];
-  bool seen = false;
-  bool rearm = false;
-  bool folderGone = false;
+  Heard heard;
   ssize_t n = 0;
   while ((n = read(m_fd, buffer, sizeof buffer)) > 0) {
     for (char* p = buffer; p < buffer + n;) {
       const auto* event = reinterpret_cast<const inotify_event*>(p);
       p += sizeof(inotify_event) + event->len;
-      if ((event->mask & IN_Q_OVERFLOW) != 0) {
-        seen = rearm = true;
-        continue;
-      }
-      const auto found = m_watches.find(event->wd);
-      if (found == m_watches.end()) continue;
-      const Watched& watched = found->second;
-      if ((event->mask & kGoneEvents) != 0) {
-        folderGone = folderGone || watched.role == Role::Folder;
-        seen = rearm = true;
-        continue;
-      }
-      if (event->len == 0 || watched.names.count(event->name) == 0) continue;
-      seen = true;
-      if (watched.role == Role::Above) {
-        folderGone = folderGone || (event->mask & (IN_DELETE | IN_MOVED_FROM)) != 0;
-        rearm = true;
-        continue;
-      }
-      rearm = rearm || (event->mask & kEntryEvents) != 0;
-      if ((event->mask & IN_MODIFY) != 0) m_writing = true;
-      if ((event->mask & IN_CREATE) != 0) m_writing = !IsLink(watched.folder / event->name);
-      if ((event->mask & kDoneEvents) != 0) m_writing = false;
+      Take(*event, heard);
     }
   }
-  if (folderGone && !m_saidFolderGone) {
+  if (heard.folderGone && !m_saidFolderGone) {
     Say("the alarms folder " + m_folder.string() + " was deleted or moved away; " + AlarmsKept());
     m_saidFolderGone = m_saidGone = true;
   }
-  if (rearm) Arm();
-  if (seen) Noticed();
+  if (heard.rearm) Arm();
+  if (heard.change) Noticed();
+}
+
+// What one event tells: a change of the file (and whether its writer is
+// done), the folder gone or made again, a link pointed elsewhere.
+void AlarmsFileWatcher::Take(const inotify_event& event, Heard& heard) {
+  if ((event.mask & IN_Q_OVERFLOW) != 0) {
+    heard.change = heard.rearm = true;
+    return;
+  }
+  const auto found = m_watches.find(event.wd);
+  if (found == m_watches.end()) return;
+  const Watched& watched = found->second;
+  if ((event.mask & kGoneEvents) != 0) {
+    heard.folderGone = heard.folderGone || watched.role == Role::Folder;
+    heard.change = heard.rearm = true;
+    return;
+  }
+  if (event.len == 0 || watched.names.count(event.name) == 0) return;
+  heard.change = true;
+  if (watched.role == Role::Above) {
+    heard.folderGone = heard.folderGone || (event.mask & (IN_DELETE | IN_MOVED_FROM)) != 0;
+    heard.rearm = true;
+    return;
+  }
+  heard.rearm = heard.rearm || (event.mask & kEntryEvents) != 0;
+  if ((event.mask & IN_MODIFY) != 0) m_writing = true;
+  if ((event.mask & IN_CREATE) != 0) m_writing = !IsLink(watched.folder / event.name);
+  if ((event.mask & kDoneEvents) != 0) m_writing = false;
 }
 
 // A change by another program makes the file busy until it has been quiet.
@@ -168,8 +172,8 @@ bool AlarmsFileWatcher::DialogOpen() const {
   return m_dialogs->AnyOpen() || QApplication::activePopupWidget() != nullptr;
 }
 
-// Every change is saved at once, so the table holds nothing unsaved but what
-// waited for the writer: reading in keeps it (ReadInAlarmsChange).
+// Every change is saved at once, so the table holds nothing unsaved but a
+// save that waited for the writer: reading in keeps it (ReadInAlarmsChange).
 void AlarmsFileWatcher::Settle() {
   if (m_settling) {
     m_settleAgain = true;
@@ -182,15 +186,7 @@ void AlarmsFileWatcher::Settle() {
   m_settling = true;
   m_writing = false;
   SetAlarmsFileBusy(false);
-  bool changed = false;
-  if (AlarmsSaveWaiting()) {
-    SaveAlarms();
-    changed = true;
-  } else if (!DialogOpen()) {
-    changed = ReadInAlarmsChange();
-  } else if (QApplication::activePopupWidget() != nullptr) {
-    m_quiet.start(kQuietMs);  // a menu tells nobody when it closes
-  }
+  const bool changed = ReadIn();
   SayIfFileGone();
   const std::vector<AlarmRecord> brought = TakeRecordsReadIn();
   if (changed || !brought.empty()) m_dlg->ShowTableChange();
@@ -202,6 +198,19 @@ void AlarmsFileWatcher::Settle() {
     m_settleAgain = false;
     m_quiet.start(0);
   }
+}
+
+// The save that waited, which reads the change in first; else the change,
+// when no dialog is open.
+bool AlarmsFileWatcher::ReadIn() {
+  if (AlarmsSaveWaiting()) {
+    SaveAlarms();
+    return true;
+  }
+  if (!DialogOpen()) return ReadInAlarmsChange();
+  if (QApplication::activePopupWidget() != nullptr)
+    m_quiet.start(kQuietMs);  // a menu tells nobody when it closes
+  return false;
 }
 
 void AlarmsFileWatcher::SayIfFileGone() {

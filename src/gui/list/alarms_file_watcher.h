@@ -11,6 +11,7 @@
 class CMainDlg;
 class OpenDialogWatch;
 class QSocketNotifier;
+struct inotify_event;
 
 // Reads in an alarms.txt that another program changed, so that a hand edit
 // simply shows in the list and its alarms fire. The kernel reports changes in
@@ -44,11 +45,20 @@ class AlarmsFileWatcher : public QObject {
     std::set<std::string> names;  // the entries whose events count
   };
 
+  // What a batch of events told.
+  struct Heard {
+    bool change = false;
+    bool rearm = false;
+    bool folderGone = false;
+  };
+
   void Arm();
   void AddWatch(const std::filesystem::path& folder, Role role, std::set<std::string> names);
   void OnEvents();
+  void Take(const inotify_event& event, Heard& heard);
   void Noticed();
   void Settle();
+  bool ReadIn();
   bool DialogOpen() const;
   void SayIfFileGone();
 
