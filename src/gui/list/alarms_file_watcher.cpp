@@ -67,6 +67,7 @@ AlarmsFileWatcher::AlarmsFileWatcher(CMainDlg* dlg)
   m_dialogs = new OpenDialogWatch(dlg, [this] {
     if (m_pending && !DialogOpen()) m_quiet.start(0);
   });
+  m_dialogs->setParent(this);
   m_fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
   if (m_fd < 0) {
     Say("cannot watch alarms.txt for changes by other programs");
@@ -78,7 +79,6 @@ AlarmsFileWatcher::AlarmsFileWatcher(CMainDlg* dlg)
 }
 
 AlarmsFileWatcher::~AlarmsFileWatcher() {
-  delete m_dialogs;
   delete m_notifier;
   if (m_fd >= 0) close(m_fd);
 }
