@@ -1,13 +1,18 @@
 // An alarms.txt changed by another program shows in the list by itself, but
-// never under an open dialog, and what the user is typing stays.
+// never under an open dialog, and what the user is typing stays. A file being
+// written is read once its writer is done; a deleted one leaves the alarms.
 #include "gui/list/alarms_file_watcher.h"
 
 #include <QDialog>
+#include <QPlainTextEdit>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 
 #include "core/entry/append_alarm.h"
 #include "core/store/alarms_file.h"
+#include "gui/list/alarm_text_dlg.h"
 #include "main_window_fixture.h"
 
 namespace fs = std::filesystem;
@@ -18,7 +23,11 @@ constexpr int kWaitMs = 5000;
 
 class AlarmsFileWatcherTest : public MainWindowTest {
  protected:
+  // Starts the program afresh (also a second time in one test) on a file.
   void Start(const std::string& file) {
+    dlg.reset();
+    ResetProgramState();
+    SetClock(&clock);
     folder.Write("alarms.txt", file);
     StartAt(At(2026, 6, 15, 10, 0));
     watcher = new AlarmsFileWatcher(dlg.get());
@@ -57,13 +66,17 @@ TEST_F(AlarmsFileWatcherTest, AHandEditShowsInTheListAndTypingStays) {
   EXPECT_TRUE(prompter.messages().empty());
 }
 
-TEST_F(AlarmsFileWatcherTest, AFileMadeOrRemovedAfterStartIsSeenToo) {
+// Deleting the file is no way to remove alarms: they stay (emptying it is).
+TEST_F(AlarmsFileWatcherTest, AFileMadeAfterStartIsReadAndADeletedOneKeepsTheAlarms) {
   Start("");
   fs::remove(folder.path() / "alarms.txt");
-  ASSERT_TRUE(WaitUntil([] { return !AlarmsFileChanged(kAlarmsFileName); }, kWaitMs));
   EditByRename("1,00/00/00,0,08:15,\r\n");
   ASSERT_TRUE(ShowsInRow1("08:15"));
   fs::remove(folder.path() / "alarms.txt");
+  QTest::qWait(1500);
+  EXPECT_EQ(Text(kRowTimeIds[0]), "08:15");
+  EXPECT_EQ(g_alarms.count, 1);
+  folder.Write("alarms.txt", "");
   ASSERT_TRUE(ShowsInRow1(""));
   EXPECT_EQ(g_alarms.count, 0);
 }
@@ -80,6 +93,81 @@ TEST_F(AlarmsFileWatcherTest, AChangeWaitsWhileADialogIsOpen) {
   EXPECT_EQ(g_alarms.count, 1);
   other.close();
   EXPECT_TRUE(ShowsInRow1("06:30"));
+}
+
+// Settings, the alarm text editor and a pop-up: a change made while one is
+// open is read in once it closes.
+TEST_F(AlarmsFileWatcherTest, AChangeUnderEachDialogIsReadInWhenItCloses) {
+  const std::vector<std::pair<const char*, std::function<void(CMainDlg&)>>> dialogs = {
+      {"settings", [](CMainDlg& d) { d.OnSettings(); }},
+      {"alarm text", [](CMainDlg& d) { d.OnText1(); }},
+      {"pop-up", [](CMainDlg& d) { d.ShowAlarmPopup(0); }},
+  };
+  for (const auto& [name, open] : dialogs) {
+    SCOPED_TRACE(name);
+    Start("1,00/00/00,0,07:00,Tea|\r\n");
+    WhenModalOpens([&](QWidget*) {
+      folder.Write("alarms.txt", "1,00/00/00,0,06:30,Edit|\r\n1,00/00/00,0,07:00,Tea|\r\n");
+      QTest::qWait(1500);
+      EXPECT_EQ(g_alarms.count, 1);
+    });
+    open(*dlg);
+    EXPECT_TRUE(ShowsInRow1("06:30"));
+    EXPECT_EQ(g_alarms.count, 2);
+  }
+}
+
+// Save in the alarm text editor reads a hand edit in first: the edit's lines
+// stay, and the text lands on the same alarm, or nowhere if the edit took it out.
+TEST_F(AlarmsFileWatcherTest, TextSavedAfterAHandEditKeepsTheEdit) {
+  const std::string edit = "1,00/00/00,0,06:30,Edit|\r\n";
+  const std::string tea = "1,00/00/00,0,07:00,Tea|\r\n";
+  struct Case {
+    std::string edited, saved;
+    bool goneOff;
+  };
+  for (const Case& c : {Case{edit + tea, edit + "1,00/00/00,0,07:00,Green tea|\r\n", false},
+                        Case{edit, edit, true}}) {
+    Start(tea);
+    prompter.clear();
+    WhenModalOpens([&](QWidget* modal) {
+      folder.Write("alarms.txt", c.edited);
+      auto* editor = qobject_cast<CAlarmTextDlg*>(modal);
+      ASSERT_NE(editor, nullptr);
+      editor->m_textEdit->setPlainText("Green tea");
+      editor->OnOK();
+    });
+    dlg->OnText1();
+    EXPECT_EQ(folder.Read("alarms.txt"), c.saved);
+    EXPECT_EQ(prompter.texts().size(), c.goneOff ? 1u : 0u);
+    EXPECT_TRUE(ShowsInRow1("06:30"));
+  }
+}
+
+// A writer that truncates the file, writes half, and the rest 2.5 s later,
+// across the minute of its alarms: the half-written file is never read, and
+// the alarms the finished file brought for that minute pop up once, late,
+// whatever the order of its lines.
+TEST_F(AlarmsFileWatcherTest, ASlowWritersAlarmsOfTheMinuteItCrossedGoOffOnceLate) {
+  const std::string tea = "1,00/00/00,0,07:30,Tea|\r\n";
+  folder.Write("alarms.txt", tea + "1,00/00/00,0,09:00,Later|\r\n");
+  StartAt(At(2026, 6, 15, 7, 29, 50));
+  new AlarmsFileWatcher(dlg.get());
+  ModalCatcher popups(folder);
+  std::ofstream writer(folder.path() / "alarms.txt", std::ios::binary | std::ios::trunc);
+  writer << tea << std::flush;
+  QTest::qWait(1200);
+  EXPECT_EQ(g_alarms.count, 2);  // the half-written file is not read
+  TickAt(At(2026, 6, 15, 7, 30));
+  QTest::qWait(1300);
+  writer << "0,26/06/15,0,07:30,Dentist|\r\n1,00/00/00,0,07:30,Alarm|\r\n" << std::flush;
+  writer.close();
+  ASSERT_TRUE(WaitUntil([&] { return popups.seen().size() >= 3; }, kWaitMs));
+  QTest::qWait(300);
+  std::vector<std::string> seen;
+  for (const auto& popup : popups.seen()) seen.push_back(popup.text);
+  EXPECT_EQ(seen, (std::vector<std::string>{"Tea|", "Dentist|", "Alarm|"}));
+  EXPECT_EQ(folder.Read("alarms.txt"), "1,00/00/00,0,07:30,Alarm|\r\n" + tea);
 }
 
 TEST_F(AlarmsFileWatcherTest, AnAddAfterAHandEditKeepsBothAndTheBackup) {

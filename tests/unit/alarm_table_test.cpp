@@ -145,10 +145,18 @@ TEST_F(AlarmTableTest, LoadStopsAfterTwelveLinesAndTheNextSaveWritesTwelve) {
   EXPECT_EQ(m_folder.Read(kAlarmsFileName), DailyLines(12));
 }
 
-TEST_F(AlarmTableTest, MissingFileGivesAnEmptyTableSilently) {
+// Deleting the file is no way to say "no alarms": while the program runs the
+// table stays and the next save writes the file again. Only at start-up does
+// a missing file give an empty table.
+TEST_F(AlarmTableTest, MissingFileKeepsTheTableWhileRunningAndIsEmptyAtStart) {
   LoadFile(DailyLines(3));
   fs::remove(kAlarmsFileName);
   LoadAlarms();
+  EXPECT_EQ(g_alarms.count, 3);
+  ASSERT_TRUE(SaveAlarms());
+  EXPECT_EQ(m_folder.Read(kAlarmsFileName), DailyLines(3));
+  fs::remove(kAlarmsFileName);
+  LoadAlarmsAtStartUp();
   EXPECT_EQ(g_alarms.count, 0);
   EXPECT_EQ(g_alarms.records[0], AlarmRecord{});
   EXPECT_TRUE(m_ui.messages.empty());

@@ -12,6 +12,8 @@
 #include "core/entry/append_alarm.h"
 #include "core/platform/text_encoding.h"
 #include "core/store/alarm_table.h"
+#include "core/store/alarms_folder.h"
+#include "core/store/alarms_read_in.h"
 #include "recording_ui.h"
 #include "test_support.h"
 
@@ -157,12 +159,14 @@ TEST_F(AlarmsFileTest, WhatTheLoadDidNotTakeIsKeptAsTheBackup) {
   EXPECT_EQ(Backup(), last);
 }
 
-TEST_F(AlarmsFileTest, AHandEditAfterTheLoadIsKeptBeforeASaveReplacesIt) {
+// A save reads in what another program wrote since the load, then adds its
+// own change: nothing of either is lost.
+TEST_F(AlarmsFileTest, AHandEditAfterTheLoadIsReadInByTheNextSave) {
   LoadFile(CrLf({kSix}));
   m_folder.Write(kAlarmsFileName, CrLf({kSix, kEight}));
   EXPECT_TRUE(AlarmsFileChanged(kAlarmsFileName));
   ASSERT_TRUE(AddAndSave());
-  EXPECT_EQ(Backup(), CrLf({kSix, kEight}));
+  EXPECT_EQ(m_folder.Read(kAlarmsFileName), CrLf({kSix, "1,00/00/00,0,23:00,$%&", kEight}));
   EXPECT_FALSE(AlarmsFileChanged(kAlarmsFileName));
 }
 
@@ -173,13 +177,48 @@ TEST_F(AlarmsFileTest, ChangedTellsAnEditFromThisProgramsOwnSave) {
   EXPECT_FALSE(AlarmsFileChanged(kAlarmsFileName));
   fs::remove(kAlarmsFileName);
   EXPECT_TRUE(AlarmsFileChanged(kAlarmsFileName));
-  LoadAlarms();
-  EXPECT_FALSE(AlarmsFileChanged(kAlarmsFileName));
-  // A file created meanwhile is a change, and a save keeps it.
-  m_folder.Write(kAlarmsFileName, CrLf({kSeven}));
+  LoadAlarms();  // a file that is gone is not read: the table stays
   EXPECT_TRUE(AlarmsFileChanged(kAlarmsFileName));
+  // A file created meanwhile is a change: a save reads it in before its own change.
+  m_folder.Write(kAlarmsFileName, CrLf({kSeven}));
   ASSERT_TRUE(AddAndSave());
-  EXPECT_EQ(Backup(), CrLf({kSeven}));
+  EXPECT_EQ(m_folder.Read(kAlarmsFileName), CrLf({kSeven, "1,00/00/00,0,23:00,$%&"}));
+}
+
+// A one-off that goes off while another program is still writing the file:
+// its removal waits, and is then made on the file as that program finished it.
+TEST_F(AlarmsFileTest, ARemovalWhileTheFileIsBeingWrittenIsMadeOnTheFinishedFile) {
+  LoadFile(CrLf({kSix, kSeven}));
+  SetAlarmsFileBusy(true);
+  m_folder.Write(kAlarmsFileName, CrLf({kSix}));  // half written
+  DeleteAlarm(0);
+  EXPECT_EQ(Times(), "07:00 ");
+  EXPECT_EQ(m_folder.Read(kAlarmsFileName), CrLf({kSix}));
+  ASSERT_TRUE(AlarmsSaveWaiting());
+  m_folder.Write(kAlarmsFileName, CrLf({kSix, kSeven, kEight}));
+  SetAlarmsFileBusy(false);
+  ASSERT_TRUE(SaveAlarms());
+  EXPECT_EQ(m_folder.Read(kAlarmsFileName), CrLf({kSeven, kEight}));
+  EXPECT_FALSE(AlarmsSaveWaiting());
+}
+
+// The alarms folder moved aside and a new one made under its name, then
+// deleted: a save writes into the folder of that name, made again if need be.
+TEST_F(AlarmsFileTest, ASaveFindsTheAlarmsFolderAgainByItsPath) {
+  const fs::path named = m_folder.path() / "alarms";
+  fs::create_directory(named);
+  fs::current_path(named);
+  SetAlarmsFolder(named);
+  ASSERT_TRUE(AddAndSave());
+  fs::rename(named, m_folder.path() / "aside");
+  fs::create_directory(named);
+  ASSERT_TRUE(AddAndSave());
+  EXPECT_EQ(m_folder.Read("alarms/alarms.txt"), CrLf(Lines(2, "1,00/00/00,0,23:00,$%&")));
+  EXPECT_EQ(m_folder.Read("aside/alarms.txt"), CrLf({"1,00/00/00,0,23:00,$%&"}));
+  fs::remove_all(named);
+  ASSERT_TRUE(AddAndSave());
+  EXPECT_EQ(m_folder.Read("alarms/alarms.txt"), CrLf(Lines(3, "1,00/00/00,0,23:00,$%&")));
+  EXPECT_TRUE(m_ui.messages.empty());
 }
 
 TEST_F(AlarmsFileTest, AFileThatCannotBeReadIsReportedAtStartAndNeverReplaced) {
@@ -238,7 +277,7 @@ TEST_F(AlarmsFileTest, ASaveWritesThroughASymbolicLink) {
   // A link whose file does not exist yet makes it there.
   fs::remove(kAlarmsFileName);
   fs::create_symlink(m_folder.path() / "synced/new.txt", kAlarmsFileName);
-  LoadAlarms();
+  LoadAlarmsAtStartUp();
   ASSERT_TRUE(AddAndSave());
   EXPECT_TRUE(fs::is_symlink(kAlarmsFileName));
   EXPECT_EQ(m_folder.Read("synced/new.txt"), CrLf({"1,00/00/00,0,23:00,$%&"}));

@@ -183,6 +183,29 @@ TEST_F(CatchUpTest, LongJumpOfYearsEndsAndFiresEachAlarmOnce) {
   EXPECT_EQ(ticker.fired, Texts({"00:00 rent", "00:00 bins"}));
 }
 
+// Alarms a late read-in of the file brought were not in the table when the
+// minutes since the change began were judged: those due in one of them go off
+// once now; the rest wait for their minute, and alarms already there then
+// are not fired again.
+TEST_F(CatchUpTest, AlarmsReadInLateGoOffOnceForTheMinutesTheyMissed) {
+  const std::vector<AlarmRecord> brought = {
+      Alarm("Daily", "07:30", "new"), Alarm("One Date", "07:31", "dentist", "07/12/26"),
+      Alarm("Daily", "07:29", "before"), Alarm("Daily", "07:33", "after")};
+  SetTable({Alarm("Daily", "07:30", "old"), brought[0], brought[1], brought[2], brought[3]});
+  Texts fired;
+  Texts removed;
+  CheckRecordsReadIn(
+      brought, MinuteOf(At(2026, 12, 7, 7, 30)), MinuteOf(At(2026, 12, 7, 7, 32)), m_clock,
+      [&](int i) { fired.push_back(g_alarms.records[i].text); },
+      [&](int i) {
+        removed.push_back(g_alarms.records[i].text);
+        RemoveInMemory(i);
+      });
+  EXPECT_EQ(fired, Texts({"new", "dentist"}));
+  EXPECT_EQ(removed, Texts({"dentist"}));
+  EXPECT_EQ(TableTexts(), Texts({"old", "new", "before", "after"}));
+}
+
 TEST_F(CatchUpTest, MinuteWalkSkipsTheSpringHourAndVisitsTheAutumnHourTwice) {
   DayMinutes watched{};
   watched[MinuteOfDayOf("01:30")] = true;

@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
+#include "core/model/alarm_record.h"
 #include "core/platform/local_clock.h"
 #include "core/scheduler/clock_snapshot.h"
 
@@ -23,3 +25,15 @@
 void CheckMinutesSince(std::int64_t lastMinute, const ClockSnapshot& snapshot,
                        const LocalClock& clock, const std::function<void(int)>& fire,
                        const std::function<void(int)>& remove);
+
+// The catch-up of a change of alarms.txt read in late. `records` came into
+// g_alarms with the change (TakeRecordsReadIn), so they were not in the table
+// when the minutes from firstMinute up to lastMinute were judged: the minutes
+// judged while the change was being written or waited for a dialog to close.
+// Each that fell due in one of those minutes fires once now, late, in the
+// order of its minute, and a one-off one is removed as usual. The other
+// entries were judged at those minutes already and are left alone.
+void CheckRecordsReadIn(const std::vector<AlarmRecord>& records, std::int64_t firstMinute,
+                        std::int64_t lastMinute, const LocalClock& clock,
+                        const std::function<void(int)>& fire,
+                        const std::function<void(int)>& remove);

@@ -1,11 +1,9 @@
 #include "core/scheduler/due_pass.h"
 
-#include <algorithm>
+#include <utility>
 
-#include "core/model/alarm_type.h"
 #include "core/scheduler/calendar_rules.h"
-#include "core/scheduler/pass_step.h"
-#include "core/store/alarm_table.h"
+#include "core/scheduler/minute_walk.h"
 
 bool IsAlarmDue(const AlarmRecord& record, const ClockSnapshot& snapshot) {
   if (record.type.empty()) return false;
@@ -13,27 +11,30 @@ bool IsAlarmDue(const AlarmRecord& record, const ClockSnapshot& snapshot) {
   return TypeAcceptsDay(record, snapshot);
 }
 
+DueFinder::DueFinder(std::vector<bool> eligible) : m_eligible(std::move(eligible)) {}
+
+void DueFinder::Examine(const ClockSnapshot& minute) {
+  for (int i = 0; i < g_alarms.count; ++i) {
+    const auto k = static_cast<std::size_t>(i);
+    if (m_found[k] || (!m_eligible.empty() && (k >= m_eligible.size() || !m_eligible[k]))) {
+      continue;
+    }
+    if (!IsAlarmDue(g_alarms.records[k], minute)) continue;
+    m_found[k] = true;
+    m_due.push_back(DueAlarm{i, g_alarms.records[k]});
+  }
+}
+
+void DueFinder::Walk(const LocalClock& clock, std::int64_t firstMinute, std::int64_t endMinute) {
+  WalkMinutes(clock, firstMinute * kSecondsPerMinute, endMinute * kSecondsPerMinute, AlarmMinutes(),
+              [&](std::int64_t moment) { Examine(SnapshotAt(clock, moment)); });
+}
+
 void RunDuePass(const ClockSnapshot& snapshot, const std::function<void(int)>& fire,
                 const std::function<void(int)>& remove) {
   // The caller may pass the live snapshot, which nested ticks overwrite while
-  // fire(i) runs; the whole pass keeps the minute it started in.
-  const ClockSnapshot minute = snapshot;
-  int i = 0;
-  while (i < g_alarms.count) {
-    const AlarmRecord& entry = g_alarms.records[static_cast<std::size_t>(i)];
-    if (!IsAlarmDue(entry, minute)) {
-      ++i;
-      continue;
-    }
-    const AlarmRecord fired = entry;  // fire(i) may move or remove the entry
-    fire(i);
-    const int j = FindFiredRecord(fired, i);
-    if (j < 0) {
-      i = std::min(i, g_alarms.count);
-    } else if (IsOneOff(fired.type)) {
-      i = RemoveAndStep(j, remove);
-    } else {
-      i = j + 1;
-    }
-  }
+  // fire(i) runs; the pass keeps the minute it started in.
+  DueFinder finder;
+  finder.Examine(snapshot);
+  FireEachOnce(finder.due(), fire, remove);
 }

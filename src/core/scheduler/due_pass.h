@@ -1,17 +1,44 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "core/model/alarm_record.h"
+#include "core/platform/local_clock.h"
 #include "core/scheduler/clock_snapshot.h"
+#include "core/scheduler/pass_step.h"
+#include "core/store/alarm_table.h"
 
 // Whether a record's time is the snapshot's minute and its type accepts the day.
 bool IsAlarmDue(const AlarmRecord& record, const ClockSnapshot& snapshot);
 
-// One pass over g_alarms in table order. fire(i) shows the alarm at i (it may
-// run nested passes before it returns); remove(i) deletes a fired one-off alarm.
-// The pass finds a fired record again wherever a nested pass moved it, never
-// reads at or beyond the current count, and never fires one record twice in a
-// pass (also when its removal could not be saved).
+// Collects the entries of g_alarms due at the minutes it is shown, each once,
+// in the order of the first minute it is due in (table order within one
+// minute). It only reads the table: what is due is known before anything
+// fires, so firing, removing and re-sorting cannot make a pass skip an alarm
+// or meet one twice, whatever the order of the table.
+class DueFinder {
+ public:
+  // Only the entries marked in `eligible` are looked at; all when it is empty.
+  explicit DueFinder(std::vector<bool> eligible = {});
+
+  void Examine(const ClockSnapshot& minute);
+  // Examines each whole minute of real time from firstMinute up to before
+  // endMinute (minutes since the epoch), each by its own local time.
+  void Walk(const LocalClock& clock, std::int64_t firstMinute, std::int64_t endMinute);
+
+  const std::vector<DueAlarm>& due() const { return m_due; }
+
+ private:
+  std::vector<bool> m_eligible;
+  std::array<bool, kMaxAlarms> m_found{};
+  std::vector<DueAlarm> m_due;
+};
+
+// The due check of one minute: what is due at the snapshot's minute, then
+// each fired once (FireEachOnce). fire(i) shows the alarm at i (it may run
+// nested passes before it returns); remove(i) deletes a fired one-off alarm.
 void RunDuePass(const ClockSnapshot& snapshot, const std::function<void(int)>& fire,
                 const std::function<void(int)>& remove);

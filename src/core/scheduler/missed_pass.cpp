@@ -1,5 +1,7 @@
 #include "core/scheduler/missed_pass.h"
 
+#include <vector>
+
 #include "core/model/alarm_type.h"
 #include "core/platform/simple_number.h"
 #include "core/platform/text_parts.h"
@@ -18,16 +20,12 @@ bool IsMissedAlarm(const AlarmRecord& record, std::int64_t now, const LocalClock
 
 void RunMissedPass(std::int64_t now, const LocalClock& clock,
                    const std::function<void(int)>& notify, const std::function<void(int)>& remove) {
-  int i = 0;
-  while (i < g_alarms.count) {
-    if (!IsMissedAlarm(g_alarms.records[static_cast<std::size_t>(i)], now, clock)) {
-      ++i;
-      continue;
-    }
-    notify(i);
-    if (i >= g_alarms.count) break;
-    i = RemoveAndStep(i, remove);
+  std::vector<DueAlarm> missed;
+  for (int i = 0; i < g_alarms.count; ++i) {
+    const AlarmRecord& entry = g_alarms.records[static_cast<std::size_t>(i)];
+    if (IsMissedAlarm(entry, now, clock)) missed.push_back(DueAlarm{i, entry});
   }
+  FireEachOnce(missed, notify, remove);
 }
 
 std::string ComposeNoticeText(const AlarmRecord& record) {

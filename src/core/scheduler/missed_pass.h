@@ -10,9 +10,10 @@
 // Whether a one-off record's moment is at or before now.
 bool IsMissedAlarm(const AlarmRecord& record, std::int64_t now, const LocalClock& clock);
 
-// One pass over g_alarms at start-up: notify(i) then remove(i) for each missed
-// one-off alarm, in table order. Each alarm gives at most one notice, also when
-// its removal cannot be saved.
+// One pass over g_alarms at start-up: the missed one-off alarms are found
+// first, then each gets notify(i) and remove(i), in table order
+// (FireEachOnce). Each alarm gives at most one notice, also when its removal
+// cannot be saved or re-sorts the table.
 void RunMissedPass(std::int64_t now, const LocalClock& clock,
                    const std::function<void(int)>& notify, const std::function<void(int)>& remove);
 

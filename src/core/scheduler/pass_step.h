@@ -1,28 +1,26 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
-#include "core/store/alarm_table.h"
+#include "core/model/alarm_record.h"
 
-// Removes entry j of g_alarms through remove(j) and returns the index a pass
-// goes on with: j, which now holds the entry that followed, or j + 1 when the
-// count did not drop (the removal could not be saved and the old file brought
-// the entry back), so that the pass never meets the same entry again.
-// Where the record fired at index `was` is now: still there, or wherever a
-// nested pass moved it; -1 when it is gone. Never reads at or beyond count.
-inline int FindFiredRecord(const AlarmRecord& fired, int was) {
-  if (was >= 0 && was < g_alarms.count &&
-      g_alarms.records[static_cast<std::size_t>(was)] == fired) {
-    return was;
-  }
-  for (int j = 0; j < g_alarms.count; ++j) {
-    if (g_alarms.records[static_cast<std::size_t>(j)] == fired) return j;
-  }
-  return -1;
-}
+// An alarm a pass found due: where it stood when found, and what it held. A
+// pass finds it again by what it holds, since pop-ups, removals and a file
+// read in meanwhile move the entries of g_alarms.
+struct DueAlarm {
+  int index = 0;
+  AlarmRecord record;
+};
 
-inline int RemoveAndStep(int j, const std::function<void(int)>& remove) {
-  const int countBefore = g_alarms.count;
-  remove(j);
-  return g_alarms.count < countBefore ? j : j + 1;
-}
+// Where the record fired at index `was` is now: still there, or wherever the
+// table moved it; -1 when it is gone. Never reads at or beyond count.
+int FindFiredRecord(const AlarmRecord& fired, int was);
+
+// Fires each alarm of `due` once, in order, while it is still in g_alarms:
+// fire(i) with where it is now, then for a one-off alarm remove(j) with where
+// it is when fire returns. fire may run nested passes and change the table; an
+// alarm taken out meanwhile is skipped, and a removal that could not be saved
+// (the old file read back) does not fire it again.
+void FireEachOnce(const std::vector<DueAlarm>& due, const std::function<void(int)>& fire,
+                  const std::function<void(int)>& remove);

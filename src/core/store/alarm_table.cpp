@@ -13,6 +13,8 @@
 #include "core/platform/regular_file.h"
 #include "core/store/alarm_line.h"
 #include "core/store/alarms_file.h"
+#include "core/store/alarms_folder.h"
+#include "core/store/alarms_read_in.h"
 
 AlarmTable g_alarms;
 int g_listTop = 0;
@@ -61,24 +63,23 @@ void ShowFileOpenError() {
   if (CoreUi* ui = GetCoreUi()) ui->ShowMessage("File open error.", "Error");
 }
 
-// The lines the table's entries are written as, in the table's order.
-std::vector<std::string> TableLines() {
+// Whether the program writes these very bytes for the records, in their order.
+bool WrittenAsIs(const std::vector<AlarmRecord>& records, std::string_view bytes) {
   std::vector<std::string> lines;
-  for (int i = 0; i < g_alarms.count; ++i) lines.push_back(EncodeAlarmLine(i));
-  return lines;
+  for (const AlarmRecord& record : records) lines.push_back(EncodeRecordLine(record));
+  return FileText(lines) == bytes;
 }
 
-// Fills the table from a file; what alarms.txt held is remembered for the
-// next save.
+// Fills the table from a file, as at start-up: a file that cannot be read
+// gives an empty table. What alarms.txt held is remembered for the next save.
 FileRead LoadTable(const std::string& path, bool remember) {
-  g_alarms = AlarmTable{};
   std::string bytes;
   const FileRead result = ReadRegularFile(path, bytes);
-  int i = 0;
-  for (const std::string& line : AlarmFileLines(bytes, kMaxAlarms)) DecodeAlarmLine(i++, line);
+  const std::vector<AlarmRecord> records = FileRecords(bytes);
+  SetTableRecords(records);
   if (remember) {
-    const bool exact = FileText(TableLines()) == bytes;
-    RememberAlarmsFile(result, std::move(bytes), exact);
+    RememberAlarmsFile(result, bytes, WrittenAsIs(records, bytes));
+    RememberFileRecords(records);
   }
   return result;
 }
@@ -105,14 +106,16 @@ bool RemoveAlarmAt(int i) {
   return true;
 }
 
+// The record open in the alarm text dialog is followed before the save, which
+// may read in a change of the file and move it again.
 void DeleteAlarm(int i) {
   if (!RemoveAlarmAt(i)) return;
-  SaveAlarms();
-  g_listTop = ListTopAfterDelete(i, g_listTop, g_alarms.count);
   if (g_editIndex != kNoEditIndex) {
     if (i == g_editIndex) g_editGoneOff = true;
     if (i < g_editIndex) --g_editIndex;
   }
+  SaveAlarms();
+  g_listTop = ListTopAfterDelete(i, g_listTop, g_alarms.count);
   LoadAlarms();
   if (CoreUi* ui = GetCoreUi()) ui->RefreshList(g_listTop);
 }
@@ -127,16 +130,31 @@ void SortAlarms() {
 }
 
 bool SaveAlarms() {
+  if (AlarmsFileBusy()) {
+    SetAlarmsSaveWaiting(true);
+    return true;
+  }
+  ReenterAlarmsFolder(true);
+  ReadInAlarmsChange();
   SortAlarms();
   const auto sorted =
       std::span(g_alarms.sortedLines).first(static_cast<std::size_t>(g_alarms.count));
-  if (ReplaceAlarmsFile(kAlarmsFileName, FileText(sorted))) return true;
+  if (ReplaceAlarmsFile(kAlarmsFileName, FileText(sorted))) {
+    SetAlarmsSaveWaiting(false);
+    RememberFileRecords(TableRecords());
+    return true;
+  }
   ShowFileOpenError();
   return false;
 }
 
 void LoadAlarms() {
-  LoadTable(kAlarmsFileName, true);
+  if (AlarmsFileBusy()) return;
+  std::string bytes;
+  if (ReadRegularFile(kAlarmsFileName, bytes) != FileRead::Read) return;
+  const std::vector<AlarmRecord> records = FileRecords(bytes);
+  AdoptAlarmsFile(std::move(bytes), records);
+  TakeIntoTable(records);
 }
 
 void LoadAlarmsAtStartUp() {
@@ -147,8 +165,46 @@ bool LoadAlarmsFrom(const std::string& path) {
   return LoadTable(path, false) == FileRead::Read;
 }
 
+std::vector<AlarmRecord> TableRecords() {
+  return {g_alarms.records.begin(), g_alarms.records.begin() + std::max(g_alarms.count, 0)};
+}
+
+void SetTableRecords(const std::vector<AlarmRecord>& records) {
+  const bool editing = g_editIndex >= 0 && g_editIndex < g_alarms.count && !g_editGoneOff;
+  const AlarmRecord edited = editing ? Entry(g_editIndex) : AlarmRecord{};
+  g_alarms = AlarmTable{};
+  for (const AlarmRecord& record : records) {
+    if (g_alarms.count == kMaxAlarms) break;
+    Entry(g_alarms.count++) = record;
+  }
+  if (!editing) return;
+  if (g_editIndex < g_alarms.count && Entry(g_editIndex) == edited) return;
+  const auto found = std::find(records.begin(), records.begin() + g_alarms.count, edited);
+  if (found == records.begin() + g_alarms.count) {
+    g_editGoneOff = true;
+  } else {
+    g_editIndex = static_cast<int>(found - records.begin());
+  }
+}
+
+std::vector<AlarmRecord> FileRecords(std::string_view bytes) {
+  std::vector<AlarmRecord> records;
+  for (const std::string& line : AlarmFileLines(bytes, kMaxAlarms)) {
+    records.push_back(DecodeRecordLine(line));
+  }
+  return records;
+}
+
+void AdoptAlarmsFile(std::string bytes, const std::vector<AlarmRecord>& records) {
+  const bool exact = WrittenAsIs(records, bytes);
+  RememberAlarmsFile(FileRead::Read, std::move(bytes), exact);
+  RememberFileRecords(records);
+}
+
 void ResetAlarmTable() {
   g_alarms = AlarmTable{};
+  ResetReadIn();
+  SetAlarmsFolder({});
   g_listTop = 0;
   g_editIndex = kNoEditIndex;
   g_editGoneOff = false;

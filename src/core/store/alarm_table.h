@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/model/alarm_record.h"
 #include "core/model/clock_snapshot.h"
@@ -38,14 +39,28 @@ bool RemoveAlarmAt(int i);
 void DeleteAlarm(int i);
 void SortAlarms();
 // Writes the sorted lines whole or not at all; false (after "File open error.") on failure,
-// and when alarms.txt exists but cannot be read, which a save never replaces.
+// and when alarms.txt exists but cannot be read, which a save never replaces. It first reads
+// in a change another program made to the file (ReadInAlarmsChange), and enters the alarms
+// folder again, making it when it is gone (ReenterAlarmsFolder). While another program is
+// writing the file it writes nothing: the save waits for the watcher (AlarmsSaveWaiting).
 bool SaveAlarms();
-// Replaces the table by what alarms.txt holds; a missing or unreadable file gives an empty
-// table.
+// Replaces the table by what alarms.txt holds. While the program runs, a file that is gone,
+// cannot be read or is being written by another program leaves the table as it is.
 void LoadAlarms();
-// The same at start-up, saying "File open error." when alarms.txt exists but cannot be read.
+// At start-up: a missing or unreadable file gives an empty table, and one that exists but
+// cannot be read says "File open error.".
 void LoadAlarmsAtStartUp();
-// The same from another file; false when it is missing or cannot be read.
+// The same from another file, without noting it as alarms.txt; false when it is missing or
+// cannot be read.
 bool LoadAlarmsFrom(const std::string& path);
+// Entries 0 .. count-1 in their order.
+std::vector<AlarmRecord> TableRecords();
+// Makes the records (the first 12) the table. The record open in the alarm text dialog keeps
+// its g_editIndex wherever it moved; when it is no longer there, g_editGoneOff is set.
+void SetTableRecords(const std::vector<AlarmRecord>& records);
+// The records of a file's bytes, as a load reads them.
+std::vector<AlarmRecord> FileRecords(std::string_view bytes);
+// Notes a file just read (its bytes and records) as what the program last read.
+void AdoptAlarmsFile(std::string bytes, const std::vector<AlarmRecord>& records);
 // Empties the table, g_listTop, g_editIndex and g_editGoneOff (start-up state).
 void ResetAlarmTable();

@@ -53,7 +53,11 @@ void ForgetAlarmsFile() {
 bool AlarmsFileChanged(const std::filesystem::path& path) {
   std::string bytes;
   const FileRead result = ReadRegularFile(path, bytes);
-  return !s_seen.seen || result != s_seen.result || bytes != s_seen.bytes;
+  return !SameAsLastSeen(result, bytes);
+}
+
+bool SameAsLastSeen(FileRead result, std::string_view bytes) {
+  return s_seen.seen && result == s_seen.result && bytes == s_seen.bytes;
 }
 
 bool NeedsBackup(std::string_view current) {

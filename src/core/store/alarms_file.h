@@ -33,6 +33,8 @@ void ForgetAlarmsFile();
 
 // True when the file on disk is no longer what was last read or written.
 bool AlarmsFileChanged(const std::filesystem::path& path);
+// The same test for a reading already made.
+bool SameAsLastSeen(FileRead result, std::string_view bytes);
 
 // Whether a save that finds current in the file keeps it as the backup first.
 bool NeedsBackup(std::string_view current);

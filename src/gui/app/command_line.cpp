@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <cstdio>
 
+#include "core/store/alarms_folder.h"
+
 #ifndef TOCKMERE_VERSION
 #error "TOCKMERE_VERSION must come from the build (the project's version)"
 #endif
@@ -84,9 +86,12 @@ QString EnterAlarmsFolder(const CommandLine& command) {
   if (!QFileInfo(folder).isDir()) {
     return QStringLiteral("the alarms folder %1 does not exist").arg(folder);
   }
+  // Found again by this path should it be deleted or replaced while the program runs.
+  const QString named = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
   if (!QDir::setCurrent(folder)) {
     return QStringLiteral("cannot enter the alarms folder %1").arg(folder);
   }
+  SetAlarmsFolder(named.toLocal8Bit().toStdString());
   return QString();
 }
 

@@ -8,8 +8,10 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "core/entry/form_preset.h"
+#include "core/model/alarm_record.h"
 #include "core/model/core_ui.h"
 #include "gui/resources/control_ids.h"
 
@@ -49,9 +51,16 @@ class CMainDlg : public QDialog, public CoreUi {
   void OnTimer(int timerId);
   void ShowAlarmPopup(int i);
   void ClearMissedAlarms();
+  // The minute of real time the due check judged last.
+  std::int64_t LastCheckedMinute() const;
+  // Alarms that reading alarms.txt in brought into the table: those due in a
+  // minute judged after sinceMinute pop up once now, late.
+  void CatchUpReadIn(const std::vector<AlarmRecord>& records, std::int64_t sinceMinute);
 
   // The list.
   void RefreshList(int top) override;
+  // Shows a table that reading alarms.txt in changed, keeping what the user is typing.
+  void ShowTableChange();
   void OnVScroll(int code, int position);
 
   // The entry form.

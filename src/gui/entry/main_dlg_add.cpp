@@ -4,12 +4,15 @@
 #include "core/scheduler/clock_snapshot.h"
 #include "core/settings/alarm_settings.h"
 #include "core/store/alarm_table.h"
+#include "core/store/alarms_read_in.h"
 #include "gui/app/main_dlg.h"
 
 // Add: checks the form and, when it passes, stores the new alarm call and
 // brings it into view. A refused entry changes nothing and leaves the form as
-// the user typed it.
+// the user typed it. A change of alarms.txt by another program is read in
+// first, so that the check counts the alarms the file holds now.
 void CMainDlg::OnAdd() {
+  if (ReadInAlarmsChange()) ShowTableChange();
   if (g_alarms.count >= kMaxAlarms) {
     ShowMessage(kTableFullMessage, "");
     return;
@@ -23,7 +26,10 @@ void CMainDlg::OnAdd() {
     return;
   }
   AppendAlarm(m_type, m_day, m_time, NormalisedFormDate(form));
-  SaveAlarms();
+  const bool saved = SaveAlarms();
   LoadAlarms();
+  // A file that could not be read back keeps the table: the new alarm the
+  // save could not write goes all the same.
+  if (const int k = FindNewAlarmRecord(); !saved && k >= 0) RemoveAlarmAt(k);
   RefreshList(ShowNewAlarm);
 }

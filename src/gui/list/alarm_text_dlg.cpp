@@ -12,6 +12,7 @@
 #include "core/scheduler/clock_snapshot.h"
 #include "core/settings/alarm_settings.h"
 #include "core/store/alarm_table.h"
+#include "core/store/alarms_read_in.h"
 #include "gui/app/app_state.h"
 #include "gui/app/data_exchange.h"
 #include "gui/app/dialog_builder.h"
@@ -69,6 +70,7 @@ bool CAlarmTextDlg::OnInitDialog() {
 
 void CAlarmTextDlg::OnOK() {
   UpdateData(true);
+  m_readIn = ReadInAlarmsChange();
   if (g_editGoneOff) {
     GetPrompter().Show(this, QStringLiteral("This alarm has gone off.\n Update ignored."),
                        QString(), Prompter::Icon::Warning);

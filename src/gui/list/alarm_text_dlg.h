@@ -8,8 +8,10 @@
 class QPlainTextEdit;
 
 // "Alarm Text": the wake-up text of the record g_editIndex, with its time and
-// long description. Save writes the text into that record unless the record
-// went off while the dialog was open; the caller saves the table.
+// long description. Save first reads in a change another program made to
+// alarms.txt, then writes the text into that record, wherever it is now,
+// unless the record went off (or the change took it out) while the dialog
+// was open; the caller saves the table.
 class CAlarmTextDlg : public QDialog {
   Q_OBJECT
 
@@ -20,6 +22,8 @@ class CAlarmTextDlg : public QDialog {
   bool OnInitDialog();
   // Save.
   void OnOK();
+  // Save read in a change of alarms.txt: the list is to show it.
+  bool ReadInChange() const { return m_readIn; }
 
   // The text field's lines as it shows them: a wrapped line is a line of its own.
   std::vector<std::string> ShownLines() const;
@@ -47,4 +51,5 @@ class CAlarmTextDlg : public QDialog {
   QString m_fittingText;  // the last text that fitted the field
   int m_fittingCursor = 0;
   int m_fittingLines = 0;  // lines of that text as the field shows it
+  bool m_readIn = false;
 };

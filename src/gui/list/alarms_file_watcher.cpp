@@ -1,71 +1,224 @@
 #include "gui/list/alarms_file_watcher.h"
 
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
+#include <QSocketNotifier>
+#include <cstdio>
 
 #include "core/platform/regular_file.h"
 #include "core/store/alarm_table.h"
 #include "core/store/alarms_file.h"
+#include "core/store/alarms_folder.h"
+#include "core/store/alarms_read_in.h"
 #include "gui/app/main_dlg.h"
+#include "gui/scheduler/open_dialog_watch.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
-// How long a change settles before the file is read, and how often the
-// reading is tried again while a dialog is open.
-constexpr int kSettleMs = 300;
-constexpr int kWaitForDialogMs = 1000;
+// How long the file must be quiet before it is read, and how many such
+// moments a writer that keeps the file open is waited for.
+constexpr int kQuietMs = 1000;
+constexpr int kMaxWaitsForClose = 10;
 
-QString AlarmsPath() {
-  return QDir::current().absoluteFilePath(QString::fromUtf8(kAlarmsFileName));
+constexpr std::uint32_t kFolderEvents = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO |
+                                        IN_MODIFY | IN_CLOSE_WRITE | IN_ATTRIB | IN_DELETE_SELF |
+                                        IN_MOVE_SELF | IN_ONLYDIR;
+constexpr std::uint32_t kGoneEvents = IN_DELETE_SELF | IN_MOVE_SELF | IN_IGNORED | IN_UNMOUNT;
+constexpr std::uint32_t kEntryEvents = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO;
+constexpr std::uint32_t kDoneEvents = IN_CLOSE_WRITE | IN_MOVED_TO | IN_DELETE | IN_MOVED_FROM;
+
+fs::path StartFolder() {
+  if (!AlarmsFolder().empty()) return AlarmsFolder();
+  return QDir::currentPath().toStdString();
+}
+
+bool IsLink(const fs::path& path) {
+  struct stat info {};
+  return lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+}
+
+void Say(const std::string& text) {
+  std::fprintf(stderr, "tockmere: %s\n", text.c_str());
+}
+
+std::string AlarmsKept() {
+  const std::string saved = "the next save writes alarms.txt again";
+  const int n = g_alarms.count;
+  if (n == 0) return saved;
+  return "the " + std::to_string(n) +
+         (n == 1 ? " alarm is kept in memory and goes off"
+                 : " alarms are kept in memory and go off") +
+         " as before; " + saved;
 }
 
 }  // namespace
 
-AlarmsFileWatcher::AlarmsFileWatcher(CMainDlg* dlg) : QObject(dlg), m_dlg(dlg) {
-  m_settle.setSingleShot(true);
-  connect(&m_settle, &QTimer::timeout, this, &AlarmsFileWatcher::ReadInIfChanged);
-  connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &AlarmsFileWatcher::OnChange);
-  connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &AlarmsFileWatcher::OnChange);
-  Watch();
+AlarmsFileWatcher::AlarmsFileWatcher(CMainDlg* dlg)
+    : QObject(dlg), m_dlg(dlg), m_folder(StartFolder()) {
+  m_quiet.setSingleShot(true);
+  // Queued, so that the pop-ups of a late alarm do not run inside the timer.
+  connect(&m_quiet, &QTimer::timeout, this, &AlarmsFileWatcher::Settle, Qt::QueuedConnection);
+  m_dialogs = new OpenDialogWatch(dlg, [this] {
+    if (m_pending && !DialogOpen()) m_quiet.start(0);
+  });
+  m_dialogs->setParent(this);
+  m_fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+  if (m_fd < 0) {
+    Say("cannot watch alarms.txt for changes by other programs");
+    return;
+  }
+  m_notifier = new QSocketNotifier(m_fd, QSocketNotifier::Read, this);
+  connect(m_notifier, &QSocketNotifier::activated, this, &AlarmsFileWatcher::OnEvents);
+  Arm();
 }
 
-// The folder, the file, and the folder of the file a link names. A file
-// replaced by a rename is a new file: it is watched afresh after each change.
-void AlarmsFileWatcher::Watch() {
-  const QString file = AlarmsPath();
-  const QString target = QString::fromStdString(FinalTarget(file.toStdString()).string());
-  QStringList paths = {QDir::currentPath(), QFileInfo(target).absolutePath()};
-  if (!m_watcher.files().isEmpty()) m_watcher.removePaths(m_watcher.files());
-  if (QFileInfo::exists(file)) paths.append(file);
-  paths.removeDuplicates();
-  for (const QString& path : paths) {
-    if (!m_watcher.files().contains(path) && !m_watcher.directories().contains(path)) {
-      m_watcher.addPath(path);
+AlarmsFileWatcher::~AlarmsFileWatcher() {
+  delete m_notifier;
+  if (m_fd >= 0) close(m_fd);
+}
+
+void AlarmsFileWatcher::AddWatch(const fs::path& folder, Role role, std::set<std::string> names) {
+  const std::uint32_t events = role == Role::Above ? kEntryEvents | IN_ONLYDIR : kFolderEvents;
+  const int wd = inotify_add_watch(m_fd, folder.c_str(), events);
+  if (wd >= 0) m_watches[wd] = Watched{role, folder, std::move(names)};
+}
+
+// The folder above the alarms folder, to see it deleted, moved away or made
+// again (a folder in use as the current directory tells of its deletion only
+// once nothing uses it); the alarms folder, found again by its path when it
+// was replaced; and the folder of the file a link names.
+void AlarmsFileWatcher::Arm() {
+  for (const auto& [wd, watched] : m_watches) inotify_rm_watch(m_fd, wd);
+  m_watches.clear();
+  if (ReenterAlarmsFolder(false)) m_saidFolderGone = false;
+  AddWatch(m_folder.parent_path(), Role::Above, {m_folder.filename().string()});
+  std::error_code error;
+  if (!fs::is_directory(m_folder, error)) return;
+  const fs::path target = FinalTarget(m_folder / kAlarmsFileName).lexically_normal();
+  std::set<std::string> names = {kAlarmsFileName};
+  if (target.parent_path() == m_folder.lexically_normal()) {
+    names.insert(target.filename().string());
+  } else {
+    AddWatch(target.parent_path(), Role::LinkFolder, {target.filename().string()});
+  }
+  AddWatch(m_folder, Role::Folder, std::move(names));
+}
+
+void AlarmsFileWatcher::OnEvents() {
+  alignas(inotify_event) char buffer[16384];
+  Heard heard;
+  ssize_t n = 0;
+  while ((n = read(m_fd, buffer, sizeof buffer)) > 0) {
+    for (char* p = buffer; p < buffer + n;) {
+      const auto* event = reinterpret_cast<const inotify_event*>(p);
+      p += sizeof(inotify_event) + event->len;
+      Take(*event, heard);
     }
   }
+  if (heard.folderGone && !m_saidFolderGone) {
+    Say("the alarms folder " + m_folder.string() + " was deleted or moved away; " + AlarmsKept());
+    m_saidFolderGone = m_saidGone = true;
+  }
+  if (heard.rearm) Arm();
+  if (heard.change) Noticed();
 }
 
-void AlarmsFileWatcher::OnChange() {
-  Watch();
-  m_settle.start(kSettleMs);
+// What one event tells: a change of the file (and whether its writer is
+// done), the folder gone or made again, a link pointed elsewhere.
+void AlarmsFileWatcher::Take(const inotify_event& event, Heard& heard) {
+  if ((event.mask & IN_Q_OVERFLOW) != 0) {
+    heard.change = heard.rearm = true;
+    return;
+  }
+  const auto found = m_watches.find(event.wd);
+  if (found == m_watches.end()) return;
+  const Watched& watched = found->second;
+  if ((event.mask & kGoneEvents) != 0) {
+    heard.folderGone = heard.folderGone || watched.role == Role::Folder;
+    heard.change = heard.rearm = true;
+    return;
+  }
+  if (event.len == 0 || watched.names.count(event.name) == 0) return;
+  heard.change = true;
+  if (watched.role == Role::Above) {
+    heard.folderGone = heard.folderGone || (event.mask & (IN_DELETE | IN_MOVED_FROM)) != 0;
+    heard.rearm = true;
+    return;
+  }
+  heard.rearm = heard.rearm || (event.mask & kEntryEvents) != 0;
+  if ((event.mask & IN_MODIFY) != 0) m_writing = true;
+  if ((event.mask & IN_CREATE) != 0) m_writing = !IsLink(watched.folder / event.name);
+  if ((event.mask & kDoneEvents) != 0) m_writing = false;
+}
+
+// A change by another program makes the file busy until it has been quiet.
+void AlarmsFileWatcher::Noticed() {
+  if (AlarmsFileChanged(kAlarmsFileName)) {
+    if (!m_pending) m_sinceMinute = m_dlg->LastCheckedMinute();
+    m_pending = true;
+    SetAlarmsFileBusy(true);
+  }
+  m_waitsForClose = 0;
+  m_quiet.start(kQuietMs);
 }
 
 bool AlarmsFileWatcher::DialogOpen() const {
-  const QWidget* modal = QApplication::activeModalWidget();
-  return (modal != nullptr && modal != m_dlg) || QApplication::activePopupWidget() != nullptr;
+  return m_dialogs->AnyOpen() || QApplication::activePopupWidget() != nullptr;
 }
 
-// Every change is saved at once, so the table holds nothing unsaved: reading
-// the file in simply replaces it. What the user typed into the form stays
-// (a minimised window has nothing typed, and may hold a newer time unshown).
-void AlarmsFileWatcher::ReadInIfChanged() {
-  if (DialogOpen()) {
-    m_settle.start(kWaitForDialogMs);
+// Every change is saved at once, so the table holds nothing unsaved but a
+// save that waited for the writer: reading in keeps it (ReadInAlarmsChange).
+void AlarmsFileWatcher::Settle() {
+  if (m_settling) {
+    m_settleAgain = true;
     return;
   }
-  if (!AlarmsFileChanged(kAlarmsFileName)) return;
-  if (!m_dlg->isMinimized()) m_dlg->UpdateData(true);
-  LoadAlarms();
-  m_dlg->RefreshList(g_listTop);
+  if (m_writing && ++m_waitsForClose < kMaxWaitsForClose) {
+    m_quiet.start(kQuietMs);
+    return;
+  }
+  m_settling = true;
+  m_writing = false;
+  SetAlarmsFileBusy(false);
+  const bool changed = ReadIn();
+  SayIfFileGone();
+  const std::vector<AlarmRecord> brought = TakeRecordsReadIn();
+  if (changed || !brought.empty()) m_dlg->ShowTableChange();
+  const std::int64_t since = m_pending ? m_sinceMinute : m_dlg->LastCheckedMinute();
+  m_pending = DialogOpen() && AlarmsFileChanged(kAlarmsFileName);
+  if (!brought.empty()) m_dlg->CatchUpReadIn(brought, since);
+  m_settling = false;
+  if (m_settleAgain) {
+    m_settleAgain = false;
+    m_quiet.start(0);
+  }
+}
+
+// The save that waited, which reads the change in first; else the change,
+// when no dialog is open.
+bool AlarmsFileWatcher::ReadIn() {
+  if (AlarmsSaveWaiting()) {
+    SaveAlarms();
+    return true;
+  }
+  if (!DialogOpen()) return ReadInAlarmsChange();
+  if (QApplication::activePopupWidget() != nullptr)
+    m_quiet.start(kQuietMs);  // a menu tells nobody when it closes
+  return false;
+}
+
+void AlarmsFileWatcher::SayIfFileGone() {
+  std::string bytes;
+  const bool gone = ReadRegularFile(kAlarmsFileName, bytes) == FileRead::Missing &&
+                    AlarmsFileChanged(kAlarmsFileName);
+  if (gone && !m_saidGone) {
+    Say("alarms.txt in " + m_folder.string() + " was deleted or moved away; " + AlarmsKept());
+  }
+  m_saidGone = gone;
 }

@@ -10,16 +10,16 @@
 // Shows five records from top (or the newly added one) and puts every value
 // into the controls.
 void CMainDlg::RefreshList(int top) {
-  const int count = g_alarms.count;
   if (top == ShowNewAlarm) {
     const int k = FindNewAlarmRecord();
     top = 0;
     if (k >= 0) {
       g_alarms.records[k].text.clear();
-      SaveAlarms();
-      top = TopForNewRecord(k, count);
+      top = TopForNewRecord(k, g_alarms.count);
+      SaveAlarms();  // which may read in a change of the file
     }
   }
+  const int count = g_alarms.count;
   g_listTop = std::clamp(top, 0, std::max(0, count - kListRowCount));
   const QSignalBlocker blocker(m_scrollBar);
   m_scrollBar->setRange(0, std::max(0, count - kListRowCount));
@@ -32,6 +32,12 @@ void CMainDlg::RefreshList(int top) {
     m_rowNo[r]->setText(QString::number(i + 1));
   }
   UpdateData(false);
+}
+
+// A minimised window has nothing typed, and may hold a newer time unshown.
+void CMainDlg::ShowTableChange() {
+  if (!isMinimized()) UpdateData(true);
+  RefreshList(g_listTop);
 }
 
 void CMainDlg::OnVScroll(int code, int position) {

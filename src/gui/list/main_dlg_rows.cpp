@@ -69,6 +69,7 @@ void CMainDlg::OnTextRow(int row) {
   if (dlg.exec() == QDialog::Accepted) SaveAlarms();
   g_editGoneOff = false;
   g_editIndex = kNoEditIndex;
+  if (dlg.ReadInChange()) ShowTableChange();
 }
 
 void CMainDlg::OnClear1() {

@@ -49,6 +49,17 @@ void CMainDlg::CheckDueAlarms(std::int64_t sinceMinute) {
       [](int i) { DeleteAlarm(i); });
 }
 
+std::int64_t CMainDlg::LastCheckedMinute() const {
+  return g_firstTick ? MinuteOf(GetClock().Now()) : m_lastCheckedMinute;
+}
+
+void CMainDlg::CatchUpReadIn(const std::vector<AlarmRecord>& records, std::int64_t sinceMinute) {
+  if (g_firstTick) return;
+  CheckRecordsReadIn(
+      records, sinceMinute + 1, m_lastCheckedMinute, GetClock(),
+      [this](int i) { ShowAlarmPopup(i); }, [](int i) { DeleteAlarm(i); });
+}
+
 void CMainDlg::OnTimer(int timerId) {
   if (timerId == IDT_CLOCK) ClockTick();
 }
