@@ -6,17 +6,18 @@
 
 namespace {
 
-// The last first row that still fills all five rows; 0 with five records or fewer.
+// The last first row that still fills every row; 0 when the records fit the rows.
 int LastTop(int count) {
-  return std::max(0, count - 5);
+  return std::max(0, count - kListRowCount);
 }
 
 }  // namespace
 
 int TopForNewRecord(int k, int count) {
-  int top = k > 2 ? k - 2 : 0;
-  if (top > count - 5) top = count - 5;
-  if (count < 6) top = 0;
+  constexpr int kMiddleRow = kListRowCount / 2;
+  int top = k > kMiddleRow ? k - kMiddleRow : 0;
+  if (top > count - kListRowCount) top = count - kListRowCount;
+  if (count <= kListRowCount) top = 0;
   return top;
 }
 
@@ -25,7 +26,7 @@ int ScrolledTop(ScrollCode code, int pos, int position, int count) {
     case ScrollCode::LineUp:
       return pos > 0 ? pos - 1 : pos;
     case ScrollCode::LineDown:
-      return pos < count - 5 ? pos + 1 : pos;
+      return pos < count - kListRowCount ? pos + 1 : pos;
     case ScrollCode::ThumbPosition:
     case ScrollCode::ThumbTrack:
       return std::clamp(position, 0, LastTop(count));

@@ -1,5 +1,8 @@
 #pragma once
 
+// The rows the alarm list shows at once.
+inline constexpr int kListRowCount = 5;
+
 // The value RefreshList takes to bring the newly added record into view.
 inline constexpr int ShowNewAlarm = 99;
 
