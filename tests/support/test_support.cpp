@@ -8,7 +8,6 @@
 #include <sstream>
 #include <vector>
 
-#include "core/entry/typing_filter.h"
 #include "core/model/core_ui.h"
 #include "core/platform/local_clock.h"
 #include "core/scheduler/clock_snapshot.h"
@@ -31,7 +30,6 @@ void ResetProgramState() {
   ResetAlarmTable();
   ResetSettings();
   ResetClockSnapshot();
-  ResetTypingState();
   SetClock(nullptr);
   SetCoreUi(nullptr);
   for (void (*reset)() : StateResets()) reset();

@@ -20,6 +20,8 @@ class OpenDialogWatch;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class CDateEdit;
+class CTimeEdit;
 class QMenuBar;
 class QScrollBar;
 
@@ -129,8 +131,8 @@ class CMainDlg : public QDialog, public CoreUi {
   QScrollBar* m_scrollBar = nullptr;
   std::array<QLabel*, kListRowCount> m_rowNo{};
   QLabel* m_dateLabel = nullptr;
-  QLineEdit* m_dateEdit = nullptr;
-  QLineEdit* m_timeEdit = nullptr;
+  CDateEdit* m_dateEdit = nullptr;
+  CTimeEdit* m_timeEdit = nullptr;
   QLineEdit* m_clockEdit = nullptr;
   QComboBox* m_typeBox = nullptr;
   QComboBox* m_dayBox = nullptr;
