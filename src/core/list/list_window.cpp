@@ -13,6 +13,20 @@ int LastTop(int count) {
 
 }  // namespace
 
+void ListWindow::ShowFrom(int top, int count) {
+  m_top = std::clamp(top, 0, LastTop(count));
+}
+
+// A deletion below the seventh record, or one that leaves rows past the end,
+// moves the list up a row.
+void ListWindow::RecordDeleted(int i, int count) {
+  constexpr int kLastEntryKeepingTheTop = 6;
+  int top = m_top;
+  if (i > kLastEntryKeepingTheTop || top > count - kListRowCount) --top;
+  if (count <= kListRowCount) top = 0;
+  m_top = std::max(top, 0);
+}
+
 int TopForNewRecord(int k, int count) {
   constexpr int kMiddleRow = kListRowCount / 2;
   int top = k > kMiddleRow ? k - kMiddleRow : 0;

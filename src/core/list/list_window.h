@@ -3,6 +3,19 @@
 // The rows the alarm list shows at once.
 inline constexpr int kListRowCount = 5;
 
+// Which record the list shows in its first row. The main window owns it.
+class ListWindow {
+ public:
+  int Top() const { return m_top; }
+  // Shows from top, kept within the rows count records fill.
+  void ShowFrom(int top, int count);
+  // Record i was deleted, which left count records.
+  void RecordDeleted(int i, int count);
+
+ private:
+  int m_top = 0;
+};
+
 // The value RefreshList takes to bring the newly added record into view.
 inline constexpr int ShowNewAlarm = 99;
 
