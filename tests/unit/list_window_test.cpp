@@ -109,19 +109,19 @@ class FindNewAlarmRecordTest : public ::testing::Test {
 
 TEST_F(FindNewAlarmRecordTest, OnlyTheWholeMarkerCounts) {
   Fill({"", "$%&abc|", "Wake|", "$%&", "$%&"});
-  EXPECT_EQ(FindNewAlarmRecord(), 3);
+  EXPECT_EQ(FindNewAlarmRecord(g_alarms), 3);
 }
 
 TEST_F(FindNewAlarmRecordTest, AUserTextBeginningWithTheMarkerIsNotNew) {
   Fill({"$%&abc|", "$%&|", "|"});
-  EXPECT_EQ(FindNewAlarmRecord(), -1);
+  EXPECT_EQ(FindNewAlarmRecord(g_alarms), -1);
 }
 
 TEST_F(FindNewAlarmRecordTest, LooksOnlyAtRecordsInUse) {
-  EXPECT_EQ(FindNewAlarmRecord(), -1);
+  EXPECT_EQ(FindNewAlarmRecord(g_alarms), -1);
   Fill({"", "$%&"});
   g_alarms.count = 1;
-  EXPECT_EQ(FindNewAlarmRecord(), -1);
+  EXPECT_EQ(FindNewAlarmRecord(g_alarms), -1);
 }
 
 }  // namespace

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "core/store/alarm_table.h"
-
 namespace {
 
 // The last first row that still fills every row; 0 when the records fit the rows.
@@ -61,10 +59,10 @@ bool ScrollCodeMovesBar(ScrollCode code) {
   }
 }
 
-int FindNewAlarmRecord() {
-  const int count = std::clamp(g_alarms.count, 0, kMaxAlarms);
+int FindNewAlarmRecord(const AlarmTable& table) {
+  const int count = std::clamp(table.Count(), 0, kMaxAlarms);
   for (int k = 0; k < count; ++k) {
-    if (g_alarms.records[static_cast<std::size_t>(k)].text == kNewAlarmMarker) return k;
+    if (table.At(k).text == kNewAlarmMarker) return k;
   }
   return -1;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/store/alarm_table.h"
+
 // The rows the alarm list shows at once.
 inline constexpr int kListRowCount = 5;
 
@@ -40,6 +42,6 @@ int ScrolledTop(ScrollCode code, int pos, int position, int count);
 // Whether the scroll bar's position is set for this code.
 bool ScrollCodeMovesBar(ScrollCode code);
 
-// The record of g_alarms that carries the new-alarm marker as its whole text
+// The record of the table that carries the new-alarm marker as its whole text
 // (the first one from 0 upwards), or -1 when none does.
-int FindNewAlarmRecord();
+int FindNewAlarmRecord(const AlarmTable& table);

@@ -17,6 +17,9 @@ struct AlarmTable {
   std::array<std::string, kMaxAlarms> sortedLines;  // work buffer of the save
   std::array<AlarmRecord, kMaxAlarms> records;      // entries 0 .. count-1 are in use
   int count = 0;
+
+  int Count() const { return count; }
+  const AlarmRecord& At(int i) const { return records[static_cast<std::size_t>(i)]; }
 };
 
 extern AlarmTable g_alarms;

@@ -11,7 +11,7 @@
 // into the controls.
 void CMainDlg::RefreshList(int top) {
   if (top == ShowNewAlarm) {
-    const int k = FindNewAlarmRecord();
+    const int k = FindNewAlarmRecord(g_alarms);
     top = 0;
     if (k >= 0) {
       g_alarms.records[k].text.clear();
@@ -28,7 +28,7 @@ void CMainDlg::RefreshList(int top) {
     const int i = m_listWindow.Top() + r;
     const bool filled = i < count;
     m_rowTime[r] = filled ? g_alarms.records[i].time : std::string();
-    m_rowType[r] = filled ? DescribeAlarm(i) : std::string();
+    m_rowType[r] = filled ? DescribeAlarm(g_alarms, i) : std::string();
     m_rowNo[r]->setText(QString::number(i + 1));
   }
   UpdateData(false);

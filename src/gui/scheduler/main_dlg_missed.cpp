@@ -12,5 +12,5 @@ void CMainDlg::ClearMissedAlarms() {
     CClearedNoticeDlg notice(g_alarms.records[i]);
     notice.exec();
   };
-  RunMissedPass(g_clockSnapshot.now, GetClock(), notify, [](int i) { DeleteAlarm(i); });
+  RunMissedPass(g_alarms, g_clockSnapshot.now, GetClock(), notify, [](int i) { DeleteAlarm(i); });
 }

@@ -45,7 +45,7 @@ void CMainDlg::ClockTick() {
 void CMainDlg::CheckDueAlarms(std::int64_t sinceMinute) {
   const ClockSnapshot minute = g_clockSnapshot;
   CheckMinutesSince(
-      sinceMinute, minute, GetClock(), [this](int i) { ShowAlarmPopup(i); },
+      g_alarms, sinceMinute, minute, GetClock(), [this](int i) { ShowAlarmPopup(i); },
       [](int i) { DeleteAlarm(i); });
 }
 
@@ -56,7 +56,7 @@ std::int64_t CMainDlg::LastCheckedMinute() const {
 void CMainDlg::CatchUpReadIn(const std::vector<AlarmRecord>& records, std::int64_t sinceMinute) {
   if (g_firstTick) return;
   CheckRecordsReadIn(
-      records, sinceMinute + 1, m_lastCheckedMinute, GetClock(),
+      g_alarms, records, sinceMinute + 1, m_lastCheckedMinute, GetClock(),
       [this](int i) { ShowAlarmPopup(i); }, [](int i) { DeleteAlarm(i); });
 }
 
