@@ -134,7 +134,7 @@ class Simulation {
  public:
   explicit Simulation(std::FILE* out) : m_out(out) {
     SetClock(&m_clock);
-    m_watched = AlarmMinutes();
+    m_watched = AlarmMinutes(g_alarms);
   }
   ~Simulation() {
     Flush();
@@ -159,7 +159,7 @@ class Simulation {
     m_clock.Set(moment);
     const ClockSnapshot snapshot = ReadClockSnapshot(m_clock);
     RunDuePass(
-        snapshot, [&](int i) { Record(snapshot, i); }, [&](int i) { Remove(i); });
+        g_alarms, snapshot, [&](int i) { Record(snapshot, i); }, [&](int i) { Remove(i); });
   }
 
   void Record(const ClockSnapshot& snapshot, int i) {
@@ -176,7 +176,7 @@ class Simulation {
 
   void Remove(int i) {
     RemoveAlarmAt(i);
-    m_watched = AlarmMinutes();
+    m_watched = AlarmMinutes(g_alarms);
   }
 
   void Flush() {

@@ -84,8 +84,8 @@ class RecordingUi : public CoreUi {
   void ShowMessage(const std::string& text, const std::string& caption) override {
     messages.emplace_back(text, caption);
   }
-  void RefreshList(int top) override { refreshes.push_back(top); }
+  void AlarmDeleted(int i, int count) override { deletions.emplace_back(i, count); }
 
   std::vector<std::pair<std::string, std::string>> messages;
-  std::vector<int> refreshes;
+  std::vector<std::pair<int, int>> deletions;
 };

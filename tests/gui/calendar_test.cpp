@@ -10,16 +10,21 @@ struct FormState {
   QString time, type, day, date, label;
   int timeKeyCount = 0;
   int dateKeyCount = 0;
-  std::string currentType;
+  bool monthly = false;
   bool operator==(const FormState&) const = default;
 };
 
 class CalendarTest : public EntryFormTest {
  protected:
   FormState Form() const {
-    return {
-        TimeEdit()->text(), TypeBox()->currentText(), DayBox()->currentText(), DateEdit()->text(),
-        DateLabel(),        g_timeKeyCount,           g_dateKeyCount,          g_currentType};
+    return {TimeEdit()->text(),
+            TypeBox()->currentText(),
+            DayBox()->currentText(),
+            DateEdit()->text(),
+            DateLabel(),
+            TimeEdit()->KeyCount(),
+            DateEdit()->KeyCount(),
+            DateEdit()->Monthly()};
   }
 
   // Runs OnCalendar; while the dialog is open, act works on it.

@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "core/entry/typing_filter.h"
+#include "gui/entry/date_edit.h"
+#include "gui/entry/time_edit.h"
 #include "main_window_fixture.h"
 
 // The main window shown on a fake clock, with helpers that work its entry form
@@ -20,8 +21,8 @@ class EntryFormTest : public MainWindowTest {
     dlg->show();
   }
 
-  QLineEdit* TimeEdit() const { return DlgItem<QLineEdit>(dlg.get(), IDC_TIME); }
-  QLineEdit* DateEdit() const { return DlgItem<QLineEdit>(dlg.get(), IDC_DATE); }
+  CTimeEdit* TimeEdit() const { return DlgItem<CTimeEdit>(dlg.get(), IDC_TIME); }
+  CDateEdit* DateEdit() const { return DlgItem<CDateEdit>(dlg.get(), IDC_DATE); }
   QComboBox* TypeBox() const { return DlgItem<QComboBox>(dlg.get(), IDC_TYPE); }
   QComboBox* DayBox() const { return DlgItem<QComboBox>(dlg.get(), IDC_DAY); }
   QString DateLabel() const { return DlgItem<QLabel>(dlg.get(), IDC_DATE_LABEL)->text(); }

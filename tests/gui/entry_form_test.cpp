@@ -37,9 +37,9 @@ TEST_F(EntryFormTest, EachTypeSetsUpDayDateAndLabel) {
     EXPECT_EQ(DayBox()->currentText(), row.day);
     EXPECT_EQ(DateEdit()->isReadOnly(), row.dateReadOnly);
     EXPECT_EQ(DateEdit()->text(), row.date);
-    EXPECT_EQ(g_dateKeyCount, row.dateKeyCount);
+    EXPECT_EQ(DateEdit()->KeyCount(), row.dateKeyCount);
     EXPECT_EQ(DateLabel(), row.label);
-    EXPECT_EQ(g_currentType, row.type);
+    EXPECT_EQ(DateEdit()->Monthly(), row.type == std::string("Monthly"));
     // The time field and the Type box are never taken away from the user.
     EXPECT_TRUE(TimeEdit()->isEnabled());
     EXPECT_FALSE(TimeEdit()->isReadOnly());
@@ -63,7 +63,7 @@ TEST_F(EntryFormTest, PresetDatesFollowTheUsOrder) {
   // A day of the month has no order; two digits count as two characters.
   Pick(TypeBox(), "Monthly");
   EXPECT_EQ(DateEdit()->text(), "25");
-  EXPECT_EQ(g_dateKeyCount, 2);
+  EXPECT_EQ(DateEdit()->KeyCount(), 2);
 }
 
 TEST_F(EntryFormTest, MonthlySwitchesBetweenDayOfMonthAndWeekInMonth) {
@@ -73,8 +73,8 @@ TEST_F(EntryFormTest, MonthlySwitchesBetweenDayOfMonthAndWeekInMonth) {
   EXPECT_EQ(DayBox()->currentText(), "Tuesday");
   EXPECT_EQ(DateLabel(), "Week in month:");
   EXPECT_EQ(DateEdit()->text(), "1");
-  EXPECT_EQ(g_dateKeyCount, 1);
-  EXPECT_EQ(g_currentType, "Monthly");
+  EXPECT_EQ(DateEdit()->KeyCount(), 1);
+  EXPECT_TRUE(DateEdit()->Monthly());
 
   Retype(DateEdit(), "3");
   Pick(DayBox(), "Friday");
@@ -84,7 +84,7 @@ TEST_F(EntryFormTest, MonthlySwitchesBetweenDayOfMonthAndWeekInMonth) {
   Pick(DayBox(), "None");
   EXPECT_EQ(DateLabel(), "Day of month:");
   EXPECT_EQ(DateEdit()->text(), "7");
-  EXPECT_EQ(g_dateKeyCount, 1);
+  EXPECT_EQ(DateEdit()->KeyCount(), 1);
   EXPECT_FALSE(DateEdit()->isReadOnly());
 }
 
@@ -96,7 +96,7 @@ TEST_F(EntryFormTest, WeeklyDayPickLeavesTheDateAlone) {
   EXPECT_EQ(DateEdit()->text(), "");
   EXPECT_TRUE(DateEdit()->isReadOnly());
   EXPECT_EQ(DateLabel(), "Date:");
-  EXPECT_EQ(g_currentType, "Weekly");
+  EXPECT_FALSE(DateEdit()->Monthly());
 }
 
 TEST_F(EntryFormTest, TimeTypedBeforeAChangeSurvivesIt) {
@@ -115,7 +115,7 @@ TEST_F(EntryFormTest, TimeTypedBeforeAChangeSurvivesIt) {
   // second, although the change sets the time counter to a full field.
   Retype(TimeEdit(), "1");
   Pick(TypeBox(), "Monthly");
-  EXPECT_EQ(g_timeKeyCount, 5);
+  EXPECT_EQ(TimeEdit()->KeyCount(), 5);
   QTest::keyClicks(TimeEdit(), "945");
   EXPECT_EQ(TimeEdit()->text(), "19:45");
   Retype(TimeEdit(), "2");

@@ -1,7 +1,6 @@
 #include <QComboBox>
 #include <QLabel>
 
-#include "core/scheduler/shown_alarm.h"
 #include "core/settings/alarm_settings.h"
 #include "main_window_fixture.h"
 
@@ -27,13 +26,11 @@ TEST_F(StartupTest, FirstRunOpensNormallyLaterRunsMinimised) {
 // next test's folder must start from the program's start-up state.
 TEST_F(StartupTest, ResetPutsBackTheStateOfBothFloors) {
   StartAt(At(2003, 7, 14, 9, 5));
-  g_shownAlarmIndex = 3;
   ASSERT_FALSE(g_appIcon.isNull());
   ASSERT_FALSE(g_mainPlacement.normalRect.isNull());
   ASSERT_FALSE(g_firstTick);
   dlg.reset();
   ResetProgramState();
-  EXPECT_EQ(g_shownAlarmIndex, 0);
   EXPECT_TRUE(g_appIcon.isNull());
   EXPECT_TRUE(g_mainPlacement.normalRect.isNull());
   EXPECT_TRUE(g_firstTick);

@@ -30,17 +30,17 @@ TEST_F(TypingTest, FieldsAreTheFilteringClasses) {
 TEST_F(TypingTest, TimeGetsItsColonAndKeepsToFiveCharacters) {
   Retype(TimeEdit(), "");
   EXPECT_EQ(TimeEdit()->text(), "");
-  EXPECT_EQ(g_timeKeyCount, 0);
+  EXPECT_EQ(TimeEdit()->KeyCount(), 0);
   QTest::keyClicks(TimeEdit(), "07");
   EXPECT_EQ(TimeEdit()->text(), "07:");
   QTest::keyClicks(TimeEdit(), "30");
   EXPECT_EQ(TimeEdit()->text(), "07:30");
-  EXPECT_EQ(g_timeKeyCount, 5);
+  EXPECT_EQ(TimeEdit()->KeyCount(), 5);
   QTest::keyClicks(TimeEdit(), "5");
   EXPECT_EQ(TimeEdit()->text(), "07:30");
   // The refused sixth key leaves the count with the text, so backspacing
   // still takes the ":" together with the digit before it.
-  EXPECT_EQ(g_timeKeyCount, 5);
+  EXPECT_EQ(TimeEdit()->KeyCount(), 5);
   EXPECT_EQ(AfterBackspace(TimeEdit()), "07:3");
   EXPECT_EQ(AfterBackspace(TimeEdit()), "07:");
   EXPECT_EQ(AfterBackspace(TimeEdit()), "0");
@@ -56,7 +56,7 @@ TEST_F(TypingTest, BackspaceTakesSeparatorsWithTheCharacterBefore) {
   EXPECT_EQ(AfterBackspace(TimeEdit()), "0");
   EXPECT_EQ(AfterBackspace(TimeEdit()), "");
   EXPECT_EQ(AfterBackspace(TimeEdit()), "");
-  EXPECT_EQ(g_timeKeyCount, 0);
+  EXPECT_EQ(TimeEdit()->KeyCount(), 0);
   QTest::keyClicks(TimeEdit(), "1945");
   EXPECT_EQ(TimeEdit()->text(), "19:45");
 
@@ -64,12 +64,12 @@ TEST_F(TypingTest, BackspaceTakesSeparatorsWithTheCharacterBefore) {
   DateEdit()->end(false);
   const QStringList expected{"07/07/0", "07/07/", "07/0", "07/", "0", ""};
   for (const QString& text : expected) EXPECT_EQ(AfterBackspace(DateEdit()), text);
-  EXPECT_EQ(g_dateKeyCount, 0);
+  EXPECT_EQ(DateEdit()->KeyCount(), 0);
   QTest::keyClicks(DateEdit(), "25");
   EXPECT_EQ(DateEdit()->text(), "25/");
   QTest::keyClicks(DateEdit(), "1203");
   EXPECT_EQ(DateEdit()->text(), "25/12/03");
-  EXPECT_EQ(g_dateKeyCount, 8);
+  EXPECT_EQ(DateEdit()->KeyCount(), 8);
   QTest::keyClicks(DateEdit(), "9");
   EXPECT_EQ(DateEdit()->text(), "25/12/03");
 }
@@ -124,7 +124,7 @@ TEST_F(TypingTest, LettersArePassedOnForAddToJudge) {
   }
   QTest::keyClicks(DateEdit(), "1x");
   EXPECT_EQ(DateEdit()->text(), QString::fromUtf8("éé/1x/"));
-  EXPECT_EQ(g_dateKeyCount, 6);
+  EXPECT_EQ(DateEdit()->KeyCount(), 6);
 }
 
 TEST_F(TypingTest, ReadOnlyDateIgnoresKeysAndKeepsItsCount) {
@@ -133,7 +133,7 @@ TEST_F(TypingTest, ReadOnlyDateIgnoresKeysAndKeepsItsCount) {
   QTest::keyClicks(DateEdit(), "12");
   QTest::keyClick(DateEdit(), Qt::Key_Backspace);
   EXPECT_EQ(DateEdit()->text(), "07/07/03");
-  EXPECT_EQ(g_dateKeyCount, 8);
+  EXPECT_EQ(DateEdit()->KeyCount(), 8);
 }
 
 // Changes made other than by typing at the end bring the count in step with
@@ -142,7 +142,7 @@ TEST_F(TypingTest, DeletePasteAndMidFieldTypingResync) {
   TimeEdit()->home(false);
   for (int i = 0; i < 5; ++i) QTest::keyClick(TimeEdit(), Qt::Key_Delete);
   EXPECT_EQ(TimeEdit()->text(), "");
-  EXPECT_EQ(g_timeKeyCount, 0);
+  EXPECT_EQ(TimeEdit()->KeyCount(), 0);
   QTest::keyClicks(TimeEdit(), "0730");
   EXPECT_EQ(TimeEdit()->text(), "07:30");
 
@@ -150,7 +150,7 @@ TEST_F(TypingTest, DeletePasteAndMidFieldTypingResync) {
   Retype(TimeEdit(), "");
   QTest::keyClick(TimeEdit(), Qt::Key_V, Qt::ControlModifier);
   ASSERT_EQ(TimeEdit()->text(), "1");
-  EXPECT_EQ(g_timeKeyCount, 1);
+  EXPECT_EQ(TimeEdit()->KeyCount(), 1);
   QTest::keyClicks(TimeEdit(), "945");
   EXPECT_EQ(TimeEdit()->text(), "19:45");
 
@@ -162,7 +162,7 @@ TEST_F(TypingTest, DeletePasteAndMidFieldTypingResync) {
   DateEdit()->setCursorPosition(0);
   QTest::keyClicks(DateEdit(), "1");
   EXPECT_EQ(DateEdit()->text(), "125/12/");
-  EXPECT_EQ(g_dateKeyCount, 7);
+  EXPECT_EQ(DateEdit()->KeyCount(), 7);
   DateEdit()->end(false);
   QTest::keyClicks(DateEdit(), "3");
   EXPECT_EQ(DateEdit()->text(), "125/12/3");
@@ -173,7 +173,7 @@ TEST_F(TypingTest, DeletePasteAndMidFieldTypingResync) {
   DateEdit()->setSelection(0, 6);
   QTest::keyClick(DateEdit(), Qt::Key_X, Qt::ControlModifier);
   EXPECT_EQ(DateEdit()->text(), "");
-  EXPECT_EQ(g_dateKeyCount, 0);
+  EXPECT_EQ(DateEdit()->KeyCount(), 0);
 }
 
 TEST_F(TypingTest, EnterInAFieldReachesTheExitButton) {

@@ -6,7 +6,7 @@
 
 #include "core/model/core_ui.h"
 
-// A CoreUi that records every message and list refresh the core asks for.
+// A CoreUi that records every message and deletion the core tells of.
 class RecordingUi : public CoreUi {
  public:
   RecordingUi() { SetCoreUi(this); }
@@ -17,8 +17,8 @@ class RecordingUi : public CoreUi {
   void ShowMessage(const std::string& text, const std::string& caption) override {
     messages.emplace_back(text, caption);
   }
-  void RefreshList(int top) override { refreshes.push_back(top); }
+  void AlarmDeleted(int i, int count) override { deletions.emplace_back(i, count); }
 
   std::vector<std::pair<std::string, std::string>> messages;  // text, caption
-  std::vector<int> refreshes;
+  std::vector<std::pair<int, int>> deletions;                 // entry, records left
 };

@@ -8,11 +8,9 @@
 #include <sstream>
 #include <vector>
 
-#include "core/entry/typing_filter.h"
 #include "core/model/core_ui.h"
 #include "core/platform/local_clock.h"
 #include "core/scheduler/clock_snapshot.h"
-#include "core/scheduler/shown_alarm.h"
 #include "core/settings/alarm_settings.h"
 #include "core/store/alarm_table.h"
 
@@ -32,8 +30,6 @@ void ResetProgramState() {
   ResetAlarmTable();
   ResetSettings();
   ResetClockSnapshot();
-  ResetShownAlarm();
-  ResetTypingState();
   SetClock(nullptr);
   SetCoreUi(nullptr);
   for (void (*reset)() : StateResets()) reset();

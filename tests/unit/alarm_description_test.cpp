@@ -113,11 +113,11 @@ TEST_F(AlarmDescriptionTest, DescribeAlarmUsesTheTableClockAndSetting) {
   g_alarms.records[1] = Record("One Date", "None", "02/01/04");
   g_alarms.records[2] = Record("Weekly", "Monday", "");  // beyond the count
   g_alarms.count = 2;
-  EXPECT_EQ(DescribeAlarm(0), "Tomorrow");
-  EXPECT_EQ(DescribeAlarm(1), "01/02/04");
-  EXPECT_EQ(DescribeAlarm(2), "");
-  EXPECT_EQ(DescribeAlarm(-1), "");
-  EXPECT_EQ(DescribeAlarm(99), "");
+  EXPECT_EQ(DescribeAlarm(g_alarms, 0), "Tomorrow");
+  EXPECT_EQ(DescribeAlarm(g_alarms, 1), "01/02/04");
+  EXPECT_EQ(DescribeAlarm(g_alarms, 2), "");
+  EXPECT_EQ(DescribeAlarm(g_alarms, -1), "");
+  EXPECT_EQ(DescribeAlarm(g_alarms, 99), "");
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ class Ticker {
     const std::int64_t since = m_lastMinute;
     m_lastMinute = MinuteOf(moment);
     CheckMinutesSince(
-        since, snapshot, m_clock,
+        g_alarms, since, snapshot, m_clock,
         [&](int i) { fired.push_back(snapshot.timeText + " " + g_alarms.records[i].text); },
         [&](int i) {
           removed.push_back(g_alarms.records[i].text);
@@ -165,7 +165,7 @@ TEST_F(CatchUpTest, LateAlarmRemovedUnderAnEarlierPopUpIsNotFired) {
   FakeClock clock(At(2026, 12, 7, 7, 40, 5));
   Texts fired;
   CheckMinutesSince(
-      MinuteOf(At(2026, 12, 7, 7, 30)), ReadClockSnapshot(clock), clock,
+      g_alarms, MinuteOf(At(2026, 12, 7, 7, 30)), ReadClockSnapshot(clock), clock,
       [&](int i) {
         fired.push_back(g_alarms.records[i].text);
         if (g_alarms.records[i].text == "a") RemoveInMemory(1);  // a nested pass took b
@@ -195,8 +195,8 @@ TEST_F(CatchUpTest, AlarmsReadInLateGoOffOnceForTheMinutesTheyMissed) {
   Texts fired;
   Texts removed;
   CheckRecordsReadIn(
-      brought, MinuteOf(At(2026, 12, 7, 7, 30)), MinuteOf(At(2026, 12, 7, 7, 32)), m_clock,
-      [&](int i) { fired.push_back(g_alarms.records[i].text); },
+      g_alarms, brought, MinuteOf(At(2026, 12, 7, 7, 30)), MinuteOf(At(2026, 12, 7, 7, 32)),
+      m_clock, [&](int i) { fired.push_back(g_alarms.records[i].text); },
       [&](int i) {
         removed.push_back(g_alarms.records[i].text);
         RemoveInMemory(i);

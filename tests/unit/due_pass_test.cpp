@@ -81,7 +81,7 @@ TEST_F(DuePassTest, FiresInTableOrderAndRemovesOnlyOneOffs) {
             Alarm("Monthly", "07:30", "14", "None", "f"), Alarm("Daily", "7:30", "", "None", "g"),
             Alarm("Weekly", "07:30", "", "Tuesday", "h"), Alarm("", "07:30", "", "None", "i")});
   PassLog log;
-  RunDuePass(m_monday, log.Fire(), log.Remove());
+  RunDuePass(g_alarms, m_monday, log.Fire(), log.Remove());
   EXPECT_EQ(log.fired, Texts({"a", "c", "d", "f"}));
   EXPECT_EQ(log.removed, Texts({"c"}));
   ASSERT_EQ(g_alarms.count, 8);
@@ -95,7 +95,7 @@ TEST_F(DuePassTest, EntryAfterARemovedOneOffIsExaminedAtTheSameIndex) {
             Alarm("One Date", "07:31", "14/07/03", "None", "c"),
             Alarm("Daily", "07:30", "", "None", "d")});
   PassLog log;
-  RunDuePass(m_monday, log.Fire(), log.Remove());
+  RunDuePass(g_alarms, m_monday, log.Fire(), log.Remove());
   EXPECT_EQ(log.fired, Texts({"a", "b", "d"}));
   EXPECT_EQ(log.removed, Texts({"a", "b"}));
   EXPECT_EQ(Table(), std::vector<AlarmRecord>({Alarm("One Date", "07:31", "14/07/03", "None", "c"),
@@ -110,7 +110,7 @@ TEST_F(DuePassTest, OneOffWhoseRemovalFailsFiresOnce) {
   const std::vector<AlarmRecord> before = Table();
   PassLog log;
   int removals = 0;
-  RunDuePass(m_monday, log.Fire(), [&](int i) {
+  RunDuePass(g_alarms, m_monday, log.Fire(), [&](int i) {
     ++removals;
     ASSERT_LT(removals, 10) << "the pass keeps removing";
     RemoveInMemory(i);
@@ -136,10 +136,10 @@ TEST_F(DuePassTest, NestedPassMovesTheFiredRecord) {
     if (nested) return;
     nested = true;
     g_clockSnapshot = ClockAt(2003, 7, 14, 7, 31);  // the tick of the next minute
-    RunDuePass(g_clockSnapshot, log.Fire(), log.Remove());
+    RunDuePass(g_alarms, g_clockSnapshot, log.Fire(), log.Remove());
   };
   // The outer pass is handed the live snapshot, which the nested tick overwrites.
-  RunDuePass(g_clockSnapshot, fire, log.Remove());
+  RunDuePass(g_alarms, g_clockSnapshot, fire, log.Remove());
   // Outer: r (07:30) fires; nested (07:31): n1, n2 and t; outer goes on with s
   // against its own minute, 07:30.
   EXPECT_EQ(log.fired, Texts({"r", "n1", "n2", "t", "s"}));
@@ -159,7 +159,7 @@ TEST_F(DuePassTest, FiredRecordGoneWhenFireReturns) {
     if (first) RemoveInMemory(i);  // r is cleared elsewhere while its pop-up is open
     first = false;
   };
-  RunDuePass(m_monday, fire, log.Remove());
+  RunDuePass(g_alarms, m_monday, fire, log.Remove());
   // r is not found again: nothing is removed in its name, and s, which moved
   // up into r's place, is examined next.
   EXPECT_EQ(log.fired, Texts({"r", "s"}));
@@ -173,7 +173,7 @@ TEST_F(DuePassTest, FireEmptyingTheTableEndsThePass) {
             Alarm("One Date", "07:30", "14/07/03", "None", "c")});
   PassLog log;
   RunDuePass(
-      m_monday,
+      g_alarms, m_monday,
       [&](int i) {
         log.Fire()(i);
         g_alarms = AlarmTable{};
@@ -195,13 +195,14 @@ TEST_F(DuePassTest, EachAlarmGoesOffOnceWhateverTheOrderOfTheFile) {
   const FakeClock clock(m_monday.now);
   using Fire = std::function<void(int)>;
   const std::vector<std::pair<std::function<void(const Fire&)>, Texts>> passes = {
-      {[&](const Fire& fire) { RunDuePass(m_monday, fire, DeleteAlarm); },
+      {[&](const Fire& fire) { RunDuePass(g_alarms, m_monday, fire, DeleteAlarm); },
        {"Alarm", "Dentist", "Tea"}},
       {[&](const Fire& fire) {
-         CheckMinutesSince(MinuteOf(m_monday.now) - 5, m_monday, clock, fire, DeleteAlarm);
+         CheckMinutesSince(g_alarms, MinuteOf(m_monday.now) - 5, m_monday, clock, fire,
+                           DeleteAlarm);
        },
        {"Alarm", "Dentist", "Tea"}},
-      {[&](const Fire& fire) { RunMissedPass(m_monday.now, clock, fire, DeleteAlarm); },
+      {[&](const Fire& fire) { RunMissedPass(g_alarms, m_monday.now, clock, fire, DeleteAlarm); },
        {"Dentist", "Missed"}}};
   const auto byText = [](const AlarmRecord& a, const AlarmRecord& b) { return a.text < b.text; };
   do {
@@ -230,7 +231,7 @@ std::vector<std::int64_t> DriveThreeDays(int year, int month, int day) {
     if (snapshot.minute == lastMinute) continue;
     lastMinute = snapshot.minute;
     RunDuePass(
-        snapshot, [&](int) { fired.push_back(clock.Now()); }, RemoveInMemory);
+        g_alarms, snapshot, [&](int) { fired.push_back(clock.Now()); }, RemoveInMemory);
   }
   return fired;
 }

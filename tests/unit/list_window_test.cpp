@@ -2,10 +2,44 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "core/store/alarm_table.h"
 #include "test_support.h"
 
 namespace {
+
+TEST(ListWindow, DeleteMovesTheFirstRow) {
+  struct Case {
+    int count, top, deleted, expectedTop;  // count before the deletion
+  };
+  const std::vector<Case> cases = {
+      {8, 3, 7, 2},   // scrolled to the end, last record deleted
+      {8, 0, 0, 0},   // top stays at the top
+      {8, 3, 0, 2},   // the list would show a row past the end
+      {12, 4, 2, 4},  // enough records below: unchanged
+      {12, 4, 9, 3},  // a record beyond the sixth
+      {6, 1, 3, 0},   // fewer than six records left
+      {12, 0, 8, 0},  // never below zero
+  };
+  for (const Case& c : cases) {
+    ListWindow list;
+    list.ShowFrom(c.top, c.count);
+    list.RecordDeleted(c.deleted, c.count - 1);
+    EXPECT_EQ(list.Top(), c.expectedTop)
+        << "count " << c.count << " top " << c.top << " deleted " << c.deleted;
+  }
+}
+
+TEST(ListWindow, ShowFromKeepsEveryRowFilledWhenItCan) {
+  ListWindow list;
+  list.ShowFrom(9, 12);
+  EXPECT_EQ(list.Top(), 7);
+  list.ShowFrom(-1, 12);
+  EXPECT_EQ(list.Top(), 0);
+  list.ShowFrom(2, 4);
+  EXPECT_EQ(list.Top(), 0);
+}
 
 TEST(TopForNewRecord, BringsTheNewRecordToRowThreeWhenItCan) {
   EXPECT_EQ(TopForNewRecord(10, 12), 7);  // k - 2 = 8 is past the last full window
@@ -75,19 +109,19 @@ class FindNewAlarmRecordTest : public ::testing::Test {
 
 TEST_F(FindNewAlarmRecordTest, OnlyTheWholeMarkerCounts) {
   Fill({"", "$%&abc|", "Wake|", "$%&", "$%&"});
-  EXPECT_EQ(FindNewAlarmRecord(), 3);
+  EXPECT_EQ(FindNewAlarmRecord(g_alarms), 3);
 }
 
 TEST_F(FindNewAlarmRecordTest, AUserTextBeginningWithTheMarkerIsNotNew) {
   Fill({"$%&abc|", "$%&|", "|"});
-  EXPECT_EQ(FindNewAlarmRecord(), -1);
+  EXPECT_EQ(FindNewAlarmRecord(g_alarms), -1);
 }
 
 TEST_F(FindNewAlarmRecordTest, LooksOnlyAtRecordsInUse) {
-  EXPECT_EQ(FindNewAlarmRecord(), -1);
+  EXPECT_EQ(FindNewAlarmRecord(g_alarms), -1);
   Fill({"", "$%&"});
   g_alarms.count = 1;
-  EXPECT_EQ(FindNewAlarmRecord(), -1);
+  EXPECT_EQ(FindNewAlarmRecord(g_alarms), -1);
 }
 
 }  // namespace

@@ -105,7 +105,7 @@ TEST_F(MissedPassTest, ClearsEachMissedOneOffInTableOrder) {
   Texts notices;
   Texts removed;
   RunMissedPass(
-      m_now, m_clock,
+      g_alarms, m_now, m_clock,
       [&](int i) { notices.push_back(g_alarms.records[static_cast<std::size_t>(i)].text); },
       [&](int i) {
         removed.push_back(g_alarms.records[static_cast<std::size_t>(i)].text);
@@ -126,7 +126,7 @@ TEST_F(MissedPassTest, FailedRemovalGivesOneNoticeEach) {
   Texts notices;
   int removals = 0;
   RunMissedPass(
-      m_now, m_clock,
+      g_alarms, m_now, m_clock,
       [&](int i) {
         notices.push_back(g_alarms.records[static_cast<std::size_t>(i)].text);
         if (notices.size() > 10) g_alarms = AlarmTable{};  // stop a runaway pass
@@ -151,7 +151,7 @@ TEST_F(MissedPassTest, ClearingThroughDeleteAlarmRewritesTheFile) {
   std::vector<std::string> filesSeen;
   Texts notices;
   RunMissedPass(
-      m_now, m_clock,
+      g_alarms, m_now, m_clock,
       [&](int i) {
         notices.push_back(ComposeNoticeText(g_alarms.records[static_cast<std::size_t>(i)]));
         filesSeen.push_back(m_folder.Read("alarms.txt"));

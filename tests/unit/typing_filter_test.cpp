@@ -4,7 +4,6 @@
 
 #include "clock_at.h"
 #include "core/entry/new_alarm_check.h"
-#include "test_support.h"
 
 namespace {
 
@@ -31,60 +30,60 @@ class TypingFilterTest : public ::testing::Test {
   Field m_date{"", 8};
 
   void TypeTime(const std::string& keys) {
-    for (char c : keys) m_time.Apply(FilterTimeKey(c));
+    for (char c : keys) m_time.Apply(FilterTimeKey(m_timeCount, c));
   }
   void TypeDate(const std::string& keys) {
-    for (char c : keys) m_date.Apply(FilterDateKey(c));
+    for (char c : keys) m_date.Apply(FilterDateKey(m_dateCount, m_monthly, c));
   }
-
- private:
-  ScratchFolder m_folder;
+  int m_timeCount = 0;  // the counters the two fields keep
+  int m_dateCount = 0;
+  bool m_monthly = false;
 };
 
 TEST_F(TypingFilterTest, ColonComesAfterTheSecondDigit) {
-  g_timeKeyCount = 0;
-  EXPECT_EQ(FilterTimeKey('0'), "0");
-  EXPECT_EQ(FilterTimeKey('7'), "7:");
-  EXPECT_EQ(FilterTimeKey('3'), "3");
-  EXPECT_EQ(g_timeKeyCount, 4);
+  m_timeCount = 0;
+  EXPECT_EQ(FilterTimeKey(m_timeCount, '0'), "0");
+  EXPECT_EQ(FilterTimeKey(m_timeCount, '7'), "7:");
+  EXPECT_EQ(FilterTimeKey(m_timeCount, '3'), "3");
+  EXPECT_EQ(m_timeCount, 4);
 }
 
 TEST_F(TypingFilterTest, TimeTypedIntoAnEmptyField) {
-  g_timeKeyCount = 0;
+  m_timeCount = 0;
   TypeTime("0730");
   EXPECT_EQ(m_time.text, "07:30");
-  EXPECT_EQ(g_timeKeyCount, 5);
+  EXPECT_EQ(m_timeCount, 5);
   TypeTime("9");  // the field is full
   EXPECT_EQ(m_time.text, "07:30");
 }
 
 TEST_F(TypingFilterTest, FourBackspacesEmptyAPresetTime) {
   m_time.text = "07:30";
-  g_timeKeyCount = 5;
+  m_timeCount = 5;
   TypeTime("\b");
   EXPECT_EQ(m_time.text, "07:3");
   TypeTime("\b");
   EXPECT_EQ(m_time.text, "07:");
-  EXPECT_EQ(FilterTimeKey(kBackspace), "\b\b");  // the ":" goes with the 7
+  EXPECT_EQ(FilterTimeKey(m_timeCount, kBackspace), "\b\b");  // the ":" goes with the 7
   m_time.Apply("\b\b");
   EXPECT_EQ(m_time.text, "0");
   TypeTime("\b");
   EXPECT_EQ(m_time.text, "");
-  EXPECT_EQ(g_timeKeyCount, 0);
+  EXPECT_EQ(m_timeCount, 0);
   TypeTime("1945");
   EXPECT_EQ(m_time.text, "19:45");
 }
 
 TEST_F(TypingFilterTest, BackspaceInAnEmptyFieldKeepsTheCountAtZero) {
-  g_timeKeyCount = 0;
+  m_timeCount = 0;
   TypeTime("\b\b");
-  EXPECT_EQ(g_timeKeyCount, 0);
+  EXPECT_EQ(m_timeCount, 0);
   TypeTime("0730");
   EXPECT_EQ(m_time.text, "07:30");
 }
 
 TEST_F(TypingFilterTest, TypingOverASelectedPresetTimeGivesNoColon) {
-  g_timeKeyCount = 5;  // the preset time was selected and is replaced
+  m_timeCount = 5;  // the preset time was selected and is replaced
   TypeTime("0730");
   EXPECT_EQ(m_time.text, "0730");
   const ClockSnapshot clock = ClockAt(2003, 12, 25, 6, 0);
@@ -93,48 +92,48 @@ TEST_F(TypingFilterTest, TypingOverASelectedPresetTimeGivesNoColon) {
 }
 
 TEST_F(TypingFilterTest, LettersAreTakenLikeDigits) {
-  g_timeKeyCount = 0;
+  m_timeCount = 0;
   TypeTime("ab");
   EXPECT_EQ(m_time.text, "ab:");
 }
 
 TEST_F(TypingFilterTest, DateGetsSlashesAndLosesThemWithTheirDigit) {
-  g_currentType = "One Date";
-  g_dateKeyCount = 0;
+  m_monthly = false;
+  m_dateCount = 0;
   TypeDate("251203");
   EXPECT_EQ(m_date.text, "25/12/03");
-  EXPECT_EQ(g_dateKeyCount, 8);
+  EXPECT_EQ(m_dateCount, 8);
 
   const char* afterEachBackspace[] = {"25/12/0", "25/12/", "25/1", "25/", "2", ""};
   for (const char* expected : afterEachBackspace) {
     TypeDate("\b");
     EXPECT_EQ(m_date.text, expected);
   }
-  EXPECT_EQ(g_dateKeyCount, 0);
+  EXPECT_EQ(m_dateCount, 0);
 }
 
 TEST_F(TypingFilterTest, SixBackspacesEmptyAPresetDate) {
-  g_currentType = "Fortnightly";
+  m_monthly = false;
   m_date.text = "25/12/03";
-  g_dateKeyCount = 8;
+  m_dateCount = 8;
   TypeDate("\b\b\b\b\b\b");
   EXPECT_EQ(m_date.text, "");
 }
 
 TEST_F(TypingFilterTest, MonthlyDateHasNoSeparators) {
-  g_currentType = "Monthly";
-  g_dateKeyCount = 0;
+  m_monthly = true;
+  m_dateCount = 0;
   TypeDate("15");
   EXPECT_EQ(m_date.text, "15");
   TypeDate("\b\b");
   EXPECT_EQ(m_date.text, "");
   TypeDate("last");
   EXPECT_EQ(m_date.text, "last");
-  EXPECT_EQ(g_dateKeyCount, 4);
+  EXPECT_EQ(m_dateCount, 4);
   // At the counts where other types lose a "/" with its digit, Monthly loses one character.
-  g_dateKeyCount = 3;
-  EXPECT_EQ(FilterDateKey(kBackspace), "\b");
-  EXPECT_EQ(g_dateKeyCount, 2);
+  m_dateCount = 3;
+  EXPECT_EQ(FilterDateKey(m_dateCount, m_monthly, kBackspace), "\b");
+  EXPECT_EQ(m_dateCount, 2);
 }
 
 TEST_F(TypingFilterTest, KeyCountForTextPutsTheCounterBackInStep) {
@@ -145,15 +144,15 @@ TEST_F(TypingFilterTest, KeyCountForTextPutsTheCounterBackInStep) {
 
   // The user selected ":30" of "07:30" and deleted it; typing goes on at the end.
   m_time.text = "07";
-  g_timeKeyCount = KeyCountForText(m_time.text);
+  m_timeCount = KeyCountForText(m_time.text);
   TypeTime("\b");
   EXPECT_EQ(m_time.text, "0");
   TypeTime("845");
   EXPECT_EQ(m_time.text, "08:45");
 
-  g_currentType = "One Date";
+  m_monthly = false;
   m_date.text = "25/1";
-  g_dateKeyCount = KeyCountForText(m_date.text);
+  m_dateCount = KeyCountForText(m_date.text);
   TypeDate("204");
   EXPECT_EQ(m_date.text, "25/12/04");
 }
@@ -162,19 +161,19 @@ TEST_F(TypingFilterTest, KeyCountForTextPutsTheCounterBackInStep) {
 // gets the separator before the next character.
 TEST_F(TypingFilterTest, SeparatorGoesInFirstWhenTheFieldEndsAtItsPlace) {
   m_time.text = "07";
-  g_timeKeyCount = KeyCountForText(m_time.text);
+  m_timeCount = KeyCountForText(m_time.text);
   TypeTime("30");
   EXPECT_EQ(m_time.text, "07:30");
 
-  g_currentType = "Fortnightly";
+  m_monthly = false;
   m_date.text = "25/12";
-  g_dateKeyCount = KeyCountForText(m_date.text);
+  m_dateCount = KeyCountForText(m_date.text);
   TypeDate("03");
   EXPECT_EQ(m_date.text, "25/12/03");
 
-  g_currentType = "Monthly";
+  m_monthly = true;
   m_date.text = "12";
-  g_dateKeyCount = KeyCountForText(m_date.text);
+  m_dateCount = KeyCountForText(m_date.text);
   TypeDate("3");
   EXPECT_EQ(m_date.text, "123");
 }

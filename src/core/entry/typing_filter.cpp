@@ -1,11 +1,5 @@
 #include "core/entry/typing_filter.h"
 
-#include "core/model/alarm_type.h"
-
-int g_timeKeyCount = 0;
-int g_dateKeyCount = 0;
-std::string g_currentType;
-
 namespace {
 
 // One backspace: the counter goes down, and when it lands on a separator's
@@ -59,23 +53,14 @@ bool NoSeparator(int) {
 
 }  // namespace
 
-void ResetTypingState() {
-  g_timeKeyCount = 0;
-  g_dateKeyCount = 0;
-  g_currentType.clear();
+std::string FilterTimeKey(int& keyCount, char typed) {
+  if (typed == kBackspace) return Backspace(keyCount, TimeSeparatorPlace);
+  return Typed(typed, keyCount, BeforeTimeSeparator, TimeSeparatorPlace, ':');
 }
 
-std::string FilterTimeKey(char typed) {
-  if (typed == kBackspace) return Backspace(g_timeKeyCount, TimeSeparatorPlace);
-  return Typed(typed, g_timeKeyCount, BeforeTimeSeparator, TimeSeparatorPlace, ':');
-}
-
-std::string FilterDateKey(char typed) {
-  const bool monthly = IsMonthly(g_currentType);
-  if (typed == kBackspace) {
-    return Backspace(g_dateKeyCount, monthly ? NoSeparator : DateSeparatorPlace);
-  }
-  return Typed(typed, g_dateKeyCount, monthly ? NoSeparator : BeforeDateSeparator,
+std::string FilterDateKey(int& keyCount, bool monthly, char typed) {
+  if (typed == kBackspace) return Backspace(keyCount, monthly ? NoSeparator : DateSeparatorPlace);
+  return Typed(typed, keyCount, monthly ? NoSeparator : BeforeDateSeparator,
                monthly ? NoSeparator : DateSeparatorPlace, '/');
 }
 

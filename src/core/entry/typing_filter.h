@@ -3,23 +3,19 @@
 #include <string>
 #include <string_view>
 
-// Typing counters shared by the form and the two filtered fields.
-extern int g_timeKeyCount;
-extern int g_dateKeyCount;
-extern std::string g_currentType;
-// Puts the three back to their state at program start.
-void ResetTypingState();
+// The filters of the time and date fields. Each field keeps its own counter of
+// the characters it holds and hands it in with each key.
 
 inline constexpr char kBackspace = '\b';
 
-// One character typed into the time field: updates g_timeKeyCount and returns
+// One character typed into the time field: updates keyCount and returns
 // the characters to hand to the field, in order ('\b' removes the character
 // before the caret): "7" -> "7:" after the second character, "\b" -> "\b\b"
 // when the ":" goes with it.
-std::string FilterTimeKey(char typed);
+std::string FilterTimeKey(int& keyCount, char typed);
 // The same for the date field ("/" after the second and fourth character, none
-// for Monthly).
-std::string FilterDateKey(char typed);
+// when monthly).
+std::string FilterDateKey(int& keyCount, bool monthly, char typed);
 
 // The counter value that matches a field holding text: its length in characters
 // (UTF-8 aware). The interface sets a counter to it whenever the field's text

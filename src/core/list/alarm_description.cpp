@@ -65,8 +65,7 @@ std::string DescribeAlarmLong(const AlarmRecord& record, const ClockSnapshot& cl
   return record.type;
 }
 
-std::string DescribeAlarm(int i) {
-  if (i < 0 || i >= g_alarms.count || i >= kMaxAlarms) return "";
-  return DescribeRecord(g_alarms.records[static_cast<std::size_t>(i)], g_clockSnapshot,
-                        DateFormatOf(g_settings.DateFormat));
+std::string DescribeAlarm(const AlarmTable& table, int i) {
+  if (i < 0 || i >= table.Count() || i >= kMaxAlarms) return "";
+  return DescribeRecord(table.At(i), g_clockSnapshot, DateFormatOf(g_settings.DateFormat));
 }

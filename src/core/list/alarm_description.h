@@ -5,13 +5,14 @@
 #include "core/model/alarm_record.h"
 #include "core/model/date_format.h"
 #include "core/scheduler/clock_snapshot.h"
+#include "core/store/alarm_table.h"
 
 // The short description a list row shows ("Tuesdays", "21st of the month", "Today").
 // Dates are shown in the order of dateFormat.
 std::string DescribeRecord(const AlarmRecord& record, const ClockSnapshot& clock,
                            DateFormat dateFormat);
-// DescribeRecord of entry i of g_alarms with the current clock and settings.
-std::string DescribeAlarm(int i);
+// DescribeRecord of entry i of the table with the current clock and settings.
+std::string DescribeAlarm(const AlarmTable& table, int i);
 // "st", "nd", "rd" or "th" of a Monthly date text; "Last" takes none.
 std::string OrdinalSuffix(const std::string& date);
 // The long description the alarm text dialog shows ("Every Tuesday",

@@ -2,21 +2,34 @@
 
 #include <algorithm>
 
-#include "core/store/alarm_table.h"
-
 namespace {
 
-// The last first row that still fills all five rows; 0 with five records or fewer.
+// The last first row that still fills every row; 0 when the records fit the rows.
 int LastTop(int count) {
-  return std::max(0, count - 5);
+  return std::max(0, count - kListRowCount);
 }
 
 }  // namespace
 
+void ListWindow::ShowFrom(int top, int count) {
+  m_top = std::clamp(top, 0, LastTop(count));
+}
+
+// A deletion below the seventh record, or one that leaves rows past the end,
+// moves the list up a row.
+void ListWindow::RecordDeleted(int i, int count) {
+  constexpr int kLastEntryKeepingTheTop = 6;
+  int top = m_top;
+  if (i > kLastEntryKeepingTheTop || top > count - kListRowCount) --top;
+  if (count <= kListRowCount) top = 0;
+  m_top = std::max(top, 0);
+}
+
 int TopForNewRecord(int k, int count) {
-  int top = k > 2 ? k - 2 : 0;
-  if (top > count - 5) top = count - 5;
-  if (count < 6) top = 0;
+  constexpr int kMiddleRow = kListRowCount / 2;
+  int top = k > kMiddleRow ? k - kMiddleRow : 0;
+  if (top > count - kListRowCount) top = count - kListRowCount;
+  if (count <= kListRowCount) top = 0;
   return top;
 }
 
@@ -25,7 +38,7 @@ int ScrolledTop(ScrollCode code, int pos, int position, int count) {
     case ScrollCode::LineUp:
       return pos > 0 ? pos - 1 : pos;
     case ScrollCode::LineDown:
-      return pos < count - 5 ? pos + 1 : pos;
+      return pos < count - kListRowCount ? pos + 1 : pos;
     case ScrollCode::ThumbPosition:
     case ScrollCode::ThumbTrack:
       return std::clamp(position, 0, LastTop(count));
@@ -46,10 +59,10 @@ bool ScrollCodeMovesBar(ScrollCode code) {
   }
 }
 
-int FindNewAlarmRecord() {
-  const int count = std::clamp(g_alarms.count, 0, kMaxAlarms);
+int FindNewAlarmRecord(const AlarmTable& table) {
+  const int count = std::clamp(table.Count(), 0, kMaxAlarms);
   for (int k = 0; k < count; ++k) {
-    if (g_alarms.records[static_cast<std::size_t>(k)].text == kNewAlarmMarker) return k;
+    if (table.At(k).text == kNewAlarmMarker) return k;
   }
   return -1;
 }

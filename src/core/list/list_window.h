@@ -1,5 +1,23 @@
 #pragma once
 
+#include "core/store/alarm_table.h"
+
+// The rows the alarm list shows at once.
+inline constexpr int kListRowCount = 5;
+
+// Which record the list shows in its first row. The main window owns it.
+class ListWindow {
+ public:
+  int Top() const { return m_top; }
+  // Shows from top, kept within the rows count records fill.
+  void ShowFrom(int top, int count);
+  // Record i was deleted, which left count records.
+  void RecordDeleted(int i, int count);
+
+ private:
+  int m_top = 0;
+};
+
 // The value RefreshList takes to bring the newly added record into view.
 inline constexpr int ShowNewAlarm = 99;
 
@@ -24,6 +42,6 @@ int ScrolledTop(ScrollCode code, int pos, int position, int count);
 // Whether the scroll bar's position is set for this code.
 bool ScrollCodeMovesBar(ScrollCode code);
 
-// The record of g_alarms that carries the new-alarm marker as its whole text
+// The record of the table that carries the new-alarm marker as its whole text
 // (the first one from 0 upwards), or -1 when none does.
-int FindNewAlarmRecord();
+int FindNewAlarmRecord(const AlarmTable& table);

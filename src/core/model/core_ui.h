@@ -2,14 +2,16 @@
 
 #include <string>
 
-// What the core needs from the interface: a message box and a list refresh.
+// What the core needs from the interface: a message box, and word of a deletion.
 // The main dialog installs its implementation; without one the core is silent.
 class CoreUi {
  public:
   virtual ~CoreUi() = default;
   // An empty caption means the standard message box (the program's name).
   virtual void ShowMessage(const std::string& text, const std::string& caption) = 0;
-  virtual void RefreshList(int top) = 0;
+  // Entry i was deleted and the table saved, which left count records; the
+  // table is loaded again by now.
+  virtual void AlarmDeleted(int i, int count) = 0;
 };
 
 void SetCoreUi(CoreUi* ui);

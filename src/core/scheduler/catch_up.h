@@ -7,6 +7,7 @@
 #include "core/model/alarm_record.h"
 #include "core/platform/local_clock.h"
 #include "core/scheduler/clock_snapshot.h"
+#include "core/store/alarm_table.h"
 
 // The due check of a tick: every whole minute of real time that passes while
 // the program runs gets its due check once.
@@ -22,18 +23,19 @@
 // by its own local time, and a fired one-off alarm is removed as usual.
 // fire(i) and remove(i) are those of the due pass; the table may change under
 // fire(i), as there.
-void CheckMinutesSince(std::int64_t lastMinute, const ClockSnapshot& snapshot,
-                       const LocalClock& clock, const std::function<void(int)>& fire,
+void CheckMinutesSince(const AlarmTable& table, std::int64_t lastMinute,
+                       const ClockSnapshot& snapshot, const LocalClock& clock,
+                       const std::function<void(int)>& fire,
                        const std::function<void(int)>& remove);
 
 // The catch-up of a change of alarms.txt read in late. `records` came into
-// g_alarms with the change (TakeRecordsReadIn), so they were not in the table
+// the table with the change (TakeRecordsReadIn), so they were not in the table
 // when the minutes from firstMinute up to lastMinute were judged: the minutes
 // judged while the change was being written or waited for a dialog to close.
 // Each that fell due in one of those minutes fires once now, late, in the
 // order of its minute, and a one-off one is removed as usual. The other
 // entries were judged at those minutes already and are left alone.
-void CheckRecordsReadIn(const std::vector<AlarmRecord>& records, std::int64_t firstMinute,
-                        std::int64_t lastMinute, const LocalClock& clock,
+void CheckRecordsReadIn(const AlarmTable& table, const std::vector<AlarmRecord>& records,
+                        std::int64_t firstMinute, std::int64_t lastMinute, const LocalClock& clock,
                         const std::function<void(int)>& fire,
                         const std::function<void(int)>& remove);

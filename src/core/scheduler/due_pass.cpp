@@ -11,30 +11,32 @@ bool IsAlarmDue(const AlarmRecord& record, const ClockSnapshot& snapshot) {
   return TypeAcceptsDay(record, snapshot);
 }
 
-DueFinder::DueFinder(std::vector<bool> eligible) : m_eligible(std::move(eligible)) {}
+DueFinder::DueFinder(const AlarmTable& table, std::vector<bool> eligible)
+    : m_table(table), m_eligible(std::move(eligible)) {}
 
 void DueFinder::Examine(const ClockSnapshot& minute) {
-  for (int i = 0; i < g_alarms.count; ++i) {
+  for (int i = 0; i < m_table.Count(); ++i) {
     const auto k = static_cast<std::size_t>(i);
     if (m_found[k] || (!m_eligible.empty() && (k >= m_eligible.size() || !m_eligible[k]))) {
       continue;
     }
-    if (!IsAlarmDue(g_alarms.records[k], minute)) continue;
+    if (!IsAlarmDue(m_table.At(i), minute)) continue;
     m_found[k] = true;
-    m_due.push_back(DueAlarm{i, g_alarms.records[k]});
+    m_due.push_back(DueAlarm{i, m_table.At(i)});
   }
 }
 
 void DueFinder::Walk(const LocalClock& clock, std::int64_t firstMinute, std::int64_t endMinute) {
-  WalkMinutes(clock, firstMinute * kSecondsPerMinute, endMinute * kSecondsPerMinute, AlarmMinutes(),
+  WalkMinutes(clock, firstMinute * kSecondsPerMinute, endMinute * kSecondsPerMinute,
+              AlarmMinutes(m_table),
               [&](std::int64_t moment) { Examine(SnapshotAt(clock, moment)); });
 }
 
-void RunDuePass(const ClockSnapshot& snapshot, const std::function<void(int)>& fire,
-                const std::function<void(int)>& remove) {
+void RunDuePass(const AlarmTable& table, const ClockSnapshot& snapshot,
+                const std::function<void(int)>& fire, const std::function<void(int)>& remove) {
   // The caller may pass the live snapshot, which nested ticks overwrite while
   // fire(i) runs; the pass keeps the minute it started in.
-  DueFinder finder;
+  DueFinder finder(table);
   finder.Examine(snapshot);
-  FireEachOnce(finder.due(), fire, remove);
+  FireEachOnce(table, finder.due(), fire, remove);
 }

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "core/scheduler/civil_date.h"
-#include "core/store/alarm_table.h"
 
 namespace {
 
@@ -39,10 +38,10 @@ int MinuteOfDayOf(std::string_view time) {
   return hour * 60 + minute;
 }
 
-DayMinutes AlarmMinutes() {
+DayMinutes AlarmMinutes(const AlarmTable& table) {
   DayMinutes watched{};
-  for (int i = 0; i < g_alarms.count; ++i) {
-    const int minute = MinuteOfDayOf(g_alarms.records[static_cast<std::size_t>(i)].time);
+  for (int i = 0; i < table.Count(); ++i) {
+    const int minute = MinuteOfDayOf(table.At(i).time);
     if (minute >= 0) watched[static_cast<std::size_t>(minute)] = true;
   }
   return watched;

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/platform/local_clock.h"
+#include "core/store/alarm_table.h"
 
 // Walking whole minutes of real time and finding those whose local "HH:MM"
 // some alarm's time could equal: at all other minutes the due pass has nothing
@@ -20,8 +21,8 @@ using DayMinutes = std::array<bool, kMinutesPerDay>;
 // The minute of the day a stored time "HH:MM" names; -1 for any other text
 // (no clock reading could equal it).
 int MinuteOfDayOf(std::string_view time);
-// The minutes named by the times of g_alarms.
-DayMinutes AlarmMinutes();
+// The minutes named by the times of a table's entries.
+DayMinutes AlarmMinutes(const AlarmTable& table);
 
 // The whole minute of real time a moment lies in (minutes since the epoch).
 std::int64_t MinuteOf(std::int64_t moment);

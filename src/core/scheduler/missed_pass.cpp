@@ -7,7 +7,6 @@
 #include "core/platform/text_parts.h"
 #include "core/scheduler/calendar_rules.h"
 #include "core/scheduler/pass_step.h"
-#include "core/store/alarm_table.h"
 
 bool IsMissedAlarm(const AlarmRecord& record, std::int64_t now, const LocalClock& clock) {
   if (!IsOneOff(record.type)) return false;
@@ -18,14 +17,14 @@ bool IsMissedAlarm(const AlarmRecord& record, std::int64_t now, const LocalClock
   return moment <= now;
 }
 
-void RunMissedPass(std::int64_t now, const LocalClock& clock,
+void RunMissedPass(const AlarmTable& table, std::int64_t now, const LocalClock& clock,
                    const std::function<void(int)>& notify, const std::function<void(int)>& remove) {
   std::vector<DueAlarm> missed;
-  for (int i = 0; i < g_alarms.count; ++i) {
-    const AlarmRecord& entry = g_alarms.records[static_cast<std::size_t>(i)];
+  for (int i = 0; i < table.Count(); ++i) {
+    const AlarmRecord& entry = table.At(i);
     if (IsMissedAlarm(entry, now, clock)) missed.push_back(DueAlarm{i, entry});
   }
-  FireEachOnce(missed, notify, remove);
+  FireEachOnce(table, missed, notify, remove);
 }
 
 std::string ComposeNoticeText(const AlarmRecord& record) {

@@ -1,27 +1,23 @@
 #include "core/scheduler/pass_step.h"
 
 #include "core/model/alarm_type.h"
-#include "core/store/alarm_table.h"
 
-int FindFiredRecord(const AlarmRecord& fired, int was) {
-  if (was >= 0 && was < g_alarms.count &&
-      g_alarms.records[static_cast<std::size_t>(was)] == fired) {
-    return was;
-  }
-  for (int j = 0; j < g_alarms.count; ++j) {
-    if (g_alarms.records[static_cast<std::size_t>(j)] == fired) return j;
+int FindFiredRecord(const AlarmTable& table, const AlarmRecord& fired, int was) {
+  if (was >= 0 && was < table.Count() && table.At(was) == fired) return was;
+  for (int j = 0; j < table.Count(); ++j) {
+    if (table.At(j) == fired) return j;
   }
   return -1;
 }
 
-void FireEachOnce(const std::vector<DueAlarm>& due, const std::function<void(int)>& fire,
-                  const std::function<void(int)>& remove) {
+void FireEachOnce(const AlarmTable& table, const std::vector<DueAlarm>& due,
+                  const std::function<void(int)>& fire, const std::function<void(int)>& remove) {
   for (const DueAlarm& alarm : due) {
-    const int i = FindFiredRecord(alarm.record, alarm.index);
+    const int i = FindFiredRecord(table, alarm.record, alarm.index);
     if (i < 0) continue;
     fire(i);
     if (!IsOneOff(alarm.record.type)) continue;
-    const int j = FindFiredRecord(alarm.record, i);
+    const int j = FindFiredRecord(table, alarm.record, i);
     if (j >= 0) remove(j);
   }
 }

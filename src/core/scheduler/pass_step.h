@@ -4,10 +4,11 @@
 #include <vector>
 
 #include "core/model/alarm_record.h"
+#include "core/store/alarm_table.h"
 
 // An alarm a pass found due: where it stood when found, and what it held. A
 // pass finds it again by what it holds, since pop-ups, removals and a file
-// read in meanwhile move the entries of g_alarms.
+// read in meanwhile move the entries of the table.
 struct DueAlarm {
   int index = 0;
   AlarmRecord record;
@@ -15,12 +16,12 @@ struct DueAlarm {
 
 // Where the record fired at index `was` is now: still there, or wherever the
 // table moved it; -1 when it is gone. Never reads at or beyond count.
-int FindFiredRecord(const AlarmRecord& fired, int was);
+int FindFiredRecord(const AlarmTable& table, const AlarmRecord& fired, int was);
 
-// Fires each alarm of `due` once, in order, while it is still in g_alarms:
+// Fires each alarm of `due` once, in order, while it is still in the table:
 // fire(i) with where it is now, then for a one-off alarm remove(j) with where
 // it is when fire returns. fire may run nested passes and change the table; an
 // alarm taken out meanwhile is skipped, and a removal that could not be saved
 // (the old file read back) does not fire it again.
-void FireEachOnce(const std::vector<DueAlarm>& due, const std::function<void(int)>& fire,
-                  const std::function<void(int)>& remove);
+void FireEachOnce(const AlarmTable& table, const std::vector<DueAlarm>& due,
+                  const std::function<void(int)>& fire, const std::function<void(int)>& remove);

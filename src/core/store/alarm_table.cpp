@@ -17,7 +17,6 @@
 #include "core/store/alarms_read_in.h"
 
 AlarmTable g_alarms;
-int g_listTop = 0;
 int g_editIndex = kNoEditIndex;
 bool g_editGoneOff = false;
 
@@ -50,13 +49,6 @@ std::string FileText(const Lines& lines) {
     }
   }
   return text;
-}
-
-// The list's first row after entry i was deleted; count is the new count.
-int ListTopAfterDelete(int i, int top, int count) {
-  if (i > 6 || top > count - 5) --top;
-  if (count < 6) top = 0;
-  return std::max(top, 0);
 }
 
 void ShowFileOpenError() {
@@ -115,9 +107,9 @@ void DeleteAlarm(int i) {
     if (i < g_editIndex) --g_editIndex;
   }
   SaveAlarms();
-  g_listTop = ListTopAfterDelete(i, g_listTop, g_alarms.count);
+  const int count = g_alarms.count;
   LoadAlarms();
-  if (CoreUi* ui = GetCoreUi()) ui->RefreshList(g_listTop);
+  if (CoreUi* ui = GetCoreUi()) ui->AlarmDeleted(i, count);
 }
 
 void SortAlarms() {
@@ -205,7 +197,6 @@ void ResetAlarmTable() {
   g_alarms = AlarmTable{};
   ResetReadIn();
   SetAlarmsFolder({});
-  g_listTop = 0;
   g_editIndex = kNoEditIndex;
   g_editGoneOff = false;
   ForgetAlarmsFile();

@@ -17,10 +17,12 @@ struct AlarmTable {
   std::array<std::string, kMaxAlarms> sortedLines;  // work buffer of the save
   std::array<AlarmRecord, kMaxAlarms> records;      // entries 0 .. count-1 are in use
   int count = 0;
+
+  int Count() const { return count; }
+  const AlarmRecord& At(int i) const { return records[static_cast<std::size_t>(i)]; }
 };
 
 extern AlarmTable g_alarms;
-extern int g_listTop;       // the record shown in the first list row
 extern int g_editIndex;     // the record open in the alarm text dialog, or kNoEditIndex
 extern bool g_editGoneOff;  // that record was deleted while the dialog was open
 
@@ -35,7 +37,7 @@ void AppendAlarm(std::string_view type, std::string_view day, std::string_view t
 // Takes entry i out of the table in memory, later entries moving up by one;
 // false (and nothing changed) when there is no entry i.
 bool RemoveAlarmAt(int i);
-// Removes entry i, then saves, reloads and asks the interface to refresh the list.
+// Removes entry i, then saves, reloads and tells the interface (AlarmDeleted).
 void DeleteAlarm(int i);
 void SortAlarms();
 // Writes the sorted lines whole or not at all; false (after "File open error.") on failure,
@@ -62,5 +64,5 @@ void SetTableRecords(const std::vector<AlarmRecord>& records);
 std::vector<AlarmRecord> FileRecords(std::string_view bytes);
 // Notes a file just read (its bytes and records) as what the program last read.
 void AdoptAlarmsFile(std::string bytes, const std::vector<AlarmRecord>& records);
-// Empties the table, g_listTop, g_editIndex and g_editGoneOff (start-up state).
+// Empties the table, g_editIndex and g_editGoneOff (start-up state).
 void ResetAlarmTable();

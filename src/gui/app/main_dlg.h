@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/entry/form_preset.h"
+#include "core/list/list_window.h"
 #include "core/model/alarm_record.h"
 #include "core/model/core_ui.h"
 #include "gui/resources/control_ids.h"
@@ -20,6 +21,8 @@ class OpenDialogWatch;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class CDateEdit;
+class CTimeEdit;
 class QMenuBar;
 class QScrollBar;
 
@@ -58,7 +61,8 @@ class CMainDlg : public QDialog, public CoreUi {
   void CatchUpReadIn(const std::vector<AlarmRecord>& records, std::int64_t sinceMinute);
 
   // The list.
-  void RefreshList(int top) override;
+  void RefreshList(int top);
+  void AlarmDeleted(int i, int count) override;
   // Shows a table that reading alarms.txt in changed, keeping what the user is typing.
   void ShowTableChange();
   void OnVScroll(int code, int position);
@@ -125,12 +129,13 @@ class CMainDlg : public QDialog, public CoreUi {
   QIcon m_icon;
 
  private:
+  ListWindow m_listWindow;
   // Control members: tests find the controls with GetDlgItem.
   QScrollBar* m_scrollBar = nullptr;
   std::array<QLabel*, kListRowCount> m_rowNo{};
   QLabel* m_dateLabel = nullptr;
-  QLineEdit* m_dateEdit = nullptr;
-  QLineEdit* m_timeEdit = nullptr;
+  CDateEdit* m_dateEdit = nullptr;
+  CTimeEdit* m_timeEdit = nullptr;
   QLineEdit* m_clockEdit = nullptr;
   QComboBox* m_typeBox = nullptr;
   QComboBox* m_dayBox = nullptr;

@@ -7,14 +7,15 @@
 #include <QScreen>
 #include <QScrollBar>
 
-#include "core/entry/typing_filter.h"
 #include "core/scheduler/clock_snapshot.h"
 #include "core/settings/alarm_settings.h"
 #include "core/store/alarm_table.h"
 #include "gui/app/app_state.h"
 #include "gui/app/dialog_builder.h"
 #include "gui/app/main_dlg.h"
+#include "gui/entry/date_edit.h"
 #include "gui/entry/entry_fields.h"
+#include "gui/entry/time_edit.h"
 #include "gui/resources/app_icon.h"
 #include "gui/resources/dialog_template.h"
 
@@ -24,8 +25,8 @@ CMainDlg::CMainDlg() : m_icon(AppIcon()) {
   m_scrollBar = DlgItem<QScrollBar>(this, IDC_SCROLLBAR);
   for (int r = 0; r < kListRowCount; ++r) m_rowNo[r] = DlgItem<QLabel>(this, kRowNumberIds[r]);
   m_dateLabel = DlgItem<QLabel>(this, IDC_DATE_LABEL);
-  m_dateEdit = DlgItem<QLineEdit>(this, IDC_DATE);
-  m_timeEdit = DlgItem<QLineEdit>(this, IDC_TIME);
+  m_dateEdit = DlgItem<CDateEdit>(this, IDC_DATE);
+  m_timeEdit = DlgItem<CTimeEdit>(this, IDC_TIME);
   m_clockEdit = DlgItem<QLineEdit>(this, IDC_CLOCK);
   m_typeBox = DlgItem<QComboBox>(this, IDC_TYPE);
   m_dayBox = DlgItem<QComboBox>(this, IDC_DAY);
@@ -58,7 +59,7 @@ bool CMainDlg::OnInitDialog() {
   m_typeBox->setCurrentIndex(0);
   m_type = m_typeBox->itemText(0).toStdString();
   m_time = g_clockSnapshot.timeText;
-  g_timeKeyCount = 5;
+  m_timeEdit->SetKeyCount(5);
   LoadAlarmsAtStartUp();
   RefreshList(0);
   ClearMissedAlarms();

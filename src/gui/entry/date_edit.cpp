@@ -1,5 +1,14 @@
 #include "gui/entry/date_edit.h"
 
 #include "core/entry/typing_filter.h"
+#include "core/model/alarm_type.h"
 
-CDateEdit::CDateEdit(QWidget* parent) : FilteredEdit(FilterDateKey, g_dateKeyCount, parent) {}
+CDateEdit::CDateEdit(QWidget* parent) : FilteredEdit(parent) {}
+
+void CDateEdit::SetAlarmType(std::string_view type) {
+  m_monthly = IsMonthly(type);
+}
+
+std::string CDateEdit::FilterKey(int& keyCount, char typed) const {
+  return FilterDateKey(keyCount, m_monthly, typed);
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "gui/entry/filtered_edit.h"
 
 // The date field of the entry form: "/" goes in after the second and the
@@ -10,4 +12,14 @@ class CDateEdit : public FilteredEdit {
 
  public:
   explicit CDateEdit(QWidget* parent = nullptr);
+
+  // The form tells the field the type chosen, which decides the separators.
+  void SetAlarmType(std::string_view type);
+  bool Monthly() const { return m_monthly; }
+
+ protected:
+  std::string FilterKey(int& keyCount, char typed) const override;
+
+ private:
+  bool m_monthly = false;
 };

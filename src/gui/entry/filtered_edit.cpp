@@ -32,8 +32,7 @@ char FilterKeyFor(char32_t c) {
 
 }  // namespace
 
-FilteredEdit::FilteredEdit(KeyFilter filter, int& keyCount, QWidget* parent)
-    : QLineEdit(parent), m_filter(filter), m_keyCount(keyCount) {
+FilteredEdit::FilteredEdit(QWidget* parent) : QLineEdit(parent) {
   // Paste, cut, Delete, undo, a replaced selection or a drop: whatever the
   // user changed without typing at the end, the counter follows the text.
   connect(this, &QLineEdit::textEdited, this, [this] {
@@ -68,7 +67,7 @@ void FilteredEdit::TypeAtEnd(const QString& typed) {
     SyncKeyCount();
     const QString one = QString::fromUcs4(&c, 1);
     const char key = FilterKeyFor(c);
-    Apply(m_filter(key), key, one);
+    Apply(FilterKey(m_keyCount, key), key, one);
   }
   m_filtering = false;
   SyncKeyCount();

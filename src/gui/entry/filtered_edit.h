@@ -15,11 +15,16 @@ class FilteredEdit : public QLineEdit {
   Q_OBJECT
 
  public:
-  using KeyFilter = std::string (*)(char typed);
+  explicit FilteredEdit(QWidget* parent);
 
-  FilteredEdit(KeyFilter filter, int& keyCount, QWidget* parent);
+  // The characters the field holds as its filter counts them.
+  int KeyCount() const { return m_keyCount; }
+  // The form sets the counter when it puts a value in the field.
+  void SetKeyCount(int count) { m_keyCount = count; }
 
  protected:
+  // The characters to put in for one typed key ('\b' for Backspace); updates keyCount.
+  virtual std::string FilterKey(int& keyCount, char typed) const = 0;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
@@ -28,7 +33,6 @@ class FilteredEdit : public QLineEdit {
   void SyncKeyCount();
   bool CaretAtEnd() const;
 
-  KeyFilter m_filter;
-  int& m_keyCount;
+  int m_keyCount = 0;
   bool m_filtering = false;  // edits made by the filter are typing, not a resync
 };

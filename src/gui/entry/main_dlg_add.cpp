@@ -30,6 +30,6 @@ void CMainDlg::OnAdd() {
   LoadAlarms();
   // A file that could not be read back keeps the table: the new alarm the
   // save could not write goes all the same.
-  if (const int k = FindNewAlarmRecord(); !saved && k >= 0) RemoveAlarmAt(k);
+  if (const int k = FindNewAlarmRecord(g_alarms); !saved && k >= 0) RemoveAlarmAt(k);
   RefreshList(ShowNewAlarm);
 }

@@ -2,4 +2,8 @@
 
 #include "core/entry/typing_filter.h"
 
-CTimeEdit::CTimeEdit(QWidget* parent) : FilteredEdit(FilterTimeKey, g_timeKeyCount, parent) {}
+CTimeEdit::CTimeEdit(QWidget* parent) : FilteredEdit(parent) {}
+
+std::string CTimeEdit::FilterKey(int& keyCount, char typed) const {
+  return FilterTimeKey(keyCount, typed);
+}

@@ -8,4 +8,7 @@ class CTimeEdit : public FilteredEdit {
 
  public:
   explicit CTimeEdit(QWidget* parent = nullptr);
+
+ protected:
+  std::string FilterKey(int& keyCount, char typed) const override;
 };

@@ -11,7 +11,7 @@
 // into the controls.
 void CMainDlg::RefreshList(int top) {
   if (top == ShowNewAlarm) {
-    const int k = FindNewAlarmRecord();
+    const int k = FindNewAlarmRecord(g_alarms);
     top = 0;
     if (k >= 0) {
       g_alarms.records[k].text.clear();
@@ -20,15 +20,15 @@ void CMainDlg::RefreshList(int top) {
     }
   }
   const int count = g_alarms.count;
-  g_listTop = std::clamp(top, 0, std::max(0, count - kListRowCount));
+  m_listWindow.ShowFrom(top, count);
   const QSignalBlocker blocker(m_scrollBar);
   m_scrollBar->setRange(0, std::max(0, count - kListRowCount));
-  m_scrollBar->setValue(g_listTop);
+  m_scrollBar->setValue(m_listWindow.Top());
   for (int r = 0; r < kListRowCount; ++r) {
-    const int i = g_listTop + r;
+    const int i = m_listWindow.Top() + r;
     const bool filled = i < count;
     m_rowTime[r] = filled ? g_alarms.records[i].time : std::string();
-    m_rowType[r] = filled ? DescribeAlarm(i) : std::string();
+    m_rowType[r] = filled ? DescribeAlarm(g_alarms, i) : std::string();
     m_rowNo[r]->setText(QString::number(i + 1));
   }
   UpdateData(false);
@@ -37,7 +37,12 @@ void CMainDlg::RefreshList(int top) {
 // A minimised window has nothing typed, and may hold a newer time unshown.
 void CMainDlg::ShowTableChange() {
   if (!isMinimized()) UpdateData(true);
-  RefreshList(g_listTop);
+  RefreshList(m_listWindow.Top());
+}
+
+void CMainDlg::AlarmDeleted(int i, int count) {
+  m_listWindow.RecordDeleted(i, count);
+  RefreshList(m_listWindow.Top());
 }
 
 void CMainDlg::OnVScroll(int code, int position) {

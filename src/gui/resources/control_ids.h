@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "core/list/list_window.h"
+
 // Identifiers of the program's dialogs, menu, pictures, controls and commands.
 // The templates and the code name every one of them the same way.
 
@@ -35,7 +37,6 @@ inline constexpr int IDC_DAY = 1010;
 inline constexpr int IDC_DATE_LABEL = 1026;
 inline constexpr int IDC_SCROLLBAR = 1054;
 
-inline constexpr int kListRowCount = 5;
 inline constexpr std::array<int, kListRowCount> kRowTimeIds = {1000, 1006, 1014, 1018, 1022};
 inline constexpr std::array<int, kListRowCount> kRowTypeIds = {1001, 1011, 1015, 1019, 1023};
 inline constexpr std::array<int, kListRowCount> kRowTextIds = {1002, 1012, 1016, 1020, 1024};

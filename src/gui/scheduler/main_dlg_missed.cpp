@@ -1,7 +1,6 @@
 #include "core/platform/local_clock.h"
 #include "core/scheduler/clock_snapshot.h"
 #include "core/scheduler/missed_pass.h"
-#include "core/scheduler/shown_alarm.h"
 #include "core/store/alarm_table.h"
 #include "gui/app/main_dlg.h"
 #include "gui/scheduler/cleared_notice_dlg.h"
@@ -10,9 +9,8 @@
 // running, one notice each; every removal is saved before the next notice.
 void CMainDlg::ClearMissedAlarms() {
   const auto notify = [](int i) {
-    g_shownAlarmIndex = i;
     CClearedNoticeDlg notice(g_alarms.records[i]);
     notice.exec();
   };
-  RunMissedPass(g_clockSnapshot.now, GetClock(), notify, [](int i) { DeleteAlarm(i); });
+  RunMissedPass(g_alarms, g_clockSnapshot.now, GetClock(), notify, [](int i) { DeleteAlarm(i); });
 }

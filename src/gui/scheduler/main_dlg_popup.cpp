@@ -1,4 +1,3 @@
-#include "core/scheduler/shown_alarm.h"
 #include "core/store/alarm_table.h"
 #include "gui/app/main_dlg.h"
 #include "gui/scheduler/alarm_popup_dlg.h"
@@ -10,7 +9,6 @@
 // window open on the desktop.
 void CMainDlg::ShowAlarmPopup(int i) {
   if (i < 0 || i >= g_alarms.count) return;
-  g_shownAlarmIndex = i;
   CAlarmPopupDlg popup(g_alarms.records[i]);
   popup.exec();
 }

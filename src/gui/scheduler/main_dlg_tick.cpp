@@ -1,4 +1,3 @@
-#include "core/entry/typing_filter.h"
 #include "core/platform/local_clock.h"
 #include "core/scheduler/catch_up.h"
 #include "core/scheduler/clock_snapshot.h"
@@ -7,6 +6,7 @@
 #include "core/store/alarm_table.h"
 #include "gui/app/app_state.h"
 #include "gui/app/main_dlg.h"
+#include "gui/entry/time_edit.h"
 
 // Reads the clock, rebuilds the clock line, runs the due check at the first
 // tick of a new minute and follows a change of the date format. The minutes
@@ -31,7 +31,7 @@ void CMainDlg::ClockTick() {
     m_lastMinute = now.minute;
     CheckDueAlarms(since);
     m_time = g_clockSnapshot.timeText;
-    g_timeKeyCount = 5;
+    m_timeEdit->SetKeyCount(5);
     ShowNewMinute();
   }
   if (m_lastDateFormat != g_settings.DateFormat) {
@@ -45,7 +45,7 @@ void CMainDlg::ClockTick() {
 void CMainDlg::CheckDueAlarms(std::int64_t sinceMinute) {
   const ClockSnapshot minute = g_clockSnapshot;
   CheckMinutesSince(
-      sinceMinute, minute, GetClock(), [this](int i) { ShowAlarmPopup(i); },
+      g_alarms, sinceMinute, minute, GetClock(), [this](int i) { ShowAlarmPopup(i); },
       [](int i) { DeleteAlarm(i); });
 }
 
@@ -56,7 +56,7 @@ std::int64_t CMainDlg::LastCheckedMinute() const {
 void CMainDlg::CatchUpReadIn(const std::vector<AlarmRecord>& records, std::int64_t sinceMinute) {
   if (g_firstTick) return;
   CheckRecordsReadIn(
-      records, sinceMinute + 1, m_lastCheckedMinute, GetClock(),
+      g_alarms, records, sinceMinute + 1, m_lastCheckedMinute, GetClock(),
       [this](int i) { ShowAlarmPopup(i); }, [](int i) { DeleteAlarm(i); });
 }
 
