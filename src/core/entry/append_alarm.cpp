@@ -4,7 +4,7 @@
 #include "core/settings/alarm_settings.h"
 #include "core/store/alarm_table.h"
 
-void AppendAlarm(std::string_view type, std::string_view day, std::string_view time,
-                 std::string_view date) {
-  AppendAlarm(type, day, time, date, g_clockSnapshot, DateFormatOf(g_settings.DateFormat));
+void AppendAlarm(AlarmTable& table, std::string_view type, std::string_view day,
+                 std::string_view time, std::string_view date) {
+  table.AppendAlarm(type, day, time, date, g_clockSnapshot, DateFormatOf(g_settings.DateFormat));
 }

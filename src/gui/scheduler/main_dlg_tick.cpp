@@ -45,8 +45,8 @@ void CMainDlg::ClockTick() {
 void CMainDlg::CheckDueAlarms(std::int64_t sinceMinute) {
   const ClockSnapshot minute = g_clockSnapshot;
   CheckMinutesSince(
-      g_alarms, sinceMinute, minute, GetClock(), [this](int i) { ShowAlarmPopup(i); },
-      [](int i) { DeleteAlarm(i); });
+      m_table, sinceMinute, minute, GetClock(), [this](int i) { ShowAlarmPopup(i); },
+      [this](int i) { m_table.DeleteAlarm(i); });
 }
 
 std::int64_t CMainDlg::LastCheckedMinute() const {
@@ -56,8 +56,8 @@ std::int64_t CMainDlg::LastCheckedMinute() const {
 void CMainDlg::CatchUpReadIn(const std::vector<AlarmRecord>& records, std::int64_t sinceMinute) {
   if (g_firstTick) return;
   CheckRecordsReadIn(
-      g_alarms, records, sinceMinute + 1, m_lastCheckedMinute, GetClock(),
-      [this](int i) { ShowAlarmPopup(i); }, [](int i) { DeleteAlarm(i); });
+      m_table, records, sinceMinute + 1, m_lastCheckedMinute, GetClock(),
+      [this](int i) { ShowAlarmPopup(i); }, [this](int i) { m_table.DeleteAlarm(i); });
 }
 
 void CMainDlg::OnTimer(int timerId) {
