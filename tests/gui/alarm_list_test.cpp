@@ -102,7 +102,7 @@ TEST_F(AlarmListTest, DescriptionsOfEachKind) {
 TEST_F(AlarmListTest, NewAlarmIsShownAndOnlyTheMarkerIsEmptied) {
   folder.Write("alarms.txt", "1,00/00/00,0,05:00,$%&abc|\r\n");
   StartAt(At(2026, 12, 7, 6, 0));
-  AppendAlarm(table, "Daily", "", "06:03", "");
+  AppendAlarm(table, dlg->m_clockSnapshot, "Daily", "", "06:03", "");
   table.SaveAlarms();
   table.LoadAlarms();
   dlg->RefreshList(ShowNewAlarm);
@@ -114,7 +114,7 @@ TEST_F(AlarmListTest, NewAlarmIsShownAndOnlyTheMarkerIsEmptied) {
 
 TEST_F(AlarmListTest, NewRecordIsScrolledIntoRowThree) {
   StartWithDailyAlarms(11);
-  AppendAlarm(table, "Daily", "", "06:09", "");  // sorts to position 10 of 12
+  AppendAlarm(table, dlg->m_clockSnapshot, "Daily", "", "06:09", "");  // sorts to position 10 of 12
   table.SaveAlarms();
   table.LoadAlarms();
   dlg->RefreshList(ShowNewAlarm);

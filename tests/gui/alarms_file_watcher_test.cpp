@@ -175,7 +175,7 @@ TEST_F(AlarmsFileWatcherTest, AnAddAfterAHandEditKeepsBothAndTheBackup) {
   const std::string edited = "1,00/00/00,0,06:30,\n\n1,00/00/00,0,07:00,\n";
   folder.Write("alarms.txt", edited);
   ASSERT_TRUE(ShowsInRow1("06:30"));
-  AppendAlarm(table, "Daily", "", "09:00", "");
+  AppendAlarm(table, dlg->m_clockSnapshot, "Daily", "", "09:00", "");
   ASSERT_TRUE(table.SaveAlarms());
   EXPECT_EQ(folder.Read("alarms.txt"),
             "1,00/00/00,0,06:30,\r\n1,00/00/00,0,07:00,\r\n1,00/00/00,0,09:00,$%&\r\n");

@@ -29,7 +29,6 @@ std::vector<void (*)()>& StateResets() {
 void ResetProgramState() {
   SetAlarmsFolder({});
   ResetSettings();
-  ResetClockSnapshot();
   SetClock(nullptr);
   SetCoreUi(nullptr);
   for (void (*reset)() : StateResets()) reset();

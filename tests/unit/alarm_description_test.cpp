@@ -107,16 +107,15 @@ TEST_F(AlarmDescriptionTest, LongWeekInMonthGivesASuffixToWeeksOneToFourOnly) {
 }
 
 TEST_F(AlarmDescriptionTest, DescribeAlarmUsesTheTableClockAndSetting) {
-  g_clockSnapshot = m_clock;
   g_settings.DateFormat = static_cast<int>(kUs);
   AlarmTable table;
   table.SetTableRecords(
       {Record("One Date", "None", "26/12/03"), Record("One Date", "None", "02/01/04")});
-  EXPECT_EQ(DescribeAlarm(table, 0), "Tomorrow");
-  EXPECT_EQ(DescribeAlarm(table, 1), "01/02/04");
-  EXPECT_EQ(DescribeAlarm(table, 2), "");
-  EXPECT_EQ(DescribeAlarm(table, -1), "");
-  EXPECT_EQ(DescribeAlarm(table, 99), "");
+  EXPECT_EQ(DescribeAlarm(table, 0, m_clock), "Tomorrow");
+  EXPECT_EQ(DescribeAlarm(table, 1, m_clock), "01/02/04");
+  EXPECT_EQ(DescribeAlarm(table, 2, m_clock), "");
+  EXPECT_EQ(DescribeAlarm(table, -1, m_clock), "");
+  EXPECT_EQ(DescribeAlarm(table, 99, m_clock), "");
 }
 
 }  // namespace

@@ -56,7 +56,7 @@ class AlarmsFileTest : public ::testing::Test {
   }
   // Adds a Daily alarm at 23:00 and saves, as Add does.
   bool AddAndSave() {
-    AppendAlarm(table, "Daily", "", "23:00", "");
+    AppendAlarm(table, m_clock, "Daily", "", "23:00", "");
     return table.SaveAlarms();
   }
   bool HasBackup() const { return fs::exists(m_folder.path() / kAlarmsBackupFileName); }
@@ -64,6 +64,7 @@ class AlarmsFileTest : public ::testing::Test {
 
   ScratchFolder m_folder;
   RecordingUi m_ui;
+  ClockSnapshot m_clock;  // the reading Add hands over
 };
 
 }  // namespace

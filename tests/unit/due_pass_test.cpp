@@ -129,18 +129,18 @@ TEST_F(DuePassTest, NestedPassMovesTheFiredRecord) {
             Alarm("One Date", "07:31", "14/07/03", "None", "n2"),
             Alarm("One Date", "07:30", "14/07/03", "None", "r"),
             Alarm("Daily", "07:30", "", "None", "s"), Alarm("Daily", "07:31", "", "None", "t")});
-  g_clockSnapshot = m_monday;
+  ClockSnapshot live = m_monday;  // the window's last reading
   PassLog log;
   bool nested = false;
   auto fire = [&](int i) {
     log.Fire()(i);
     if (nested) return;
     nested = true;
-    g_clockSnapshot = ClockAt(2003, 7, 14, 7, 31);  // the tick of the next minute
-    RunDuePass(table, g_clockSnapshot, log.Fire(), log.Remove());
+    live = ClockAt(2003, 7, 14, 7, 31);  // the tick of the next minute
+    RunDuePass(table, live, log.Fire(), log.Remove());
   };
   // The outer pass is handed the live snapshot, which the nested tick overwrites.
-  RunDuePass(table, g_clockSnapshot, fire, log.Remove());
+  RunDuePass(table, live, fire, log.Remove());
   // Outer: r (07:30) fires; nested (07:31): n1, n2 and t; outer goes on with s
   // against its own minute, 07:30.
   EXPECT_EQ(log.fired, Texts({"r", "n1", "n2", "t", "s"}));

@@ -24,10 +24,10 @@ TEST(FileMode, NewFilesFollowTheUmask) {
   table.SetListener(&ui);
   const mode_t oldMask = umask(027);
   table.LoadAlarms();  // no alarms.txt yet
-  AppendAlarm(table, "Daily", "", "23:00", "");
+  AppendAlarm(table, ClockSnapshot{}, "Daily", "", "23:00", "");
   EXPECT_TRUE(table.SaveAlarms());
   folder.Write(kAlarmsFileName, "1,00/00/00,0,06:00,\n");  // a hand edit: the next save keeps it
-  AppendAlarm(table, "Daily", "", "22:00", "");
+  AppendAlarm(table, ClockSnapshot{}, "Daily", "", "22:00", "");
   EXPECT_TRUE(table.SaveAlarms());
   SaveSettings();
   umask(oldMask);

@@ -124,6 +124,8 @@ class CMainDlg : public QDialog, public CoreUi {
   std::array<std::string, kListRowCount> m_rowTime;
   std::array<std::string, kListRowCount> m_rowType;
 
+  // The last clock reading, written only by the clock tick.
+  ClockSnapshot m_clockSnapshot;
   int m_lastMinute = 0;
   int m_lastDateFormat = 0;
   QRect m_desktopRect;

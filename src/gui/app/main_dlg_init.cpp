@@ -59,7 +59,7 @@ bool CMainDlg::OnInitDialog() {
   m_day = m_dayBox->itemText(0).toStdString();
   m_typeBox->setCurrentIndex(0);
   m_type = m_typeBox->itemText(0).toStdString();
-  m_time = g_clockSnapshot.timeText;
+  m_time = m_clockSnapshot.timeText;
   m_timeEdit->SetKeyCount(5);
   m_table.LoadAlarmsAtStartUp();
   RefreshList(0);

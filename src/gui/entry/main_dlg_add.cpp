@@ -19,12 +19,12 @@ void CMainDlg::OnAdd() {
   if (!UpdateData(true)) return;
   const AlarmForm form{m_time, m_type, m_day, m_date};
   const std::string message =
-      CheckNewAlarm(form, g_clockSnapshot, DateFormatOf(g_settings.DateFormat));
+      CheckNewAlarm(form, m_clockSnapshot, DateFormatOf(g_settings.DateFormat));
   if (!message.empty()) {
     ShowMessage(message, "");
     return;
   }
-  AppendAlarm(m_table, m_type, m_day, m_time, NormalisedFormDate(form));
+  AppendAlarm(m_table, m_clockSnapshot, m_type, m_day, m_time, NormalisedFormDate(form));
   const bool saved = m_table.SaveAlarms();
   m_table.LoadAlarms();
   // A file that could not be read back keeps the table: the new alarm the

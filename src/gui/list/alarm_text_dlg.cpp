@@ -41,8 +41,9 @@ bool AlarmOpen(const AlarmTable& table, const FollowedRecord& record) {
 
 }  // namespace
 
-CAlarmTextDlg::CAlarmTextDlg(AlarmTable& table, int index, QWidget* parent)
-    : QDialog(parent), m_table(table), m_record(index) {
+CAlarmTextDlg::CAlarmTextDlg(AlarmTable& table, int index, const ClockSnapshot& clock,
+                             QWidget* parent)
+    : QDialog(parent), m_table(table), m_record(index), m_clock(clock) {
   m_table.Follow(&m_record);
   BuildDialog(this, AlarmTextTemplate());
   m_descEdit = DlgItem<QPlainTextEdit>(this, IDC_ALARM_DESC);
@@ -60,7 +61,7 @@ bool CAlarmTextDlg::OnInitDialog() {
     const AlarmRecord& record = m_table.At(m_record.Index());
     m_alarmTime = record.time;
     m_alarmText = EditorText(record.text);
-    m_alarmDesc = DescribeAlarmLong(record, g_clockSnapshot, DateFormatOf(g_settings.DateFormat));
+    m_alarmDesc = DescribeAlarmLong(record, m_clock, DateFormatOf(g_settings.DateFormat));
   }
   {
     const QSignalBlocker blocker(m_textEdit);

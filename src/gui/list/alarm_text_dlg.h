@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/model/clock_snapshot.h"
 #include "core/store/followed_record.h"
 
 class QPlainTextEdit;
@@ -20,7 +21,9 @@ class CAlarmTextDlg : public QDialog {
 
  public:
   // Opens entry index of the table and follows it while the dialog lives.
-  CAlarmTextDlg(AlarmTable& table, int index, QWidget* parent = nullptr);
+  // clock: the reading the long description is made for.
+  CAlarmTextDlg(AlarmTable& table, int index, const ClockSnapshot& clock,
+                QWidget* parent = nullptr);
   ~CAlarmTextDlg() override;
   const FollowedRecord& Record() const { return m_record; }
 
@@ -60,4 +63,5 @@ class CAlarmTextDlg : public QDialog {
   bool m_readIn = false;
   AlarmTable& m_table;
   FollowedRecord m_record;
+  ClockSnapshot m_clock;
 };

@@ -13,8 +13,8 @@
 // are minutes of real time, so that one skipped (the computer slept, the clock
 // was set forward) still gets its check, late.
 void CMainDlg::ClockTick() {
-  g_clockSnapshot = ReadClockSnapshot(GetClock());
-  const ClockSnapshot& now = g_clockSnapshot;
+  m_clockSnapshot = ReadClockSnapshot(GetClock());
+  const ClockSnapshot& now = m_clockSnapshot;
   m_clockText = ClockLineText(now, DateFormatOf(g_settings.DateFormat));
   const std::int64_t minute = MinuteOf(now.now);
   if (g_firstTick) {
@@ -30,7 +30,7 @@ void CMainDlg::ClockTick() {
     m_lastCheckedMinute = minute;
     m_lastMinute = now.minute;
     CheckDueAlarms(since);
-    m_time = g_clockSnapshot.timeText;
+    m_time = m_clockSnapshot.timeText;
     m_timeEdit->SetKeyCount(5);
     ShowNewMinute();
   }
@@ -39,11 +39,11 @@ void CMainDlg::ClockTick() {
     OnTypeChange();
   }
   m_lastDateFormat = g_settings.DateFormat;
-  m_lastMinute = g_clockSnapshot.minute;
+  m_lastMinute = m_clockSnapshot.minute;
 }
 
 void CMainDlg::CheckDueAlarms(std::int64_t sinceMinute) {
-  const ClockSnapshot minute = g_clockSnapshot;
+  const ClockSnapshot minute = m_clockSnapshot;
   CheckMinutesSince(
       m_table, sinceMinute, minute, GetClock(), [this](int i) { ShowAlarmPopup(i); },
       [this](int i) { m_table.DeleteAlarm(i); });
