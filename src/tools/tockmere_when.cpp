@@ -122,9 +122,9 @@ std::optional<std::string> ParseArguments(int argc, char** argv, Options& option
 // ---- the alarms file ---------------------------------------------------------
 
 // Loads the table as the program loads alarms.txt.
-std::optional<std::string> LoadAlarmFile(const std::string& path) {
+std::optional<std::string> LoadAlarmFile(AlarmTable& table, const std::string& path) {
   errno = 0;
-  if (LoadAlarmsFrom(path)) return std::nullopt;
+  if (table.LoadAlarmsFrom(path)) return std::nullopt;
   return "cannot read " + path + (errno != 0 ? ": " + std::string(std::strerror(errno)) : "");
 }
 
@@ -132,9 +132,9 @@ std::optional<std::string> LoadAlarmFile(const std::string& path) {
 
 class Simulation {
  public:
-  explicit Simulation(std::FILE* out) : m_out(out) {
+  Simulation(AlarmTable& table, std::FILE* out) : m_table(table), m_out(out) {
     SetClock(&m_clock);
-    m_watched = AlarmMinutes(g_alarms);
+    m_watched = AlarmMinutes(m_table);
   }
   ~Simulation() {
     Flush();
@@ -159,14 +159,14 @@ class Simulation {
     m_clock.Set(moment);
     const ClockSnapshot snapshot = ReadClockSnapshot(m_clock);
     RunDuePass(
-        g_alarms, snapshot, [&](int i) { Record(snapshot, i); }, [&](int i) { Remove(i); });
+        m_table, snapshot, [&](int i) { Record(snapshot, i); }, [&](int i) { Remove(i); });
   }
 
   void Record(const ClockSnapshot& snapshot, int i) {
     char stamp[64];
     std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d %02d:%02d ", snapshot.year + 2000,
                   snapshot.month, snapshot.day, snapshot.hour, snapshot.minute);
-    std::string line = EncodeRecordLine(g_alarms.records[static_cast<std::size_t>(i)]);
+    std::string line = EncodeRecordLine(m_table.At(i));
     if (!line.empty() && line.back() == '\n') line.pop_back();
     m_buffer += stamp;
     m_buffer += line;
@@ -175,8 +175,8 @@ class Simulation {
   }
 
   void Remove(int i) {
-    RemoveAlarmAt(i);
-    m_watched = AlarmMinutes(g_alarms);
+    m_table.RemoveAlarmAt(i);
+    m_watched = AlarmMinutes(m_table);
   }
 
   void Flush() {
@@ -185,6 +185,7 @@ class Simulation {
     m_buffer.clear();
   }
 
+  AlarmTable& m_table;
   std::FILE* m_out;
   FakeClock m_clock;
   DayMinutes m_watched{};
@@ -207,7 +208,8 @@ int main(int argc, char** argv) {
   if (const auto error = ParseArguments(argc, argv, options)) {
     return Fail(*error + " (" + kUsage + ")");
   }
-  if (const auto error = LoadAlarmFile(options.file)) return Fail(*error);
+  AlarmTable table;
+  if (const auto error = LoadAlarmFile(table, options.file)) return Fail(*error);
 
   const LocalClock& clock = GetClock();
   const int year = static_cast<int>(options.from.year);
@@ -217,7 +219,7 @@ int main(int argc, char** argv) {
       clock.FromLocal(year, options.from.month, options.from.day + static_cast<int>(options.days),
                       options.hour, options.minute, 0);
 
-  Simulation simulation(stdout);
+  Simulation simulation(table, stdout);
   simulation.Run(start, end);
   if (simulation.WriteFailed()) {
     std::fprintf(stderr, "tockmere-when: cannot write the output: %s\n", std::strerror(errno));

@@ -16,11 +16,10 @@ namespace {
 
 RecordingUi g_ui;
 
-std::vector<AlarmRecord> LoadedRecords() {
-  FUZZ_CHECK(g_alarms.count >= 0 && g_alarms.count <= kMaxAlarms);
-  for (int i = g_alarms.count; i < kMaxAlarms; ++i)
-    FUZZ_CHECK(g_alarms.records[i] == AlarmRecord{});
-  return {g_alarms.records.begin(), g_alarms.records.begin() + g_alarms.count};
+std::vector<AlarmRecord> LoadedRecords(const AlarmTable& table) {
+  FUZZ_CHECK(table.Count() >= 0 && table.Count() <= kMaxAlarms);
+  for (int i = table.Count(); i < kMaxAlarms; ++i) FUZZ_CHECK(table.At(i) == AlarmRecord{});
+  return table.TableRecords();
 }
 
 // The record as it reads back from its written line.
@@ -52,22 +51,23 @@ void CheckCrLfLines(const std::string& file, int count) {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   PrepareScratchFolder();
-  SetCoreUi(&g_ui);
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const InScratchFolder inScratch;
   WriteWholeFile(kAlarmsFileName, std::string_view(reinterpret_cast<const char*>(data), size));
-  LoadAlarms();
-  const std::vector<AlarmRecord> first = LoadedRecords();
+  AlarmTable table;
+  table.SetListener(&g_ui);
+  table.LoadAlarms();
+  const std::vector<AlarmRecord> first = LoadedRecords(table);
 
-  FUZZ_CHECK(SaveAlarms());
+  FUZZ_CHECK(table.SaveAlarms());
   FUZZ_CHECK(g_ui.messages.empty());
   CheckCrLfLines(ReadWholeFile(kAlarmsFileName), static_cast<int>(first.size()));
 
-  LoadAlarms();
-  const std::vector<AlarmRecord> second = LoadedRecords();
+  table.LoadAlarms();
+  const std::vector<AlarmRecord> second = LoadedRecords(table);
   std::vector<AlarmRecord> expected;
   for (const AlarmRecord& record : first) expected.push_back(Rewritten(record));
   FUZZ_CHECK(InOneOrder(second) == InOneOrder(expected));

@@ -20,14 +20,14 @@ class AddAlarmTest : public EntryFormTest {
     SCOPED_TRACE((time + " | " + type + " | " + day + " | " + date).toStdString());
     Fill(time, type, day, date);
     const std::string fileBefore = folder.Read("alarms.txt");
-    const int countBefore = g_alarms.count;
+    const int countBefore = table.Count();
     prompter.clear();
     ClickAdd();
     ASSERT_EQ(prompter.messages().size(), 1u);
     EXPECT_EQ(prompter.messages()[0].text, message);
     EXPECT_EQ(prompter.messages()[0].caption, "");  // the standard caption
     EXPECT_EQ(prompter.messages()[0].icon, Prompter::Icon::Warning);
-    EXPECT_EQ(g_alarms.count, countBefore);
+    EXPECT_EQ(table.Count(), countBefore);
     EXPECT_EQ(folder.Read("alarms.txt"), fileBefore);
     EXPECT_EQ(TimeEdit()->text(), time);
     EXPECT_EQ(TypeBox()->currentText(), type);
@@ -41,11 +41,11 @@ class AddAlarmTest : public EntryFormTest {
                    const QString& date, const std::string& line) {
     SCOPED_TRACE((time + " | " + type + " | " + day + " | " + date).toStdString());
     Fill(time, type, day, date);
-    const int countBefore = g_alarms.count;
+    const int countBefore = table.Count();
     prompter.clear();
     ClickAdd();
     EXPECT_TRUE(prompter.messages().empty()) << prompter.texts().front().toStdString();
-    EXPECT_EQ(g_alarms.count, countBefore + 1);
+    EXPECT_EQ(table.Count(), countBefore + 1);
     const std::vector<std::string> lines = FileLines();
     EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
     EXPECT_EQ(folder.Read("alarms.txt").find("$%&"), std::string::npos);
@@ -123,7 +123,7 @@ TEST_F(AddAlarmTest, FullTableIsRefusedBeforeTheFormIsRead) {
   for (int hour = 10; hour < 22; ++hour) file += "1,00/00/00,0," + TwoDigits(hour) + ":00,\r\n";
   folder.Write("alarms.txt", file);
   Open(Now());
-  ASSERT_EQ(g_alarms.count, 12);
+  ASSERT_EQ(table.Count(), 12);
   const std::string timeBefore = dlg->m_time;
   // Garbage everywhere, and a time longer than the field's limit (which the
   // user cannot type; the limit is lifted to put it there): none of it is read.
@@ -136,7 +136,7 @@ TEST_F(AddAlarmTest, FullTableIsRefusedBeforeTheFormIsRead) {
   EXPECT_EQ(dlg->m_time, timeBefore);
   EXPECT_EQ(TimeEdit()->text(), "1234567");
   EXPECT_EQ(folder.Read("alarms.txt"), file);
-  EXPECT_EQ(g_alarms.count, 12);
+  EXPECT_EQ(table.Count(), 12);
 }
 
 TEST_F(AddAlarmTest, TooLongFieldStopsAddWithTheLengthMessage) {
@@ -146,7 +146,7 @@ TEST_F(AddAlarmTest, TooLongFieldStopsAddWithTheLengthMessage) {
   TimeEdit()->setText("23:590");
   ClickAdd();
   EXPECT_EQ(prompter.texts(), (std::vector<QString>{"Please enter no more than 5 characters."}));
-  EXPECT_EQ(g_alarms.count, 0);
+  EXPECT_EQ(table.Count(), 0);
   EXPECT_EQ(folder.Read("alarms.txt"), "");
 }
 
@@ -187,13 +187,13 @@ TEST_F(AddAlarmTest, MonthlyDatesAreStoredNormalised) {
   dlg.reset();  // the table read back by a new start holds the same records
   g_firstTick = true;
   StartAt(Now());
-  EXPECT_EQ(g_alarms.count, 6);
-  EXPECT_EQ(g_alarms.records[0].date, "5");
-  EXPECT_EQ(g_alarms.records[5].date, "Last");
+  EXPECT_EQ(table.Count(), 6);
+  EXPECT_EQ(table.At(0).date, "5");
+  EXPECT_EQ(table.At(5).date, "Last");
 }
 
 TEST_F(AddAlarmTest, TodayAndTomorrowAtTheCurrentMinute) {
-  ModalCatcher catcher(folder);
+  ModalCatcher catcher(folder, table);
   Open(At(2004, 12, 31, 23, 58, 59));
   ExpectRefused("23:58", "Today", "", "31/12/04", "Invalid time.");
   ExpectRefused("23:58", "One Date", "", "31/12/04", "Invalid date/time.");
@@ -249,7 +249,7 @@ TEST_F(AddAlarmTest, ListScrollsToTheNewRecord) {
   ASSERT_EQ(scrollBar->value(), 0);
   // A Monthly record sorts last, out of sight of the first five rows.
   ExpectAdded("12:00", "Monthly", "None", "15", "4,00000015,0,12:00,");
-  EXPECT_EQ(g_alarms.records[7].time, "12:00");
+  EXPECT_EQ(table.At(7).time, "12:00");
   EXPECT_EQ(scrollBar->value(), 3);
   EXPECT_EQ(Text(kRowTimeIds[4]), "12:00");
   EXPECT_EQ(Text(kRowTypeIds[4]), "15th of the month");
@@ -270,7 +270,7 @@ TEST_F(AddAlarmTest, FailedSaveKeepsNothingNew) {
   ASSERT_FALSE(prompter.messages().empty());
   EXPECT_EQ(prompter.messages()[0].text, "File open error.");
   EXPECT_EQ(prompter.messages()[0].caption, "Error");
-  EXPECT_EQ(g_alarms.count, 1);
+  EXPECT_EQ(table.Count(), 1);
   EXPECT_EQ(FileLines(), (std::vector<std::string>{"1,00/00/00,0,06:00,"}));
   EXPECT_EQ(Text(kRowTimeIds[0]), "06:00");
   EXPECT_EQ(Text(kRowTimeIds[1]), "");

@@ -102,21 +102,21 @@ TEST_F(AlarmListTest, DescriptionsOfEachKind) {
 TEST_F(AlarmListTest, NewAlarmIsShownAndOnlyTheMarkerIsEmptied) {
   folder.Write("alarms.txt", "1,00/00/00,0,05:00,$%&abc|\r\n");
   StartAt(At(2026, 12, 7, 6, 0));
-  AppendAlarm("Daily", "", "06:03", "");
-  SaveAlarms();
-  LoadAlarms();
+  AppendAlarm(table, dlg->m_clockSnapshot, "Daily", "", "06:03", "");
+  table.SaveAlarms();
+  table.LoadAlarms();
   dlg->RefreshList(ShowNewAlarm);
   // The user's own text that begins like the marker is kept.
-  EXPECT_EQ(g_alarms.records[0].text, "$%&abc|");
-  EXPECT_EQ(g_alarms.records[1].text, "");
+  EXPECT_EQ(table.At(0).text, "$%&abc|");
+  EXPECT_EQ(table.At(1).text, "");
   EXPECT_EQ(folder.Read("alarms.txt"), "1,00/00/00,0,05:00,$%&abc|\r\n1,00/00/00,0,06:03,\r\n");
 }
 
 TEST_F(AlarmListTest, NewRecordIsScrolledIntoRowThree) {
   StartWithDailyAlarms(11);
-  AppendAlarm("Daily", "", "06:09", "");  // sorts to position 10 of 12
-  SaveAlarms();
-  LoadAlarms();
+  AppendAlarm(table, dlg->m_clockSnapshot, "Daily", "", "06:09", "");  // sorts to position 10 of 12
+  table.SaveAlarms();
+  table.LoadAlarms();
   dlg->RefreshList(ShowNewAlarm);
   EXPECT_EQ(Bar()->value(), 7);
   EXPECT_EQ(Labels(), (std::vector<QString>{"8", "9", "10", "11", "12"}));

@@ -108,10 +108,10 @@ TEST_F(AlarmPopupTest, LongLinesWrapWithinTheVisibleArea) {
 }
 
 TEST_F(AlarmPopupTest, KeepsItsOwnAlarmWhenTheTableChanges) {
-  g_alarms.records[0] = AlarmRecord{"Daily", "None", "07:30", "", "Mine|"};
-  g_alarms.count = 1;
-  CAlarmPopupDlg popup(g_alarms.records[0]);
-  g_alarms.records[0] = AlarmRecord{"Weekly", "Monday", "07:31", "", "Other|"};
+  AlarmTable table;
+  table.SetTableRecords({AlarmRecord{"Daily", "None", "07:30", "", "Mine|"}});
+  CAlarmPopupDlg popup(table.At(0));
+  table.SetTableRecords({AlarmRecord{"Weekly", "Monday", "07:31", "", "Other|"}});
   const QImage image = Paint(popup);
   EXPECT_EQ(popup.Alarm().text, "Mine|");
   EXPECT_EQ(image.pixelColor(CAlarmPopupDlg::kPanelRect.topLeft()), QColor(180, 250, 180));

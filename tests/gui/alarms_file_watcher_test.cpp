@@ -53,7 +53,7 @@ TEST_F(AlarmsFileWatcherTest, AHandEditShowsInTheListAndTypingStays) {
 
   folder.Write("alarms.txt", "1,00/00/00,0,06:30,\r\n1,00/00/00,0,07:00,\r\n");
   ASSERT_TRUE(ShowsInRow1("06:30"));
-  EXPECT_EQ(g_alarms.count, 2);
+  EXPECT_EQ(table.Count(), 2);
   EXPECT_EQ(Text(kRowTimeIds[1]), "07:00");
   EXPECT_EQ(Text(IDC_TIME), "12:3");
 
@@ -62,7 +62,7 @@ TEST_F(AlarmsFileWatcherTest, AHandEditShowsInTheListAndTypingStays) {
   ASSERT_TRUE(ShowsInRow1("05:00"));
   folder.Write("alarms.txt", "1,00/00/00,0,04:00,\r\n");
   ASSERT_TRUE(ShowsInRow1("04:00"));
-  EXPECT_EQ(g_alarms.count, 1);
+  EXPECT_EQ(table.Count(), 1);
   EXPECT_TRUE(prompter.messages().empty());
 }
 
@@ -75,10 +75,10 @@ TEST_F(AlarmsFileWatcherTest, AFileMadeAfterStartIsReadAndADeletedOneKeepsTheAla
   fs::remove(folder.path() / "alarms.txt");
   QTest::qWait(1500);
   EXPECT_EQ(Text(kRowTimeIds[0]), "08:15");
-  EXPECT_EQ(g_alarms.count, 1);
+  EXPECT_EQ(table.Count(), 1);
   folder.Write("alarms.txt", "");
   ASSERT_TRUE(ShowsInRow1(""));
-  EXPECT_EQ(g_alarms.count, 0);
+  EXPECT_EQ(table.Count(), 0);
 }
 
 TEST_F(AlarmsFileWatcherTest, AChangeWaitsWhileADialogIsOpen) {
@@ -90,7 +90,7 @@ TEST_F(AlarmsFileWatcherTest, AChangeWaitsWhileADialogIsOpen) {
   // Well past the time a change takes to show when no dialog is open.
   QTest::qWait(1500);
   EXPECT_EQ(Text(kRowTimeIds[0]), "07:00");
-  EXPECT_EQ(g_alarms.count, 1);
+  EXPECT_EQ(table.Count(), 1);
   other.close();
   EXPECT_TRUE(ShowsInRow1("06:30"));
 }
@@ -109,11 +109,11 @@ TEST_F(AlarmsFileWatcherTest, AChangeUnderEachDialogIsReadInWhenItCloses) {
     WhenModalOpens([&](QWidget*) {
       folder.Write("alarms.txt", "1,00/00/00,0,06:30,Edit|\r\n1,00/00/00,0,07:00,Tea|\r\n");
       QTest::qWait(1500);
-      EXPECT_EQ(g_alarms.count, 1);
+      EXPECT_EQ(table.Count(), 1);
     });
     open(*dlg);
     EXPECT_TRUE(ShowsInRow1("06:30"));
-    EXPECT_EQ(g_alarms.count, 2);
+    EXPECT_EQ(table.Count(), 2);
   }
 }
 
@@ -153,11 +153,11 @@ TEST_F(AlarmsFileWatcherTest, ASlowWritersAlarmsOfTheMinuteItCrossedGoOffOnceLat
   folder.Write("alarms.txt", tea + "1,00/00/00,0,09:00,Later|\r\n");
   StartAt(At(2026, 6, 15, 7, 29, 50));
   new AlarmsFileWatcher(dlg.get());
-  ModalCatcher popups(folder);
+  ModalCatcher popups(folder, table);
   std::ofstream writer(folder.path() / "alarms.txt", std::ios::binary | std::ios::trunc);
   writer << tea << std::flush;
   QTest::qWait(1200);
-  EXPECT_EQ(g_alarms.count, 2);  // the half-written file is not read
+  EXPECT_EQ(table.Count(), 2);  // the half-written file is not read
   TickAt(At(2026, 6, 15, 7, 30));
   QTest::qWait(1300);
   writer << "0,26/06/15,0,07:30,Dentist|\r\n1,00/00/00,0,07:30,Alarm|\r\n" << std::flush;
@@ -175,8 +175,8 @@ TEST_F(AlarmsFileWatcherTest, AnAddAfterAHandEditKeepsBothAndTheBackup) {
   const std::string edited = "1,00/00/00,0,06:30,\n\n1,00/00/00,0,07:00,\n";
   folder.Write("alarms.txt", edited);
   ASSERT_TRUE(ShowsInRow1("06:30"));
-  AppendAlarm("Daily", "", "09:00", "");
-  ASSERT_TRUE(SaveAlarms());
+  AppendAlarm(table, dlg->m_clockSnapshot, "Daily", "", "09:00", "");
+  ASSERT_TRUE(table.SaveAlarms());
   EXPECT_EQ(folder.Read("alarms.txt"),
             "1,00/00/00,0,06:30,\r\n1,00/00/00,0,07:00,\r\n1,00/00/00,0,09:00,$%&\r\n");
   EXPECT_EQ(folder.Read("alarms.txt.bak"), edited);

@@ -77,7 +77,7 @@ TEST_F(CalendarTest, ChoosingADateAndOkLeavesEverythingAsItWas) {
   });
   EXPECT_EQ(Form(), before);
   EXPECT_EQ(folder.Read("alarms.txt"), fileBefore);
-  EXPECT_EQ(g_alarms.count, 1);
+  EXPECT_EQ(table.Count(), 1);
   EXPECT_EQ(Text(kRowTimeIds[0]), "06:00");
   EXPECT_TRUE(prompter.messages().empty());
   // Typing goes on where it left off.

@@ -8,7 +8,7 @@ constexpr const char* kDaily0730 = "1,00/00/00,0,07:30,Get up|\r\n";
 
 TEST_F(DueCheckTest, FirstTickChecksNothing) {
   folder.Write("alarms.txt", kDaily0730);
-  ModalCatcher catcher(folder);
+  ModalCatcher catcher(folder, table);
   StartAt(At(2026, 12, 7, 7, 30, 5));
   TickAt(At(2026, 12, 7, 7, 30, 6));
   QTest::qWait(100);
@@ -17,7 +17,7 @@ TEST_F(DueCheckTest, FirstTickChecksNothing) {
 
 TEST_F(DueCheckTest, PassRunsOncePerNewMinute) {
   folder.Write("alarms.txt", kDaily0730);
-  ModalCatcher catcher(folder);
+  ModalCatcher catcher(folder, table);
   StartAt(At(2026, 12, 7, 7, 29, 50));
   TickAt(At(2026, 12, 7, 7, 30, 0));
   ASSERT_EQ(catcher.seen().size(), 1u);
@@ -31,7 +31,7 @@ TEST_F(DueCheckTest, PassRunsOncePerNewMinute) {
 
 TEST_F(DueCheckTest, FiredOneOffLeavesTheFileAndTheList) {
   folder.Write("alarms.txt", "0,26/12/07,0,07:30,Dentist|\r\n" + std::string(kDaily0730));
-  ModalCatcher catcher(folder);
+  ModalCatcher catcher(folder, table);
   StartAt(At(2026, 12, 7, 7, 29, 50));
   TickAt(At(2026, 12, 7, 7, 30, 0));
   ASSERT_EQ(catcher.seen().size(), 2u);

@@ -53,7 +53,7 @@ class MainWindowTest : public ::testing::Test {
   // Runs the start-up steps at a moment, as the program does before its loop.
   void StartAt(std::int64_t moment) {
     clock.Set(moment);
-    dlg = std::make_unique<CMainDlg>();
+    dlg = std::make_unique<CMainDlg>(table);
     dlg->OnInitDialog();
   }
 
@@ -82,6 +82,7 @@ class MainWindowTest : public ::testing::Test {
   RecordingPrompter prompter;
   RecordingSound sound;
   RecordingNotifier notifier;
+  AlarmTable table;  // what the application would hand the window
   std::unique_ptr<CMainDlg> dlg;
   int endCode = -1;
 };
@@ -97,7 +98,8 @@ class ModalCatcher {
     std::string file;  // alarms.txt at that moment
   };
 
-  explicit ModalCatcher(const ScratchFolder& folder) : m_folder(folder) {
+  ModalCatcher(const ScratchFolder& folder, const AlarmTable& table)
+      : m_folder(folder), m_table(table) {
     m_timer.setInterval(20);
     QObject::connect(&m_timer, &QTimer::timeout, [this] { Poll(); });
     m_timer.start();
@@ -110,7 +112,7 @@ class ModalCatcher {
     QWidget* modal = QApplication::activeModalWidget();
     auto* dialog = qobject_cast<QDialog*>(modal);
     if (dialog == nullptr || !dialog->isVisible()) return;
-    Seen seen{dialog->windowTitle(), "", g_alarms.count, m_folder.Read("alarms.txt")};
+    Seen seen{dialog->windowTitle(), "", m_table.Count(), m_folder.Read("alarms.txt")};
     if (auto* popup = qobject_cast<CAlarmPopupDlg*>(dialog)) seen.text = popup->Alarm().text;
     if (auto* notice = qobject_cast<CClearedNoticeDlg*>(dialog)) seen.text = notice->m_noticeText;
     m_seen.push_back(seen);
@@ -118,6 +120,7 @@ class ModalCatcher {
   }
 
   const ScratchFolder& m_folder;
+  const AlarmTable& m_table;
   QTimer m_timer;
   std::vector<Seen> m_seen;
 };

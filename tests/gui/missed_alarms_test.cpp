@@ -10,7 +10,7 @@ TEST_F(MissedAlarmsTest, OneNoticePerMissedAlarmEachRemovalSavedFirst) {
   const std::string ahead = "0,26/12/07,0,09:06,Later|\r\n";
   const std::string daily = "1,00/00/00,0,08:00,\r\n";
   folder.Write("alarms.txt", earlier + thisMinute + ahead + daily);
-  ModalCatcher catcher(folder);
+  ModalCatcher catcher(folder, table);
   StartAt(At(2026, 12, 7, 9, 5, 20));
 
   ASSERT_EQ(catcher.seen().size(), 2u);
@@ -29,7 +29,7 @@ TEST_F(MissedAlarmsTest, OneNoticePerMissedAlarmEachRemovalSavedFirst) {
 TEST_F(MissedAlarmsTest, UnsavableRemovalGivesOneNoticeAndDoesNotLoop) {
   folder.Write("alarms.txt", "0,26/12/06,0,07:30,A|\r\n0,26/12/06,0,07:31,B|\r\n");
   std::filesystem::permissions(folder.path() / "alarms.txt", std::filesystem::perms::owner_read);
-  ModalCatcher catcher(folder);
+  ModalCatcher catcher(folder, table);
   StartAt(At(2026, 12, 7, 9, 5));
   EXPECT_EQ(catcher.seen().size(), 2u);
   EXPECT_EQ(prompter.texts(), (std::vector<QString>{"File open error.", "File open error."}));

@@ -40,13 +40,13 @@ class RowActionsTest : public MainWindowTest {
   // with, saves what `typed` leaves there and returns the stored text.
   std::string SaveThrough(const std::string& stored, QString* opened,
                           const std::function<void(QPlainTextEdit*)>& typed = {}) {
-    g_alarms.records[0].text = stored;
+    table.SetText(0, stored);
     EditRow(0, [&](CAlarmTextDlg* editor) {
       *opened = editor->m_textEdit->toPlainText();
       if (typed) typed(editor->m_textEdit);
       QTest::mouseClick(DlgItem<QPushButton>(editor, IDOK_BUTTON), Qt::LeftButton);
     });
-    return g_alarms.records[0].text;
+    return table.At(0).text;
   }
 
   std::string FileText() const { return folder.Read("alarms.txt"); }
@@ -61,11 +61,11 @@ TEST_F(RowActionsTest, ClearAsksAndDeletesOnlyOnYes) {
   EXPECT_TRUE(prompter.messages()[0].question);
   EXPECT_EQ(prompter.messages()[0].caption, "");  // the standard caption
   EXPECT_EQ(FileText(), before);
-  EXPECT_EQ(g_alarms.count, 3);
+  EXPECT_EQ(table.Count(), 3);
 
   prompter.AnswerNext(true);
   Click(kRowClearIds[1]);
-  EXPECT_EQ(g_alarms.count, 2);
+  EXPECT_EQ(table.Count(), 2);
   EXPECT_EQ(FileText(), "1,00/00/00,0,06:00,No 0|\r\n1,00/00/00,0,06:02,No 2|\r\n");
   EXPECT_EQ(Text(kRowTimeIds[1]), "06:02");
   EXPECT_EQ(Text(kRowTimeIds[2]), "");
@@ -86,7 +86,7 @@ TEST_F(RowActionsTest, EachRowsButtonsTakeThatRowsAlarm) {
     prompter.AnswerNext(true);
     Click(kRowClearIds[row]);
     EXPECT_EQ(FileText().find(time), std::string::npos) << "row " << row;
-    EXPECT_EQ(g_alarms.count, row);
+    EXPECT_EQ(table.Count(), row);
   }
 }
 
@@ -96,9 +96,9 @@ TEST_F(RowActionsTest, ClearOnRowTwoScrolledToThreeDeletesRecordFour) {
   ASSERT_EQ(DlgItem<QLabel>(dlg.get(), kRowNumberIds[1])->text(), "5");
   prompter.AnswerNext(true);
   Click(kRowClearIds[1]);
-  ASSERT_EQ(g_alarms.count, 8);
-  EXPECT_EQ(g_alarms.records[3].time, "06:03");
-  EXPECT_EQ(g_alarms.records[4].time, "06:05");
+  ASSERT_EQ(table.Count(), 8);
+  EXPECT_EQ(table.At(3).time, "06:03");
+  EXPECT_EQ(table.At(4).time, "06:05");
 }
 
 // Answers Yes after the clock has moved on to `moment` while the question was
@@ -123,7 +123,7 @@ TEST_F(RowActionsTest, ClearDeletesTheAlarmAskedAboutWhenTheRowsMoveMeanwhile) {
   folder.Write("alarms.txt",
                "0,26/12/07,0,12:01,Once|\r\n1,00/00/00,0,13:00,|\r\n1,00/00/00,0,14:00,|\r\n");
   StartAt(At(2026, 12, 7, 12, 0, 50));
-  ModalCatcher catcher(folder);
+  ModalCatcher catcher(folder, table);
   TickingPrompter answer([&] { TickAt(At(2026, 12, 7, 12, 1)); });
   Click(kRowClearIds[1]);  // 13:00; the one-off above it goes off during the question
   ASSERT_EQ(catcher.seen().size(), 1u);
@@ -131,7 +131,7 @@ TEST_F(RowActionsTest, ClearDeletesTheAlarmAskedAboutWhenTheRowsMoveMeanwhile) {
 
   // The alarm asked about went off itself: nothing else is deleted.
   folder.Write("alarms.txt", "0,26/12/07,0,12:02,Once|\r\n1,00/00/00,0,14:00,|\r\n");
-  LoadAlarms();
+  table.LoadAlarms();
   dlg->RefreshList(0);
   TickingPrompter answerLater([&] { TickAt(At(2026, 12, 7, 12, 2)); });
   Click(kRowClearIds[0]);
@@ -146,9 +146,8 @@ TEST_F(RowActionsTest, EmptyRowsNeitherDeleteNorOpenAnything) {
   Click(kRowTextIds[4]);
   EXPECT_TRUE(prompter.texts().empty());
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-  EXPECT_EQ(g_alarms.count, 2);
+  EXPECT_EQ(table.Count(), 2);
   EXPECT_EQ(FileText(), before);
-  EXPECT_EQ(g_editIndex, kNoEditIndex);
 }
 
 TEST_F(RowActionsTest, EditorShowsTimeAndLongDescription) {
@@ -167,11 +166,10 @@ TEST_F(RowActionsTest, EditorShowsTimeAndLongDescription) {
       EXPECT_EQ(DlgItem<QLineEdit>(editor, IDC_ALARM_TIME)->text().toStdString(),
                 expected[row].first);
       EXPECT_EQ(editor->m_descEdit->toPlainText().toStdString(), expected[row].second);
-      EXPECT_EQ(g_editIndex, row);
+      EXPECT_EQ(editor->Record().Index(), row);
       editor->reject();
     });
   }
-  EXPECT_EQ(g_editIndex, kNoEditIndex);
 }
 
 TEST_F(RowActionsTest, SaveRoundTripsAndCancelChangesNothing) {
@@ -209,7 +207,7 @@ TEST_F(RowActionsTest, SaveRoundTripsAndCancelChangesNothing) {
     QTest::keyClicks(editor->m_textEdit, "changed");
     QTest::mouseClick(DlgItem<QPushButton>(editor, IDCANCEL_BUTTON), Qt::LeftButton);
   });
-  EXPECT_EQ(g_alarms.records[0].text, wrapped);
+  EXPECT_EQ(table.At(0).text, wrapped);
 }
 
 TEST_F(RowActionsTest, TypingAndPastingPastTheLastLineAreRefused) {
@@ -232,7 +230,7 @@ TEST_F(RowActionsTest, TypingAndPastingPastTheLastLineAreRefused) {
   // A text stored longer than the field opens whole and can still be shortened.
   std::string stored;
   for (int k = 0; k < 12; ++k) stored += "Line " + std::to_string(k) + "|";
-  g_alarms.records[0].text = stored;
+  table.SetText(0, stored);
   EditRow(0, [](CAlarmTextDlg* editor) {
     ASSERT_EQ(editor->ShownLines().size(), 12u);
     QTest::keyClick(editor->m_textEdit, Qt::Key_Backspace);
@@ -241,7 +239,7 @@ TEST_F(RowActionsTest, TypingAndPastingPastTheLastLineAreRefused) {
     EXPECT_EQ(editor->ShownLines().size(), 12u);  // no longer than it opened
     editor->OnOK();
   });
-  EXPECT_EQ(g_alarms.records[0].text.substr(g_alarms.records[0].text.size() - 8), "|Line 1|");
+  EXPECT_EQ(table.At(0).text.substr(table.At(0).text.size() - 8), "|Line 1|");
 }
 
 TEST_F(RowActionsTest, AnAlarmThatGoesOffUnderTheEditorIsNotWrittenTo) {
@@ -249,14 +247,13 @@ TEST_F(RowActionsTest, AnAlarmThatGoesOffUnderTheEditorIsNotWrittenTo) {
   StartAt(At(2026, 12, 7, 12, 0, 50));
   EditRow(0, [&](CAlarmTextDlg* editor) {
     editor->m_textEdit->setPlainText("New");
-    ModalCatcher catcher(folder);
+    ModalCatcher catcher(folder, table);
     TickAt(At(2026, 12, 7, 12, 1));  // the one-off fires and goes
-    EXPECT_TRUE(g_editGoneOff);
+    EXPECT_TRUE(editor->Record().Gone());
     editor->OnOK();
   });
   EXPECT_EQ(prompter.texts(), std::vector<QString>{"This alarm has gone off.\n Update ignored."});
   EXPECT_EQ(FileText(), "1,00/00/00,0,13:00,Daily|\r\n");
-  EXPECT_FALSE(g_editGoneOff);
 }
 
 TEST_F(RowActionsTest, TextLandsOnTheSameAlarmWhenAnEarlierOneGoes) {
@@ -266,9 +263,9 @@ TEST_F(RowActionsTest, TextLandsOnTheSameAlarmWhenAnEarlierOneGoes) {
   StartAt(At(2026, 12, 7, 12, 0, 50));
   EditRow(4, [&](CAlarmTextDlg* editor) {
     editor->m_textEdit->setPlainText("Tea");
-    ModalCatcher catcher(folder);
+    ModalCatcher catcher(folder, table);
     TickAt(At(2026, 12, 7, 12, 1));
-    EXPECT_EQ(g_editIndex, 3);
+    EXPECT_EQ(editor->Record().Index(), 3);
     editor->OnOK();
   });
   EXPECT_TRUE(prompter.texts().empty());

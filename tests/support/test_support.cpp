@@ -12,7 +12,7 @@
 #include "core/platform/local_clock.h"
 #include "core/scheduler/clock_snapshot.h"
 #include "core/settings/alarm_settings.h"
-#include "core/store/alarm_table.h"
+#include "core/store/alarms_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -27,9 +27,8 @@ std::vector<void (*)()>& StateResets() {
 }  // namespace
 
 void ResetProgramState() {
-  ResetAlarmTable();
+  SetAlarmsFolder({});
   ResetSettings();
-  ResetClockSnapshot();
   SetClock(nullptr);
   SetCoreUi(nullptr);
   for (void (*reset)() : StateResets()) reset();

@@ -107,17 +107,15 @@ TEST_F(AlarmDescriptionTest, LongWeekInMonthGivesASuffixToWeeksOneToFourOnly) {
 }
 
 TEST_F(AlarmDescriptionTest, DescribeAlarmUsesTheTableClockAndSetting) {
-  g_clockSnapshot = m_clock;
   g_settings.DateFormat = static_cast<int>(kUs);
-  g_alarms.records[0] = Record("One Date", "None", "26/12/03");
-  g_alarms.records[1] = Record("One Date", "None", "02/01/04");
-  g_alarms.records[2] = Record("Weekly", "Monday", "");  // beyond the count
-  g_alarms.count = 2;
-  EXPECT_EQ(DescribeAlarm(g_alarms, 0), "Tomorrow");
-  EXPECT_EQ(DescribeAlarm(g_alarms, 1), "01/02/04");
-  EXPECT_EQ(DescribeAlarm(g_alarms, 2), "");
-  EXPECT_EQ(DescribeAlarm(g_alarms, -1), "");
-  EXPECT_EQ(DescribeAlarm(g_alarms, 99), "");
+  AlarmTable table;
+  table.SetTableRecords(
+      {Record("One Date", "None", "26/12/03"), Record("One Date", "None", "02/01/04")});
+  EXPECT_EQ(DescribeAlarm(table, 0, m_clock), "Tomorrow");
+  EXPECT_EQ(DescribeAlarm(table, 1, m_clock), "01/02/04");
+  EXPECT_EQ(DescribeAlarm(table, 2, m_clock), "");
+  EXPECT_EQ(DescribeAlarm(table, -1, m_clock), "");
+  EXPECT_EQ(DescribeAlarm(table, 99, m_clock), "");
 }
 
 }  // namespace

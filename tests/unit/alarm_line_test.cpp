@@ -212,19 +212,3 @@ TEST_F(AlarmLineTest, SwapDateOrderFollowsTheDateFormat) {
   g_settings.DateFormat = 2;
   EXPECT_EQ(SwapDateOrder("12/25/03"), "12/25/03");
 }
-
-TEST_F(AlarmLineTest, TableEntriesEncodeAndDecodeInPlace) {
-  DecodeAlarmLine(0, "2,00/00/00,3,07:30,");
-  DecodeAlarmLine(1, "1,00/00/00,0,07:00,Tea|");
-  ASSERT_EQ(g_alarms.count, 2);
-  EXPECT_EQ(g_alarms.records[0], Record("Weekly", "Tuesday", "07:30", ""));
-  EXPECT_EQ(EncodeAlarmLine(1), "1,00/00/00,0,07:00,Tea|\n");
-}
-
-TEST_F(AlarmLineTest, IndexesOutsideTheTableAreIgnored) {
-  DecodeAlarmLine(-1, "1,00/00/00,0,07:00,");
-  DecodeAlarmLine(kMaxAlarms, "1,00/00/00,0,07:00,");
-  EXPECT_EQ(g_alarms.count, 0);
-  EXPECT_EQ(EncodeAlarmLine(-1), "");
-  EXPECT_EQ(EncodeAlarmLine(kMaxAlarms), "");
-}

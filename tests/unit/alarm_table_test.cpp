@@ -22,6 +22,9 @@ using namespace std::string_literals;
 
 namespace {
 
+// The table under test; each test starts from an empty one.
+AlarmTable table;
+
 using Messages = std::vector<std::pair<std::string, std::string>>;
 
 const Messages kFileOpenError = {{"File open error.", "Error"}};
@@ -39,7 +42,7 @@ std::string DailyLines(int n, const std::string& lineEnd = "\r\n") {
 
 std::vector<std::string> Times() {
   std::vector<std::string> times;
-  for (int i = 0; i < g_alarms.count; ++i) times.push_back(g_alarms.records[i].time);
+  for (int i = 0; i < table.Count(); ++i) times.push_back(table.At(i).time);
   return times;
 }
 
@@ -53,28 +56,33 @@ std::vector<std::string> FolderNames(const fs::path& folder) {
 
 class AlarmTableTest : public ::testing::Test {
  protected:
+  void SetUp() override {
+    table = AlarmTable{};
+    table.SetListener(&m_ui);
+  }
   void LoadFile(const std::string& content) {
     m_folder.Write(kAlarmsFileName, content);
-    LoadAlarms();
+    table.LoadAlarms();
   }
 
   ScratchFolder m_folder;
   RecordingUi m_ui;
+  ClockSnapshot m_clock;  // the reading Add hands over
 };
 
 }  // namespace
 
 TEST_F(AlarmTableTest, AppendStoresEachTypeWithTheMarker) {
-  g_clockSnapshot.todayText = "14/03/26";
-  g_clockSnapshot.tomorrowText = "15/03/26";
-  AppendAlarm("Today", "", "20:00", "");
-  AppendAlarm("Tomorrow", "", "06:00", "");
-  AppendAlarm("One Date", "", "07:00", "25/12/26");
-  AppendAlarm("Daily", "", "08:00", "12/12/12");
-  AppendAlarm("Weekly", "Tuesday", "07:30", "");
-  AppendAlarm("Fortnightly", "", "09:00", "05/01/27");
-  AppendAlarm("Monthly", "Friday", "18:00", "last");
-  AppendAlarm("Monthly", "None", "10:00", "21");
+  m_clock.todayText = "14/03/26";
+  m_clock.tomorrowText = "15/03/26";
+  AppendAlarm(table, m_clock, "Today", "", "20:00", "");
+  AppendAlarm(table, m_clock, "Tomorrow", "", "06:00", "");
+  AppendAlarm(table, m_clock, "One Date", "", "07:00", "25/12/26");
+  AppendAlarm(table, m_clock, "Daily", "", "08:00", "12/12/12");
+  AppendAlarm(table, m_clock, "Weekly", "Tuesday", "07:30", "");
+  AppendAlarm(table, m_clock, "Fortnightly", "", "09:00", "05/01/27");
+  AppendAlarm(table, m_clock, "Monthly", "Friday", "18:00", "last");
+  AppendAlarm(table, m_clock, "Monthly", "None", "10:00", "21");
 
   const std::vector<AlarmRecord> expected = {
       {"One Date", "", "20:00", "14/03/26", "$%&"},
@@ -86,63 +94,63 @@ TEST_F(AlarmTableTest, AppendStoresEachTypeWithTheMarker) {
       {"Monthly", "Friday", "18:00", "Last", "$%&"},
       {"Monthly", "None", "10:00", "21", "$%&"},
   };
-  ASSERT_EQ(g_alarms.count, static_cast<int>(expected.size()));
-  for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(g_alarms.records[i], expected[i]);
+  ASSERT_EQ(table.Count(), static_cast<int>(expected.size()));
+  for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(table.At(i), expected[i]);
   EXPECT_TRUE(m_ui.messages.empty());
   EXPECT_FALSE(fs::exists(kAlarmsFileName));
 }
 
 TEST_F(AlarmTableTest, AppendTurnsUsDatesDayFirst) {
   g_settings.DateFormat = 1;
-  AppendAlarm("One Date", "", "07:00", "12/25/26");
-  AppendAlarm("Fortnightly", "", "07:00", "01/05/27");
-  EXPECT_EQ(g_alarms.records[0].date, "25/12/26");
-  EXPECT_EQ(g_alarms.records[1].date, "05/01/27");
+  AppendAlarm(table, m_clock, "One Date", "", "07:00", "12/25/26");
+  AppendAlarm(table, m_clock, "Fortnightly", "", "07:00", "01/05/27");
+  EXPECT_EQ(table.At(0).date, "25/12/26");
+  EXPECT_EQ(table.At(1).date, "05/01/27");
 }
 
 TEST_F(AlarmTableTest, AppendToAFullTableChangesNothing) {
   LoadFile(DailyLines(12));
-  const AlarmTable before = g_alarms;
-  AppendAlarm("Daily", "", "23:00", "");
-  EXPECT_EQ(g_alarms.count, 12);
-  EXPECT_EQ(g_alarms.records, before.records);
+  const AlarmTable before = table;
+  AppendAlarm(table, m_clock, "Daily", "", "23:00", "");
+  EXPECT_EQ(table.Count(), 12);
+  EXPECT_EQ(table.TableRecords(), before.TableRecords());
 }
 
 TEST_F(AlarmTableTest, TodayReadsBackAsNoneDayAfterSaveAndLoad) {
-  g_clockSnapshot.todayText = "14/03/26";
-  AppendAlarm("Today", "", "20:00", "");
-  ASSERT_TRUE(SaveAlarms());
-  LoadAlarms();
-  ASSERT_EQ(g_alarms.count, 1);
-  EXPECT_EQ(g_alarms.records[0], (AlarmRecord{"One Date", "None", "20:00", "14/03/26", "$%&"}));
+  m_clock.todayText = "14/03/26";
+  AppendAlarm(table, m_clock, "Today", "", "20:00", "");
+  ASSERT_TRUE(table.SaveAlarms());
+  table.LoadAlarms();
+  ASSERT_EQ(table.Count(), 1);
+  EXPECT_EQ(table.At(0), (AlarmRecord{"One Date", "None", "20:00", "14/03/26", "$%&"}));
   EXPECT_EQ(m_folder.Read(kAlarmsFileName), "0,26/03/14,0,20:00,$%&\r\n");
 }
 
 TEST_F(AlarmTableTest, SaveWritesSortedLinesWithCrLf) {
-  AppendAlarm("Monthly", "None", "09:00", "21");
-  AppendAlarm("Weekly", "Tuesday", "07:30", "");
-  AppendAlarm("Daily", "", "07:00", "");
-  ASSERT_TRUE(SaveAlarms());
+  AppendAlarm(table, m_clock, "Monthly", "None", "09:00", "21");
+  AppendAlarm(table, m_clock, "Weekly", "Tuesday", "07:30", "");
+  AppendAlarm(table, m_clock, "Daily", "", "07:00", "");
+  ASSERT_TRUE(table.SaveAlarms());
   EXPECT_EQ(m_folder.Read(kAlarmsFileName),
             "1,00/00/00,0,07:00,$%&\r\n2,00/00/00,3,07:30,$%&\r\n4,00000021,0,09:00,$%&\r\n");
   // The table keeps its own order until it is loaded again.
-  EXPECT_EQ(g_alarms.records[0].type, "Monthly");
-  LoadAlarms();
+  EXPECT_EQ(table.At(0).type, "Monthly");
+  table.LoadAlarms();
   EXPECT_EQ(Times(), (std::vector<std::string>{"07:00", "07:30", "09:00"}));
 }
 
 TEST_F(AlarmTableTest, LoadReadsCrLfAndLfAloneAndALastLineWithoutEnd) {
   LoadFile("1,00/00/00,0,06:00,a|\r\n1,00/00/00,0,06:01,b|\n1,00/00/00,0,06:02,c|");
   EXPECT_EQ(Times(), (std::vector<std::string>{"06:00", "06:01", "06:02"}));
-  EXPECT_EQ(g_alarms.records[0].text, "a|");
-  EXPECT_EQ(g_alarms.records[2].text, "c|");
+  EXPECT_EQ(table.At(0).text, "a|");
+  EXPECT_EQ(table.At(2).text, "c|");
 }
 
 TEST_F(AlarmTableTest, LoadStopsAfterTwelveLinesAndTheNextSaveWritesTwelve) {
   LoadFile(DailyLines(15));
-  EXPECT_EQ(g_alarms.count, 12);
-  EXPECT_EQ(g_alarms.records[11].time, "06:11");
-  ASSERT_TRUE(SaveAlarms());
+  EXPECT_EQ(table.Count(), 12);
+  EXPECT_EQ(table.At(11).time, "06:11");
+  ASSERT_TRUE(table.SaveAlarms());
   EXPECT_EQ(m_folder.Read(kAlarmsFileName), DailyLines(12));
 }
 
@@ -152,115 +160,115 @@ TEST_F(AlarmTableTest, LoadStopsAfterTwelveLinesAndTheNextSaveWritesTwelve) {
 TEST_F(AlarmTableTest, MissingFileKeepsTheTableWhileRunningAndIsEmptyAtStart) {
   LoadFile(DailyLines(3));
   fs::remove(kAlarmsFileName);
-  LoadAlarms();
-  EXPECT_EQ(g_alarms.count, 3);
-  ASSERT_TRUE(SaveAlarms());
+  table.LoadAlarms();
+  EXPECT_EQ(table.Count(), 3);
+  ASSERT_TRUE(table.SaveAlarms());
   EXPECT_EQ(m_folder.Read(kAlarmsFileName), DailyLines(3));
   fs::remove(kAlarmsFileName);
-  LoadAlarmsAtStartUp();
-  EXPECT_EQ(g_alarms.count, 0);
-  EXPECT_EQ(g_alarms.records[0], AlarmRecord{});
+  table.LoadAlarmsAtStartUp();
+  EXPECT_EQ(table.Count(), 0);
+  EXPECT_EQ(table.At(0), AlarmRecord{});
   EXPECT_TRUE(m_ui.messages.empty());
 }
 
 TEST_F(AlarmTableTest, ByteOrderMarkAtTheStartIsSkipped) {
   LoadFile("\xEF\xBB\xBF" + DailyLines(2));
-  ASSERT_EQ(g_alarms.count, 2);
-  EXPECT_EQ(g_alarms.records[0].type, "Daily");
-  ASSERT_TRUE(SaveAlarms());
+  ASSERT_EQ(table.Count(), 2);
+  EXPECT_EQ(table.At(0).type, "Daily");
+  ASSERT_TRUE(table.SaveAlarms());
   EXPECT_EQ(m_folder.Read(kAlarmsFileName), DailyLines(2));
 }
 
 TEST_F(AlarmTableTest, ZeroBytesAndHugeLinesAreKept) {
   const std::string big(3'000'000, 'z');
   LoadFile("1,00/00/00,0,06:00,a\0b|\r\n"s + "2,00/00/00,1,06:00," + big + "\r\n");
-  ASSERT_EQ(g_alarms.count, 2);
-  EXPECT_EQ(g_alarms.records[0].text, "a\0b|"s);
-  EXPECT_EQ(g_alarms.records[1].text, big);
-  ASSERT_TRUE(SaveAlarms());
-  LoadAlarms();
-  EXPECT_EQ(g_alarms.records[0].text, "a\0b|"s);
-  EXPECT_EQ(g_alarms.records[1].text.size(), big.size());
+  ASSERT_EQ(table.Count(), 2);
+  EXPECT_EQ(table.At(0).text, "a\0b|"s);
+  EXPECT_EQ(table.At(1).text, big);
+  ASSERT_TRUE(table.SaveAlarms());
+  table.LoadAlarms();
+  EXPECT_EQ(table.At(0).text, "a\0b|"s);
+  EXPECT_EQ(table.At(1).text.size(), big.size());
 }
 
 TEST_F(AlarmTableTest, TenThousandLinesLoadOnlyTheFirstTwelve) {
   LoadFile(DailyLines(10'000, "\n"));
-  EXPECT_EQ(g_alarms.count, 12);
-  EXPECT_EQ(g_alarms.records[11].time, "06:11");
+  EXPECT_EQ(table.Count(), 12);
+  EXPECT_EQ(table.At(11).time, "06:11");
 }
 
 TEST_F(AlarmTableTest, DeleteShiftsLaterEntriesSavesLoadsAndRefreshes) {
   LoadFile(DailyLines(3));
-  DeleteAlarm(1);
+  table.DeleteAlarm(1);
   EXPECT_EQ(Times(), (std::vector<std::string>{"06:00", "06:02"}));
-  EXPECT_EQ(g_alarms.records[2], AlarmRecord{});
+  EXPECT_EQ(table.At(2), AlarmRecord{});
   EXPECT_EQ(m_folder.Read(kAlarmsFileName), "1,00/00/00,0,06:00,\r\n1,00/00/00,0,06:02,\r\n");
   EXPECT_EQ(m_ui.deletions, (Deletions{{1, 2}}));
 }
 
 TEST_F(AlarmTableTest, DeletingTheOnlyRecordWritesAnEmptyFileAndLeavesNoOtherFile) {
   LoadFile(DailyLines(1));
-  DeleteAlarm(0);
-  EXPECT_EQ(g_alarms.count, 0);
+  table.DeleteAlarm(0);
+  EXPECT_EQ(table.Count(), 0);
   EXPECT_EQ(m_folder.Read(kAlarmsFileName), "");
   EXPECT_EQ(FolderNames(m_folder.path()), std::vector<std::string>{kAlarmsFileName});
 }
 
 TEST_F(AlarmTableTest, DeleteOutsideTheTableDoesNothing) {
   LoadFile(DailyLines(2));
-  DeleteAlarm(2);
-  DeleteAlarm(-1);
-  EXPECT_EQ(g_alarms.count, 2);
+  table.DeleteAlarm(2);
+  table.DeleteAlarm(-1);
+  EXPECT_EQ(table.Count(), 2);
   EXPECT_TRUE(m_ui.deletions.empty());
 }
 
-TEST_F(AlarmTableTest, DeleteKeepsTheTextEditorOnItsRecord) {
+TEST_F(AlarmTableTest, DeleteKeepsTheFollowedRecordOnItsEntry) {
   LoadFile(DailyLines(5));
-  g_editIndex = 3;
-  DeleteAlarm(1);
-  EXPECT_EQ(g_editIndex, 2);
-  EXPECT_FALSE(g_editGoneOff);
-  DeleteAlarm(2);
-  EXPECT_TRUE(g_editGoneOff);
-  EXPECT_EQ(g_editIndex, 2);
+  FollowedRecord record(3);
+  table.Follow(&record);
+  table.DeleteAlarm(1);
+  EXPECT_EQ(record.Index(), 2);
+  EXPECT_FALSE(record.Gone());
+  table.DeleteAlarm(2);
+  EXPECT_TRUE(record.Gone());
+  EXPECT_EQ(record.Index(), 2);
 
-  g_editGoneOff = false;
-  g_editIndex = 0;
-  DeleteAlarm(1);
-  EXPECT_EQ(g_editIndex, 0);
-  EXPECT_FALSE(g_editGoneOff);
+  FollowedRecord first(0);
+  table.Follow(&first);
+  table.DeleteAlarm(1);
+  EXPECT_EQ(first.Index(), 0);
+  EXPECT_FALSE(first.Gone());
 
-  g_editIndex = kNoEditIndex;
-  DeleteAlarm(0);
-  EXPECT_EQ(g_editIndex, kNoEditIndex);
-  EXPECT_FALSE(g_editGoneOff);
+  table.Follow(nullptr);
+  table.DeleteAlarm(0);
+  EXPECT_FALSE(first.Gone());
 }
 
 TEST_F(AlarmTableTest, DeleteWithoutAnInterfaceStillSavesAndLoads) {
   SetCoreUi(nullptr);
   LoadFile(DailyLines(2));
-  DeleteAlarm(0);
-  EXPECT_EQ(g_alarms.count, 1);
+  table.DeleteAlarm(0);
+  EXPECT_EQ(table.Count(), 1);
   EXPECT_EQ(m_folder.Read(kAlarmsFileName), "1,00/00/00,0,06:01,\r\n");
 }
 
 TEST_F(AlarmTableTest, ReadOnlyFileIsNotReplacedAndAddIsLost) {
   LoadFile(DailyLines(2));
   ASSERT_EQ(chmod(kAlarmsFileName, 0444), 0);
-  AppendAlarm("Daily", "", "23:00", "");
-  EXPECT_FALSE(SaveAlarms());
+  AppendAlarm(table, m_clock, "Daily", "", "23:00", "");
+  EXPECT_FALSE(table.SaveAlarms());
   EXPECT_EQ(m_ui.messages, kFileOpenError);
   EXPECT_EQ(m_folder.Read(kAlarmsFileName), DailyLines(2));
-  LoadAlarms();
-  EXPECT_EQ(g_alarms.count, 2);
+  table.LoadAlarms();
+  EXPECT_EQ(table.Count(), 2);
 }
 
 TEST_F(AlarmTableTest, FailedDeleteBringsTheRecordBack) {
   LoadFile(DailyLines(2));
   ASSERT_EQ(chmod(kAlarmsFileName, 0444), 0);
-  DeleteAlarm(0);
+  table.DeleteAlarm(0);
   EXPECT_EQ(m_ui.messages, kFileOpenError);
-  EXPECT_EQ(g_alarms.count, 2);
+  EXPECT_EQ(table.Count(), 2);
   EXPECT_EQ(m_ui.deletions, (Deletions{{0, 1}}));
 }
 
@@ -268,8 +276,8 @@ TEST_F(AlarmTableTest, ReadOnlyFolderGivesFileOpenErrorAndKeepsTheOldFile) {
   if (geteuid() == 0) GTEST_SKIP() << "root may write into a read-only folder";
   LoadFile(DailyLines(2));
   ASSERT_EQ(chmod(m_folder.path().c_str(), 0555), 0);
-  AppendAlarm("Daily", "", "23:00", "");
-  EXPECT_FALSE(SaveAlarms());
+  AppendAlarm(table, m_clock, "Daily", "", "23:00", "");
+  EXPECT_FALSE(table.SaveAlarms());
   chmod(m_folder.path().c_str(), 0755);
   EXPECT_EQ(m_ui.messages, kFileOpenError);
   EXPECT_EQ(m_folder.Read(kAlarmsFileName), DailyLines(2));
@@ -277,7 +285,8 @@ TEST_F(AlarmTableTest, ReadOnlyFolderGivesFileOpenErrorAndKeepsTheOldFile) {
 
 TEST_F(AlarmTableTest, WriteFailingHalfWayKeepsTheOldFileWhole) {
   LoadFile(DailyLines(2));
-  for (int i = 0; i < 10; ++i) AppendAlarm("Daily", "", "23:0" + std::to_string(i), "");
+  for (int i = 0; i < 10; ++i)
+    AppendAlarm(table, m_clock, "Daily", "", "23:0" + std::to_string(i), "");
   // A file size limit makes the write fail part way, as a full disk would.
   rlimit old{};
   ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
@@ -285,7 +294,7 @@ TEST_F(AlarmTableTest, WriteFailingHalfWayKeepsTheOldFileWhole) {
   rlimit small = old;
   small.rlim_cur = 100;
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const bool saved = SaveAlarms();
+  const bool saved = table.SaveAlarms();
   setrlimit(RLIMIT_FSIZE, &old);
   std::signal(SIGXFSZ, oldHandler);
 

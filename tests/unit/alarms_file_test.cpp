@@ -13,7 +13,6 @@
 #include "core/platform/text_encoding.h"
 #include "core/store/alarm_table.h"
 #include "core/store/alarms_folder.h"
-#include "core/store/alarms_read_in.h"
 #include "recording_ui.h"
 #include "test_support.h"
 
@@ -21,6 +20,9 @@ namespace fs = std::filesystem;
 using namespace std::string_literals;
 
 namespace {
+
+// The table under test; each test starts from an empty one.
+AlarmTable table;
 
 using Lines = std::vector<std::string>;
 using Messages = std::vector<std::pair<std::string, std::string>>;
@@ -38,26 +40,31 @@ std::string CrLf(const Lines& lines) {
 
 std::string Times() {
   std::string times;
-  for (int i = 0; i < g_alarms.count; ++i) times += g_alarms.records[i].time + " ";
+  for (int i = 0; i < table.Count(); ++i) times += table.At(i).time + " ";
   return times;
 }
 
 class AlarmsFileTest : public ::testing::Test {
  protected:
+  void SetUp() override {
+    table = AlarmTable{};
+    table.SetListener(&m_ui);
+  }
   void LoadFile(const std::string& content) {
     m_folder.Write(kAlarmsFileName, content);
-    LoadAlarms();
+    table.LoadAlarms();
   }
   // Adds a Daily alarm at 23:00 and saves, as Add does.
   bool AddAndSave() {
-    AppendAlarm("Daily", "", "23:00", "");
-    return SaveAlarms();
+    AppendAlarm(table, m_clock, "Daily", "", "23:00", "");
+    return table.SaveAlarms();
   }
   bool HasBackup() const { return fs::exists(m_folder.path() / kAlarmsBackupFileName); }
   std::string Backup() const { return m_folder.Read(kAlarmsBackupFileName); }
 
   ScratchFolder m_folder;
   RecordingUi m_ui;
+  ClockSnapshot m_clock;  // the reading Add hands over
 };
 
 }  // namespace
@@ -104,7 +111,7 @@ TEST(TextEncoding, Utf16RoundTripsAndBrokenUnitsReadAsReplacement) {
 TEST_F(AlarmsFileTest, AlarmsAfterABlankLineOrWithOtherLineEndsAreLoadedAndKept) {
   LoadFile(kSix + "\r\n\r\n" + kSeven + "\r" + kEight + "\n");
   EXPECT_EQ(Times(), "06:00 07:00 08:00 ");
-  ASSERT_TRUE(SaveAlarms());
+  ASSERT_TRUE(table.SaveAlarms());
   EXPECT_EQ(m_folder.Read(kAlarmsFileName), CrLf({kSix, kSeven, kEight}));
 }
 
@@ -112,7 +119,7 @@ TEST_F(AlarmsFileTest, AUtf16FileIsLoadedAndSavedAsTheUsualText) {
   const std::string utf16 = EncodeText(CrLf({kEight, kSix}), TextEncoding::Utf16Le);
   LoadFile(utf16);
   EXPECT_EQ(Times(), "08:00 06:00 ");
-  EXPECT_EQ(g_alarms.records[0].text, "Bins|");
+  EXPECT_EQ(table.At(0).text, "Bins|");
   ASSERT_TRUE(AddAndSave());
   EXPECT_EQ(m_folder.Read(kAlarmsFileName), CrLf({kSix, "1,00/00/00,0,23:00,$%&", kEight}));
   EXPECT_EQ(Backup(), utf16);
@@ -121,8 +128,8 @@ TEST_F(AlarmsFileTest, AUtf16FileIsLoadedAndSavedAsTheUsualText) {
 TEST_F(AlarmsFileTest, AFileAsThisProgramWritesItNeedsNoBackup) {
   LoadFile(CrLf({kSix, kSeven}));
   ASSERT_TRUE(AddAndSave());
-  LoadAlarms();
-  DeleteAlarm(0);
+  table.LoadAlarms();
+  table.DeleteAlarm(0);
   EXPECT_FALSE(HasBackup());
   EXPECT_TRUE(m_ui.messages.empty());
 }
@@ -130,7 +137,7 @@ TEST_F(AlarmsFileTest, AFileAsThisProgramWritesItNeedsNoBackup) {
 // Sorting loses nothing: every line read is written back.
 TEST_F(AlarmsFileTest, AnUnsortedFileItReadWholeNeedsNoBackup) {
   LoadFile(CrLf({kSeven, kSix}));
-  ASSERT_TRUE(SaveAlarms());
+  ASSERT_TRUE(table.SaveAlarms());
   EXPECT_EQ(m_folder.Read(kAlarmsFileName), CrLf({kSix, kSeven}));
   EXPECT_FALSE(HasBackup());
 }
@@ -149,12 +156,12 @@ TEST_F(AlarmsFileTest, WhatTheLoadDidNotTakeIsKeptAsTheBackup) {
   for (const std::string& file : files) {
     fs::remove(m_folder.path() / kAlarmsBackupFileName);
     LoadFile(file);
-    ASSERT_TRUE(SaveAlarms());
+    ASSERT_TRUE(table.SaveAlarms());
     EXPECT_EQ(Backup(), file);
   }
   // Once saved, the file is what the program wrote: the backup stays the last kept copy.
   const std::string last = Backup();
-  LoadAlarms();
+  table.LoadAlarms();
   ASSERT_TRUE(AddAndSave());
   EXPECT_EQ(Backup(), last);
 }
@@ -164,21 +171,21 @@ TEST_F(AlarmsFileTest, WhatTheLoadDidNotTakeIsKeptAsTheBackup) {
 TEST_F(AlarmsFileTest, AHandEditAfterTheLoadIsReadInByTheNextSave) {
   LoadFile(CrLf({kSix}));
   m_folder.Write(kAlarmsFileName, CrLf({kSix, kEight}));
-  EXPECT_TRUE(AlarmsFileChanged(kAlarmsFileName));
+  EXPECT_TRUE(table.AlarmsFileChanged());
   ASSERT_TRUE(AddAndSave());
   EXPECT_EQ(m_folder.Read(kAlarmsFileName), CrLf({kSix, "1,00/00/00,0,23:00,$%&", kEight}));
-  EXPECT_FALSE(AlarmsFileChanged(kAlarmsFileName));
+  EXPECT_FALSE(table.AlarmsFileChanged());
 }
 
 TEST_F(AlarmsFileTest, ChangedTellsAnEditFromThisProgramsOwnSave) {
   LoadFile(CrLf({kSix}));
-  EXPECT_FALSE(AlarmsFileChanged(kAlarmsFileName));
+  EXPECT_FALSE(table.AlarmsFileChanged());
   ASSERT_TRUE(AddAndSave());
-  EXPECT_FALSE(AlarmsFileChanged(kAlarmsFileName));
+  EXPECT_FALSE(table.AlarmsFileChanged());
   fs::remove(kAlarmsFileName);
-  EXPECT_TRUE(AlarmsFileChanged(kAlarmsFileName));
-  LoadAlarms();  // a file that is gone is not read: the table stays
-  EXPECT_TRUE(AlarmsFileChanged(kAlarmsFileName));
+  EXPECT_TRUE(table.AlarmsFileChanged());
+  table.LoadAlarms();  // a file that is gone is not read: the table stays
+  EXPECT_TRUE(table.AlarmsFileChanged());
   // A file created meanwhile is a change: a save reads it in before its own change.
   m_folder.Write(kAlarmsFileName, CrLf({kSeven}));
   ASSERT_TRUE(AddAndSave());
@@ -189,17 +196,17 @@ TEST_F(AlarmsFileTest, ChangedTellsAnEditFromThisProgramsOwnSave) {
 // its removal waits, and is then made on the file as that program finished it.
 TEST_F(AlarmsFileTest, ARemovalWhileTheFileIsBeingWrittenIsMadeOnTheFinishedFile) {
   LoadFile(CrLf({kSix, kSeven}));
-  SetAlarmsFileBusy(true);
+  table.SetAlarmsFileBusy(true);
   m_folder.Write(kAlarmsFileName, CrLf({kSix}));  // half written
-  DeleteAlarm(0);
+  table.DeleteAlarm(0);
   EXPECT_EQ(Times(), "07:00 ");
   EXPECT_EQ(m_folder.Read(kAlarmsFileName), CrLf({kSix}));
-  ASSERT_TRUE(AlarmsSaveWaiting());
+  ASSERT_TRUE(table.AlarmsSaveWaiting());
   m_folder.Write(kAlarmsFileName, CrLf({kSix, kSeven, kEight}));
-  SetAlarmsFileBusy(false);
-  ASSERT_TRUE(SaveAlarms());
+  table.SetAlarmsFileBusy(false);
+  ASSERT_TRUE(table.SaveAlarms());
   EXPECT_EQ(m_folder.Read(kAlarmsFileName), CrLf({kSeven, kEight}));
-  EXPECT_FALSE(AlarmsSaveWaiting());
+  EXPECT_FALSE(table.AlarmsSaveWaiting());
 }
 
 // The alarms folder moved aside and a new one made under its name, then
@@ -225,10 +232,10 @@ TEST_F(AlarmsFileTest, AFileThatCannotBeReadIsReportedAtStartAndNeverReplaced) {
   const auto check = [this](const char* what) {
     SCOPED_TRACE(what);
     m_ui.messages.clear();
-    LoadAlarmsAtStartUp();
-    EXPECT_EQ(g_alarms.count, 0);
+    table.LoadAlarmsAtStartUp();
+    EXPECT_EQ(table.Count(), 0);
     EXPECT_EQ(m_ui.messages, kFileOpenError);
-    LoadAlarms();  // later loads are silent
+    table.LoadAlarms();  // later loads are silent
     EXPECT_EQ(m_ui.messages, kFileOpenError);
     for (int add = 0; add < 2; ++add) EXPECT_FALSE(AddAndSave());
     EXPECT_EQ(m_ui.messages, Messages(3, kFileOpenError[0]));
@@ -254,7 +261,7 @@ TEST_F(AlarmsFileTest, AFileThatCannotBeReadIsReportedAtStartAndNeverReplaced) {
 }
 
 TEST_F(AlarmsFileTest, AMissingFileIsSilentAtStart) {
-  LoadAlarmsAtStartUp();
+  table.LoadAlarmsAtStartUp();
   EXPECT_TRUE(m_ui.messages.empty());
   ASSERT_TRUE(AddAndSave());
   EXPECT_FALSE(HasBackup());
@@ -264,7 +271,7 @@ TEST_F(AlarmsFileTest, ASaveWritesThroughASymbolicLink) {
   m_folder.Write("synced/mine.txt", CrLf({kSix}));
   fs::create_symlink("synced/mine.txt", kAlarmsFileName);
   ASSERT_EQ(chmod("synced/mine.txt", 0640), 0);
-  LoadAlarms();
+  table.LoadAlarms();
   ASSERT_TRUE(AddAndSave());
   EXPECT_TRUE(fs::is_symlink(kAlarmsFileName));
   EXPECT_EQ(m_folder.Read("synced/mine.txt"), CrLf({kSix, "1,00/00/00,0,23:00,$%&"}));
@@ -277,7 +284,7 @@ TEST_F(AlarmsFileTest, ASaveWritesThroughASymbolicLink) {
   // A link whose file does not exist yet makes it there.
   fs::remove(kAlarmsFileName);
   fs::create_symlink(m_folder.path() / "synced/new.txt", kAlarmsFileName);
-  LoadAlarmsAtStartUp();
+  table.LoadAlarmsAtStartUp();
   ASSERT_TRUE(AddAndSave());
   EXPECT_TRUE(fs::is_symlink(kAlarmsFileName));
   EXPECT_EQ(m_folder.Read("synced/new.txt"), CrLf({"1,00/00/00,0,23:00,$%&"}));

@@ -13,6 +13,9 @@
 
 namespace {
 
+// The table under test; each test starts from an empty one.
+AlarmTable table;
+
 using Texts = std::vector<std::string>;
 
 AlarmRecord Alarm(std::string type, std::string time, std::string text, std::string date = "",
@@ -22,21 +25,17 @@ AlarmRecord Alarm(std::string type, std::string time, std::string text, std::str
 }
 
 void SetTable(const std::vector<AlarmRecord>& records) {
-  g_alarms = AlarmTable{};
-  for (const AlarmRecord& record : records) {
-    g_alarms.records[static_cast<std::size_t>(g_alarms.count++)] = record;
-  }
+  table.SetTableRecords(records);
 }
 
 Texts TableTexts() {
   Texts texts;
-  for (int i = 0; i < g_alarms.count; ++i) texts.push_back(g_alarms.records[i].text);
+  for (int i = 0; i < table.Count(); ++i) texts.push_back(table.At(i).text);
   return texts;
 }
 
 void RemoveInMemory(int i) {
-  for (int j = i; j + 1 < g_alarms.count; ++j) g_alarms.records[j] = g_alarms.records[j + 1];
-  g_alarms.records[--g_alarms.count] = AlarmRecord{};
+  table.RemoveAlarmAt(i);
 }
 
 // The program's tick on a fake clock: a check whenever the minute of real
@@ -53,10 +52,10 @@ class Ticker {
     const std::int64_t since = m_lastMinute;
     m_lastMinute = MinuteOf(moment);
     CheckMinutesSince(
-        g_alarms, since, snapshot, m_clock,
-        [&](int i) { fired.push_back(snapshot.timeText + " " + g_alarms.records[i].text); },
+        table, since, snapshot, m_clock,
+        [&](int i) { fired.push_back(snapshot.timeText + " " + table.At(i).text); },
         [&](int i) {
-          removed.push_back(g_alarms.records[i].text);
+          removed.push_back(table.At(i).text);
           RemoveInMemory(i);
         });
   }
@@ -76,6 +75,7 @@ class Ticker {
 
 class CatchUpTest : public ::testing::Test {
  protected:
+  void SetUp() override { table = AlarmTable{}; }
   std::int64_t At(int year, int month, int day, int hour, int minute, int second = 0) const {
     return m_clock.FromLocal(year, month, day, hour, minute, second);
   }
@@ -165,10 +165,10 @@ TEST_F(CatchUpTest, LateAlarmRemovedUnderAnEarlierPopUpIsNotFired) {
   FakeClock clock(At(2026, 12, 7, 7, 40, 5));
   Texts fired;
   CheckMinutesSince(
-      g_alarms, MinuteOf(At(2026, 12, 7, 7, 30)), ReadClockSnapshot(clock), clock,
+      table, MinuteOf(At(2026, 12, 7, 7, 30)), ReadClockSnapshot(clock), clock,
       [&](int i) {
-        fired.push_back(g_alarms.records[i].text);
-        if (g_alarms.records[i].text == "a") RemoveInMemory(1);  // a nested pass took b
+        fired.push_back(table.At(i).text);
+        if (table.At(i).text == "a") RemoveInMemory(1);  // a nested pass took b
       },
       [&](int i) { RemoveInMemory(i); });
   EXPECT_EQ(fired, Texts({"a", "c"}));
@@ -195,10 +195,10 @@ TEST_F(CatchUpTest, AlarmsReadInLateGoOffOnceForTheMinutesTheyMissed) {
   Texts fired;
   Texts removed;
   CheckRecordsReadIn(
-      g_alarms, brought, MinuteOf(At(2026, 12, 7, 7, 30)), MinuteOf(At(2026, 12, 7, 7, 32)),
-      m_clock, [&](int i) { fired.push_back(g_alarms.records[i].text); },
+      table, brought, MinuteOf(At(2026, 12, 7, 7, 30)), MinuteOf(At(2026, 12, 7, 7, 32)), m_clock,
+      [&](int i) { fired.push_back(table.At(i).text); },
       [&](int i) {
-        removed.push_back(g_alarms.records[i].text);
+        removed.push_back(table.At(i).text);
         RemoveInMemory(i);
       });
   EXPECT_EQ(fired, Texts({"new", "dentist"}));

@@ -17,6 +17,9 @@
 
 namespace {
 
+// The table under test; each test starts from an empty one.
+AlarmTable table;
+
 AlarmRecord Alarm(std::string type, std::string time, std::string date = "",
                   std::string day = "None", std::string text = "") {
   return AlarmRecord{std::move(type), std::move(day), std::move(time), std::move(date),
@@ -24,21 +27,18 @@ AlarmRecord Alarm(std::string type, std::string time, std::string date = "",
 }
 
 void SetTable(const std::vector<AlarmRecord>& records) {
-  g_alarms = AlarmTable{};
-  for (const AlarmRecord& record : records) {
-    g_alarms.records[static_cast<std::size_t>(g_alarms.count++)] = record;
-  }
+  table.SetTableRecords(records);
 }
 
 std::vector<AlarmRecord> Table() {
-  return {g_alarms.records.begin(), g_alarms.records.begin() + g_alarms.count};
+  return table.TableRecords();
 }
 
 // Removal as the table does it in memory: later entries move up by one.
 void RemoveInMemory(int i) {
   ASSERT_GE(i, 0);
-  ASSERT_LT(i, g_alarms.count);
-  RemoveAlarmAt(i);
+  ASSERT_LT(i, table.Count());
+  table.RemoveAlarmAt(i);
 }
 
 // Records what the pass fires and removes, checking every index it hands out.
@@ -49,15 +49,15 @@ struct PassLog {
   std::function<void(int)> Fire() {
     return [this](int i) {
       ASSERT_GE(i, 0);
-      ASSERT_LT(i, g_alarms.count);
-      fired.push_back(g_alarms.records[static_cast<std::size_t>(i)].text);
+      ASSERT_LT(i, table.Count());
+      fired.push_back(table.At(i).text);
     };
   }
   std::function<void(int)> Remove() {
     return [this](int i) {
       ASSERT_GE(i, 0);
-      ASSERT_LT(i, g_alarms.count);
-      removed.push_back(g_alarms.records[static_cast<std::size_t>(i)].text);
+      ASSERT_LT(i, table.Count());
+      removed.push_back(table.At(i).text);
       RemoveInMemory(i);
     };
   }
@@ -67,6 +67,7 @@ using Texts = std::vector<std::string>;
 
 class DuePassTest : public ::testing::Test {
  protected:
+  void SetUp() override { table = AlarmTable{}; }
   ScratchFolder m_folder;
   ZoneGuard m_zone{"Europe/London"};
   // Monday 14 July 2003, 07:30.
@@ -81,12 +82,12 @@ TEST_F(DuePassTest, FiresInTableOrderAndRemovesOnlyOneOffs) {
             Alarm("Monthly", "07:30", "14", "None", "f"), Alarm("Daily", "7:30", "", "None", "g"),
             Alarm("Weekly", "07:30", "", "Tuesday", "h"), Alarm("", "07:30", "", "None", "i")});
   PassLog log;
-  RunDuePass(g_alarms, m_monday, log.Fire(), log.Remove());
+  RunDuePass(table, m_monday, log.Fire(), log.Remove());
   EXPECT_EQ(log.fired, Texts({"a", "c", "d", "f"}));
   EXPECT_EQ(log.removed, Texts({"c"}));
-  ASSERT_EQ(g_alarms.count, 8);
-  EXPECT_EQ(g_alarms.records[2].text, "d");
-  EXPECT_TRUE(g_alarms.records[8].type.empty());
+  ASSERT_EQ(table.Count(), 8);
+  EXPECT_EQ(table.At(2).text, "d");
+  EXPECT_TRUE(table.At(8).type.empty());
 }
 
 TEST_F(DuePassTest, EntryAfterARemovedOneOffIsExaminedAtTheSameIndex) {
@@ -95,7 +96,7 @@ TEST_F(DuePassTest, EntryAfterARemovedOneOffIsExaminedAtTheSameIndex) {
             Alarm("One Date", "07:31", "14/07/03", "None", "c"),
             Alarm("Daily", "07:30", "", "None", "d")});
   PassLog log;
-  RunDuePass(g_alarms, m_monday, log.Fire(), log.Remove());
+  RunDuePass(table, m_monday, log.Fire(), log.Remove());
   EXPECT_EQ(log.fired, Texts({"a", "b", "d"}));
   EXPECT_EQ(log.removed, Texts({"a", "b"}));
   EXPECT_EQ(Table(), std::vector<AlarmRecord>({Alarm("One Date", "07:31", "14/07/03", "None", "c"),
@@ -110,7 +111,7 @@ TEST_F(DuePassTest, OneOffWhoseRemovalFailsFiresOnce) {
   const std::vector<AlarmRecord> before = Table();
   PassLog log;
   int removals = 0;
-  RunDuePass(g_alarms, m_monday, log.Fire(), [&](int i) {
+  RunDuePass(table, m_monday, log.Fire(), [&](int i) {
     ++removals;
     ASSERT_LT(removals, 10) << "the pass keeps removing";
     RemoveInMemory(i);
@@ -128,18 +129,18 @@ TEST_F(DuePassTest, NestedPassMovesTheFiredRecord) {
             Alarm("One Date", "07:31", "14/07/03", "None", "n2"),
             Alarm("One Date", "07:30", "14/07/03", "None", "r"),
             Alarm("Daily", "07:30", "", "None", "s"), Alarm("Daily", "07:31", "", "None", "t")});
-  g_clockSnapshot = m_monday;
+  ClockSnapshot live = m_monday;  // the window's last reading
   PassLog log;
   bool nested = false;
   auto fire = [&](int i) {
     log.Fire()(i);
     if (nested) return;
     nested = true;
-    g_clockSnapshot = ClockAt(2003, 7, 14, 7, 31);  // the tick of the next minute
-    RunDuePass(g_alarms, g_clockSnapshot, log.Fire(), log.Remove());
+    live = ClockAt(2003, 7, 14, 7, 31);  // the tick of the next minute
+    RunDuePass(table, live, log.Fire(), log.Remove());
   };
   // The outer pass is handed the live snapshot, which the nested tick overwrites.
-  RunDuePass(g_alarms, g_clockSnapshot, fire, log.Remove());
+  RunDuePass(table, live, fire, log.Remove());
   // Outer: r (07:30) fires; nested (07:31): n1, n2 and t; outer goes on with s
   // against its own minute, 07:30.
   EXPECT_EQ(log.fired, Texts({"r", "n1", "n2", "t", "s"}));
@@ -159,7 +160,7 @@ TEST_F(DuePassTest, FiredRecordGoneWhenFireReturns) {
     if (first) RemoveInMemory(i);  // r is cleared elsewhere while its pop-up is open
     first = false;
   };
-  RunDuePass(g_alarms, m_monday, fire, log.Remove());
+  RunDuePass(table, m_monday, fire, log.Remove());
   // r is not found again: nothing is removed in its name, and s, which moved
   // up into r's place, is examined next.
   EXPECT_EQ(log.fired, Texts({"r", "s"}));
@@ -173,10 +174,10 @@ TEST_F(DuePassTest, FireEmptyingTheTableEndsThePass) {
             Alarm("One Date", "07:30", "14/07/03", "None", "c")});
   PassLog log;
   RunDuePass(
-      g_alarms, m_monday,
+      table, m_monday,
       [&](int i) {
         log.Fire()(i);
-        g_alarms = AlarmTable{};
+        table = AlarmTable{};
       },
       log.Remove());
   EXPECT_EQ(log.fired, Texts({"a"}));
@@ -195,21 +196,25 @@ TEST_F(DuePassTest, EachAlarmGoesOffOnceWhateverTheOrderOfTheFile) {
   const FakeClock clock(m_monday.now);
   using Fire = std::function<void(int)>;
   const std::vector<std::pair<std::function<void(const Fire&)>, Texts>> passes = {
-      {[&](const Fire& fire) { RunDuePass(g_alarms, m_monday, fire, DeleteAlarm); },
-       {"Alarm", "Dentist", "Tea"}},
       {[&](const Fire& fire) {
-         CheckMinutesSince(g_alarms, MinuteOf(m_monday.now) - 5, m_monday, clock, fire,
-                           DeleteAlarm);
+         RunDuePass(table, m_monday, fire, [](int i) { table.DeleteAlarm(i); });
        },
        {"Alarm", "Dentist", "Tea"}},
-      {[&](const Fire& fire) { RunMissedPass(g_alarms, m_monday.now, clock, fire, DeleteAlarm); },
+      {[&](const Fire& fire) {
+         CheckMinutesSince(table, MinuteOf(m_monday.now) - 5, m_monday, clock, fire,
+                           [](int i) { table.DeleteAlarm(i); });
+       },
+       {"Alarm", "Dentist", "Tea"}},
+      {[&](const Fire& fire) {
+         RunMissedPass(table, m_monday.now, clock, fire, [](int i) { table.DeleteAlarm(i); });
+       },
        {"Dentist", "Missed"}}};
   const auto byText = [](const AlarmRecord& a, const AlarmRecord& b) { return a.text < b.text; };
   do {
     for (const auto& [pass, expected] : passes) {
       SetTable(lines);
       Texts fired;
-      pass([&](int i) { fired.push_back(g_alarms.records[static_cast<std::size_t>(i)].text); });
+      pass([&](int i) { fired.push_back(table.At(i).text); });
       std::sort(fired.begin(), fired.end());
       EXPECT_EQ(fired, expected) << "first line " << lines[0].text << ", then " << lines[1].text
                                  << ", " << lines[2].text;
@@ -231,7 +236,7 @@ std::vector<std::int64_t> DriveThreeDays(int year, int month, int day) {
     if (snapshot.minute == lastMinute) continue;
     lastMinute = snapshot.minute;
     RunDuePass(
-        g_alarms, snapshot, [&](int) { fired.push_back(clock.Now()); }, RemoveInMemory);
+        table, snapshot, [&](int) { fired.push_back(clock.Now()); }, RemoveInMemory);
   }
   return fired;
 }

@@ -20,13 +20,15 @@ mode_t ModeOf(const std::filesystem::path& path) {
 TEST(FileMode, NewFilesFollowTheUmask) {
   ScratchFolder folder;
   RecordingUi ui;
+  AlarmTable table;
+  table.SetListener(&ui);
   const mode_t oldMask = umask(027);
-  LoadAlarms();  // no alarms.txt yet
-  AppendAlarm("Daily", "", "23:00", "");
-  EXPECT_TRUE(SaveAlarms());
+  table.LoadAlarms();  // no alarms.txt yet
+  AppendAlarm(table, ClockSnapshot{}, "Daily", "", "23:00", "");
+  EXPECT_TRUE(table.SaveAlarms());
   folder.Write(kAlarmsFileName, "1,00/00/00,0,06:00,\n");  // a hand edit: the next save keeps it
-  AppendAlarm("Daily", "", "22:00", "");
-  EXPECT_TRUE(SaveAlarms());
+  AppendAlarm(table, ClockSnapshot{}, "Daily", "", "22:00", "");
+  EXPECT_TRUE(table.SaveAlarms());
   SaveSettings();
   umask(oldMask);
   EXPECT_EQ(ModeOf(folder.path() / kAlarmsFileName), 0640u);

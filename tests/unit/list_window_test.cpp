@@ -96,32 +96,28 @@ TEST(ScrolledTop, TroughAndOtherCodesLeaveTheList) {
 class FindNewAlarmRecordTest : public ::testing::Test {
  protected:
   void Fill(std::initializer_list<std::string> texts) {
-    int i = 0;
-    for (const std::string& text : texts) {
-      g_alarms.records[static_cast<std::size_t>(i++)] = {"Daily", "None", "07:30", "", text};
-    }
-    g_alarms.count = i;
+    std::vector<AlarmRecord> records;
+    for (const std::string& text : texts) records.push_back({"Daily", "None", "07:30", "", text});
+    table.SetTableRecords(records);
   }
 
- private:
-  ScratchFolder m_folder;
+  AlarmTable table;
 };
 
 TEST_F(FindNewAlarmRecordTest, OnlyTheWholeMarkerCounts) {
   Fill({"", "$%&abc|", "Wake|", "$%&", "$%&"});
-  EXPECT_EQ(FindNewAlarmRecord(g_alarms), 3);
+  EXPECT_EQ(FindNewAlarmRecord(table), 3);
 }
 
 TEST_F(FindNewAlarmRecordTest, AUserTextBeginningWithTheMarkerIsNotNew) {
   Fill({"$%&abc|", "$%&|", "|"});
-  EXPECT_EQ(FindNewAlarmRecord(g_alarms), -1);
+  EXPECT_EQ(FindNewAlarmRecord(table), -1);
 }
 
 TEST_F(FindNewAlarmRecordTest, LooksOnlyAtRecordsInUse) {
-  EXPECT_EQ(FindNewAlarmRecord(g_alarms), -1);
-  Fill({"", "$%&"});
-  g_alarms.count = 1;
-  EXPECT_EQ(FindNewAlarmRecord(g_alarms), -1);
+  EXPECT_EQ(FindNewAlarmRecord(table), -1);
+  Fill({""});
+  EXPECT_EQ(FindNewAlarmRecord(table), -1);
 }
 
 }  // namespace

@@ -12,6 +12,9 @@
 
 namespace {
 
+// The table under test; each test starts from an empty one.
+AlarmTable table;
+
 AlarmRecord OneOff(std::string date, std::string time, std::string text = "") {
   return AlarmRecord{"One Date", "None", std::move(time), std::move(date), std::move(text)};
 }
@@ -21,16 +24,13 @@ AlarmRecord WithType(std::string type, std::string date, std::string time, std::
 }
 
 void SetTable(const std::vector<AlarmRecord>& records) {
-  g_alarms = AlarmTable{};
-  for (const AlarmRecord& record : records) {
-    g_alarms.records[static_cast<std::size_t>(g_alarms.count++)] = record;
-  }
+  table.SetTableRecords(records);
 }
 
 std::vector<std::string> TableTexts() {
   std::vector<std::string> texts;
-  for (int i = 0; i < g_alarms.count; ++i) {
-    texts.push_back(g_alarms.records[static_cast<std::size_t>(i)].text);
+  for (int i = 0; i < table.Count(); ++i) {
+    texts.push_back(table.At(i).text);
   }
   return texts;
 }
@@ -63,6 +63,7 @@ TEST(NoticeTextTest, ShortensTheWakeUpText) {
 
 class MissedPassTest : public ::testing::Test {
  protected:
+  void SetUp() override { table = AlarmTable{}; }
   ScratchFolder m_folder;
   ZoneGuard m_zone{"Europe/London"};
   FakeClock m_clock;
@@ -105,11 +106,10 @@ TEST_F(MissedPassTest, ClearsEachMissedOneOffInTableOrder) {
   Texts notices;
   Texts removed;
   RunMissedPass(
-      g_alarms, m_now, m_clock,
-      [&](int i) { notices.push_back(g_alarms.records[static_cast<std::size_t>(i)].text); },
+      table, m_now, m_clock, [&](int i) { notices.push_back(table.At(i).text); },
       [&](int i) {
-        removed.push_back(g_alarms.records[static_cast<std::size_t>(i)].text);
-        RemoveAlarmAt(i);
+        removed.push_back(table.At(i).text);
+        table.RemoveAlarmAt(i);
       });
   EXPECT_EQ(notices, Texts({"a", "c", "e"}));
   EXPECT_EQ(removed, Texts({"a", "c", "e"}));
@@ -119,22 +119,22 @@ TEST_F(MissedPassTest, ClearsEachMissedOneOffInTableOrder) {
 // A removal that cannot be saved brings the old file, and the alarm, back:
 // each alarm still gives one notice, and the pass ends.
 TEST_F(MissedPassTest, FailedRemovalGivesOneNoticeEach) {
-  const std::vector<AlarmRecord> table = {OneOff("13/07/03", "10:00", "a"),
-                                          OneOff("14/07/03", "09:06", "b"),
-                                          OneOff("14/07/03", "08:00", "c")};
-  SetTable(table);
+  const std::vector<AlarmRecord> file = {OneOff("13/07/03", "10:00", "a"),
+                                         OneOff("14/07/03", "09:06", "b"),
+                                         OneOff("14/07/03", "08:00", "c")};
+  SetTable(file);
   Texts notices;
   int removals = 0;
   RunMissedPass(
-      g_alarms, m_now, m_clock,
+      table, m_now, m_clock,
       [&](int i) {
-        notices.push_back(g_alarms.records[static_cast<std::size_t>(i)].text);
-        if (notices.size() > 10) g_alarms = AlarmTable{};  // stop a runaway pass
+        notices.push_back(table.At(i).text);
+        if (notices.size() > 10) table = AlarmTable{};  // stop a runaway pass
       },
       [&](int i) {
         ++removals;
-        RemoveAlarmAt(i);
-        SetTable(table);  // the old file is read back
+        table.RemoveAlarmAt(i);
+        SetTable(file);  // the old file is read back
       });
   EXPECT_EQ(notices, Texts({"a", "c"}));
   EXPECT_EQ(removals, 2);
@@ -146,17 +146,17 @@ TEST_F(MissedPassTest, ClearingThroughDeleteAlarmRewritesTheFile) {
   m_folder.Write("alarms.txt",
                  "0,03/07/13,0,10:00,a|\r\n0,03/07/14,0,09:06,b|\r\n0,03/07/14,0,09:05,c|\r\n"
                  "1,00/00/00,0,09:00,d|\r\n");
-  LoadAlarms();
-  ASSERT_EQ(g_alarms.count, 4);
+  table.LoadAlarms();
+  ASSERT_EQ(table.Count(), 4);
   std::vector<std::string> filesSeen;
   Texts notices;
   RunMissedPass(
-      g_alarms, m_now, m_clock,
+      table, m_now, m_clock,
       [&](int i) {
-        notices.push_back(ComposeNoticeText(g_alarms.records[static_cast<std::size_t>(i)]));
+        notices.push_back(ComposeNoticeText(table.At(i)));
         filesSeen.push_back(m_folder.Read("alarms.txt"));
       },
-      DeleteAlarm);
+      [](int i) { table.DeleteAlarm(i); });
   ASSERT_EQ(notices.size(), 2u);
   EXPECT_EQ(notices[0],
             "\nThe Alarm Call for 10:00 on 13/07/03\nwith text:\n'a'\nhas been cleared.\n");

@@ -1,10 +1,9 @@
 #include "core/entry/append_alarm.h"
 
-#include "core/scheduler/clock_snapshot.h"
 #include "core/settings/alarm_settings.h"
 #include "core/store/alarm_table.h"
 
-void AppendAlarm(std::string_view type, std::string_view day, std::string_view time,
-                 std::string_view date) {
-  AppendAlarm(type, day, time, date, g_clockSnapshot, DateFormatOf(g_settings.DateFormat));
+void AppendAlarm(AlarmTable& table, const ClockSnapshot& clock, std::string_view type,
+                 std::string_view day, std::string_view time, std::string_view date) {
+  table.AppendAlarm(type, day, time, date, clock, DateFormatOf(g_settings.DateFormat));
 }

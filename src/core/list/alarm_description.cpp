@@ -65,7 +65,7 @@ std::string DescribeAlarmLong(const AlarmRecord& record, const ClockSnapshot& cl
   return record.type;
 }
 
-std::string DescribeAlarm(const AlarmTable& table, int i) {
+std::string DescribeAlarm(const AlarmTable& table, int i, const ClockSnapshot& clock) {
   if (i < 0 || i >= table.Count() || i >= kMaxAlarms) return "";
-  return DescribeRecord(table.At(i), g_clockSnapshot, DateFormatOf(g_settings.DateFormat));
+  return DescribeRecord(table.At(i), clock, DateFormatOf(g_settings.DateFormat));
 }

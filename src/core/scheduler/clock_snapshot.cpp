@@ -3,8 +3,6 @@
 #include "core/model/alarm_record.h"
 #include "core/scheduler/civil_date.h"
 
-ClockSnapshot g_clockSnapshot;
-
 namespace {
 
 std::string WeekdayName(int weekday) {
@@ -39,10 +37,6 @@ std::string JoinTime(int hour, int minute) {
 }
 
 }  // namespace
-
-void ResetClockSnapshot() {
-  g_clockSnapshot = ClockSnapshot{};
-}
 
 std::string TwoDigits(int value) {
   std::string digits = std::to_string(value);

@@ -6,11 +6,6 @@
 #include "core/model/date_format.h"
 #include "core/platform/local_clock.h"
 
-// The last reading, written only by the clock tick.
-extern ClockSnapshot g_clockSnapshot;
-// Empties g_clockSnapshot, as before the first tick.
-void ResetClockSnapshot();
-
 // One reading of the clock and everything derived from it.
 ClockSnapshot ReadClockSnapshot(const LocalClock& clock);
 // The snapshot a reading at the given moment gives.

@@ -6,7 +6,6 @@
 #include "core/model/alarm_type.h"
 #include "core/platform/simple_number.h"
 #include "core/platform/text_parts.h"
-#include "core/store/alarm_table.h"
 
 namespace {
 
@@ -45,10 +44,6 @@ std::string EightDigits(std::string_view date) {
 
 unsigned char Folded(char c) {
   return static_cast<unsigned char>(AsciiLower(c));
-}
-
-bool IsValidIndex(int index) {
-  return index >= 0 && index < kMaxAlarms;
 }
 
 }  // namespace
@@ -128,17 +123,6 @@ AlarmRecord DecodeRecordLine(std::string_view line) {
   record.time = std::string(TextPart(line, 13, kTimeWidth));
   record.text = std::string(TextPart(line, 19));
   return record;
-}
-
-std::string EncodeAlarmLine(int index) {
-  if (!IsValidIndex(index)) return "";
-  return EncodeRecordLine(g_alarms.records[static_cast<std::size_t>(index)]);
-}
-
-void DecodeAlarmLine(int index, std::string_view line) {
-  if (!IsValidIndex(index) || g_alarms.count >= kMaxAlarms) return;
-  g_alarms.records[static_cast<std::size_t>(index)] = DecodeRecordLine(line);
-  ++g_alarms.count;
 }
 
 int CompareAlarmLines(std::string_view a, std::string_view b) {

@@ -21,11 +21,6 @@ std::string EncodeRecordLine(const AlarmRecord& record);
 // The record held by one line (line break already removed). Never reads out of bounds.
 AlarmRecord DecodeRecordLine(std::string_view line);
 
-// The line of table entry index of g_alarms.
-std::string EncodeAlarmLine(int index);
-// Fills table entry index of g_alarms from a line and adds one to its count.
-void DecodeAlarmLine(int index, std::string_view line);
-
 // Case-insensitive (A-Z as a-z) unsigned byte comparison: negative, zero or positive.
 int CompareAlarmLines(std::string_view a, std::string_view b);
 

@@ -14,17 +14,8 @@
 #include "core/store/alarm_line.h"
 #include "core/store/alarms_file.h"
 #include "core/store/alarms_folder.h"
-#include "core/store/alarms_read_in.h"
-
-AlarmTable g_alarms;
-int g_editIndex = kNoEditIndex;
-bool g_editGoneOff = false;
 
 namespace {
-
-AlarmRecord& Entry(int i) {
-  return g_alarms.records[static_cast<std::size_t>(i)];
-}
 
 // The date the record keeps for a type chosen in the entry form.
 std::string StoredDate(std::string_view type, std::string_view date, const ClockSnapshot& clock,
@@ -51,10 +42,6 @@ std::string FileText(const Lines& lines) {
   return text;
 }
 
-void ShowFileOpenError() {
-  if (CoreUi* ui = GetCoreUi()) ui->ShowMessage("File open error.", "Error");
-}
-
 // Whether the program writes these very bytes for the records, in their order.
 bool WrittenAsIs(const std::vector<AlarmRecord>& records, std::string_view bytes) {
   std::vector<std::string> lines;
@@ -62,86 +49,95 @@ bool WrittenAsIs(const std::vector<AlarmRecord>& records, std::string_view bytes
   return FileText(lines) == bytes;
 }
 
+}  // namespace
+
+std::vector<AlarmRecord> AlarmTable::TableRecords() const {
+  return {m_records.begin(), m_records.begin() + m_count};
+}
+
+void AlarmTable::SetText(int i, std::string text) {
+  if (i >= 0 && i < m_count) Entry(i).text = std::move(text);
+}
+
+void AlarmTable::ShowFileOpenError() {
+  if (m_listener != nullptr) m_listener->ShowMessage("File open error.", "Error");
+}
+
 // Fills the table from a file, as at start-up: a file that cannot be read
 // gives an empty table. What alarms.txt held is remembered for the next save.
-FileRead LoadTable(const std::string& path, bool remember) {
+FileRead AlarmTable::LoadTable(const std::string& path, bool remember) {
   std::string bytes;
   const FileRead result = ReadRegularFile(path, bytes);
   const std::vector<AlarmRecord> records = FileRecords(bytes);
   SetTableRecords(records);
   if (remember) {
-    RememberAlarmsFile(result, bytes, WrittenAsIs(records, bytes));
-    RememberFileRecords(records);
+    m_file.Remember(result, bytes, WrittenAsIs(records, bytes));
+    m_fileRecords = records;
   }
   return result;
 }
 
-}  // namespace
-
-void AppendAlarm(std::string_view type, std::string_view day, std::string_view time,
-                 std::string_view date, const ClockSnapshot& clock, DateFormat dateFormat) {
-  if (g_alarms.count < 0 || g_alarms.count >= kMaxAlarms) return;
-  AlarmRecord& record = Entry(g_alarms.count);
+void AlarmTable::AppendAlarm(std::string_view type, std::string_view day, std::string_view time,
+                             std::string_view date, const ClockSnapshot& clock,
+                             DateFormat dateFormat) {
+  if (m_count < 0 || m_count >= kMaxAlarms) return;
+  AlarmRecord& record = Entry(m_count);
   record.type = std::string(IsRelativeDay(type) ? AlarmType::kOneDate : type);
   record.time = std::string(time);
   record.day = std::string(day);
   record.date = StoredDate(type, date, clock, dateFormat);
   record.text = std::string(kNewAlarmMarker);
-  ++g_alarms.count;
+  ++m_count;
 }
 
-bool RemoveAlarmAt(int i) {
-  if (i < 0 || i >= g_alarms.count) return false;
-  for (int j = i; j < g_alarms.count - 1; ++j) Entry(j) = Entry(j + 1);
-  Entry(g_alarms.count - 1) = AlarmRecord{};
-  --g_alarms.count;
+bool AlarmTable::RemoveAlarmAt(int i) {
+  if (i < 0 || i >= m_count) return false;
+  for (int j = i; j < m_count - 1; ++j) Entry(j) = Entry(j + 1);
+  Entry(m_count - 1) = AlarmRecord{};
+  --m_count;
   return true;
 }
 
 // The record open in the alarm text dialog is followed before the save, which
 // may read in a change of the file and move it again.
-void DeleteAlarm(int i) {
+void AlarmTable::DeleteAlarm(int i) {
   if (!RemoveAlarmAt(i)) return;
-  if (g_editIndex != kNoEditIndex) {
-    if (i == g_editIndex) g_editGoneOff = true;
-    if (i < g_editIndex) --g_editIndex;
-  }
+  if (m_followed != nullptr) m_followed->Removed(i);
   SaveAlarms();
-  const int count = g_alarms.count;
+  const int count = m_count;
   LoadAlarms();
-  if (CoreUi* ui = GetCoreUi()) ui->AlarmDeleted(i, count);
+  if (m_listener != nullptr) m_listener->AlarmDeleted(i, count);
 }
 
-void SortAlarms() {
-  for (std::string& line : g_alarms.sortedLines) line.clear();
-  for (int i = 0; i < g_alarms.count; ++i) {
-    g_alarms.sortedLines[static_cast<std::size_t>(i)] = EncodeAlarmLine(i);
+void AlarmTable::SortAlarms() {
+  for (std::string& line : m_sortedLines) line.clear();
+  for (int i = 0; i < m_count; ++i) {
+    m_sortedLines[static_cast<std::size_t>(i)] = EncodeRecordLine(At(i));
   }
-  std::sort(g_alarms.sortedLines.begin(), g_alarms.sortedLines.begin() + g_alarms.count,
+  std::sort(m_sortedLines.begin(), m_sortedLines.begin() + m_count,
             [](const std::string& a, const std::string& b) { return CompareAlarmLines(a, b) < 0; });
 }
 
-bool SaveAlarms() {
-  if (AlarmsFileBusy()) {
-    SetAlarmsSaveWaiting(true);
+bool AlarmTable::SaveAlarms() {
+  if (m_busy) {
+    m_saveWaiting = true;
     return true;
   }
   ReenterAlarmsFolder(true);
   ReadInAlarmsChange();
   SortAlarms();
-  const auto sorted =
-      std::span(g_alarms.sortedLines).first(static_cast<std::size_t>(g_alarms.count));
-  if (ReplaceAlarmsFile(kAlarmsFileName, FileText(sorted))) {
-    SetAlarmsSaveWaiting(false);
-    RememberFileRecords(TableRecords());
+  const auto sorted = std::span(m_sortedLines).first(static_cast<std::size_t>(m_count));
+  if (m_file.Replace(kAlarmsFileName, FileText(sorted))) {
+    m_saveWaiting = false;
+    m_fileRecords = TableRecords();
     return true;
   }
   ShowFileOpenError();
   return false;
 }
 
-void LoadAlarms() {
-  if (AlarmsFileBusy()) return;
+void AlarmTable::LoadAlarms() {
+  if (m_busy) return;
   std::string bytes;
   if (ReadRegularFile(kAlarmsFileName, bytes) != FileRead::Read) return;
   const std::vector<AlarmRecord> records = FileRecords(bytes);
@@ -149,34 +145,29 @@ void LoadAlarms() {
   TakeIntoTable(records);
 }
 
-void LoadAlarmsAtStartUp() {
+void AlarmTable::LoadAlarmsAtStartUp() {
   if (LoadTable(kAlarmsFileName, true) == FileRead::Unreadable) ShowFileOpenError();
 }
 
-bool LoadAlarmsFrom(const std::string& path) {
+bool AlarmTable::LoadAlarmsFrom(const std::string& path) {
   return LoadTable(path, false) == FileRead::Read;
 }
 
-std::vector<AlarmRecord> TableRecords() {
-  return {g_alarms.records.begin(), g_alarms.records.begin() + std::max(g_alarms.count, 0)};
+void AlarmTable::SetTableRecords(const std::vector<AlarmRecord>& records) {
+  const std::vector<AlarmRecord> before = TableRecords();
+  m_records = {};
+  m_count = 0;
+  for (const AlarmRecord& record : records) {
+    if (m_count == kMaxAlarms) break;
+    Entry(m_count++) = record;
+  }
+  if (m_followed != nullptr) m_followed->Replaced(before, TableRecords());
 }
 
-void SetTableRecords(const std::vector<AlarmRecord>& records) {
-  const bool editing = g_editIndex >= 0 && g_editIndex < g_alarms.count && !g_editGoneOff;
-  const AlarmRecord edited = editing ? Entry(g_editIndex) : AlarmRecord{};
-  g_alarms = AlarmTable{};
-  for (const AlarmRecord& record : records) {
-    if (g_alarms.count == kMaxAlarms) break;
-    Entry(g_alarms.count++) = record;
-  }
-  if (!editing) return;
-  if (g_editIndex < g_alarms.count && Entry(g_editIndex) == edited) return;
-  const auto found = std::find(records.begin(), records.begin() + g_alarms.count, edited);
-  if (found == records.begin() + g_alarms.count) {
-    g_editGoneOff = true;
-  } else {
-    g_editIndex = static_cast<int>(found - records.begin());
-  }
+void AlarmTable::AdoptAlarmsFile(std::string bytes, const std::vector<AlarmRecord>& records) {
+  const bool exact = WrittenAsIs(records, bytes);
+  m_file.Remember(FileRead::Read, std::move(bytes), exact);
+  m_fileRecords = records;
 }
 
 std::vector<AlarmRecord> FileRecords(std::string_view bytes) {
@@ -185,19 +176,4 @@ std::vector<AlarmRecord> FileRecords(std::string_view bytes) {
     records.push_back(DecodeRecordLine(line));
   }
   return records;
-}
-
-void AdoptAlarmsFile(std::string bytes, const std::vector<AlarmRecord>& records) {
-  const bool exact = WrittenAsIs(records, bytes);
-  RememberAlarmsFile(FileRead::Read, std::move(bytes), exact);
-  RememberFileRecords(records);
-}
-
-void ResetAlarmTable() {
-  g_alarms = AlarmTable{};
-  ResetReadIn();
-  SetAlarmsFolder({});
-  g_editIndex = kNoEditIndex;
-  g_editGoneOff = false;
-  ForgetAlarmsFile();
 }

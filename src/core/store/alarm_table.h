@@ -1,68 +1,120 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/model/alarm_record.h"
 #include "core/model/clock_snapshot.h"
+#include "core/model/core_ui.h"
 #include "core/model/date_format.h"
+#include "core/store/alarms_file.h"
+#include "core/store/followed_record.h"
 
 inline constexpr int kMaxAlarms = 12;
-// g_editIndex when no alarm text dialog is open.
-inline constexpr int kNoEditIndex = 99;
-
-struct AlarmTable {
-  std::array<std::string, kMaxAlarms> sortedLines;  // work buffer of the save
-  std::array<AlarmRecord, kMaxAlarms> records;      // entries 0 .. count-1 are in use
-  int count = 0;
-
-  int Count() const { return count; }
-  const AlarmRecord& At(int i) const { return records[static_cast<std::size_t>(i)]; }
-};
-
-extern AlarmTable g_alarms;
-extern int g_editIndex;     // the record open in the alarm text dialog, or kNoEditIndex
-extern bool g_editGoneOff;  // that record was deleted while the dialog was open
 
 // The file the table lives in, in the current working directory.
 inline constexpr const char* kAlarmsFileName = "alarms.txt";
 
-// Appends the form's values as a new record carrying the new-alarm marker:
-// "Today" and "Tomorrow" take the clock's dates, a typed date is turned from
-// the dateFormat order into day first. Requires count < kMaxAlarms.
-void AppendAlarm(std::string_view type, std::string_view day, std::string_view time,
-                 std::string_view date, const ClockSnapshot& clock, DateFormat dateFormat);
-// Takes entry i out of the table in memory, later entries moving up by one;
-// false (and nothing changed) when there is no entry i.
-bool RemoveAlarmAt(int i);
-// Removes entry i, then saves, reloads and tells the interface (AlarmDeleted).
-void DeleteAlarm(int i);
-void SortAlarms();
-// Writes the sorted lines whole or not at all; false (after "File open error.") on failure,
-// and when alarms.txt exists but cannot be read, which a save never replaces. It first reads
-// in a change another program made to the file (ReadInAlarmsChange), and enters the alarms
-// folder again, making it when it is gone (ReenterAlarmsFolder). While another program is
-// writing the file it writes nothing: the save waits for the watcher (AlarmsSaveWaiting).
-bool SaveAlarms();
-// Replaces the table by what alarms.txt holds. While the program runs, a file that is gone,
-// cannot be read or is being written by another program leaves the table as it is.
-void LoadAlarms();
-// At start-up: a missing or unreadable file gives an empty table, and one that exists but
-// cannot be read says "File open error.".
-void LoadAlarmsAtStartUp();
-// The same from another file, without noting it as alarms.txt; false when it is missing or
-// cannot be read.
-bool LoadAlarmsFrom(const std::string& path);
-// Entries 0 .. count-1 in their order.
-std::vector<AlarmRecord> TableRecords();
-// Makes the records (the first 12) the table. The record open in the alarm text dialog keeps
-// its g_editIndex wherever it moved; when it is no longer there, g_editGoneOff is set.
-void SetTableRecords(const std::vector<AlarmRecord>& records);
+// The alarms, this program's copy of alarms.txt, and the rules by which the
+// copy and the file are kept in step. The application makes one and hands it
+// to the windows; each test makes its own. Messages and deletions go to the
+// listener (the main window), when one is set.
+//
+// Reading in a change another program makes to alarms.txt while this program
+// runs: what this program changed since it last read or wrote the file is the
+// difference between the table and the records the file then held (the base).
+// Reading in a change keeps that difference (MergeAlarmChanges), so neither
+// side's change is lost, and every save reads in a change first: a save never
+// replaces lines it has not read.
+class AlarmTable {
+ public:
+  void SetListener(CoreUi* listener) { m_listener = listener; }
+
+  int Count() const { return m_count; }
+  const AlarmRecord& At(int i) const { return m_records[static_cast<std::size_t>(i)]; }
+  // Entries 0 .. count-1 in their order.
+  std::vector<AlarmRecord> TableRecords() const;
+  // Sets the wake-up text of entry i (when there is one).
+  void SetText(int i, std::string text);
+
+  // The record a window keeps open (the alarm text dialog's), told of each
+  // removal and reload while it is followed; nullptr follows none.
+  void Follow(FollowedRecord* record) { m_followed = record; }
+
+  // Appends the form's values as a new record carrying the new-alarm marker:
+  // "Today" and "Tomorrow" take the clock's dates, a typed date is turned from
+  // the dateFormat order into day first. Does nothing when the table is full.
+  void AppendAlarm(std::string_view type, std::string_view day, std::string_view time,
+                   std::string_view date, const ClockSnapshot& clock, DateFormat dateFormat);
+  // Takes entry i out of the table in memory, later entries moving up by one;
+  // false (and nothing changed) when there is no entry i.
+  bool RemoveAlarmAt(int i);
+  // Removes entry i (telling the followed record first), then saves, reloads and tells the listener
+  // (AlarmDeleted).
+  void DeleteAlarm(int i);
+  // Writes the sorted lines whole or not at all; false (after "File open error.") on failure,
+  // and when alarms.txt exists but cannot be read, which a save never replaces. It first reads
+  // in a change another program made to the file (ReadInAlarmsChange), and enters the alarms
+  // folder again, making it when it is gone (ReenterAlarmsFolder). While another program is
+  // writing the file it writes nothing: the save waits for the watcher (AlarmsSaveWaiting).
+  bool SaveAlarms();
+  // Replaces the table by what alarms.txt holds. While the program runs, a file that is gone,
+  // cannot be read or is being written by another program leaves the table as it is.
+  void LoadAlarms();
+  // At start-up: a missing or unreadable file gives an empty table, and one that exists but
+  // cannot be read says "File open error.".
+  void LoadAlarmsAtStartUp();
+  // The same from another file, without noting it as alarms.txt; false when it is missing or
+  // cannot be read.
+  bool LoadAlarmsFrom(const std::string& path);
+  // Makes the records (the first 12) the table, and tells the followed record.
+  void SetTableRecords(const std::vector<AlarmRecord>& records);
+
+  // True when alarms.txt is no longer what was last read or written.
+  bool AlarmsFileChanged() const;
+  // Set while another program is writing the file (the file's watcher knows):
+  // the file is then neither read nor written, as it may be half-written. A save
+  // meanwhile is kept for later (AlarmsSaveWaiting) and a load keeps the table.
+  void SetAlarmsFileBusy(bool busy) { m_busy = busy; }
+  bool AlarmsFileBusy() const { return m_busy; }
+  // A save waited for the other program; the watcher saves once it is done.
+  bool AlarmsSaveWaiting() const { return m_saveWaiting; }
+  // Reads the file in when it is not what this program last read or wrote and
+  // is not being written: the table becomes the file's records with this
+  // program's own changes made again. A file that is gone or cannot be read
+  // changes nothing (the table stays, to be written at the next save). True when
+  // it read a change in.
+  bool ReadInAlarmsChange();
+  // The alarms brought into the table by reading the file since the last call,
+  // for the catch-up of the minutes that passed meanwhile.
+  std::vector<AlarmRecord> TakeRecordsReadIn();
+
+ private:
+  AlarmRecord& Entry(int i) { return m_records[static_cast<std::size_t>(i)]; }
+  void SortAlarms();
+  // Fills the table from a file, as at start-up; remember notes it as alarms.txt.
+  FileRead LoadTable(const std::string& path, bool remember);
+  // Notes a file just read (its bytes and records) as what the program last read.
+  void AdoptAlarmsFile(std::string bytes, const std::vector<AlarmRecord>& records);
+  // Makes records the table, noting the alarms they bring in.
+  void TakeIntoTable(const std::vector<AlarmRecord>& records);
+  void ShowFileOpenError();
+
+  std::array<std::string, kMaxAlarms> m_sortedLines;  // work buffer of the save
+  std::array<AlarmRecord, kMaxAlarms> m_records;      // entries 0 .. count-1 are in use
+  int m_count = 0;
+  FollowedRecord* m_followed = nullptr;
+  CoreUi* m_listener = nullptr;
+
+  AlarmsFileMemory m_file;                 // the file as last read or written
+  std::vector<AlarmRecord> m_fileRecords;  // the base: its records
+  bool m_busy = false;
+  bool m_saveWaiting = false;
+  std::vector<AlarmRecord> m_readIn;
+};
+
 // The records of a file's bytes, as a load reads them.
 std::vector<AlarmRecord> FileRecords(std::string_view bytes);
-// Notes a file just read (its bytes and records) as what the program last read.
-void AdoptAlarmsFile(std::string bytes, const std::vector<AlarmRecord>& records);
-// Empties the table, g_editIndex and g_editGoneOff (start-up state).
-void ResetAlarmTable();

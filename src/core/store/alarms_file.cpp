@@ -7,16 +7,6 @@
 
 namespace {
 
-// What the file held when this program last read or wrote it.
-struct SeenFile {
-  bool seen = false;
-  FileRead result = FileRead::Missing;
-  std::string bytes;
-  bool exact = true;  // the program writes these very bytes for what it read
-};
-
-SeenFile s_seen;
-
 bool IsBlank(std::string_view line) {
   return line.find_first_not_of(" \t") == std::string_view::npos;
 }
@@ -42,31 +32,29 @@ std::vector<std::string> AlarmFileLines(std::string_view bytes, std::size_t maxL
   return lines;
 }
 
-void RememberAlarmsFile(FileRead result, std::string bytes, bool exact) {
-  s_seen = SeenFile{true, result, std::move(bytes), exact};
+void AlarmsFileMemory::Remember(FileRead result, std::string bytes, bool exact) {
+  m_seen = true;
+  m_result = result;
+  m_bytes = std::move(bytes);
+  m_exact = exact;
 }
 
-void ForgetAlarmsFile() {
-  s_seen = SeenFile{};
-}
-
-bool AlarmsFileChanged(const std::filesystem::path& path) {
+bool AlarmsFileMemory::Changed(const std::filesystem::path& path) const {
   std::string bytes;
   const FileRead result = ReadRegularFile(path, bytes);
   return !SameAsLastSeen(result, bytes);
 }
 
-bool SameAsLastSeen(FileRead result, std::string_view bytes) {
-  return s_seen.seen && result == s_seen.result && bytes == s_seen.bytes;
+bool AlarmsFileMemory::SameAsLastSeen(FileRead result, std::string_view bytes) const {
+  return m_seen && result == m_result && bytes == m_bytes;
 }
 
-bool NeedsBackup(std::string_view current) {
+bool AlarmsFileMemory::NeedsBackup(std::string_view current) const {
   if (current.empty()) return false;
-  return !s_seen.seen || !s_seen.exact || s_seen.result != FileRead::Read ||
-         current != s_seen.bytes;
+  return !m_seen || !m_exact || m_result != FileRead::Read || current != m_bytes;
 }
 
-bool ReplaceAlarmsFile(const std::filesystem::path& path, std::string_view text) {
+bool AlarmsFileMemory::Replace(const std::filesystem::path& path, std::string_view text) {
   std::string current;
   const FileRead result = ReadRegularFile(path, current);
   if (result == FileRead::Unreadable) return false;
@@ -75,6 +63,6 @@ bool ReplaceAlarmsFile(const std::filesystem::path& path, std::string_view text)
     return false;
   }
   if (!WriteFileAtomically(path, text)) return false;
-  RememberAlarmsFile(FileRead::Read, std::string(text), true);
+  Remember(FileRead::Read, std::string(text), true);
   return true;
 }

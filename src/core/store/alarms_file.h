@@ -25,21 +25,29 @@ inline constexpr const char* kAlarmsBackupFileName = "alarms.txt.bak";
 // The first maxLines lines of the file that are not blank, without line ends.
 std::vector<std::string> AlarmFileLines(std::string_view bytes, std::size_t maxLines);
 
-// Remembers what the file held at a load; exact tells whether the program
-// would write those very bytes back for what it read.
-void RememberAlarmsFile(FileRead result, std::string bytes, bool exact);
-// Forgets it, as at program start.
-void ForgetAlarmsFile();
+// What the file held when this program last read or wrote it.
+class AlarmsFileMemory {
+ public:
+  // Remembers what the file held at a load; exact tells whether the program
+  // would write those very bytes back for what it read.
+  void Remember(FileRead result, std::string bytes, bool exact);
 
-// True when the file on disk is no longer what was last read or written.
-bool AlarmsFileChanged(const std::filesystem::path& path);
-// The same test for a reading already made.
-bool SameAsLastSeen(FileRead result, std::string_view bytes);
+  // True when the file on disk is no longer what was last read or written.
+  bool Changed(const std::filesystem::path& path) const;
+  // The same test for a reading already made.
+  bool SameAsLastSeen(FileRead result, std::string_view bytes) const;
 
-// Whether a save that finds current in the file keeps it as the backup first.
-bool NeedsBackup(std::string_view current);
+  // Whether a save that finds current in the file keeps it as the backup first.
+  bool NeedsBackup(std::string_view current) const;
 
-// Writes text as the file whole or not at all, keeping the backup first when
-// the file needs one. False, with the file as it was, when the file cannot be
-// read, the backup cannot be written or the write fails.
-bool ReplaceAlarmsFile(const std::filesystem::path& path, std::string_view text);
+  // Writes text as the file whole or not at all, keeping the backup first when
+  // the file needs one. False, with the file as it was, when the file cannot be
+  // read, the backup cannot be written or the write fails.
+  bool Replace(const std::filesystem::path& path, std::string_view text);
+
+ private:
+  bool m_seen = false;
+  FileRead m_result = FileRead::Missing;
+  std::string m_bytes;
+  bool m_exact = true;  // the program writes these very bytes for what it read
+};

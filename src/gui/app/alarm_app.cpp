@@ -38,7 +38,8 @@ void EndWithTheSession(CMainDlg& dlg) {
 bool CAlarmApp::InitInstance() {
   g_firstTick = true;
   g_firstPaint = true;
-  CMainDlg dlg;
+  AlarmTable table;
+  CMainDlg dlg(table);
   new AlarmsFileWatcher(&dlg);
   if (m_instance != nullptr) {
     QObject::connect(m_instance, &SingleInstance::wakeRequested, &dlg,

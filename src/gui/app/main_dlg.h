@@ -14,6 +14,7 @@
 #include "core/list/list_window.h"
 #include "core/model/alarm_record.h"
 #include "core/model/core_ui.h"
+#include "core/store/alarm_table.h"
 #include "gui/resources/control_ids.h"
 
 class ClockChangeWatch;
@@ -33,8 +34,11 @@ class CMainDlg : public QDialog, public CoreUi {
   Q_OBJECT
 
  public:
-  CMainDlg();
+  // The window shows and changes the table; the application owns it.
+  explicit CMainDlg(AlarmTable& table);
   ~CMainDlg() override;
+
+  AlarmTable& Table() { return m_table; }
 
   // Initialises and runs the window modally; returns its result.
   int DoModal();
@@ -120,6 +124,8 @@ class CMainDlg : public QDialog, public CoreUi {
   std::array<std::string, kListRowCount> m_rowTime;
   std::array<std::string, kListRowCount> m_rowType;
 
+  // The last clock reading, written only by the clock tick.
+  ClockSnapshot m_clockSnapshot;
   int m_lastMinute = 0;
   int m_lastDateFormat = 0;
   QRect m_desktopRect;
@@ -130,6 +136,7 @@ class CMainDlg : public QDialog, public CoreUi {
 
  private:
   ListWindow m_listWindow;
+  AlarmTable& m_table;
   // Control members: tests find the controls with GetDlgItem.
   QScrollBar* m_scrollBar = nullptr;
   std::array<QLabel*, kListRowCount> m_rowNo{};

@@ -19,7 +19,8 @@
 #include "gui/resources/app_icon.h"
 #include "gui/resources/dialog_template.h"
 
-CMainDlg::CMainDlg() : m_icon(AppIcon()) {
+CMainDlg::CMainDlg(AlarmTable& table) : m_icon(AppIcon()), m_table(table) {
+  m_table.SetListener(this);
   BuildMenu();
   BuildDialog(this, MainTemplate(), EntryFieldFactories(), m_menuBar->sizeHint().height());
   m_scrollBar = DlgItem<QScrollBar>(this, IDC_SCROLLBAR);
@@ -37,6 +38,7 @@ CMainDlg::CMainDlg() : m_icon(AppIcon()) {
 
 CMainDlg::~CMainDlg() {
   if (GetCoreUi() == this) SetCoreUi(nullptr);
+  m_table.SetListener(nullptr);
 }
 
 int CMainDlg::DoModal() {
@@ -49,7 +51,6 @@ bool CMainDlg::OnInitDialog() {
   UpdateData(false);
   // X11 window managers offer no system menu to add an About item to.
   setWindowIcon(m_icon);
-  g_editIndex = kNoEditIndex;
   g_appIcon = m_icon;
   LoadSettings();
   ClockTick();
@@ -58,9 +59,9 @@ bool CMainDlg::OnInitDialog() {
   m_day = m_dayBox->itemText(0).toStdString();
   m_typeBox->setCurrentIndex(0);
   m_type = m_typeBox->itemText(0).toStdString();
-  m_time = g_clockSnapshot.timeText;
+  m_time = m_clockSnapshot.timeText;
   m_timeEdit->SetKeyCount(5);
-  LoadAlarmsAtStartUp();
+  m_table.LoadAlarmsAtStartUp();
   RefreshList(0);
   ClearMissedAlarms();
   OnTypeChange();

@@ -4,7 +4,6 @@
 #include "core/scheduler/clock_snapshot.h"
 #include "core/settings/alarm_settings.h"
 #include "core/store/alarm_table.h"
-#include "core/store/alarms_read_in.h"
 #include "gui/app/main_dlg.h"
 
 // Add: checks the form and, when it passes, stores the new alarm call and
@@ -12,24 +11,24 @@
 // the user typed it. A change of alarms.txt by another program is read in
 // first, so that the check counts the alarms the file holds now.
 void CMainDlg::OnAdd() {
-  if (ReadInAlarmsChange()) ShowTableChange();
-  if (g_alarms.count >= kMaxAlarms) {
+  if (m_table.ReadInAlarmsChange()) ShowTableChange();
+  if (m_table.Count() >= kMaxAlarms) {
     ShowMessage(kTableFullMessage, "");
     return;
   }
   if (!UpdateData(true)) return;
   const AlarmForm form{m_time, m_type, m_day, m_date};
   const std::string message =
-      CheckNewAlarm(form, g_clockSnapshot, DateFormatOf(g_settings.DateFormat));
+      CheckNewAlarm(form, m_clockSnapshot, DateFormatOf(g_settings.DateFormat));
   if (!message.empty()) {
     ShowMessage(message, "");
     return;
   }
-  AppendAlarm(m_type, m_day, m_time, NormalisedFormDate(form));
-  const bool saved = SaveAlarms();
-  LoadAlarms();
+  AppendAlarm(m_table, m_clockSnapshot, m_type, m_day, m_time, NormalisedFormDate(form));
+  const bool saved = m_table.SaveAlarms();
+  m_table.LoadAlarms();
   // A file that could not be read back keeps the table: the new alarm the
   // save could not write goes all the same.
-  if (const int k = FindNewAlarmRecord(g_alarms); !saved && k >= 0) RemoveAlarmAt(k);
+  if (const int k = FindNewAlarmRecord(m_table); !saved && k >= 0) m_table.RemoveAlarmAt(k);
   RefreshList(ShowNewAlarm);
 }

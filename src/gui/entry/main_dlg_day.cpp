@@ -9,6 +9,6 @@ void CMainDlg::OnDayChange() {
   m_type = SelectedItemText(m_typeBox);
   m_day = SelectedItemText(m_dayBox);
   FormPreset form = FormState();
-  if (IsMonthly(m_type)) form = PresetForMonthlyDay(m_day, form, g_clockSnapshot);
+  if (IsMonthly(m_type)) form = PresetForMonthlyDay(m_day, form, m_clockSnapshot);
   ShowForm(form);
 }

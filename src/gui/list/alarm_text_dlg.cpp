@@ -12,7 +12,6 @@
 #include "core/scheduler/clock_snapshot.h"
 #include "core/settings/alarm_settings.h"
 #include "core/store/alarm_table.h"
-#include "core/store/alarms_read_in.h"
 #include "gui/app/app_state.h"
 #include "gui/app/data_exchange.h"
 #include "gui/app/dialog_builder.h"
@@ -36,26 +35,33 @@ void AppendBlockLines(const QTextBlock& block, std::vector<std::string>& lines) 
   }
 }
 
-bool AlarmOpen() {
-  return g_editIndex >= 0 && g_editIndex < g_alarms.count;
+bool AlarmOpen(const AlarmTable& table, const FollowedRecord& record) {
+  return record.Index() >= 0 && record.Index() < table.Count();
 }
 
 }  // namespace
 
-CAlarmTextDlg::CAlarmTextDlg(QWidget* parent) : QDialog(parent) {
+CAlarmTextDlg::CAlarmTextDlg(AlarmTable& table, int index, const ClockSnapshot& clock,
+                             QWidget* parent)
+    : QDialog(parent), m_table(table), m_record(index), m_clock(clock) {
+  m_table.Follow(&m_record);
   BuildDialog(this, AlarmTextTemplate());
   m_descEdit = DlgItem<QPlainTextEdit>(this, IDC_ALARM_DESC);
   m_textEdit = DlgItem<QPlainTextEdit>(this, IDC_ALARM_TEXT);
   connect(m_textEdit, &QPlainTextEdit::textChanged, this, [this] { KeepWithinField(); });
 }
 
+CAlarmTextDlg::~CAlarmTextDlg() {
+  m_table.Follow(nullptr);
+}
+
 bool CAlarmTextDlg::OnInitDialog() {
   setWindowIcon(g_appIcon);
-  if (AlarmOpen()) {
-    const AlarmRecord& record = g_alarms.records[static_cast<std::size_t>(g_editIndex)];
+  if (AlarmOpen(m_table, m_record)) {
+    const AlarmRecord& record = m_table.At(m_record.Index());
     m_alarmTime = record.time;
     m_alarmText = EditorText(record.text);
-    m_alarmDesc = DescribeAlarmLong(record, g_clockSnapshot, DateFormatOf(g_settings.DateFormat));
+    m_alarmDesc = DescribeAlarmLong(record, m_clock, DateFormatOf(g_settings.DateFormat));
   }
   {
     const QSignalBlocker blocker(m_textEdit);
@@ -70,12 +76,12 @@ bool CAlarmTextDlg::OnInitDialog() {
 
 void CAlarmTextDlg::OnOK() {
   UpdateData(true);
-  m_readIn = ReadInAlarmsChange();
-  if (g_editGoneOff) {
+  m_readIn = m_table.ReadInAlarmsChange();
+  if (m_record.Gone()) {
     GetPrompter().Show(this, QStringLiteral("This alarm has gone off.\n Update ignored."),
                        QString(), Prompter::Icon::Warning);
-  } else if (AlarmOpen()) {
-    g_alarms.records[static_cast<std::size_t>(g_editIndex)].text = StoredText(ShownLines());
+  } else if (AlarmOpen(m_table, m_record)) {
+    m_table.SetText(m_record.Index(), StoredText(ShownLines()));
   }
   QDialog::accept();
 }

@@ -5,9 +5,13 @@
 #include <string>
 #include <vector>
 
-class QPlainTextEdit;
+#include "core/model/clock_snapshot.h"
+#include "core/store/followed_record.h"
 
-// "Alarm Text": the wake-up text of the record g_editIndex, with its time and
+class QPlainTextEdit;
+class AlarmTable;
+
+// "Alarm Text": the wake-up text of the table's record open for editing, with its time and
 // long description. Save first reads in a change another program made to
 // alarms.txt, then writes the text into that record, wherever it is now,
 // unless the record went off (or the change took it out) while the dialog
@@ -16,9 +20,14 @@ class CAlarmTextDlg : public QDialog {
   Q_OBJECT
 
  public:
-  explicit CAlarmTextDlg(QWidget* parent = nullptr);
+  // Opens entry index of the table and follows it while the dialog lives.
+  // clock: the reading the long description is made for.
+  CAlarmTextDlg(AlarmTable& table, int index, const ClockSnapshot& clock,
+                QWidget* parent = nullptr);
+  ~CAlarmTextDlg() override;
+  const FollowedRecord& Record() const { return m_record; }
 
-  // Fills the fields from the record g_editIndex.
+  // Fills the fields from the record open for editing.
   bool OnInitDialog();
   // Save.
   void OnOK();
@@ -52,4 +61,7 @@ class CAlarmTextDlg : public QDialog {
   int m_fittingCursor = 0;
   int m_fittingLines = 0;  // lines of that text as the field shows it
   bool m_readIn = false;
+  AlarmTable& m_table;
+  FollowedRecord m_record;
+  ClockSnapshot m_clock;
 };

@@ -13,7 +13,6 @@
 #include "core/store/alarm_table.h"
 #include "core/store/alarms_file.h"
 #include "core/store/alarms_folder.h"
-#include "core/store/alarms_read_in.h"
 #include "gui/app/main_dlg.h"
 #include "gui/scheduler/open_dialog_watch.h"
 
@@ -47,9 +46,9 @@ void Say(const std::string& text) {
   std::fprintf(stderr, "tockmere: %s\n", text.c_str());
 }
 
-std::string AlarmsKept() {
+// n: the alarms in the table.
+std::string AlarmsKept(int n) {
   const std::string saved = "the next save writes alarms.txt again";
-  const int n = g_alarms.count;
   if (n == 0) return saved;
   return "the " + std::to_string(n) +
          (n == 1 ? " alarm is kept in memory and goes off"
@@ -122,7 +121,8 @@ void AlarmsFileWatcher::OnEvents() {
     }
   }
   if (heard.folderGone && !m_saidFolderGone) {
-    Say("the alarms folder " + m_folder.string() + " was deleted or moved away; " + AlarmsKept());
+    Say("the alarms folder " + m_folder.string() + " was deleted or moved away; " +
+        AlarmsKept(m_dlg->Table().Count()));
     m_saidFolderGone = m_saidGone = true;
   }
   if (heard.rearm) Arm();
@@ -159,10 +159,10 @@ void AlarmsFileWatcher::Take(const inotify_event& event, Heard& heard) {
 
 // A change by another program makes the file busy until it has been quiet.
 void AlarmsFileWatcher::Noticed() {
-  if (AlarmsFileChanged(kAlarmsFileName)) {
+  if (m_dlg->Table().AlarmsFileChanged()) {
     if (!m_pending) m_sinceMinute = m_dlg->LastCheckedMinute();
     m_pending = true;
-    SetAlarmsFileBusy(true);
+    m_dlg->Table().SetAlarmsFileBusy(true);
   }
   m_waitsForClose = 0;
   m_quiet.start(kQuietMs);
@@ -185,13 +185,13 @@ void AlarmsFileWatcher::Settle() {
   }
   m_settling = true;
   m_writing = false;
-  SetAlarmsFileBusy(false);
+  m_dlg->Table().SetAlarmsFileBusy(false);
   const bool changed = ReadIn();
   SayIfFileGone();
-  const std::vector<AlarmRecord> brought = TakeRecordsReadIn();
+  const std::vector<AlarmRecord> brought = m_dlg->Table().TakeRecordsReadIn();
   if (changed || !brought.empty()) m_dlg->ShowTableChange();
   const std::int64_t since = m_pending ? m_sinceMinute : m_dlg->LastCheckedMinute();
-  m_pending = DialogOpen() && AlarmsFileChanged(kAlarmsFileName);
+  m_pending = DialogOpen() && m_dlg->Table().AlarmsFileChanged();
   if (!brought.empty()) m_dlg->CatchUpReadIn(brought, since);
   m_settling = false;
   if (m_settleAgain) {
@@ -203,11 +203,11 @@ void AlarmsFileWatcher::Settle() {
 // The save that waited, which reads the change in first; else the change,
 // when no dialog is open.
 bool AlarmsFileWatcher::ReadIn() {
-  if (AlarmsSaveWaiting()) {
-    SaveAlarms();
+  if (m_dlg->Table().AlarmsSaveWaiting()) {
+    m_dlg->Table().SaveAlarms();
     return true;
   }
-  if (!DialogOpen()) return ReadInAlarmsChange();
+  if (!DialogOpen()) return m_dlg->Table().ReadInAlarmsChange();
   if (QApplication::activePopupWidget() != nullptr)
     m_quiet.start(kQuietMs);  // a menu tells nobody when it closes
   return false;
@@ -216,9 +216,10 @@ bool AlarmsFileWatcher::ReadIn() {
 void AlarmsFileWatcher::SayIfFileGone() {
   std::string bytes;
   const bool gone = ReadRegularFile(kAlarmsFileName, bytes) == FileRead::Missing &&
-                    AlarmsFileChanged(kAlarmsFileName);
+                    m_dlg->Table().AlarmsFileChanged();
   if (gone && !m_saidGone) {
-    Say("alarms.txt in " + m_folder.string() + " was deleted or moved away; " + AlarmsKept());
+    Say("alarms.txt in " + m_folder.string() + " was deleted or moved away; " +
+        AlarmsKept(m_dlg->Table().Count()));
   }
   m_saidGone = gone;
 }

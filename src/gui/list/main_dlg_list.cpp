@@ -11,15 +11,15 @@
 // into the controls.
 void CMainDlg::RefreshList(int top) {
   if (top == ShowNewAlarm) {
-    const int k = FindNewAlarmRecord(g_alarms);
+    const int k = FindNewAlarmRecord(m_table);
     top = 0;
     if (k >= 0) {
-      g_alarms.records[k].text.clear();
-      top = TopForNewRecord(k, g_alarms.count);
-      SaveAlarms();  // which may read in a change of the file
+      m_table.SetText(k, "");
+      top = TopForNewRecord(k, m_table.Count());
+      m_table.SaveAlarms();  // which may read in a change of the file
     }
   }
-  const int count = g_alarms.count;
+  const int count = m_table.Count();
   m_listWindow.ShowFrom(top, count);
   const QSignalBlocker blocker(m_scrollBar);
   m_scrollBar->setRange(0, std::max(0, count - kListRowCount));
@@ -27,8 +27,8 @@ void CMainDlg::RefreshList(int top) {
   for (int r = 0; r < kListRowCount; ++r) {
     const int i = m_listWindow.Top() + r;
     const bool filled = i < count;
-    m_rowTime[r] = filled ? g_alarms.records[i].time : std::string();
-    m_rowType[r] = filled ? DescribeAlarm(g_alarms, i) : std::string();
+    m_rowTime[r] = filled ? m_table.At(i).time : std::string();
+    m_rowType[r] = filled ? DescribeAlarm(m_table, i, m_clockSnapshot) : std::string();
     m_rowNo[r]->setText(QString::number(i + 1));
   }
   UpdateData(false);
@@ -47,7 +47,7 @@ void CMainDlg::AlarmDeleted(int i, int count) {
 
 void CMainDlg::OnVScroll(int code, int position) {
   const auto scroll = static_cast<ScrollCode>(code);
-  const int pos = ScrolledTop(scroll, m_scrollBar->value(), position, g_alarms.count);
+  const int pos = ScrolledTop(scroll, m_scrollBar->value(), position, m_table.Count());
   if (ScrollCodeMovesBar(scroll)) m_scrollBar->setValue(pos);
   RefreshList(pos);
 }

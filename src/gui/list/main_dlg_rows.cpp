@@ -21,9 +21,9 @@ constexpr std::array<Handler, kListRowCount> kTextHandlers = {
     &CMainDlg::OnText5};
 
 // The first entry of the table equal to a record, or -1.
-int FindRecord(const AlarmRecord& record) {
-  for (int i = 0; i < g_alarms.count; ++i) {
-    if (g_alarms.records[static_cast<std::size_t>(i)] == record) return i;
+int FindRecord(const AlarmTable& table, const AlarmRecord& record) {
+  for (int i = 0; i < table.Count(); ++i) {
+    if (table.At(i) == record) return i;
   }
   return -1;
 }
@@ -42,7 +42,7 @@ void CMainDlg::ConnectRowButtons() {
 // The table index of the record a row shows, or -1 for a row that shows none.
 int CMainDlg::RowRecord(int row) const {
   const int i = ReadNumber(m_rowNo[static_cast<std::size_t>(row)]->text().toStdString()) - 1;
-  return i >= 0 && i < g_alarms.count ? i : -1;
+  return i >= 0 && i < m_table.Count() ? i : -1;
 }
 
 // Deletes the row's record after "Yes"; a row without a record does nothing.
@@ -52,23 +52,20 @@ int CMainDlg::RowRecord(int row) const {
 void CMainDlg::OnClearRow(int row) {
   const int asked = RowRecord(row);
   if (asked < 0) return;
-  const AlarmRecord record = g_alarms.records[static_cast<std::size_t>(asked)];
+  const AlarmRecord record = m_table.At(asked);
   if (!GetPrompter().AskYesNo(this, QStringLiteral("Confirm Deletion of this Alarm."))) return;
   int i = RowRecord(row);
-  if (i < 0 || g_alarms.records[static_cast<std::size_t>(i)] != record) i = FindRecord(record);
-  if (i >= 0) DeleteAlarm(i);
+  if (i < 0 || m_table.At(i) != record) i = FindRecord(m_table, record);
+  if (i >= 0) m_table.DeleteAlarm(i);
 }
 
 // Opens the wake-up text of the row's record; Save writes the table.
 void CMainDlg::OnTextRow(int row) {
   const int i = RowRecord(row);
   if (i < 0) return;
-  g_editIndex = i;
-  CAlarmTextDlg dlg(this);
+  CAlarmTextDlg dlg(m_table, i, m_clockSnapshot, this);
   dlg.OnInitDialog();
-  if (dlg.exec() == QDialog::Accepted) SaveAlarms();
-  g_editGoneOff = false;
-  g_editIndex = kNoEditIndex;
+  if (dlg.exec() == QDialog::Accepted) m_table.SaveAlarms();
   if (dlg.ReadInChange()) ShowTableChange();
 }
 

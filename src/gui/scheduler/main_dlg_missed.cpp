@@ -8,9 +8,10 @@
 // Clears the one-off alarms whose moment passed while the program was not
 // running, one notice each; every removal is saved before the next notice.
 void CMainDlg::ClearMissedAlarms() {
-  const auto notify = [](int i) {
-    CClearedNoticeDlg notice(g_alarms.records[i]);
+  const auto notify = [this](int i) {
+    CClearedNoticeDlg notice(m_table.At(i));
     notice.exec();
   };
-  RunMissedPass(g_alarms, g_clockSnapshot.now, GetClock(), notify, [](int i) { DeleteAlarm(i); });
+  RunMissedPass(m_table, m_clockSnapshot.now, GetClock(), notify,
+                [this](int i) { m_table.DeleteAlarm(i); });
 }

@@ -8,7 +8,7 @@
 // with the window manager, which can apply the restore last and leave the main
 // window open on the desktop.
 void CMainDlg::ShowAlarmPopup(int i) {
-  if (i < 0 || i >= g_alarms.count) return;
-  CAlarmPopupDlg popup(g_alarms.records[i]);
+  if (i < 0 || i >= m_table.Count()) return;
+  CAlarmPopupDlg popup(m_table.At(i));
   popup.exec();
 }

@@ -13,8 +13,8 @@
 // are minutes of real time, so that one skipped (the computer slept, the clock
 // was set forward) still gets its check, late.
 void CMainDlg::ClockTick() {
-  g_clockSnapshot = ReadClockSnapshot(GetClock());
-  const ClockSnapshot& now = g_clockSnapshot;
+  m_clockSnapshot = ReadClockSnapshot(GetClock());
+  const ClockSnapshot& now = m_clockSnapshot;
   m_clockText = ClockLineText(now, DateFormatOf(g_settings.DateFormat));
   const std::int64_t minute = MinuteOf(now.now);
   if (g_firstTick) {
@@ -30,7 +30,7 @@ void CMainDlg::ClockTick() {
     m_lastCheckedMinute = minute;
     m_lastMinute = now.minute;
     CheckDueAlarms(since);
-    m_time = g_clockSnapshot.timeText;
+    m_time = m_clockSnapshot.timeText;
     m_timeEdit->SetKeyCount(5);
     ShowNewMinute();
   }
@@ -39,14 +39,14 @@ void CMainDlg::ClockTick() {
     OnTypeChange();
   }
   m_lastDateFormat = g_settings.DateFormat;
-  m_lastMinute = g_clockSnapshot.minute;
+  m_lastMinute = m_clockSnapshot.minute;
 }
 
 void CMainDlg::CheckDueAlarms(std::int64_t sinceMinute) {
-  const ClockSnapshot minute = g_clockSnapshot;
+  const ClockSnapshot minute = m_clockSnapshot;
   CheckMinutesSince(
-      g_alarms, sinceMinute, minute, GetClock(), [this](int i) { ShowAlarmPopup(i); },
-      [](int i) { DeleteAlarm(i); });
+      m_table, sinceMinute, minute, GetClock(), [this](int i) { ShowAlarmPopup(i); },
+      [this](int i) { m_table.DeleteAlarm(i); });
 }
 
 std::int64_t CMainDlg::LastCheckedMinute() const {
@@ -56,8 +56,8 @@ std::int64_t CMainDlg::LastCheckedMinute() const {
 void CMainDlg::CatchUpReadIn(const std::vector<AlarmRecord>& records, std::int64_t sinceMinute) {
   if (g_firstTick) return;
   CheckRecordsReadIn(
-      g_alarms, records, sinceMinute + 1, m_lastCheckedMinute, GetClock(),
-      [this](int i) { ShowAlarmPopup(i); }, [](int i) { DeleteAlarm(i); });
+      m_table, records, sinceMinute + 1, m_lastCheckedMinute, GetClock(),
+      [this](int i) { ShowAlarmPopup(i); }, [this](int i) { m_table.DeleteAlarm(i); });
 }
 
 void CMainDlg::OnTimer(int timerId) {
