@@ -69,7 +69,6 @@ void CheckFormattingIsStable(std::string_view input) {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   PrepareScratchFolder();
-  SetCoreUi(&g_ui);
   return 0;
 }
 
@@ -84,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const AlarmSettings loaded = g_settings;
   const bool hadKey = !g_firstRun;
 
-  SaveSettings();
+  SaveSettings(g_ui);
   FUZZ_CHECK(g_ui.messages.empty());
   const DecodedText saved = DecodeText(ReadWholeFile(RegistryFilePath()));
   FUZZ_CHECK(saved.encoding == decoded.encoding);

@@ -9,8 +9,7 @@
 // A CoreUi that records every message and deletion the core tells of.
 class RecordingUi : public CoreUi {
  public:
-  RecordingUi() { SetCoreUi(this); }
-  ~RecordingUi() override { SetCoreUi(nullptr); }
+  RecordingUi() = default;
   RecordingUi(const RecordingUi&) = delete;
   RecordingUi& operator=(const RecordingUi&) = delete;
 

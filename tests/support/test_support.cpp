@@ -30,7 +30,6 @@ void ResetProgramState() {
   SetAlarmsFolder({});
   ResetSettings();
   SetClock(nullptr);
-  SetCoreUi(nullptr);
   for (void (*reset)() : StateResets()) reset();
 }
 

@@ -245,7 +245,7 @@ TEST_F(AlarmTableTest, DeleteKeepsTheFollowedRecordOnItsEntry) {
 }
 
 TEST_F(AlarmTableTest, DeleteWithoutAnInterfaceStillSavesAndLoads) {
-  SetCoreUi(nullptr);
+  table.SetListener(nullptr);
   LoadFile(DailyLines(2));
   table.DeleteAlarm(0);
   EXPECT_EQ(table.Count(), 1);

@@ -80,7 +80,6 @@ class CatchUpTest : public ::testing::Test {
     return m_clock.FromLocal(year, month, day, hour, minute, second);
   }
 
-  ScratchFolder m_folder;
   ZoneGuard m_zone{"Europe/London"};
   FakeClock m_clock;
 };

@@ -29,7 +29,7 @@ TEST(FileMode, NewFilesFollowTheUmask) {
   folder.Write(kAlarmsFileName, "1,00/00/00,0,06:00,\n");  // a hand edit: the next save keeps it
   AppendAlarm(table, ClockSnapshot{}, "Daily", "", "22:00", "");
   EXPECT_TRUE(table.SaveAlarms());
-  SaveSettings();
+  SaveSettings(ui);
   umask(oldMask);
   EXPECT_EQ(ModeOf(folder.path() / kAlarmsFileName), 0640u);
   EXPECT_EQ(ModeOf(folder.path() / kAlarmsBackupFileName), 0640u);

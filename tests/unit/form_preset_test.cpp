@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "clock_at.h"
-#include "core/settings/alarm_settings.h"
 #include "test_support.h"
 
 namespace {
@@ -20,12 +19,8 @@ class FormPresetTest : public ::testing::Test {
   FormPreset m_before{true, "Wednesday", false, "garbage", 3, "Old label:"};
 
   FormPreset Pick(const std::string& type, DateFormat dateFormat = kUk) {
-    g_settings.DateFormat = static_cast<int>(dateFormat);
     return PresetForType(type, m_before, m_clock, dateFormat);
   }
-
- private:
-  ScratchFolder m_folder;
 };
 
 void ExpectForm(const FormPreset& form, bool dayEnabled, const std::string& day, bool readOnly,

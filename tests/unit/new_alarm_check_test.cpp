@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "clock_at.h"
-#include "core/settings/alarm_settings.h"
 #include "test_support.h"
 
 namespace {
@@ -18,12 +17,8 @@ class NewAlarmCheck : public ::testing::Test {
 
   std::string Check(const std::string& time, const std::string& type, const std::string& day,
                     const std::string& date, DateFormat dateFormat = kUk) {
-    g_settings.DateFormat = static_cast<int>(dateFormat);
     return CheckNewAlarm({time, type, day, date}, m_clock, dateFormat);
   }
-
- private:
-  ScratchFolder m_folder;
 };
 
 TEST_F(NewAlarmCheck, TimeMustBeTwoDigitsColonTwoDigitsWithinTheDay) {

@@ -71,7 +71,7 @@ TEST_F(SettingsTest, OpenHexDataOfAnotherKeyDoesNotSwallowOurKey) {
   m_folder.Write(kRegFile, "[HKEY_CURRENT_USER\\Other]\n@=hex:01,\\\\");
   LoadSettings();
   g_settings.FontNo = 3;
-  SaveSettings();
+  SaveSettings(m_ui);
   g_settings = AlarmSettings{};
   LoadSettings();
   EXPECT_FALSE(g_firstRun);
@@ -80,7 +80,7 @@ TEST_F(SettingsTest, OpenHexDataOfAnotherKeyDoesNotSwallowOurKey) {
 
 TEST_F(SettingsTest, FirstCloseWritesTheDefaultsInWriteOrder) {
   LoadSettings();
-  SaveSettings();
+  SaveSettings(m_ui);
   EXPECT_TRUE(m_ui.messages.empty());
   EXPECT_EQ(m_folder.Read(kRegFile), std::string(kHeader) +
                                          "\"DateFormat\"=\"0\"\n"
@@ -144,7 +144,7 @@ TEST_F(SettingsTest, KeyAndValueNamesIgnoreLetterCase) {
   EXPECT_FALSE(g_firstRun);
   EXPECT_EQ(g_settings.FontNo, 2);
   g_settings.FontNo = 4;
-  SaveSettings();
+  SaveSettings(m_ui);
   const std::string text = m_folder.Read(kRegFile);
   EXPECT_NE(text.find("\"FontNo\"=\"4\""), std::string::npos) << text;
   EXPECT_EQ(text.find("fontno"), std::string::npos) << text;
@@ -155,7 +155,7 @@ TEST_F(SettingsTest, NumbersAreWrittenWhole) {
   g_settings.FontNo = 10;
   g_settings.OColour = -3;
   g_settings.Sound = 123456;
-  SaveSettings();
+  SaveSettings(m_ui);
   const std::string text = m_folder.Read(kRegFile);
   EXPECT_NE(text.find("\"FontNo\"=\"10\"\n"), std::string::npos) << text;
   g_settings = AlarmSettings{};
@@ -185,7 +185,7 @@ TEST_F(SettingsTest, OtherKeysValuesAndCommentsAreKept) {
   LoadSettings();
   EXPECT_EQ(g_settings.Sound, 1);
   g_settings.FontNo = 2;
-  SaveSettings();
+  SaveSettings(m_ui);
   EXPECT_EQ(m_folder.Read(kRegFile),
             "Windows Registry Editor Version 5.00\n"
             "\n"
@@ -212,7 +212,7 @@ TEST_F(SettingsTest, OtherKeysValuesAndCommentsAreKept) {
 TEST_F(SettingsTest, UncreatableConfigFolderShowsTheMessageAndWritesNothing) {
   m_folder.Write("config/Tockmere", "a file where the folder should be");
   g_settings = DefaultSettings();
-  SaveSettings();
+  SaveSettings(m_ui);
   EXPECT_EQ(m_ui.messages, kRegistryError);
   EXPECT_EQ(m_folder.Read("config/Tockmere"), "a file where the folder should be");
 }
@@ -223,7 +223,7 @@ TEST_F(SettingsTest, ReadOnlyRegistryFileShowsTheMessageAndStaysAsItWas) {
   ASSERT_EQ(chmod(kRegFile, 0444), 0);
   LoadSettings();
   g_settings.FontNo = 0;
-  SaveSettings();
+  SaveSettings(m_ui);
   EXPECT_EQ(m_ui.messages, kRegistryError);
   EXPECT_EQ(m_folder.Read(kRegFile), before);
 }
@@ -238,7 +238,7 @@ TEST_F(SettingsTest, ASettingsFileThatCannotBeReadIsAKeyThatCannotBeOpened) {
     LoadSettings();
     EXPECT_TRUE(g_firstRun);
     EXPECT_TRUE(SameSettings(g_settings, DefaultSettings()));
-    SaveSettings();
+    SaveSettings(m_ui);
     EXPECT_EQ(m_ui.messages, kRegistryError);
   };
   fs::create_directories(kRegFile);
@@ -258,7 +258,7 @@ TEST_F(SettingsTest, AUtf16FileIsReadAndWrittenBackWholeInUtf16) {
   LoadSettings();
   EXPECT_FALSE(g_firstRun);
   EXPECT_EQ(g_settings.FontNo, 3);
-  SaveSettings();
+  SaveSettings(m_ui);
   EXPECT_TRUE(m_ui.messages.empty());
   const DecodedText saved = DecodeText(m_folder.Read(kRegFile));
   EXPECT_EQ(saved.encoding, TextEncoding::Utf16Le);
@@ -279,7 +279,7 @@ TEST_F(SettingsTest, ASymbolicLinkIsWrittenThrough) {
   fs::create_symlink(m_folder.path() / "dotfiles/tockmere.reg", kRegFile);
   LoadSettings();
   g_settings.Sound = 1;
-  SaveSettings();
+  SaveSettings(m_ui);
   EXPECT_TRUE(fs::is_symlink(kRegFile));
   EXPECT_NE(m_folder.Read("dotfiles/tockmere.reg").find("\"Sound\"=\"1\""), std::string::npos);
 }

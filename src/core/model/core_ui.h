@@ -3,7 +3,8 @@
 #include <string>
 
 // What the core needs from the interface: a message box, and word of a deletion.
-// The main dialog installs its implementation; without one the core is silent.
+// The main dialog implements it; the alarm table and the settings' save are
+// handed it.
 class CoreUi {
  public:
   virtual ~CoreUi() = default;
@@ -13,6 +14,3 @@ class CoreUi {
   // table is loaded again by now.
   virtual void AlarmDeleted(int i, int count) = 0;
 };
-
-void SetCoreUi(CoreUi* ui);
-CoreUi* GetCoreUi();

@@ -85,8 +85,7 @@ bool WriteSettings() {
   return key.Close();
 }
 
-void SaveSettings() {
+void SaveSettings(CoreUi& ui) {
   if (WriteSettings()) return;
-  if (CoreUi* ui = GetCoreUi())
-    ui->ShowMessage("Registry key error.\nCould not save settings.", "");
+  ui.ShowMessage("Registry key error.\nCould not save settings.", "");
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/model/alarm_settings.h"
+#include "core/model/core_ui.h"
 #include "core/model/date_format.h"
 
 extern AlarmSettings g_settings;
@@ -15,5 +16,5 @@ AlarmSettings DefaultSettings();
 void LoadSettings();
 // Writes all eight values; false when they could not be written.
 bool WriteSettings();
-// Writes all eight values; on failure shows "Registry key error.\nCould not save settings.".
-void SaveSettings();
+// Writes all eight values; on failure ui shows "Registry key error.\nCould not save settings.".
+void SaveSettings(CoreUi& ui);

@@ -12,19 +12,19 @@ std::function<void(int)> CMainDlg::s_endProcess = [](int code) { std::_Exit(code
 // Exit, and Enter in any field: the settings are written even when a field
 // turns out too long and the window stays open.
 void CMainDlg::OnOK() {
-  SaveSettings();
+  SaveSettings(*this);
   if (UpdateData(true)) QDialog::done(QDialog::Accepted);
 }
 
 // Esc.
 void CMainDlg::OnCancel() {
-  SaveSettings();
+  SaveSettings(*this);
   QDialog::done(QDialog::Rejected);
 }
 
 // The close box ends the process at once.
 void CMainDlg::OnClose() {
-  SaveSettings();
+  SaveSettings(*this);
   s_endProcess(0);
 }
 

@@ -33,11 +33,9 @@ CMainDlg::CMainDlg(AlarmTable& table) : m_icon(AppIcon()), m_table(table) {
   m_dayBox = DlgItem<QComboBox>(this, IDC_DAY);
   SetUpClockTimers();
   ConnectControls();
-  SetCoreUi(this);
 }
 
 CMainDlg::~CMainDlg() {
-  if (GetCoreUi() == this) SetCoreUi(nullptr);
   m_table.SetListener(nullptr);
 }
 
