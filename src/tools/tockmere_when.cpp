@@ -1,13 +1,22 @@
 // tockmere-when: lists when the alarm calls of an alarms file would go off.
 //
 //   tockmere-when [--file PATH] --from YYYY-MM-DD[THH:MM] --days N
+//   tockmere-when [--file PATH] --next [--from YYYY-MM-DD[THH:MM]]
 //
 // Replays the running program minute by minute over [from, from + N local
 // calendar days) in the local time zone (TZ), through the program's own due
 // pass with a fake clock, and prints one line per firing:
 //   YYYY-MM-DD HH:MM <the alarm's line as stored>
 // A one-off alarm leaves the table once it has fired; the file itself is never
-// written. Bad arguments and unreadable files exit with status 2.
+// written.
+//
+// With --next it prints the first minute after --from (after the current
+// minute without it) at which an alarm goes off, the minute the running
+// program wakes the computer for, looking a year and a day ahead:
+//   YYYY-MM-DD HH:MM @<seconds since the epoch>
+// or "none" when no alarm goes off within that reach.
+//
+// Bad arguments and unreadable files exit with status 2.
 
 #include <cerrno>
 #include <cstdint>
@@ -22,6 +31,7 @@
 #include "core/scheduler/clock_snapshot.h"
 #include "core/scheduler/due_pass.h"
 #include "core/scheduler/minute_walk.h"
+#include "core/scheduler/next_firing.h"
 #include "core/store/alarm_line.h"
 #include "core/store/alarm_table.h"
 
@@ -31,7 +41,8 @@ constexpr int kExitBadInput = 2;
 constexpr std::int64_t kMaxDays = 1'000'000;
 
 constexpr const char* kUsage =
-    "usage: tockmere-when [--file PATH] --from YYYY-MM-DD[THH:MM] --days N";
+    "usage: tockmere-when [--file PATH] (--from YYYY-MM-DD[THH:MM] --days N | --next "
+    "[--from YYYY-MM-DD[THH:MM]])";
 
 struct Options {
   std::string file = kAlarmsFileName;
@@ -39,6 +50,8 @@ struct Options {
   int hour = 0;
   int minute = 0;
   std::int64_t days = 0;
+  bool haveFrom = false;
+  bool next = false;
 };
 
 // ---- arguments -------------------------------------------------------------
@@ -82,10 +95,13 @@ bool ParseDays(std::string_view text, Options& options) {
 
 // Fills options; on a bad argument returns the one-line reason.
 std::optional<std::string> ParseArguments(int argc, char** argv, Options& options) {
-  bool haveFrom = false;
   bool haveDays = false;
   for (int a = 1; a < argc; ++a) {
     std::string_view flag = argv[a];
+    if (flag == "--next") {
+      options.next = true;
+      continue;
+    }
     std::optional<std::string_view> value;
     if (const auto equals = flag.find('='); flag.starts_with("--") && equals != flag.npos) {
       value = flag.substr(equals + 1);
@@ -105,7 +121,7 @@ std::optional<std::string> ParseArguments(int argc, char** argv, Options& option
       if (!ParseFrom(*value, options)) {
         return "bad --from '" + std::string(*value) + "': want a real date YYYY-MM-DD[THH:MM]";
       }
-      haveFrom = true;
+      options.haveFrom = true;
     } else {
       if (!ParseDays(*value, options)) {
         return "bad --days '" + std::string(*value) + "': want a whole number from 1 to " +
@@ -114,7 +130,11 @@ std::optional<std::string> ParseArguments(int argc, char** argv, Options& option
       haveDays = true;
     }
   }
-  if (!haveFrom) return std::string("--from is missing");
+  if (options.next) {
+    if (haveDays) return std::string("--next takes no --days");
+    return std::nullopt;
+  }
+  if (!options.haveFrom) return std::string("--from is missing");
   if (!haveDays) return std::string("--days is missing");
   return std::nullopt;
 }
@@ -129,6 +149,15 @@ std::optional<std::string> LoadAlarmFile(AlarmTable& table, const std::string& p
 }
 
 // ---- the simulation ----------------------------------------------------------
+
+// "YYYY-MM-DD HH:MM " of a moment's local time.
+std::string LocalStamp(const LocalClock& clock, std::int64_t moment) {
+  const LocalTime local = clock.ToLocal(moment);
+  char stamp[64];
+  std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d %02d:%02d ", local.year, local.month,
+                local.day, local.hour, local.minute);
+  return stamp;
+}
 
 class Simulation {
  public:
@@ -163,12 +192,9 @@ class Simulation {
   }
 
   void Record(const ClockSnapshot& snapshot, int i) {
-    char stamp[64];
-    std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d %02d:%02d ", snapshot.year + 2000,
-                  snapshot.month, snapshot.day, snapshot.hour, snapshot.minute);
     std::string line = EncodeRecordLine(m_table.At(i));
     if (!line.empty() && line.back() == '\n') line.pop_back();
-    m_buffer += stamp;
+    m_buffer += LocalStamp(m_clock, snapshot.now);
     m_buffer += line;
     m_buffer += '\n';
     if (m_buffer.size() > (1u << 20)) Flush();
@@ -191,6 +217,15 @@ class Simulation {
   DayMinutes m_watched{};
   std::string m_buffer;
 };
+
+void PrintNextFiring(const AlarmTable& table, const LocalClock& clock, std::int64_t after) {
+  const std::optional<std::int64_t> next = NextFiring(table, clock, after);
+  if (next) {
+    std::printf("%s@%lld\n", LocalStamp(clock, *next).c_str(), static_cast<long long>(*next));
+  } else {
+    std::printf("none\n");
+  }
+}
 
 int Fail(const std::string& message) {
   std::fprintf(stderr, "tockmere-when: %s\n", message.c_str());
@@ -215,6 +250,10 @@ int main(int argc, char** argv) {
   const int year = static_cast<int>(options.from.year);
   const std::int64_t start =
       clock.FromLocal(year, options.from.month, options.from.day, options.hour, options.minute, 0);
+  if (options.next) {
+    PrintNextFiring(table, clock, options.haveFrom ? start : clock.Now());
+    return std::ferror(stdout) != 0 ? 1 : 0;
+  }
   const std::int64_t end =
       clock.FromLocal(year, options.from.month, options.from.day + static_cast<int>(options.days),
                       options.hour, options.minute, 0);

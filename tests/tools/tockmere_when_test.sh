@@ -102,6 +102,14 @@ refuse "unknown flag" --file daily.txt --from 2026-01-01 --days 1 --verbose
 refuse "no from" --file daily.txt --days 1
 refuse "no days" --file daily.txt --from 2026-01-01
 refuse "flag without value" --file daily.txt --from 2026-01-01 --days
+refuse "next with days" --file daily.txt --next --days 1
+
+# --next: the first minute after --from at which an alarm goes off, with its
+# moment; the hour the clocks skip has none.
+expect "next skips the missing hour" "2026-03-29 02:30 @$(date -u -d '2026-03-29 01:30' +%s)" \
+  --file daily.txt --next --from 2026-03-29T00:30
+: >empty.txt
+expect "next of an empty file" "none" --file empty.txt --next
 
 if [ "$failures" -ne 0 ]; then
   echo "$failures check(s) failed" >&2

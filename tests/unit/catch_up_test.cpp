@@ -53,7 +53,10 @@ class Ticker {
     m_lastMinute = MinuteOf(moment);
     CheckMinutesSince(
         table, since, snapshot, m_clock,
-        [&](int i) { fired.push_back(snapshot.timeText + " " + table.At(i).text); },
+        [&](int i, std::int64_t dueMinute) {
+          fired.push_back(snapshot.timeText + " " + table.At(i).text);
+          minutesLate.push_back(MinuteOf(moment) - dueMinute);
+        },
         [&](int i) {
           removed.push_back(table.At(i).text);
           RemoveInMemory(i);
@@ -66,6 +69,7 @@ class Ticker {
   }
 
   Texts fired;
+  std::vector<std::int64_t> minutesLate;  // of each fired alarm, at its tick
   Texts removed;
 
  private:
@@ -111,6 +115,7 @@ TEST_F(CatchUpTest, JumpOverTwoAlarmsFiresThemInTimeOrderNotTableOrder) {
   Ticker ticker(At(2026, 12, 7, 7, 30, 5));  // a Monday
   ticker.TickAt(At(2026, 12, 7, 7, 50, 30));
   EXPECT_EQ(ticker.fired, Texts({"07:50 first", "07:50 second", "07:50 now"}));
+  EXPECT_EQ(ticker.minutesLate, std::vector<std::int64_t>({18, 10, 0}));
   EXPECT_EQ(TableTexts(), Texts({"second", "other day", "not today", "now"}));
 }
 
@@ -165,7 +170,7 @@ TEST_F(CatchUpTest, LateAlarmRemovedUnderAnEarlierPopUpIsNotFired) {
   Texts fired;
   CheckMinutesSince(
       table, MinuteOf(At(2026, 12, 7, 7, 30)), ReadClockSnapshot(clock), clock,
-      [&](int i) {
+      [&](int i, std::int64_t) {
         fired.push_back(table.At(i).text);
         if (table.At(i).text == "a") RemoveInMemory(1);  // a nested pass took b
       },
@@ -193,14 +198,20 @@ TEST_F(CatchUpTest, AlarmsReadInLateGoOffOnceForTheMinutesTheyMissed) {
   SetTable({Alarm("Daily", "07:30", "old"), brought[0], brought[1], brought[2], brought[3]});
   Texts fired;
   Texts removed;
+  std::vector<std::int64_t> dueMinutes;
   CheckRecordsReadIn(
       table, brought, MinuteOf(At(2026, 12, 7, 7, 30)), MinuteOf(At(2026, 12, 7, 7, 32)), m_clock,
-      [&](int i) { fired.push_back(table.At(i).text); },
+      [&](int i, std::int64_t minute) {
+        fired.push_back(table.At(i).text);
+        dueMinutes.push_back(minute);
+      },
       [&](int i) {
         removed.push_back(table.At(i).text);
         RemoveInMemory(i);
       });
   EXPECT_EQ(fired, Texts({"new", "dentist"}));
+  EXPECT_EQ(dueMinutes, std::vector<std::int64_t>(
+                            {MinuteOf(At(2026, 12, 7, 7, 30)), MinuteOf(At(2026, 12, 7, 7, 31))}));
   EXPECT_EQ(removed, Texts({"dentist"}));
   EXPECT_EQ(TableTexts(), Texts({"old", "new", "before", "after"}));
 }

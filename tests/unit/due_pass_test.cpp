@@ -201,8 +201,9 @@ TEST_F(DuePassTest, EachAlarmGoesOffOnceWhateverTheOrderOfTheFile) {
        },
        {"Alarm", "Dentist", "Tea"}},
       {[&](const Fire& fire) {
-         CheckMinutesSince(table, MinuteOf(m_monday.now) - 5, m_monday, clock, fire,
-                           [](int i) { table.DeleteAlarm(i); });
+         CheckMinutesSince(
+             table, MinuteOf(m_monday.now) - 5, m_monday, clock,
+             [&](int i, std::int64_t) { fire(i); }, [](int i) { table.DeleteAlarm(i); });
        },
        {"Alarm", "Dentist", "Tea"}},
       {[&](const Fire& fire) {

@@ -24,27 +24,21 @@ std::vector<bool> EntriesHolding(const AlarmTable& table, const std::vector<Alar
 }  // namespace
 
 void CheckMinutesSince(const AlarmTable& table, std::int64_t lastMinute,
-                       const ClockSnapshot& snapshot, const LocalClock& clock,
-                       const std::function<void(int)>& fire,
+                       const ClockSnapshot& snapshot, const LocalClock& clock, const FireDue& fire,
                        const std::function<void(int)>& remove) {
   const std::int64_t minute = MinuteOf(snapshot.now);
   if (minute == lastMinute) return;
-  if (minute > lastMinute + 1) {
-    // The snapshot may be the live one, which nested ticks overwrite.
-    const ClockSnapshot now = snapshot;
-    DueFinder finder(table);
-    finder.Walk(clock, lastMinute + 1, minute);
-    finder.Examine(now);
-    FireEachOnce(table, finder.due(), fire, remove);
-    return;
-  }
-  RunDuePass(table, snapshot, fire, remove);
+  // The snapshot may be the live one, which nested ticks overwrite.
+  const ClockSnapshot now = snapshot;
+  DueFinder finder(table);
+  if (minute > lastMinute + 1) finder.Walk(clock, lastMinute + 1, minute);
+  finder.Examine(now);
+  FireEachOnce(table, finder.due(), fire, remove);
 }
 
 void CheckRecordsReadIn(const AlarmTable& table, const std::vector<AlarmRecord>& records,
                         std::int64_t firstMinute, std::int64_t lastMinute, const LocalClock& clock,
-                        const std::function<void(int)>& fire,
-                        const std::function<void(int)>& remove) {
+                        const FireDue& fire, const std::function<void(int)>& remove) {
   if (records.empty() || lastMinute < firstMinute) return;
   DueFinder finder(table, EntriesHolding(table, records));
   finder.Walk(clock, firstMinute, lastMinute + 1);

@@ -7,6 +7,7 @@
 #include "core/model/alarm_record.h"
 #include "core/platform/local_clock.h"
 #include "core/scheduler/clock_snapshot.h"
+#include "core/scheduler/pass_step.h"
 #include "core/store/alarm_table.h"
 
 // The due check of a tick: every whole minute of real time that passes while
@@ -21,11 +22,11 @@
 // the tick's own minute fires once, however often it fell due, in the order of
 // the first such minute (table order within one minute); each minute is judged
 // by its own local time, and a fired one-off alarm is removed as usual.
-// fire(i) and remove(i) are those of the due pass; the table may change under
-// fire(i), as there.
+// fire(i, minute) gets the minute each alarm fell due in, so a late pop-up can
+// say how late it is; remove(i) is that of the due pass, and the table may
+// change under fire, as there.
 void CheckMinutesSince(const AlarmTable& table, std::int64_t lastMinute,
-                       const ClockSnapshot& snapshot, const LocalClock& clock,
-                       const std::function<void(int)>& fire,
+                       const ClockSnapshot& snapshot, const LocalClock& clock, const FireDue& fire,
                        const std::function<void(int)>& remove);
 
 // The catch-up of a change of alarms.txt read in late. `records` came into
@@ -37,5 +38,4 @@ void CheckMinutesSince(const AlarmTable& table, std::int64_t lastMinute,
 // entries were judged at those minutes already and are left alone.
 void CheckRecordsReadIn(const AlarmTable& table, const std::vector<AlarmRecord>& records,
                         std::int64_t firstMinute, std::int64_t lastMinute, const LocalClock& clock,
-                        const std::function<void(int)>& fire,
-                        const std::function<void(int)>& remove);
+                        const FireDue& fire, const std::function<void(int)>& remove);

@@ -22,7 +22,7 @@ void DueFinder::Examine(const ClockSnapshot& minute) {
     }
     if (!IsAlarmDue(m_table.At(i), minute)) continue;
     m_found[k] = true;
-    m_due.push_back(DueAlarm{i, m_table.At(i)});
+    m_due.push_back(DueAlarm{i, m_table.At(i), MinuteOf(minute.now)});
   }
 }
 
@@ -38,5 +38,6 @@ void RunDuePass(const AlarmTable& table, const ClockSnapshot& snapshot,
   // fire(i) runs; the pass keeps the minute it started in.
   DueFinder finder(table);
   finder.Examine(snapshot);
-  FireEachOnce(table, finder.due(), fire, remove);
+  FireEachOnce(
+      table, finder.due(), [&](int i, std::int64_t) { fire(i); }, remove);
 }

@@ -24,7 +24,8 @@ void RunMissedPass(const AlarmTable& table, std::int64_t now, const LocalClock& 
     const AlarmRecord& entry = table.At(i);
     if (IsMissedAlarm(entry, now, clock)) missed.push_back(DueAlarm{i, entry});
   }
-  FireEachOnce(table, missed, notify, remove);
+  FireEachOnce(
+      table, missed, [&](int i, std::int64_t) { notify(i); }, remove);
 }
 
 std::string ComposeNoticeText(const AlarmRecord& record) {

@@ -10,12 +10,12 @@ int FindFiredRecord(const AlarmTable& table, const AlarmRecord& fired, int was) 
   return -1;
 }
 
-void FireEachOnce(const AlarmTable& table, const std::vector<DueAlarm>& due,
-                  const std::function<void(int)>& fire, const std::function<void(int)>& remove) {
+void FireEachOnce(const AlarmTable& table, const std::vector<DueAlarm>& due, const FireDue& fire,
+                  const std::function<void(int)>& remove) {
   for (const DueAlarm& alarm : due) {
     const int i = FindFiredRecord(table, alarm.record, alarm.index);
     if (i < 0) continue;
-    fire(i);
+    fire(i, alarm.minute);
     if (!IsOneOff(alarm.record.type)) continue;
     const int j = FindFiredRecord(table, alarm.record, i);
     if (j >= 0) remove(j);

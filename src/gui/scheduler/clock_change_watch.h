@@ -1,9 +1,9 @@
 #pragma once
 
-#include <sys/timerfd.h>
-
 #include <QObject>
 #include <functional>
+
+#include "core/platform/timer_calls.h"
 
 class QSocketNotifier;
 
@@ -12,13 +12,6 @@ class QSocketNotifier;
 // its next planned wake-up. A timerfd on CLOCK_REALTIME with
 // TFD_TIMER_CANCEL_ON_SET is cancelled by the kernel on every discontinuous
 // change of that clock, resume included; it costs no wake-up in between.
-// The system's timerfd calls; tests, which cannot set the clock, give their
-// own to see how the timer is armed and to play a clock change.
-struct TimerCalls {
-  int (*create)(int clockId, int flags) = timerfd_create;
-  int (*settime)(int fd, int flags, const itimerspec* value, itimerspec* old) = timerfd_settime;
-};
-
 class ClockChangeWatch : public QObject {
   Q_OBJECT
 

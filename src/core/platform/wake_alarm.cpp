@@ -1,0 +1,52 @@
+#include "core/platform/wake_alarm.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+
+WakeAlarm::WakeAlarm(TimerCalls calls) : m_calls(calls) {
+  m_fd = m_calls.create(CLOCK_REALTIME_ALARM, TFD_NONBLOCK | TFD_CLOEXEC);
+  if (m_fd < 0) m_makeError = errno;
+}
+
+WakeAlarm::~WakeAlarm() {
+  if (m_fd >= 0) close(m_fd);
+}
+
+int WakeAlarm::SetAt(std::int64_t moment) {
+  // An absolute time of 0 would unset the timer: the earliest moment is 1.
+  return Set(moment > 0 ? moment : 1);
+}
+
+int WakeAlarm::Unset() {
+  return Set(0);
+}
+
+int WakeAlarm::Set(std::int64_t moment) {
+  if (m_fd < 0) return m_makeError;
+  itimerspec when{};
+  when.it_value.tv_sec = static_cast<time_t>(moment);
+  return m_calls.settime(m_fd, TFD_TIMER_ABSTIME, &when, nullptr) == 0 ? 0 : errno;
+}
+
+void WakeAlarm::Acknowledge() {
+  if (m_fd < 0) return;
+  std::uint64_t expirations = 0;
+  [[maybe_unused]] const ssize_t got = read(m_fd, &expirations, sizeof expirations);
+}
+
+std::string WakeAlarmAvailability(int makeError) {
+  const std::string cannot = "The computer cannot be woken for alarms: ";
+  switch (makeError) {
+    case 0:
+      return "The computer is woken from suspend for the next alarm.";
+    case EPERM:
+      return cannot + "the program lacks the capability CAP_WAKE_ALARM.";
+    case EINVAL:
+      return cannot + "its clock cannot raise an alarm.";
+    default:
+      return cannot + std::strerror(makeError) + ".";
+  }
+}
