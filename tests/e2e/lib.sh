@@ -32,6 +32,10 @@
 #                            APP_ARGS (default: --folder WORK_DIR); with
 #                            APP_ARGS=() it uses its default folder,
 #                            DATA_DIR/tockmere.
+#   start_tockmere_real [WRAPPER...]  the same on the real clock (no faketime,
+#                            so kernel timers and the program agree), exec'd
+#                            through WRAPPER when given: a command that ends by
+#                            exec'ing the arguments that follow it.
 #   fake_now [PID]           the program's fake time now, in epoch seconds
 #                            (whole seconds; default pid APP_PID).
 #   windows PID TITLE        print the ids of the visible windows of PID whose
@@ -231,6 +235,18 @@ start_tockmere() {
   START_NS[$APP_PID]="$started_ns"
   START_EPOCH[$APP_PID]="$epoch"
   START_SPEED[$APP_PID]="$speed"
+}
+
+start_tockmere_real() {
+  APP_LOG="$RUN_DIR/tockmere.$((${#STARTED_PIDS[@]} + 1)).log"
+  (
+    cd "$RUN_DIR"
+    exec env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LD_PRELOAD $(session_bus_env) \
+      XDG_CONFIG_HOME="$CONFIG_DIR" XDG_DATA_HOME="$DATA_DIR" XDG_RUNTIME_DIR="$RUN_DIR/runtime" \
+      "$@" "$TOCKMERE" "${APP_ARGS[@]}" >"$APP_LOG" 2>&1
+  ) &
+  APP_PID=$!
+  track_pid "$APP_PID"
 }
 
 # The env(1) arguments that give the program E2E_SESSION_BUS or no bus.

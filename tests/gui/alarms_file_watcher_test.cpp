@@ -101,7 +101,7 @@ TEST_F(AlarmsFileWatcherTest, AChangeUnderEachDialogIsReadInWhenItCloses) {
   const std::vector<std::pair<const char*, std::function<void(CMainDlg&)>>> dialogs = {
       {"settings", [](CMainDlg& d) { d.OnSettings(); }},
       {"alarm text", [](CMainDlg& d) { d.OnText1(); }},
-      {"pop-up", [](CMainDlg& d) { d.ShowAlarmPopup(0); }},
+      {"pop-up", [](CMainDlg& d) { d.ShowAlarmPopup(0, d.LastCheckedMinute()); }},
   };
   for (const auto& [name, open] : dialogs) {
     SCOPED_TRACE(name);

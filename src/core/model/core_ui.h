@@ -2,7 +2,8 @@
 
 #include <string>
 
-// What the core needs from the interface: a message box, and word of a deletion.
+// What the core needs from the interface: a message box, word of a deletion,
+// and word of any change of the alarms.
 // The main dialog implements it; the alarm table and the settings' save are
 // handed it.
 class CoreUi {
@@ -13,4 +14,8 @@ class CoreUi {
   // Entry i was deleted and the table saved, which left count records; the
   // table is loaded again by now.
   virtual void AlarmDeleted(int i, int count) = 0;
+  // The table's alarms changed in memory (an alarm added, removed, edited, or
+  // a file read in that differs). A listener that keeps nothing worked out
+  // from the alarms has nothing to do.
+  virtual void TableChanged() {}
 };

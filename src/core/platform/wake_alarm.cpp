@@ -38,10 +38,10 @@ void WakeAlarm::Acknowledge() {
 }
 
 std::string WakeAlarmAvailability(int makeError) {
-  const std::string cannot = "The computer cannot be woken for alarms: ";
+  const std::string cannot = "Waking the computer for alarms: not available: ";
   switch (makeError) {
     case 0:
-      return "The computer is woken from suspend for the next alarm.";
+      return "Waking the computer for alarms: available.";
     case EPERM:
       return cannot + "the program lacks the capability CAP_WAKE_ALARM.";
     case EINVAL:

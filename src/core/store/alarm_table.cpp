@@ -56,7 +56,13 @@ std::vector<AlarmRecord> AlarmTable::TableRecords() const {
 }
 
 void AlarmTable::SetText(int i, std::string text) {
-  if (i >= 0 && i < m_count) Entry(i).text = std::move(text);
+  if (i < 0 || i >= m_count) return;
+  Entry(i).text = std::move(text);
+  TellChanged();
+}
+
+void AlarmTable::TellChanged() {
+  if (m_listener != nullptr) m_listener->TableChanged();
 }
 
 void AlarmTable::ShowFileOpenError() {
@@ -88,6 +94,7 @@ void AlarmTable::AppendAlarm(std::string_view type, std::string_view day, std::s
   record.date = StoredDate(type, date, clock, dateFormat);
   record.text = std::string(kNewAlarmMarker);
   ++m_count;
+  TellChanged();
 }
 
 bool AlarmTable::RemoveAlarmAt(int i) {
@@ -95,6 +102,7 @@ bool AlarmTable::RemoveAlarmAt(int i) {
   for (int j = i; j < m_count - 1; ++j) Entry(j) = Entry(j + 1);
   Entry(m_count - 1) = AlarmRecord{};
   --m_count;
+  TellChanged();
   return true;
 }
 
@@ -162,6 +170,7 @@ void AlarmTable::SetTableRecords(const std::vector<AlarmRecord>& records) {
     Entry(m_count++) = record;
   }
   if (m_followed != nullptr) m_followed->Replaced(before, TableRecords());
+  if (before != TableRecords()) TellChanged();
 }
 
 void AlarmTable::AdoptAlarmsFile(std::string bytes, const std::vector<AlarmRecord>& records) {

@@ -20,8 +20,8 @@ inline constexpr const char* kAlarmsFileName = "alarms.txt";
 
 // The alarms, this program's copy of alarms.txt, and the rules by which the
 // copy and the file are kept in step. The application makes one and hands it
-// to the windows; each test makes its own. Messages and deletions go to the
-// listener (the main window), when one is set.
+// to the windows; each test makes its own. Messages, deletions and every
+// change of the alarms go to the listener (the main window), when one is set.
 //
 // Reading in a change another program makes to alarms.txt while this program
 // runs: what this program changed since it last read or wrote the file is the
@@ -102,6 +102,7 @@ class AlarmTable {
   // Makes records the table, noting the alarms they bring in.
   void TakeIntoTable(const std::vector<AlarmRecord>& records);
   void ShowFileOpenError();
+  void TellChanged();
 
   std::array<std::string, kMaxAlarms> m_sortedLines;  // work buffer of the save
   std::array<AlarmRecord, kMaxAlarms> m_records;      // entries 0 .. count-1 are in use

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <cstdio>
 
+#include "core/platform/wake_alarm.h"
 #include "core/store/alarms_folder.h"
 
 #ifndef TOCKMERE_VERSION
@@ -56,19 +57,24 @@ QString DefaultAlarmsFolder(const QString& xdgDataHome, const QString& home) {
 
 QString HelpText() {
   return QStringLiteral(
-      "Usage: tockmere [--folder DIR]\n"
-      "A desktop alarm-call scheduler: keeps up to 12 alarm calls and pops up\n"
-      "your wake-up text when one falls due.\n"
-      "\n"
-      "  --folder DIR  keep alarms.txt in DIR (which must exist) instead of\n"
-      "                $XDG_DATA_HOME/tockmere (default ~/.local/share/tockmere,\n"
-      "                created on first use)\n"
-      "  -h, --help    show this help and exit\n"
-      "  --version     show the version and exit\n"
-      "\n"
-      "The display settings live in $XDG_CONFIG_HOME/Tockmere/registry.reg\n"
-      "(default ~/.config). One copy runs per alarms folder: starting another\n"
-      "brings the running one to the front.\n");
+             "Usage: tockmere [--folder DIR]\n"
+             "A desktop alarm-call scheduler: keeps up to 12 alarm calls and pops up\n"
+             "your wake-up text when one falls due.\n"
+             "\n"
+             "  --folder DIR  keep alarms.txt in DIR (which must exist) instead of\n"
+             "                $XDG_DATA_HOME/tockmere (default ~/.local/share/tockmere,\n"
+             "                created on first use)\n"
+             "  -h, --help    show this help and exit\n"
+             "  --version     show the version and exit\n"
+             "\n"
+             "The display settings live in $XDG_CONFIG_HOME/Tockmere/registry.reg\n"
+             "(default ~/.config). One copy runs per alarms folder: starting another\n"
+             "brings the running one to the front.\n"
+             "\n"
+             "While it runs, the computer is woken from suspend a minute before the\n"
+             "next alarm, and for nothing else. That needs the capability\n"
+             "CAP_WAKE_ALARM (see the manual page).\n") +
+         QString::fromStdString(WakeAlarmAvailability(WakeAlarm().MakeError())) + QLatin1Char('\n');
 }
 
 QString VersionText() {

@@ -20,7 +20,8 @@ CommandLine ReadCommandLine(const QStringList& arguments);
 // The default alarms folder for these values of XDG_DATA_HOME and HOME.
 QString DefaultAlarmsFolder(const QString& xdgDataHome, const QString& home);
 
-// The texts of --help and --version, each ending in a line feed.
+// The texts of --help and --version, each ending in a line feed. The help
+// ends with whether this process may wake the computer for the next alarm.
 QString HelpText();
 QString VersionText();
 

@@ -19,6 +19,7 @@
 
 class ClockChangeWatch;
 class OpenDialogWatch;
+class WakeUpTimer;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -56,7 +57,9 @@ class CMainDlg : public QDialog, public CoreUi {
   void ShowUnshownMinute();
   void CheckDueAlarms(std::int64_t sinceMinute);
   void OnTimer(int timerId);
-  void ShowAlarmPopup(int i);
+  // The pop-up of entry i, which fell due in dueMinute (MinuteOf): shown in a
+  // later minute, its notification says how late it is.
+  void ShowAlarmPopup(int i, std::int64_t dueMinute);
   void ClearMissedAlarms();
   // The minute of real time the due check judged last.
   std::int64_t LastCheckedMinute() const;
@@ -67,6 +70,8 @@ class CMainDlg : public QDialog, public CoreUi {
   // The list.
   void RefreshList(int top);
   void AlarmDeleted(int i, int count) override;
+  // The alarms changed: the wake-up timer is set for the next.
+  void TableChanged() override;
   // Shows a table that reading alarms.txt in changed, keeping what the user is typing.
   void ShowTableChange();
   void OnVScroll(int code, int position);
@@ -180,5 +185,6 @@ class CMainDlg : public QDialog, public CoreUi {
   bool m_clockStarted = false;           // start-up has reached the timer's step
   OpenDialogWatch* m_dialogWatch = nullptr;
   ClockChangeWatch* m_clockChangeWatch = nullptr;
+  WakeUpTimer* m_wakeUp = nullptr;
   bool m_minuteUnshown = false;  // a new minute not yet put into the controls
 };

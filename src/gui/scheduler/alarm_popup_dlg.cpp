@@ -5,6 +5,7 @@
 #include <array>
 
 #include "core/model/alarm_type.h"
+#include "core/scheduler/late_alarm_text.h"
 #include "core/settings/alarm_settings.h"
 #include "gui/app/app_state.h"
 #include "gui/app/dialog_builder.h"
@@ -47,15 +48,16 @@ QFont PopupFont(int fontNo) {
 const QRect CAlarmPopupDlg::kPanelRect(QPoint(10, 10), QPoint(281, 183));
 const QRect CAlarmPopupDlg::kTextRect(QPoint(18, 15), QPoint(273, 178));
 
-CAlarmPopupDlg::CAlarmPopupDlg(const AlarmRecord& alarm)
-    : CAlertDialog(AlarmPopupTemplate()), m_alarm(alarm) {}
+CAlarmPopupDlg::CAlarmPopupDlg(const AlarmRecord& alarm, std::int64_t minutesLate)
+    : CAlertDialog(AlarmPopupTemplate()), m_alarm(alarm), m_minutesLate(minutesLate) {}
 
 CAlarmPopupDlg::~CAlarmPopupDlg() {
   WithdrawNotification();
 }
 
-QString CAlarmPopupDlg::NotificationSummary(const AlarmRecord& alarm) {
-  return AlarmPopupTemplate().caption + " " + QString::fromStdString(alarm.time);
+QString CAlarmPopupDlg::NotificationSummary(const AlarmRecord& alarm, std::int64_t minutesLate) {
+  return AlarmPopupTemplate().caption + " " +
+         QString::fromStdString(LateAlarmText(alarm.time, minutesLate));
 }
 
 QString CAlarmPopupDlg::NotificationBody(const AlarmRecord& alarm) {
@@ -65,7 +67,7 @@ QString CAlarmPopupDlg::NotificationBody(const AlarmRecord& alarm) {
 void CAlarmPopupDlg::showEvent(QShowEvent* event) {
   CAlertDialog::showEvent(event);
   if (m_notification != 0) return;
-  m_notification = GetDesktopNotifier().Notify(NotificationSummary(m_alarm),
+  m_notification = GetDesktopNotifier().Notify(NotificationSummary(m_alarm, m_minutesLate),
                                                NotificationBody(m_alarm), g_appIcon);
 }
 

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QRect>
 #include <QString>
+#include <cstdint>
 
 #include "core/model/alarm_record.h"
 #include "gui/scheduler/alert_dialog.h"
@@ -11,12 +12,14 @@
 // the alarm's type. It keeps its own copy of the alarm from the moment it
 // opened, so a later pop-up or a removal cannot change what it shows. While it
 // is open, a desktop notification with the alarm's time and first line stands
-// for it where the desktop keeps it behind the user's window.
+// for it where the desktop keeps it behind the user's window; the
+// notification of a pop-up that comes after the alarm's minute says how late
+// it is. The window itself shows the same either way.
 class CAlarmPopupDlg : public CAlertDialog {
   Q_OBJECT
 
  public:
-  explicit CAlarmPopupDlg(const AlarmRecord& alarm);
+  explicit CAlarmPopupDlg(const AlarmRecord& alarm, std::int64_t minutesLate = 0);
   ~CAlarmPopupDlg() override;
   CAlarmPopupDlg(const CAlarmPopupDlg&) = delete;
   CAlarmPopupDlg& operator=(const CAlarmPopupDlg&) = delete;
@@ -31,8 +34,9 @@ class CAlarmPopupDlg : public CAlertDialog {
   static QString DisplayText(const std::string& text);
   // The alarm this pop-up shows.
   const AlarmRecord& Alarm() const { return m_alarm; }
-  // The notification's summary (the time) and body (the first line of text).
-  static QString NotificationSummary(const AlarmRecord& alarm);
+  // The notification's summary (the time, and how late) and body (the first
+  // line of text).
+  static QString NotificationSummary(const AlarmRecord& alarm, std::int64_t minutesLate);
   static QString NotificationBody(const AlarmRecord& alarm);
   // Where the text is drawn: the part of the text rectangle inside the client area.
   QRect TextArea() const;
@@ -48,5 +52,6 @@ class CAlarmPopupDlg : public CAlertDialog {
   void WithdrawNotification();
 
   AlarmRecord m_alarm;
+  std::int64_t m_minutesLate = 0;
   int m_notification = 0;  // the key of the notification shown, 0 while none
 };

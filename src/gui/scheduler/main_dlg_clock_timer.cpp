@@ -5,6 +5,7 @@
 #include "gui/app/main_dlg.h"
 #include "gui/scheduler/clock_change_watch.h"
 #include "gui/scheduler/open_dialog_watch.h"
+#include "gui/scheduler/wake_up_timer.h"
 
 // The clock ticks once a wall-clock second while anybody may look: the window
 // is shown, or a dialog of the program is open. Only the first tick of a minute
@@ -32,6 +33,7 @@ void CMainDlg::SetUpClockTimers() {
   connect(&m_coarseTimer, &QTimer::timeout, this, [this] { OnClockTimeout(); });
   m_dialogWatch = new OpenDialogWatch(this, [this] { FitClockTimers(); });
   m_clockChangeWatch = new ClockChangeWatch([this] { OnClockChanged(); }, this);
+  m_wakeUp = new WakeUpTimer(m_table, this);
 }
 
 // The clock starts at its step of the start-up and runs until the program ends.
@@ -79,11 +81,16 @@ void CMainDlg::OnClockTimeout() {
 }
 
 // The clock was set or the computer resumed: tick now, whatever second it is,
-// and plan the next wake-up from the new time.
+// and plan the next wake-ups from the new time.
 void CMainDlg::OnClockChanged() {
+  m_wakeUp->Rearm();
   if (!m_clockStarted) return;
   m_lastTickSecond = std::numeric_limits<std::int64_t>::min();
   OnClockTimeout();
+}
+
+void CMainDlg::TableChanged() {
+  m_wakeUp->Rearm();
 }
 
 // Restored, the window ticks at once, so that the snapshot it shows and works

@@ -45,7 +45,8 @@ void CMainDlg::ClockTick() {
 void CMainDlg::CheckDueAlarms(std::int64_t sinceMinute) {
   const ClockSnapshot minute = m_clockSnapshot;
   CheckMinutesSince(
-      m_table, sinceMinute, minute, GetClock(), [this](int i, std::int64_t) { ShowAlarmPopup(i); },
+      m_table, sinceMinute, minute, GetClock(),
+      [this](int i, std::int64_t due) { ShowAlarmPopup(i, due); },
       [this](int i) { m_table.DeleteAlarm(i); });
 }
 
@@ -57,7 +58,7 @@ void CMainDlg::CatchUpReadIn(const std::vector<AlarmRecord>& records, std::int64
   if (g_firstTick) return;
   CheckRecordsReadIn(
       m_table, records, sinceMinute + 1, m_lastCheckedMinute, GetClock(),
-      [this](int i, std::int64_t) { ShowAlarmPopup(i); },
+      [this](int i, std::int64_t due) { ShowAlarmPopup(i, due); },
       [this](int i) { m_table.DeleteAlarm(i); });
 }
 

@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# The wake-up timer: a timerfd on CLOCK_REALTIME_ALARM (clockid 8) set one
+# minute before the next alarm that tockmere-when --next names, again after an
+# Add, a Clear and a hand edit of alarms.txt. Started without the capability
+# CAP_WAKE_ALARM the program runs on, says so in one line on stderr, shows no
+# box and holds no such timer.
+#
+# The kernel's timer runs on the real clock, so this test does too (no
+# faketime): its alarms lie hours ahead of the real time. A zone of whole hours
+# without daylight saving puts the local time near 11:00, so "Today" alarms a
+# few hours ahead stay within today.
+source "$(dirname "$0")/lib.sh"
+WHEN="$(dirname "$(realpath "$1")")/tockmere-when"
+[ -x "$WHEN" ] || { echo "FAIL: tockmere-when not found beside $1" >&2; exit 1; }
+offset=$((10#$(date -u +%H) - 11))
+if [ "$offset" -ge 0 ]; then TZ="Etc/GMT+$offset"; else TZ="Etc/GMT$offset"; fi
+export TZ
+setup "$1"
+
+readonly TOLERANCE=3
+
+# The moment the program's wake-up timer is set for (now + the time left), or
+# nothing when it holds no CLOCK_REALTIME_ALARM timer or the timer is unset.
+wake_timer_moment() {
+  local info sec
+  for info in /proc/"$APP_PID"/fdinfo/*; do
+    grep -qx 'clockid: 8' "$info" 2>/dev/null || continue
+    sec="$(sed -n 's/^it_value: (\([0-9]*\), [0-9]*)$/\1/p' "$info")"
+    [ -n "$sec" ] && [ "$sec" -gt 0 ] && echo $(($(date +%s) + sec))
+    return 0
+  done
+}
+
+# expect_armed WHAT: within 5 s the timer is set a minute before the firing
+# tockmere-when --next finds in alarms.txt now.
+expect_armed() {
+  local what="$1" next want got="" tries
+  next="$("$WHEN" --file "$WORK_DIR/alarms.txt" --next)"
+  want=$((${next##*@} - 60))
+  for tries in $(seq 1 50); do
+    got="$(wake_timer_moment)"
+    [ -n "$got" ] && [ $((got - want)) -le "$TOLERANCE" ] && [ $((want - got)) -le "$TOLERANCE" ] &&
+      break
+    sleep 0.1
+  done
+  [ -n "$got" ] || fail "$what: no wake-up timer (clockid 8) is set"
+  [ $((got - want)) -le "$TOLERANCE" ] && [ $((want - got)) -le "$TOLERANCE" ] ||
+    fail "$what: the timer is set for $(date -d "@$got" +%T), want $(date -d "@$want" +%T) (next: $next)"
+  pass "$what: woken at $(date -d "@$got" '+%F %T'), a minute before $next"
+}
+
+hhmm() { date -d "@$1" +%H:%M; }
+today="$(date +%y/%m/%d)"  # as alarms.txt writes a date
+now="$(date +%s)"
+readonly START_LINE="0,$today,0,$(hhmm $((now + 3 * 3600))),Start|"
+write_alarms "$START_LINE"
+
+start_tockmere_real
+main="$(wait_window "$APP_PID" Tockmere 20)" || fail "the main window did not appear"
+expect_armed "after start"
+
+# Add a Today alarm two hours ahead: it goes off first.
+added="$(hhmm $((now + 2 * 3600)))"
+timeout 5 xdotool windowfocus --sync "$main" || fail "could not focus the main window"
+xdotool key ctrl+a
+xdotool type --delay 30 "${added/:/}"
+xdotool key Tab Tab Tab space
+wait_for_line "0,$today,0,$added," || fail "Add did not write the alarm for $added"
+expect_armed "after Add"
+
+# Clear row 1, the earlier alarm: from Add, Tab reaches row 1's Text, then Clear.
+xdotool key Tab Tab space
+for _ in $(seq 1 100); do
+  box="$(windows "$APP_PID" tockmere | grep -vxF "$main" | head -n 1 || true)"
+  [ -n "$box" ] && break
+  sleep 0.05
+done
+[ -n "$box" ] || fail "Clear asked nothing"
+press_enter "$box"
+wait_line_gone "0,$today,0,$added," || fail "Clear did not remove the alarm for $added"
+expect_armed "after Clear"
+
+# A hand edit brings a Daily alarm one hour ahead.
+printf '%s\r\n' "1,00/00/00,0,$(hhmm $((now + 3600))),Hand|" "$START_LINE" >"$WORK_DIR/alarms.txt.new"
+mv "$WORK_DIR/alarms.txt.new" "$WORK_DIR/alarms.txt"
+sleep 2
+expect_armed "after a hand edit"
+
+# Without the capability: no timer, no box, one line on stderr.
+kill -KILL "$APP_PID"
+wait "$APP_PID" 2>/dev/null || true
+help="$(capsh --drop=cap_wake_alarm -- -c 'exec "$@"' sh "$TOCKMERE" --help)"
+grep -q 'not available.*CAP_WAKE_ALARM' <<<"$help" || fail "--help without the capability: $help"
+grep -q 'for alarms: available' <<<"$("$TOCKMERE" --help)" || fail "--help does not say wake-up is available"
+start_tockmere_real capsh --drop=cap_wake_alarm -- -c 'exec "$@"' sh
+main="$(wait_window "$APP_PID" Tockmere 20)" || fail "without the capability the main window did not appear"
+sleep 1
+[ "$(windows "$APP_PID" tockmere | wc -l)" -eq 1 ] || fail "without the capability a box was shown"
+grep -l 'clockid: 8' /proc/"$APP_PID"/fdinfo/* 2>/dev/null && fail "a wake-up timer without the capability"
+[ "$(grep -c 'CAP_WAKE_ALARM' "$APP_LOG")" -eq 1 ] || fail "stderr should say once why: $(cat "$APP_LOG")"
+alive "$APP_PID" || fail "the program ended without the capability"
+pass "without the capability: $(grep CAP_WAKE_ALARM "$APP_LOG")"
