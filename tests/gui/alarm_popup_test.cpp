@@ -175,6 +175,17 @@ TEST_F(AlarmPopupTest, NotificationStandsForEachPopupWhileItIsOpen) {
   EXPECT_EQ(notifier.strayWithdrawals(), 0);
 }
 
+// An alarm whose minute passed while the computer slept pops up late; its
+// notification says when it was due and how late it is.
+TEST_F(AlarmPopupTest, NotificationOfALatePopupSaysHowLate) {
+  folder.Write("alarms.txt", "1,00/00/00,0,07:30,Tea|\r\n");
+  StartAt(At(2026, 12, 7, 7, 29, 50));
+  QString summary;
+  WhenModalOpens([&](QWidget*) { summary = notifier.sent().back().summary; });
+  TickAt(At(2026, 12, 7, 8, 42, 5));
+  EXPECT_EQ(summary, "Your alarm call: 07:30, 1 h 12 min late");
+}
+
 TEST_F(AlarmPopupTest, NotificationGoesWithAPopupDestroyedOpen) {
   {
     CAlarmPopupDlg popup(AlarmRecord{"Weekly", "Monday", "18:05", "", "Bins out|"});

@@ -6,7 +6,8 @@
 
 #include "core/model/core_ui.h"
 
-// A CoreUi that records every message and deletion the core tells of.
+// A CoreUi that records every message and deletion the core tells of, and
+// counts the changes of the table.
 class RecordingUi : public CoreUi {
  public:
   RecordingUi() = default;
@@ -17,7 +18,9 @@ class RecordingUi : public CoreUi {
     messages.emplace_back(text, caption);
   }
   void AlarmDeleted(int i, int count) override { deletions.emplace_back(i, count); }
+  void TableChanged() override { ++changes; }
 
   std::vector<std::pair<std::string, std::string>> messages;  // text, caption
   std::vector<std::pair<int, int>> deletions;                 // entry, records left
+  int changes = 0;
 };

@@ -7,6 +7,7 @@
 
 #include <csignal>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -204,6 +205,27 @@ TEST_F(AlarmTableTest, DeleteShiftsLaterEntriesSavesLoadsAndRefreshes) {
   EXPECT_EQ(table.At(2), AlarmRecord{});
   EXPECT_EQ(m_folder.Read(kAlarmsFileName), "1,00/00/00,0,06:00,\r\n1,00/00/00,0,06:02,\r\n");
   EXPECT_EQ(m_ui.deletions, (Deletions{{1, 2}}));
+}
+
+// Whoever keeps something worked out from the alarms (the wake-up timer) hears
+// of every change, whatever makes it, and not of a load that changes nothing.
+TEST_F(AlarmTableTest, TellsTheListenerOfEachChangeOfTheAlarms) {
+  LoadFile(DailyLines(2));
+  const std::vector<std::pair<const char*, std::function<void()>>> changes = {
+      {"append", [&] { table.AppendAlarm("Daily", "None", "07:00", "", m_clock, DateFormat::Uk); }},
+      {"remove", [] { table.RemoveAlarmAt(0); }},
+      {"text", [] { table.SetText(0, "Tea|"); }},
+      {"file read in", [&] { LoadFile(DailyLines(3)); }},
+  };
+  for (const auto& [name, change] : changes) {
+    const int before = m_ui.changes;
+    change();
+    EXPECT_GT(m_ui.changes, before) << name;
+  }
+  const int before = m_ui.changes;
+  table.LoadAlarms();
+  table.RemoveAlarmAt(99);
+  EXPECT_EQ(m_ui.changes, before);
 }
 
 TEST_F(AlarmTableTest, DeletingTheOnlyRecordWritesAnEmptyFileAndLeavesNoOtherFile) {
