@@ -90,7 +90,7 @@ void CMainDlg::OnClockChanged() {
 }
 
 void CMainDlg::TableChanged() {
-  m_wakeUp->Rearm();
+  if (m_wakeUp != nullptr) m_wakeUp->Rearm();
 }
 
 // Restored, the window ticks at once, so that the snapshot it shows and works

@@ -2,6 +2,7 @@
 
 #include <QSocketNotifier>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 
 #include "core/platform/local_clock.h"
@@ -42,7 +43,7 @@ void WakeUpTimer::SetFromNow() {
   const std::int64_t now = clock.Now();
   const std::optional<std::int64_t> next = NextFiring(m_table, clock, now);
   if (!next) {
-    m_alarm.Unset();
+    Report(m_alarm.Unset());
     m_setFor = 0;
     if (m_table.Count() > 0) m_outOfReach.start();
     return;
@@ -50,7 +51,15 @@ void WakeUpTimer::SetFromNow() {
   m_outOfReach.stop();
   const std::int64_t early = *next - kSecondsPerMinute;
   m_setFor = early > now ? early : *next;
-  m_alarm.SetAt(m_setFor);
+  Report(m_alarm.SetAt(m_setFor));
+}
+
+// A timer that cannot be set says so once on stderr, until it can again.
+void WakeUpTimer::Report(int setError) {
+  if (setError != 0 && !m_setFailed) {
+    std::fprintf(stderr, "tockmere: cannot set the wake-up timer: %s\n", std::strerror(setError));
+  }
+  m_setFailed = setError != 0;
 }
 
 // After the minute it was set for, it is set for the next. A timer that went

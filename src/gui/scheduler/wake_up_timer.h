@@ -31,6 +31,7 @@ class WakeUpTimer : public QObject {
  private:
   void SetFromNow();
   void OnWentOff();
+  void Report(int setError);
 
   const AlarmTable& m_table;
   WakeAlarm m_alarm;
@@ -38,4 +39,5 @@ class WakeUpTimer : public QObject {
   QTimer m_rearm;       // zero-delay: one search for a burst of changes
   QTimer m_outOfReach;  // looks again each day while no alarm is within reach
   std::int64_t m_setFor = 0;
+  bool m_setFailed = false;
 };
