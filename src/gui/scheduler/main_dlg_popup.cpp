@@ -9,6 +9,6 @@
 // window open on the desktop.
 void CMainDlg::ShowAlarmPopup(int i) {
   if (i < 0 || i >= m_table.Count()) return;
-  CAlarmPopupDlg popup(m_table.At(i));
+  CAlarmPopupDlg popup(m_table.At(i), m_settings.Values());
   popup.exec();
 }
