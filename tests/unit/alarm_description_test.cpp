@@ -26,9 +26,6 @@ class AlarmDescriptionTest : public ::testing::Test {
   std::string Long(const AlarmRecord& record, DateFormat dateFormat = kUk) {
     return DescribeAlarmLong(record, m_clock, dateFormat);
   }
-
- private:
-  ScratchFolder m_folder;
 };
 
 TEST(OrdinalSuffix, FollowsTheTextOfTheDate) {

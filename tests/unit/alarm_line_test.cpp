@@ -54,10 +54,7 @@ void ExpectFixedLayout(const std::string& line) {
   EXPECT_EQ(std::count(line.begin(), line.end(), '\n'), 1) << line;
 }
 
-class AlarmLineTest : public ::testing::Test {
- protected:
-  ScratchFolder m_folder;
-};
+class AlarmLineTest : public ::testing::Test {};
 
 }  // namespace
 
