@@ -10,7 +10,6 @@
 #include <fstream>
 #include <functional>
 
-#include "core/entry/append_alarm.h"
 #include "core/store/alarms_file.h"
 #include "gui/list/alarm_text_dlg.h"
 #include "main_window_fixture.h"
@@ -27,7 +26,7 @@ class AlarmsFileWatcherTest : public MainWindowTest {
   void Start(const std::string& file) {
     dlg.reset();
     ResetProgramState();
-    SetClock(&clock);
+    settings = SettingsStore();
     folder.Write("alarms.txt", file);
     StartAt(At(2026, 6, 15, 10, 0));
     watcher = new AlarmsFileWatcher(dlg.get());
@@ -175,7 +174,7 @@ TEST_F(AlarmsFileWatcherTest, AnAddAfterAHandEditKeepsBothAndTheBackup) {
   const std::string edited = "1,00/00/00,0,06:30,\n\n1,00/00/00,0,07:00,\n";
   folder.Write("alarms.txt", edited);
   ASSERT_TRUE(ShowsInRow1("06:30"));
-  AppendAlarm(table, dlg->m_clockSnapshot, "Daily", "", "09:00", "");
+  table.AppendAlarm("Daily", "", "09:00", "", dlg->m_clockSnapshot, DateFormat::Uk);
   ASSERT_TRUE(table.SaveAlarms());
   EXPECT_EQ(folder.Read("alarms.txt"),
             "1,00/00/00,0,06:30,\r\n1,00/00/00,0,07:00,\r\n1,00/00/00,0,09:00,$%&\r\n");

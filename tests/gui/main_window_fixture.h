@@ -12,6 +12,7 @@
 
 #include "core/platform/local_clock.h"
 #include "core/scheduler/clock_snapshot.h"
+#include "core/settings/alarm_settings.h"
 #include "core/store/alarm_table.h"
 #include "gui/app/app_state.h"
 #include "gui/app/dialog_builder.h"
@@ -36,14 +37,12 @@ bool WaitUntil(Condition condition, int timeoutMs) {
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    SetClock(&clock);
     CMainDlg::s_endProcess = [this](int code) { endCode = code; };
   }
 
   void TearDown() override {
     CloseLeftoverModals();
     dlg.reset();
-    SetClock(nullptr);
   }
 
   std::int64_t At(int year, int month, int day, int hour, int minute, int second = 0) const {
@@ -53,7 +52,7 @@ class MainWindowTest : public ::testing::Test {
   // Runs the start-up steps at a moment, as the program does before its loop.
   void StartAt(std::int64_t moment) {
     clock.Set(moment);
-    dlg = std::make_unique<CMainDlg>(table);
+    dlg = std::make_unique<CMainDlg>(table, settings, clock);
     dlg->OnInitDialog();
   }
 
@@ -82,7 +81,9 @@ class MainWindowTest : public ::testing::Test {
   RecordingPrompter prompter;
   RecordingSound sound;
   RecordingNotifier notifier;
-  AlarmTable table;  // what the application would hand the window
+  // What the application would hand the window.
+  SettingsStore settings;
+  AlarmTable table;
   std::unique_ptr<CMainDlg> dlg;
   int endCode = -1;
 };

@@ -10,14 +10,14 @@ using StartupTest = MainWindowTest;
 
 TEST_F(StartupTest, FirstRunOpensNormallyLaterRunsMinimised) {
   StartAt(At(2003, 7, 14, 9, 5));
-  EXPECT_TRUE(g_firstRun);
+  EXPECT_TRUE(settings.FirstRun());
   EXPECT_FALSE(dlg->windowState() & Qt::WindowMinimized);
   dlg->OnCancel();  // writes the settings key
   dlg.reset();
 
   g_firstTick = true;
   StartAt(At(2003, 7, 14, 9, 6));
-  EXPECT_FALSE(g_firstRun);
+  EXPECT_FALSE(settings.FirstRun());
   EXPECT_TRUE(dlg->windowState() & Qt::WindowMinimized);
   EXPECT_EQ(g_mainPlacement.normalRect.size(), dlg->size());
 }
@@ -35,7 +35,6 @@ TEST_F(StartupTest, ResetPutsBackTheStateOfBothFloors) {
   EXPECT_TRUE(g_mainPlacement.normalRect.isNull());
   EXPECT_TRUE(g_firstTick);
   EXPECT_TRUE(g_firstPaint);
-  EXPECT_EQ(g_settings.FontNo, 0);
 }
 
 TEST_F(StartupTest, FormOpensWithTodayAndTheCurrentTime) {
@@ -66,7 +65,7 @@ TEST_F(StartupTest, DateFormatChangeRefreshesWithinOneTick) {
   folder.Write("alarms.txt", "3,04/01/05,0,08:15,\r\n");
   StartAt(At(2003, 7, 14, 9, 5));
   EXPECT_EQ(Text(kRowTypeIds[0]), "Fort. from 05/01/04");
-  g_settings.DateFormat = 1;
+  settings.Values().DateFormat = 1;
   TickAt(At(2003, 7, 14, 9, 5, 1));
   EXPECT_EQ(Text(kRowTypeIds[0]), "Fort. from 01/05/04");
   EXPECT_EQ(Text(IDC_CLOCK), "09:05   Monday   07/14/03");

@@ -28,14 +28,8 @@ struct PlayedAlarm {
 
 class WakeUpTimerTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    SetClock(&m_clock);
-    PlayedAlarm::setAt.clear();
-  }
-  void TearDown() override {
-    SetClock(nullptr);
-    close(PlayedAlarm::pipe[1]);
-  }
+  void SetUp() override { PlayedAlarm::setAt.clear(); }
+  void TearDown() override { close(PlayedAlarm::pipe[1]); }
   std::int64_t At(int day, int hour, int minute) const {
     return m_clock.FromLocal(2026, 12, day, hour, minute, 0);
   }
@@ -64,7 +58,7 @@ TEST_F(WakeUpTimerTest, SetAMinuteBeforeEachFiringThenForTheMinuteItself) {
   m_table.SetTableRecords({AlarmRecord{"Daily", "None", "07:00", "", "a|"},
                            AlarmRecord{"Daily", "None", "07:01", "", "b|"}});
   m_clock.Set(At(7, 6, 30));
-  WakeUpTimer timer(m_table, nullptr, {&PlayedAlarm::Create, &PlayedAlarm::SetTime});
+  WakeUpTimer timer(m_table, m_clock, nullptr, {&PlayedAlarm::Create, &PlayedAlarm::SetTime});
   EXPECT_TRUE(SetFor(At(7, 6, 59)));
   GoesOffAt(m_clock, At(7, 6, 59));
   EXPECT_TRUE(SetFor(At(7, 7, 0)));
@@ -81,7 +75,7 @@ TEST_F(WakeUpTimerTest, SetAMinuteBeforeEachFiringThenForTheMinuteItself) {
 TEST_F(WakeUpTimerTest, ChangesComeToOneSearchAndAForeignClockIsNotChased) {
   m_table.SetTableRecords({AlarmRecord{"Daily", "None", "07:00", "", "a|"}});
   m_clock.Set(At(7, 6, 30));
-  WakeUpTimer timer(m_table, nullptr, {&PlayedAlarm::Create, &PlayedAlarm::SetTime});
+  WakeUpTimer timer(m_table, m_clock, nullptr, {&PlayedAlarm::Create, &PlayedAlarm::SetTime});
   EXPECT_TRUE(SetFor(At(7, 6, 59)));
   GoesOffAt(m_clock, At(7, 6, 40));
   QTest::qWait(50);

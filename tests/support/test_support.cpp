@@ -11,8 +11,6 @@
 #include "core/model/core_ui.h"
 #include "core/platform/local_clock.h"
 #include "core/scheduler/clock_snapshot.h"
-#include "core/settings/alarm_settings.h"
-#include "core/store/alarms_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -27,9 +25,6 @@ std::vector<void (*)()>& StateResets() {
 }  // namespace
 
 void ResetProgramState() {
-  SetAlarmsFolder({});
-  ResetSettings();
-  SetClock(nullptr);
   for (void (*reset)() : StateResets()) reset();
 }
 

@@ -35,8 +35,8 @@ class ZoneGuard {
   bool m_hadOld;
 };
 
-// Puts the program-wide state back to what it is at program start: every
-// global of the core, and those of the floors registered with AddStateReset.
+// Puts the program-wide state back to what it is at program start: the
+// globals of the floors registered with AddStateReset (the core has none).
 void ResetProgramState();
 // Adds the reset of a floor's own globals to ResetProgramState.
 void AddStateReset(void (*reset)());

@@ -4,6 +4,7 @@
 #include <QSessionManager>
 #include <QTimer>
 #include <cstdlib>
+#include <utility>
 
 #include "gui/app/app_state.h"
 #include "gui/app/main_dlg.h"
@@ -13,14 +14,14 @@
 
 namespace {
 
-bool g_mainWindowOpen = false;
+// The main window while its loop runs: exit() leaves it in place.
+const CMainDlg* s_openWindow = nullptr;
 
 // A broken X connection ends the process from inside the toolkit: the
 // settings are still written on the way out, without a message box.
 void SaveSettingsAtExit() {
-  if (!g_mainWindowOpen) return;
-  g_mainWindowOpen = false;
-  CMainDlg::SaveSettingsUnattended();
+  const CMainDlg* window = std::exchange(s_openWindow, nullptr);
+  if (window != nullptr) window->SaveSettingsUnattended();
 }
 
 // Logout, shutdown and the termination signals close the window as Exit does,
@@ -38,8 +39,11 @@ void EndWithTheSession(CMainDlg& dlg) {
 bool CAlarmApp::InitInstance() {
   g_firstTick = true;
   g_firstPaint = true;
+  const RealClock clock;
+  SettingsStore settings;
   AlarmTable table;
-  CMainDlg dlg(table);
+  table.SetFolder(AlarmsFolder(m_folder));
+  CMainDlg dlg(table, settings, clock);
   new AlarmsFileWatcher(&dlg);
   if (m_instance != nullptr) {
     QObject::connect(m_instance, &SingleInstance::wakeRequested, &dlg,
@@ -48,8 +52,8 @@ bool CAlarmApp::InitInstance() {
   const TerminationSignals terminations([&dlg] { dlg.OnEndSession(); });
   EndWithTheSession(dlg);
   // From the first turn of the window's loop on, the settings have been loaded.
-  QTimer::singleShot(0, &dlg, [] { g_mainWindowOpen = true; });
+  QTimer::singleShot(0, &dlg, [&dlg] { s_openWindow = &dlg; });
   dlg.DoModal();
-  g_mainWindowOpen = false;
+  s_openWindow = nullptr;
   return false;
 }

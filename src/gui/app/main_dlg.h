@@ -14,6 +14,8 @@
 #include "core/list/list_window.h"
 #include "core/model/alarm_record.h"
 #include "core/model/core_ui.h"
+#include "core/platform/local_clock.h"
+#include "core/settings/alarm_settings.h"
 #include "core/store/alarm_table.h"
 #include "gui/resources/control_ids.h"
 
@@ -35,8 +37,9 @@ class CMainDlg : public QDialog, public CoreUi {
   Q_OBJECT
 
  public:
-  // The window shows and changes the table; the application owns it.
-  explicit CMainDlg(AlarmTable& table);
+  // The window shows and changes the table and the settings and reads the
+  // clock; the application owns all three.
+  CMainDlg(AlarmTable& table, SettingsStore& settings, const LocalClock& clock);
   ~CMainDlg() override;
 
   AlarmTable& Table() { return m_table; }
@@ -112,7 +115,7 @@ class CMainDlg : public QDialog, public CoreUi {
   // settings are written and the program ends, as on Exit, but nothing waits
   // for the user: a failure to write the settings goes to stderr.
   void OnEndSession();
-  static void SaveSettingsUnattended();
+  void SaveSettingsUnattended() const;
 
   // Message boxes of the core.
   void ShowMessage(const std::string& text, const std::string& caption) override;
@@ -142,6 +145,8 @@ class CMainDlg : public QDialog, public CoreUi {
  private:
   ListWindow m_listWindow;
   AlarmTable& m_table;
+  SettingsStore& m_settings;
+  const LocalClock& m_clock;
   // Control members: tests find the controls with GetDlgItem.
   QScrollBar* m_scrollBar = nullptr;
   std::array<QLabel*, kListRowCount> m_rowNo{};

@@ -19,7 +19,8 @@
 #include "gui/resources/app_icon.h"
 #include "gui/resources/dialog_template.h"
 
-CMainDlg::CMainDlg(AlarmTable& table) : m_icon(AppIcon()), m_table(table) {
+CMainDlg::CMainDlg(AlarmTable& table, SettingsStore& settings, const LocalClock& clock)
+    : m_icon(AppIcon()), m_table(table), m_settings(settings), m_clock(clock) {
   m_table.SetListener(this);
   BuildMenu();
   BuildDialog(this, MainTemplate(), EntryFieldFactories(), m_menuBar->sizeHint().height());
@@ -50,7 +51,7 @@ bool CMainDlg::OnInitDialog() {
   // X11 window managers offer no system menu to add an About item to.
   setWindowIcon(m_icon);
   g_appIcon = m_icon;
-  LoadSettings();
+  m_settings.LoadSettings();
   ClockTick();
   PlaceWindow();
   m_dayBox->setCurrentIndex(0);
@@ -80,7 +81,7 @@ void CMainDlg::PlaceWindow() {
   m_windowRect = QRect(left, top, m_windowWidth, m_windowHeight);
   g_mainPlacement = WindowPlacement{m_windowRect};
   move(m_windowRect.topLeft());
-  if (!g_firstRun) ApplyPlacement(true);
+  if (!m_settings.FirstRun()) ApplyPlacement(true);
 }
 
 void CMainDlg::ApplyPlacement(bool minimised) {

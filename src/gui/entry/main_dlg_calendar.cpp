@@ -3,7 +3,7 @@
 
 // Options > Calendar: shows the month calendar; its result is of no account.
 void CMainDlg::OnCalendar() {
-  CCalendarDlg dlg(this);
+  CCalendarDlg dlg(m_clock, this);
   dlg.OnInitDialog();
   dlg.exec();
 }

@@ -9,5 +9,5 @@ void CMainDlg::OnTypeChange() {
   m_type = SelectedItemText(m_typeBox);
   FormPreset current = FormState();
   current.dateLabel = "Date:";
-  ShowForm(PresetForType(m_type, current, m_clockSnapshot, DateFormatOf(g_settings.DateFormat)));
+  ShowForm(PresetForType(m_type, current, m_clockSnapshot, m_settings.Order()));
 }

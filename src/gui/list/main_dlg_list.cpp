@@ -28,7 +28,8 @@ void CMainDlg::RefreshList(int top) {
     const int i = m_listWindow.Top() + r;
     const bool filled = i < count;
     m_rowTime[r] = filled ? m_table.At(i).time : std::string();
-    m_rowType[r] = filled ? DescribeAlarm(m_table, i, m_clockSnapshot) : std::string();
+    m_rowType[r] =
+        filled ? DescribeAlarm(m_table, i, m_clockSnapshot, m_settings.Order()) : std::string();
     m_rowNo[r]->setText(QString::number(i + 1));
   }
   UpdateData(false);

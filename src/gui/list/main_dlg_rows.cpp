@@ -63,7 +63,7 @@ void CMainDlg::OnClearRow(int row) {
 void CMainDlg::OnTextRow(int row) {
   const int i = RowRecord(row);
   if (i < 0) return;
-  CAlarmTextDlg dlg(m_table, i, m_clockSnapshot, this);
+  CAlarmTextDlg dlg(m_table, i, m_clockSnapshot, m_settings.Order(), this);
   dlg.OnInitDialog();
   if (dlg.exec() == QDialog::Accepted) m_table.SaveAlarms();
   if (dlg.ReadInChange()) ShowTableChange();

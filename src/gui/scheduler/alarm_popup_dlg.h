@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "core/model/alarm_record.h"
+#include "core/model/alarm_settings.h"
 #include "gui/scheduler/alert_dialog.h"
 
 // The pop-up "Your alarm call:": the wake-up text on a panel in the colour of
@@ -19,7 +20,10 @@ class CAlarmPopupDlg : public CAlertDialog {
   Q_OBJECT
 
  public:
-  explicit CAlarmPopupDlg(const AlarmRecord& alarm, std::int64_t minutesLate = 0);
+  // The settings give the colour, the font and the sound; the caller keeps them.
+  // A pop-up shown after the alarm's minute is minutesLate late.
+  CAlarmPopupDlg(const AlarmRecord& alarm, const AlarmSettings& settings,
+                 std::int64_t minutesLate = 0);
   ~CAlarmPopupDlg() override;
   CAlarmPopupDlg(const CAlarmPopupDlg&) = delete;
   CAlarmPopupDlg& operator=(const CAlarmPopupDlg&) = delete;
@@ -28,8 +32,8 @@ class CAlarmPopupDlg : public CAlertDialog {
   static const QRect kPanelRect;
   static const QRect kTextRect;
 
-  // The panel colour of a type under the current settings.
-  static QColor ColourOfType(const std::string& type);
+  // The panel colour of a type under the settings.
+  static QColor ColourOfType(const std::string& type, const AlarmSettings& settings);
   // The wake-up text with every "|" a line break.
   static QString DisplayText(const std::string& text);
   // The alarm this pop-up shows.
@@ -52,6 +56,7 @@ class CAlarmPopupDlg : public CAlertDialog {
   void WithdrawNotification();
 
   AlarmRecord m_alarm;
+  const AlarmSettings& m_settings;
   std::int64_t m_minutesLate = 0;
   int m_notification = 0;  // the key of the notification shown, 0 while none
 };

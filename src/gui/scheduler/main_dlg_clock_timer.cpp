@@ -33,7 +33,7 @@ void CMainDlg::SetUpClockTimers() {
   connect(&m_coarseTimer, &QTimer::timeout, this, [this] { OnClockTimeout(); });
   m_dialogWatch = new OpenDialogWatch(this, [this] { FitClockTimers(); });
   m_clockChangeWatch = new ClockChangeWatch([this] { OnClockChanged(); }, this);
-  m_wakeUp = new WakeUpTimer(m_table, this);
+  m_wakeUp = new WakeUpTimer(m_table, m_clock, this);
 }
 
 // The clock starts at its step of the start-up and runs until the program ends.
@@ -64,7 +64,7 @@ void CMainDlg::ArmClockTimer() {
 
 // Lands the precise timer just after the next turn of a second or a minute.
 void CMainDlg::ArmClockTimerEvery(int period) {
-  const auto into = static_cast<int>(GetClock().NowMilliseconds() % period);
+  const auto into = static_cast<int>(m_clock.NowMilliseconds() % period);
   m_clockTimer.start(period - into + kTickMarginMs);
 }
 
@@ -73,7 +73,7 @@ void CMainDlg::ArmClockTimerEvery(int period) {
 // hold up the timers: the clock goes on under open dialogs.
 void CMainDlg::OnClockTimeout() {
   ArmClockTimer();
-  const std::int64_t second = GetClock().NowMilliseconds() / kClockIntervalMs;
+  const std::int64_t second = m_clock.NowMilliseconds() / kClockIntervalMs;
   if (second == m_lastTickSecond) return;
   m_lastTickSecond = second;
   QMetaObject::invokeMethod(

@@ -12,6 +12,6 @@ void CMainDlg::ClearMissedAlarms() {
     CClearedNoticeDlg notice(m_table.At(i));
     notice.exec();
   };
-  RunMissedPass(m_table, m_clockSnapshot.now, GetClock(), notify,
+  RunMissedPass(m_table, m_clockSnapshot.now, m_clock, notify,
                 [this](int i) { m_table.DeleteAlarm(i); });
 }

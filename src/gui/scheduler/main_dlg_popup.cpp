@@ -11,6 +11,6 @@
 // window open on the desktop.
 void CMainDlg::ShowAlarmPopup(int i, std::int64_t dueMinute) {
   if (i < 0 || i >= m_table.Count()) return;
-  CAlarmPopupDlg popup(m_table.At(i), MinuteOf(GetClock().Now()) - dueMinute);
+  CAlarmPopupDlg popup(m_table.At(i), m_settings.Values(), MinuteOf(m_clock.Now()) - dueMinute);
   popup.exec();
 }

@@ -13,14 +13,14 @@
 // are minutes of real time, so that one skipped (the computer slept, the clock
 // was set forward) still gets its check, late.
 void CMainDlg::ClockTick() {
-  m_clockSnapshot = ReadClockSnapshot(GetClock());
+  m_clockSnapshot = ReadClockSnapshot(m_clock);
   const ClockSnapshot& now = m_clockSnapshot;
-  m_clockText = ClockLineText(now, DateFormatOf(g_settings.DateFormat));
+  m_clockText = ClockLineText(now, m_settings.Order());
   const std::int64_t minute = MinuteOf(now.now);
   if (g_firstTick) {
     m_lastMinute = now.minute;
     m_lastCheckedMinute = minute;
-    m_lastDateFormat = g_settings.DateFormat;
+    m_lastDateFormat = m_settings.Values().DateFormat;
     g_firstTick = false;
   }
   if (minute != m_lastCheckedMinute) {
@@ -34,30 +34,30 @@ void CMainDlg::ClockTick() {
     m_timeEdit->SetKeyCount(5);
     ShowNewMinute();
   }
-  if (m_lastDateFormat != g_settings.DateFormat) {
+  if (m_lastDateFormat != m_settings.Values().DateFormat) {
     RefreshList(0);
     OnTypeChange();
   }
-  m_lastDateFormat = g_settings.DateFormat;
+  m_lastDateFormat = m_settings.Values().DateFormat;
   m_lastMinute = m_clockSnapshot.minute;
 }
 
 void CMainDlg::CheckDueAlarms(std::int64_t sinceMinute) {
   const ClockSnapshot minute = m_clockSnapshot;
   CheckMinutesSince(
-      m_table, sinceMinute, minute, GetClock(),
+      m_table, sinceMinute, minute, m_clock,
       [this](int i, std::int64_t due) { ShowAlarmPopup(i, due); },
       [this](int i) { m_table.DeleteAlarm(i); });
 }
 
 std::int64_t CMainDlg::LastCheckedMinute() const {
-  return g_firstTick ? MinuteOf(GetClock().Now()) : m_lastCheckedMinute;
+  return g_firstTick ? MinuteOf(m_clock.Now()) : m_lastCheckedMinute;
 }
 
 void CMainDlg::CatchUpReadIn(const std::vector<AlarmRecord>& records, std::int64_t sinceMinute) {
   if (g_firstTick) return;
   CheckRecordsReadIn(
-      m_table, records, sinceMinute + 1, m_lastCheckedMinute, GetClock(),
+      m_table, records, sinceMinute + 1, m_lastCheckedMinute, m_clock,
       [this](int i, std::int64_t due) { ShowAlarmPopup(i, due); },
       [this](int i) { m_table.DeleteAlarm(i); });
 }

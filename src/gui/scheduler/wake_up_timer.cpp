@@ -14,8 +14,9 @@ namespace {
 constexpr int kDayMs = 24 * 60 * 60 * 1000;
 }  // namespace
 
-WakeUpTimer::WakeUpTimer(const AlarmTable& table, QObject* parent, TimerCalls calls)
-    : QObject(parent), m_table(table), m_alarm(calls) {
+WakeUpTimer::WakeUpTimer(const AlarmTable& table, const LocalClock& clock, QObject* parent,
+                         TimerCalls calls)
+    : QObject(parent), m_table(table), m_clock(clock), m_alarm(calls) {
   m_rearm.setSingleShot(true);
   m_rearm.setInterval(0);
   connect(&m_rearm, &QTimer::timeout, this, [this] { SetFromNow(); });
@@ -39,9 +40,8 @@ void WakeUpTimer::Rearm() {
 
 // A minute before the next firing; within that minute, the firing's own.
 void WakeUpTimer::SetFromNow() {
-  const LocalClock& clock = GetClock();
-  const std::int64_t now = clock.Now();
-  const std::optional<std::int64_t> next = NextFiring(m_table, clock, now);
+  const std::int64_t now = m_clock.Now();
+  const std::optional<std::int64_t> next = NextFiring(m_table, m_clock, now);
   if (!next) {
     Report(m_alarm.Unset());
     m_setFor = 0;
@@ -68,6 +68,6 @@ void WakeUpTimer::Report(int setError) {
 // once without end, so it waits for the next change instead.
 void WakeUpTimer::OnWentOff() {
   m_alarm.Acknowledge();
-  if (GetClock().Now() < m_setFor) return;
+  if (m_clock.Now() < m_setFor) return;
   SetFromNow();
 }

@@ -8,6 +8,7 @@
 #include "core/platform/wake_alarm.h"
 
 class AlarmTable;
+class LocalClock;
 class QSocketNotifier;
 
 // Wakes the computer from suspend a minute before the next alarm, so that the
@@ -19,7 +20,9 @@ class WakeUpTimer : public QObject {
   Q_OBJECT
 
  public:
-  WakeUpTimer(const AlarmTable& table, QObject* parent, TimerCalls calls = {});
+  // The table and the clock are the caller's and outlive the timer.
+  WakeUpTimer(const AlarmTable& table, const LocalClock& clock, QObject* parent,
+              TimerCalls calls = {});
 
   // Sets the timer afresh once the running handler has returned: the alarms
   // changed, the clock was set or the computer resumed. Calls meanwhile come
@@ -34,6 +37,7 @@ class WakeUpTimer : public QObject {
   void Report(int setError);
 
   const AlarmTable& m_table;
+  const LocalClock& m_clock;
   WakeAlarm m_alarm;
   QSocketNotifier* m_notifier = nullptr;
   QTimer m_rearm;       // zero-delay: one search for a burst of changes

@@ -3,7 +3,7 @@
 
 // Options > Settings. A new date format reaches the window at the next tick.
 void CMainDlg::OnSettings() {
-  CSettingsDlg dlg(this);
+  CSettingsDlg dlg(m_settings.Values(), this);
   dlg.OnInitDialog();
   dlg.exec();
 }
