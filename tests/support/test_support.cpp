@@ -16,25 +16,10 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// The resets of the floors above the core that the test program links.
-std::vector<void (*)()>& StateResets() {
-  static std::vector<void (*)()> resets;
-  return resets;
-}
-
-}  // namespace
-
 void ResetProgramState() {
   SetAlarmsFolder({});
   ResetSettings();
   SetClock(nullptr);
-  for (void (*reset)() : StateResets()) reset();
-}
-
-void AddStateReset(void (*reset)()) {
-  StateResets().push_back(reset);
 }
 
 ScratchFolder::ScratchFolder() {

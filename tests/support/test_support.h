@@ -35,8 +35,6 @@ class ZoneGuard {
   bool m_hadOld;
 };
 
-// Puts the program-wide state back to what it is at program start: every
-// global of the core, and those of the floors registered with AddStateReset.
+// Puts the program-wide state of the core back to what it is at program start.
+// The Qt floor keeps none: each test makes the objects it needs.
 void ResetProgramState();
-// Adds the reset of a floor's own globals to ResetProgramState.
-void AddStateReset(void (*reset)());

@@ -5,7 +5,6 @@
 #include <QTimer>
 #include <cstdlib>
 
-#include "gui/app/app_state.h"
 #include "gui/app/main_dlg.h"
 #include "gui/app/single_instance.h"
 #include "gui/app/termination_signals.h"
@@ -36,11 +35,9 @@ void EndWithTheSession(CMainDlg& dlg) {
 }  // namespace
 
 bool CAlarmApp::InitInstance() {
-  g_firstTick = true;
-  g_firstPaint = true;
   AlarmTable table;
   CMainDlg dlg(table);
-  new AlarmsFileWatcher(&dlg);
+  new AlarmsFileWatcher(&dlg, table, dlg);
   if (m_instance != nullptr) {
     QObject::connect(m_instance, &SingleInstance::wakeRequested, &dlg,
                      [&dlg] { dlg.BringToFront(); });

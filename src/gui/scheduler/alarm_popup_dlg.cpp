@@ -6,11 +6,10 @@
 
 #include "core/model/alarm_type.h"
 #include "core/settings/alarm_settings.h"
-#include "gui/app/app_state.h"
-#include "gui/app/dialog_builder.h"
+#include "gui/dialog/dialog_builder.h"
+#include "gui/dialog/dialog_template.h"
 #include "gui/platform/desktop_notifier.h"
 #include "gui/platform/system_sound.h"
-#include "gui/resources/dialog_template.h"
 #include "gui/resources/fonts.h"
 
 namespace {
@@ -47,8 +46,8 @@ QFont PopupFont(int fontNo) {
 const QRect CAlarmPopupDlg::kPanelRect(QPoint(10, 10), QPoint(281, 183));
 const QRect CAlarmPopupDlg::kTextRect(QPoint(18, 15), QPoint(273, 178));
 
-CAlarmPopupDlg::CAlarmPopupDlg(const AlarmRecord& alarm)
-    : CAlertDialog(AlarmPopupTemplate()), m_alarm(alarm) {}
+CAlarmPopupDlg::CAlarmPopupDlg(const AlarmRecord& alarm, const QIcon& icon)
+    : CAlertDialog(AlarmPopupTemplate(), icon), m_alarm(alarm) {}
 
 CAlarmPopupDlg::~CAlarmPopupDlg() {
   WithdrawNotification();
@@ -66,7 +65,7 @@ void CAlarmPopupDlg::showEvent(QShowEvent* event) {
   CAlertDialog::showEvent(event);
   if (m_notification != 0) return;
   m_notification = GetDesktopNotifier().Notify(NotificationSummary(m_alarm),
-                                               NotificationBody(m_alarm), g_appIcon);
+                                               NotificationBody(m_alarm), windowIcon());
 }
 
 void CAlarmPopupDlg::done(int result) {

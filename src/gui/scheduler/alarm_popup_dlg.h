@@ -16,7 +16,7 @@ class CAlarmPopupDlg : public CAlertDialog {
   Q_OBJECT
 
  public:
-  explicit CAlarmPopupDlg(const AlarmRecord& alarm);
+  CAlarmPopupDlg(const AlarmRecord& alarm, const QIcon& icon);
   ~CAlarmPopupDlg() override;
   CAlarmPopupDlg(const CAlarmPopupDlg&) = delete;
   CAlarmPopupDlg& operator=(const CAlarmPopupDlg&) = delete;
