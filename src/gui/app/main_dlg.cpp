@@ -122,10 +122,6 @@ void CMainDlg::ShowTableChange() {
   m_list->ShowTableChange();
 }
 
-void CMainDlg::TableReadIn() {
-  m_list->ShowTableChange();
-}
-
 void CMainDlg::AlarmAdded() {
   m_list->Refresh(ShowNewAlarm);
 }

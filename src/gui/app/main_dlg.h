@@ -54,7 +54,7 @@ class CMainDlg : public QDialog,
   void AlarmDeleted(int i, int count) override;
   void ShowMessage(const std::string& text, const std::string& caption) override;
 
-  // What reading in a change of alarms.txt tells.
+  // What reading in a change of alarms.txt tells (the watcher, and Add).
   std::int64_t LastCheckedMinute() const override;
   void ShowTableChange() override;
   void CatchUpReadIn(const std::vector<AlarmRecord>& records, std::int64_t sinceMinute) override;
@@ -91,7 +91,6 @@ class CMainDlg : public QDialog,
 
  private:
   // What the panels tell.
-  void TableReadIn() override;
   void AlarmAdded() override;
   void MinuteTurned() override;
   void DateFormatChanged() override;

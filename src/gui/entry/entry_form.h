@@ -20,8 +20,9 @@ class EntryFormHost {
   // Moves values between the window's value members and its controls.
   virtual bool UpdateData(bool saveAndValidate) = 0;
   virtual void ShowMessage(const std::string& text, const std::string& caption) = 0;
-  // Add read in another program's change of alarms.txt.
-  virtual void TableReadIn() = 0;
+  // Add read in another program's change of alarms.txt: the table is shown
+  // again, keeping what the user is typing.
+  virtual void ShowTableChange() = 0;
   // Add put a new alarm into the table, with the new-alarm marker.
   virtual void AlarmAdded() = 0;
 

@@ -11,7 +11,7 @@
 // the user typed it. A change of alarms.txt by another program is read in
 // first, so that the check counts the alarms the file holds now.
 void EntryForm::OnAdd() {
-  if (m_table.ReadInAlarmsChange()) m_host.TableReadIn();
+  if (m_table.ReadInAlarmsChange()) m_host.ShowTableChange();
   if (m_table.Count() >= kMaxAlarms) {
     m_host.ShowMessage(kTableFullMessage, "");
     return;
