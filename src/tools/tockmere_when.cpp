@@ -133,13 +133,9 @@ std::optional<std::string> LoadAlarmFile(AlarmTable& table, const std::string& p
 class Simulation {
  public:
   Simulation(AlarmTable& table, std::FILE* out) : m_table(table), m_out(out) {
-    SetClock(&m_clock);
     m_watched = AlarmMinutes(m_table);
   }
-  ~Simulation() {
-    Flush();
-    SetClock(nullptr);
-  }
+  ~Simulation() { Flush(); }
   Simulation(const Simulation&) = delete;
   Simulation& operator=(const Simulation&) = delete;
 
@@ -211,7 +207,7 @@ int main(int argc, char** argv) {
   AlarmTable table;
   if (const auto error = LoadAlarmFile(table, options.file)) return Fail(*error);
 
-  const LocalClock& clock = GetClock();
+  const RealClock clock;
   const int year = static_cast<int>(options.from.year);
   const std::int64_t start =
       clock.FromLocal(year, options.from.month, options.from.day, options.hour, options.minute, 0);

@@ -7,8 +7,6 @@
 #include <string>
 #include <string_view>
 
-#include "core/settings/alarm_settings.h"
-#include "core/settings/date_order.h"
 #include "core/store/alarm_line.h"
 #include "core/store/alarm_table.h"
 #include "fuzz_support.h"
@@ -73,11 +71,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(CompareAlarmLines(first, first) == 0);
   FUZZ_CHECK(Sign(CompareAlarmLines(first, second)) == -Sign(CompareAlarmLines(second, first)));
 
-  g_settings.DateFormat = 0;
-  FUZZ_CHECK(SwapDateOrder(first) == first);
-  g_settings.DateFormat = 1;
-  const std::string swapped = SwapDateOrder(first);
-  if (first.size() == 8) FUZZ_CHECK(SwapDateOrder(swapped) == first);
+  FUZZ_CHECK(SwapDateOrder(first, DateFormat::Uk) == first);
+  const std::string swapped = SwapDateOrder(first, DateFormat::Us);
+  if (first.size() == 8) FUZZ_CHECK(SwapDateOrder(swapped, DateFormat::Us) == first);
   if (first.size() < 8) FUZZ_CHECK(swapped == first);
   return 0;
 }

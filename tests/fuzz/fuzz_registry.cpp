@@ -79,11 +79,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   WriteWholeFile(RegistryFilePath(), input);
   const DecodedText decoded = DecodeText(input);
   const RegFile before = ParseRegText(decoded.text);
-  LoadSettings();
-  const AlarmSettings loaded = g_settings;
-  const bool hadKey = !g_firstRun;
+  SettingsStore settings;
+  settings.LoadSettings();
+  const AlarmSettings loaded = settings.Values();
+  const bool hadKey = !settings.FirstRun();
 
-  SaveSettings(g_ui);
+  settings.SaveSettings(g_ui);
   FUZZ_CHECK(g_ui.messages.empty());
   const DecodedText saved = DecodeText(ReadWholeFile(RegistryFilePath()));
   FUZZ_CHECK(saved.encoding == decoded.encoding);
@@ -94,9 +95,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     keptBefore.emplace_back("[" + std::string(kSettingsKey) + "]", std::vector<std::string>{});
   FUZZ_CHECK(keptAfter == keptBefore);
 
-  g_settings = AlarmSettings{};
-  LoadSettings();
-  FUZZ_CHECK(!g_firstRun);
-  FUZZ_CHECK(SameSettings(g_settings, loaded));
+  SettingsStore reloaded;
+  reloaded.LoadSettings();
+  FUZZ_CHECK(!reloaded.FirstRun());
+  FUZZ_CHECK(SameSettings(reloaded.Values(), loaded));
   return 0;
 }

@@ -1,7 +1,6 @@
 #include <QLabel>
 #include <QScrollBar>
 
-#include "core/entry/append_alarm.h"
 #include "core/list/list_window.h"
 #include "main_window_fixture.h"
 
@@ -101,7 +100,7 @@ TEST_F(AlarmListTest, DescriptionsOfEachKind) {
 TEST_F(AlarmListTest, NewAlarmIsShownAndOnlyTheMarkerIsEmptied) {
   folder.Write("alarms.txt", "1,00/00/00,0,05:00,$%&abc|\r\n");
   StartAt(At(2026, 12, 7, 6, 0));
-  AppendAlarm(table, dlg->Clock().Snapshot(), "Daily", "", "06:03", "");
+  table.AppendAlarm("Daily", "", "06:03", "", dlg->Clock().Snapshot(), DateFormat::Uk);
   table.SaveAlarms();
   table.LoadAlarms();
   dlg->List().Refresh(ShowNewAlarm);
@@ -113,8 +112,8 @@ TEST_F(AlarmListTest, NewAlarmIsShownAndOnlyTheMarkerIsEmptied) {
 
 TEST_F(AlarmListTest, NewRecordIsScrolledIntoRowThree) {
   StartWithDailyAlarms(11);
-  AppendAlarm(table, dlg->Clock().Snapshot(), "Daily", "", "06:09",
-              "");  // sorts to position 10 of 12
+  table.AppendAlarm("Daily", "", "06:09", "", dlg->Clock().Snapshot(),
+                    DateFormat::Uk);  // sorts to position 10 of 12
   table.SaveAlarms();
   table.LoadAlarms();
   dlg->List().Refresh(ShowNewAlarm);

@@ -13,7 +13,7 @@ class AlarmPopupTest : public MainWindowTest {
  protected:
   void SetUp() override {
     MainWindowTest::SetUp();
-    g_settings = DefaultSettings();
+    settings.Values() = DefaultSettings();
   }
 
   static QImage Paint(CAlarmPopupDlg& popup) {
@@ -46,7 +46,8 @@ class AlarmPopupTest : public MainWindowTest {
 };
 
 TEST_F(AlarmPopupTest, PanelInTheColourOfTheTypeWithDarkTextInside) {
-  CAlarmPopupDlg popup(AlarmRecord{"Daily", "None", "07:30", "", "Get up|Feed the cat|"}, QIcon());
+  CAlarmPopupDlg popup(AlarmRecord{"Daily", "None", "07:30", "", "Get up|Feed the cat|"},
+                       settings.Values(), QIcon());
   EXPECT_EQ(popup.windowTitle(), "Your alarm call:");
   const QImage image = Paint(popup);
   const QRect panel = CAlarmPopupDlg::kPanelRect.intersected(image.rect());
@@ -61,13 +62,13 @@ TEST_F(AlarmPopupTest, PanelInTheColourOfTheTypeWithDarkTextInside) {
 }
 
 TEST_F(AlarmPopupTest, ColourOfEachTypeFollowsTheSettings) {
-  g_settings.MColour = 0;
-  EXPECT_EQ(CAlarmPopupDlg::ColourOfType("Monthly"), QColor(255, 255, 153));
-  EXPECT_EQ(CAlarmPopupDlg::ColourOfType("One Date"), QColor(255, 255, 153));
-  EXPECT_EQ(CAlarmPopupDlg::ColourOfType("Weekly"), QColor(150, 250, 250));
-  EXPECT_EQ(CAlarmPopupDlg::ColourOfType("Fortnightly"), QColor(250, 200, 130));
-  g_settings.DColour = 4;
-  EXPECT_EQ(CAlarmPopupDlg::ColourOfType("Daily"), QColor(245, 195, 215));
+  settings.Values().MColour = 0;
+  EXPECT_EQ(CAlarmPopupDlg::ColourOfType("Monthly", settings.Values()), QColor(255, 255, 153));
+  EXPECT_EQ(CAlarmPopupDlg::ColourOfType("One Date", settings.Values()), QColor(255, 255, 153));
+  EXPECT_EQ(CAlarmPopupDlg::ColourOfType("Weekly", settings.Values()), QColor(150, 250, 250));
+  EXPECT_EQ(CAlarmPopupDlg::ColourOfType("Fortnightly", settings.Values()), QColor(250, 200, 130));
+  settings.Values().DColour = 4;
+  EXPECT_EQ(CAlarmPopupDlg::ColourOfType("Daily", settings.Values()), QColor(245, 195, 215));
   EXPECT_EQ(AlarmFontFace(0), "Arial");
   EXPECT_EQ(AlarmFontFace(4), "Monotype Corsiva");
   EXPECT_EQ(AlarmFontFace(7), "Times New Roman");
@@ -89,9 +90,10 @@ TEST_F(AlarmPopupTest, EveryFontNumberHasADistinctFace) {
 // The text is drawn in the face of FontNo, whatever else the settings hold.
 TEST_F(AlarmPopupTest, TextIsDrawnInTheChosenFont) {
   const auto picture = [this](int fontNo, int dateFormat) {
-    g_settings.FontNo = fontNo;
-    g_settings.DateFormat = dateFormat;
-    CAlarmPopupDlg popup(AlarmRecord{"Daily", "None", "07:30", "", "Get up|"}, QIcon());
+    settings.Values().FontNo = fontNo;
+    settings.Values().DateFormat = dateFormat;
+    CAlarmPopupDlg popup(AlarmRecord{"Daily", "None", "07:30", "", "Get up|"}, settings.Values(),
+                         QIcon());
     return Paint(popup);
   };
   EXPECT_NE(picture(3, 0), picture(0, 0));
@@ -101,7 +103,7 @@ TEST_F(AlarmPopupTest, TextIsDrawnInTheChosenFont) {
 TEST_F(AlarmPopupTest, LongLinesWrapWithinTheVisibleArea) {
   CAlarmPopupDlg popup(
       AlarmRecord{"Daily", "None", "07:30", "", "Remember the dentist at nine then the bank|"},
-      QIcon());
+      settings.Values(), QIcon());
   const QImage image = Paint(popup);
   ASSERT_LE(popup.TextArea().right(), image.width() - 1);
   const auto [rows, right] = DarkExtent(image, popup.TextArea());
@@ -112,7 +114,7 @@ TEST_F(AlarmPopupTest, LongLinesWrapWithinTheVisibleArea) {
 TEST_F(AlarmPopupTest, KeepsItsOwnAlarmWhenTheTableChanges) {
   AlarmTable table;
   table.SetTableRecords({AlarmRecord{"Daily", "None", "07:30", "", "Mine|"}});
-  CAlarmPopupDlg popup(table.At(0), QIcon());
+  CAlarmPopupDlg popup(table.At(0), settings.Values(), QIcon());
   table.SetTableRecords({AlarmRecord{"Weekly", "Monday", "07:31", "", "Other|"}});
   const QImage image = Paint(popup);
   EXPECT_EQ(popup.Alarm().text, "Mine|");
@@ -121,9 +123,10 @@ TEST_F(AlarmPopupTest, KeepsItsOwnAlarmWhenTheTableChanges) {
 
 TEST_F(AlarmPopupTest, SoundAtEachPaintOnlyWhenSoundIsOne) {
   for (int setting : {0, 2, 1}) {
-    g_settings.Sound = setting;
+    settings.Values().Sound = setting;
     const int before = sound.count();
-    CAlarmPopupDlg popup(AlarmRecord{"Daily", "None", "07:30", "", "Up|"}, QIcon());
+    CAlarmPopupDlg popup(AlarmRecord{"Daily", "None", "07:30", "", "Up|"}, settings.Values(),
+                         QIcon());
     Paint(popup);
     popup.grab();
     EXPECT_EQ(sound.count() - before, setting == 1 ? 2 : 0) << "Sound=" << setting;
@@ -132,7 +135,7 @@ TEST_F(AlarmPopupTest, SoundAtEachPaintOnlyWhenSoundIsOne) {
 
 TEST_F(AlarmPopupTest, OkClosesThePopupAndTheNotice) {
   const AlarmRecord alarm{"One Date", "None", "07:30", "07/12/26", "Up|"};
-  CAlarmPopupDlg popup(alarm, QIcon());
+  CAlarmPopupDlg popup(alarm, settings.Values(), QIcon());
   CClearedNoticeDlg notice(alarm, QIcon());
   for (QDialog* dialog : {static_cast<QDialog*>(&popup), static_cast<QDialog*>(&notice)}) {
     bool clicked = false;
@@ -179,7 +182,8 @@ TEST_F(AlarmPopupTest, NotificationStandsForEachPopupWhileItIsOpen) {
 
 TEST_F(AlarmPopupTest, NotificationGoesWithAPopupDestroyedOpen) {
   {
-    CAlarmPopupDlg popup(AlarmRecord{"Weekly", "Monday", "18:05", "", "Bins out|"}, QIcon());
+    CAlarmPopupDlg popup(AlarmRecord{"Weekly", "Monday", "18:05", "", "Bins out|"},
+                         settings.Values(), QIcon());
     EXPECT_TRUE(notifier.sent().empty());  // nothing before it shows
     popup.show();
     popup.hide();
@@ -193,7 +197,8 @@ TEST_F(AlarmPopupTest, NotificationGoesWithAPopupDestroyedOpen) {
 }
 
 TEST_F(AlarmPopupTest, EmptyTextShowsThePanelAlone) {
-  CAlarmPopupDlg popup(AlarmRecord{"One Date", "None", "07:30", "07/12/26", ""}, QIcon());
+  CAlarmPopupDlg popup(AlarmRecord{"One Date", "None", "07:30", "07/12/26", ""}, settings.Values(),
+                       QIcon());
   const QImage image = Paint(popup);
   EXPECT_EQ(DarkExtent(image, popup.TextArea()).first, 0);
   EXPECT_EQ(image.pixelColor(popup.TextArea().center()), QColor(255, 255, 153));

@@ -10,7 +10,6 @@
 #include <fstream>
 #include <functional>
 
-#include "core/entry/append_alarm.h"
 #include "core/store/alarms_file.h"
 #include "gui/list/alarm_text_dlg.h"
 #include "main_window_fixture.h"
@@ -26,8 +25,7 @@ class AlarmsFileWatcherTest : public MainWindowTest {
   // Starts the program afresh (also a second time in one test) on a file.
   void Start(const std::string& file) {
     dlg.reset();
-    ResetProgramState();
-    SetClock(&clock);
+    settings = SettingsStore();
     folder.Write("alarms.txt", file);
     StartAt(At(2026, 6, 15, 10, 0));
     watcher = new AlarmsFileWatcher(dlg.get(), table, *dlg);
@@ -101,7 +99,10 @@ TEST_F(AlarmsFileWatcherTest, AChangeUnderEachDialogIsReadInWhenItCloses) {
   const std::vector<std::pair<const char*, std::function<void(CMainDlg&)>>> dialogs = {
       {"settings", [](CMainDlg& d) { d.OnSettings(); }},
       {"alarm text", [](CMainDlg& d) { d.List().OnTextRow(0); }},
-      {"pop-up", [](CMainDlg& d) { CAlarmPopupDlg(d.Table().At(0), d.windowIcon()).exec(); }},
+      {"pop-up",
+       [this](CMainDlg& d) {
+         CAlarmPopupDlg(d.Table().At(0), settings.Values(), d.windowIcon()).exec();
+       }},
   };
   for (const auto& [name, open] : dialogs) {
     SCOPED_TRACE(name);
@@ -175,7 +176,7 @@ TEST_F(AlarmsFileWatcherTest, AnAddAfterAHandEditKeepsBothAndTheBackup) {
   const std::string edited = "1,00/00/00,0,06:30,\n\n1,00/00/00,0,07:00,\n";
   folder.Write("alarms.txt", edited);
   ASSERT_TRUE(ShowsInRow1("06:30"));
-  AppendAlarm(table, dlg->Clock().Snapshot(), "Daily", "", "09:00", "");
+  table.AppendAlarm("Daily", "", "09:00", "", dlg->Clock().Snapshot(), DateFormat::Uk);
   ASSERT_TRUE(table.SaveAlarms());
   EXPECT_EQ(folder.Read("alarms.txt"),
             "1,00/00/00,0,06:30,\r\n1,00/00/00,0,07:00,\r\n1,00/00/00,0,09:00,$%&\r\n");

@@ -11,13 +11,13 @@ using StartupTest = MainWindowTest;
 
 TEST_F(StartupTest, FirstRunOpensNormallyLaterRunsMinimised) {
   StartAt(At(2003, 7, 14, 9, 5));
-  EXPECT_TRUE(g_firstRun);
+  EXPECT_TRUE(settings.FirstRun());
   EXPECT_FALSE(dlg->windowState() & Qt::WindowMinimized);
   dlg->OnCancel();  // writes the settings key
   dlg.reset();
 
   StartAt(At(2003, 7, 14, 9, 6));
-  EXPECT_FALSE(g_firstRun);
+  EXPECT_FALSE(settings.FirstRun());
   EXPECT_TRUE(dlg->windowState() & Qt::WindowMinimized);
   EXPECT_EQ(dlg->NormalRect().size(), dlg->size());
 }
@@ -31,7 +31,7 @@ TEST_F(StartupTest, ASecondWindowStartsFromItsOwnState) {
   ASSERT_FALSE(dlg->windowIcon().isNull());
   dlg.reset();
   clock.Set(At(2003, 7, 14, 9, 30));
-  CMainDlg second(table);
+  CMainDlg second(table, settings, clock);
   EXPECT_TRUE(second.NormalRect().isNull());
   EXPECT_EQ(second.LastCheckedMinute(), MinuteOf(At(2003, 7, 14, 9, 30)));
 }
@@ -63,7 +63,7 @@ TEST_F(StartupTest, DateFormatChangeRefreshesWithinOneTick) {
   folder.Write("alarms.txt", "3,04/01/05,0,08:15,\r\n");
   StartAt(At(2003, 7, 14, 9, 5));
   EXPECT_EQ(Text(kRowTypeIds[0]), "Fort. from 05/01/04");
-  g_settings.DateFormat = 1;
+  settings.Values().DateFormat = 1;
   TickAt(At(2003, 7, 14, 9, 5, 1));
   EXPECT_EQ(Text(kRowTypeIds[0]), "Fort. from 01/05/04");
   EXPECT_EQ(Text(IDC_CLOCK), "09:05   Monday   07/14/03");

@@ -142,8 +142,8 @@ TEST_F(OptionsMenuTest, AboutShowsTheVersionAndOpensExactlyItsAddress) {
 // and the window's modal run returns, so the program ends normally.
 TEST_F(OptionsMenuTest, TheEndOfTheSessionWritesTheSettingsAndEndsTheRun) {
   StartAt(At(2026, 12, 7, 12, 0));
-  g_settings.DateFormat = 1;
-  g_settings.FontNo = 3;
+  settings.Values().DateFormat = 1;
+  settings.Values().FontNo = 3;
   int ended = 0;
   TerminationSignals terminations([&] {
     ++ended;
@@ -168,7 +168,7 @@ TEST_F(OptionsMenuTest, TheEndOfTheSessionWritesTheSettingsAndEndsTheRun) {
 // process ends at once, as after the close box.
 TEST_F(OptionsMenuTest, TheEndOfTheSessionUnderADialogEndsTheProcess) {
   StartAt(At(2026, 12, 7, 12, 0));
-  g_settings.Sound = 1;
+  settings.Values().Sound = 1;
   TerminationSignals terminations([&] { dlg->OnEndSession(); });
   WhenModalOpens([&](QWidget*) {
     raise(SIGTERM);

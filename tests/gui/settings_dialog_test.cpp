@@ -88,16 +88,16 @@ TEST_F(SettingsDialogTest, OpensWithStoredValuesAndSoundOne) {
     EXPECT_TRUE(shown.sound);
     Press(d, IDOK_BUTTON);  // Save without a change
   });
-  EXPECT_EQ(g_settings.Sound, 1);
-  EXPECT_EQ(g_settings.FontNo, 4);
-  EXPECT_EQ(g_settings.WColour, 0);
-  EXPECT_EQ(g_settings.DateFormat, 1);
-  EXPECT_EQ(g_settings.MColour, 4);
+  EXPECT_EQ(settings.Values().Sound, 1);
+  EXPECT_EQ(settings.Values().FontNo, 4);
+  EXPECT_EQ(settings.Values().WColour, 0);
+  EXPECT_EQ(settings.Values().DateFormat, 1);
+  EXPECT_EQ(settings.Values().MColour, 4);
 }
 
 TEST_F(SettingsDialogTest, SaveStoresEveryChoiceAndCancelNone) {
   StartAt(At(2026, 12, 7, 12, 0));
-  const AlarmSettings before = g_settings;
+  const AlarmSettings before = settings.Values();
   const auto changeEverything = [](CSettingsDlg* d) {
     QTest::mouseClick(DlgItem<QRadioButton>(d, kFontRadioIds[3]), Qt::LeftButton);
     Choose(d->m_oneOffColourBox, "Pink");
@@ -112,22 +112,22 @@ TEST_F(SettingsDialogTest, SaveStoresEveryChoiceAndCancelNone) {
     changeEverything(d);
     Press(d, IDCANCEL_BUTTON);
   });
-  EXPECT_EQ(
-      std::tie(g_settings.FontNo, g_settings.OColour, g_settings.DateFormat, g_settings.Sound),
-      std::tie(before.FontNo, before.OColour, before.DateFormat, before.Sound));
+  EXPECT_EQ(std::tie(settings.Values().FontNo, settings.Values().OColour,
+                     settings.Values().DateFormat, settings.Values().Sound),
+            std::tie(before.FontNo, before.OColour, before.DateFormat, before.Sound));
 
   RunSettings([&](CSettingsDlg* d) {
     changeEverything(d);
     Press(d, IDOK_BUTTON);
   });
-  EXPECT_EQ(g_settings.FontNo, 3);
-  EXPECT_EQ(g_settings.OColour, 4);
-  EXPECT_EQ(g_settings.DColour, 2);
-  EXPECT_EQ(g_settings.WColour, 3);
-  EXPECT_EQ(g_settings.FColour, 0);
-  EXPECT_EQ(g_settings.MColour, 1);
-  EXPECT_EQ(g_settings.DateFormat, 1);
-  EXPECT_EQ(g_settings.Sound, 1);
+  EXPECT_EQ(settings.Values().FontNo, 3);
+  EXPECT_EQ(settings.Values().OColour, 4);
+  EXPECT_EQ(settings.Values().DColour, 2);
+  EXPECT_EQ(settings.Values().WColour, 3);
+  EXPECT_EQ(settings.Values().FColour, 0);
+  EXPECT_EQ(settings.Values().MColour, 1);
+  EXPECT_EQ(settings.Values().DateFormat, 1);
+  EXPECT_EQ(settings.Values().Sound, 1);
   // Nothing reaches the registry before the window closes.
   EXPECT_EQ(folder.Read("config/Tockmere/registry.reg"), "");
 }
@@ -143,9 +143,9 @@ TEST_F(SettingsDialogTest, TypedTextThatSelectsNoItemKeepsTheSetting) {
     QTest::keyClicks(d->m_weeklyColourBox->lineEdit(), "pink");  // an item, in other letters
     Press(d, IDOK_BUTTON);
   });
-  EXPECT_EQ(g_settings.DColour, 1);
-  EXPECT_EQ(g_settings.DateFormat, 0);
-  EXPECT_EQ(g_settings.WColour, 4);
+  EXPECT_EQ(settings.Values().DColour, 1);
+  EXPECT_EQ(settings.Values().DateFormat, 0);
+  EXPECT_EQ(settings.Values().WColour, 4);
 }
 
 TEST_F(SettingsDialogTest, NewDateOrderShowsAtTheNextTick) {

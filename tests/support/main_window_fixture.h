@@ -14,6 +14,7 @@
 
 #include "core/platform/local_clock.h"
 #include "core/scheduler/clock_snapshot.h"
+#include "core/settings/alarm_settings.h"
 #include "core/store/alarm_table.h"
 #include "gui/app/main_dlg.h"
 #include "gui/dialog/control_ids.h"
@@ -38,14 +39,12 @@ bool WaitUntil(Condition condition, int timeoutMs) {
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    SetClock(&clock);
     CMainDlg::s_endProcess = [this](int code) { endCode = code; };
   }
 
   void TearDown() override {
     CloseLeftoverModals();
     dlg.reset();
-    SetClock(nullptr);
   }
 
   std::int64_t At(int year, int month, int day, int hour, int minute, int second = 0) const {
@@ -55,7 +54,7 @@ class MainWindowTest : public ::testing::Test {
   // Runs the start-up steps at a moment, as the program does before its loop.
   void StartAt(std::int64_t moment) {
     clock.Set(moment);
-    dlg = std::make_unique<CMainDlg>(table);
+    dlg = std::make_unique<CMainDlg>(table, settings, clock);
     dlg->OnInitDialog();
   }
 
@@ -96,7 +95,9 @@ class MainWindowTest : public ::testing::Test {
   RecordingPrompter prompter;
   RecordingSound sound;
   RecordingNotifier notifier;
-  AlarmTable table;  // what the application would hand the window
+  // What the application would hand the window.
+  SettingsStore settings;
+  AlarmTable table;
   std::unique_ptr<CMainDlg> dlg;
   int endCode = -1;
 };

@@ -11,16 +11,8 @@
 #include "core/model/core_ui.h"
 #include "core/platform/local_clock.h"
 #include "core/scheduler/clock_snapshot.h"
-#include "core/settings/alarm_settings.h"
-#include "core/store/alarms_folder.h"
 
 namespace fs = std::filesystem;
-
-void ResetProgramState() {
-  SetAlarmsFolder({});
-  ResetSettings();
-  SetClock(nullptr);
-}
 
 ScratchFolder::ScratchFolder() {
   std::string pattern = (fs::temp_directory_path() / "tockmere-test-XXXXXX").string();
@@ -29,11 +21,9 @@ ScratchFolder::ScratchFolder() {
   m_oldCwd = fs::current_path();
   fs::current_path(m_path);
   setenv("XDG_CONFIG_HOME", (m_path / "config").c_str(), 1);
-  ResetProgramState();
 }
 
 ScratchFolder::~ScratchFolder() {
-  ResetProgramState();
   fs::current_path(m_oldCwd);
   std::error_code ignored;
   fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ignored);

@@ -4,7 +4,7 @@
 #include <string>
 
 // Runs a test in a fresh temporary folder (the working directory, which holds
-// alarms.txt) with its own XDG_CONFIG_HOME, and resets the program-wide state.
+// alarms.txt) with its own XDG_CONFIG_HOME.
 class ScratchFolder {
  public:
   ScratchFolder();
@@ -34,7 +34,3 @@ class ZoneGuard {
   std::string m_old;
   bool m_hadOld;
 };
-
-// Puts the program-wide state of the core back to what it is at program start.
-// The Qt floor keeps none: each test makes the objects it needs.
-void ResetProgramState();

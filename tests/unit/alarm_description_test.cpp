@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "clock_at.h"
-#include "core/settings/alarm_settings.h"
 #include "core/store/alarm_table.h"
 #include "test_support.h"
 
@@ -22,16 +21,11 @@ class AlarmDescriptionTest : public ::testing::Test {
   ClockSnapshot m_clock = ClockAt(2003, 12, 25, 14, 30);
 
   std::string Short(const AlarmRecord& record, DateFormat dateFormat = kUk) {
-    g_settings.DateFormat = static_cast<int>(dateFormat);
     return DescribeRecord(record, m_clock, dateFormat);
   }
   std::string Long(const AlarmRecord& record, DateFormat dateFormat = kUk) {
-    g_settings.DateFormat = static_cast<int>(dateFormat);
     return DescribeAlarmLong(record, m_clock, dateFormat);
   }
-
- private:
-  ScratchFolder m_folder;
 };
 
 TEST(OrdinalSuffix, FollowsTheTextOfTheDate) {
@@ -106,16 +100,15 @@ TEST_F(AlarmDescriptionTest, LongWeekInMonthGivesASuffixToWeeksOneToFourOnly) {
   EXPECT_EQ(Long(Record("Monthly", "Friday", "21")), "21 Friday in the month");
 }
 
-TEST_F(AlarmDescriptionTest, DescribeAlarmUsesTheTableClockAndSetting) {
-  g_settings.DateFormat = static_cast<int>(kUs);
+TEST_F(AlarmDescriptionTest, DescribeAlarmUsesTheTableClockAndDateFormat) {
   AlarmTable table;
   table.SetTableRecords(
       {Record("One Date", "None", "26/12/03"), Record("One Date", "None", "02/01/04")});
-  EXPECT_EQ(DescribeAlarm(table, 0, m_clock), "Tomorrow");
-  EXPECT_EQ(DescribeAlarm(table, 1, m_clock), "01/02/04");
-  EXPECT_EQ(DescribeAlarm(table, 2, m_clock), "");
-  EXPECT_EQ(DescribeAlarm(table, -1, m_clock), "");
-  EXPECT_EQ(DescribeAlarm(table, 99, m_clock), "");
+  EXPECT_EQ(DescribeAlarm(table, 0, m_clock, kUs), "Tomorrow");
+  EXPECT_EQ(DescribeAlarm(table, 1, m_clock, kUs), "01/02/04");
+  EXPECT_EQ(DescribeAlarm(table, 2, m_clock, kUs), "");
+  EXPECT_EQ(DescribeAlarm(table, -1, m_clock, kUs), "");
+  EXPECT_EQ(DescribeAlarm(table, 99, m_clock, kUs), "");
 }
 
 }  // namespace

@@ -6,8 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "core/settings/alarm_settings.h"
-#include "core/settings/date_order.h"
 #include "core/store/alarm_table.h"
 #include "test_support.h"
 
@@ -56,10 +54,7 @@ void ExpectFixedLayout(const std::string& line) {
   EXPECT_EQ(std::count(line.begin(), line.end(), '\n'), 1) << line;
 }
 
-class AlarmLineTest : public ::testing::Test {
- protected:
-  ScratchFolder m_folder;
-};
+class AlarmLineTest : public ::testing::Test {};
 
 }  // namespace
 
@@ -202,13 +197,11 @@ TEST_F(AlarmLineTest, ComparisonIgnoresLetterCaseAndUsesUnsignedBytes) {
 }
 
 TEST_F(AlarmLineTest, SwapDateOrderFollowsTheDateFormat) {
-  g_settings.DateFormat = 1;
-  EXPECT_EQ(SwapDateOrder("12/25/03"), "25/12/03");
-  EXPECT_EQ(SwapDateOrder("25/12/03"), "12/25/03");
-  EXPECT_EQ(SwapDateOrder("1/2/03"), "1/2/03");
-  EXPECT_EQ(SwapDateOrder(""), "");
-  g_settings.DateFormat = 0;
-  EXPECT_EQ(SwapDateOrder("12/25/03"), "12/25/03");
-  g_settings.DateFormat = 2;
-  EXPECT_EQ(SwapDateOrder("12/25/03"), "12/25/03");
+  const DateFormat us = DateFormatOf(1);
+  EXPECT_EQ(SwapDateOrder("12/25/03", us), "25/12/03");
+  EXPECT_EQ(SwapDateOrder("25/12/03", us), "12/25/03");
+  EXPECT_EQ(SwapDateOrder("1/2/03", us), "1/2/03");
+  EXPECT_EQ(SwapDateOrder("", us), "");
+  EXPECT_EQ(SwapDateOrder("12/25/03", DateFormatOf(0)), "12/25/03");
+  EXPECT_EQ(SwapDateOrder("12/25/03", DateFormatOf(2)), "12/25/03");
 }

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "core/entry/append_alarm.h"
 #include "core/platform/text_encoding.h"
 #include "core/store/alarm_table.h"
 #include "core/store/alarms_folder.h"
@@ -56,7 +55,7 @@ class AlarmsFileTest : public ::testing::Test {
   }
   // Adds a Daily alarm at 23:00 and saves, as Add does.
   bool AddAndSave() {
-    AppendAlarm(table, m_clock, "Daily", "", "23:00", "");
+    table.AppendAlarm("Daily", "", "23:00", "", m_clock, DateFormat::Uk);
     return table.SaveAlarms();
   }
   bool HasBackup() const { return fs::exists(m_folder.path() / kAlarmsBackupFileName); }
@@ -215,7 +214,7 @@ TEST_F(AlarmsFileTest, ASaveFindsTheAlarmsFolderAgainByItsPath) {
   const fs::path named = m_folder.path() / "alarms";
   fs::create_directory(named);
   fs::current_path(named);
-  SetAlarmsFolder(named);
+  table.SetFolder(AlarmsFolder(named));
   ASSERT_TRUE(AddAndSave());
   fs::rename(named, m_folder.path() / "aside");
   fs::create_directory(named);

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "core/entry/append_alarm.h"
 #include "core/settings/alarm_settings.h"
 #include "core/store/alarm_table.h"
 #include "core/store/alarms_file.h"
@@ -24,12 +23,12 @@ TEST(FileMode, NewFilesFollowTheUmask) {
   table.SetListener(&ui);
   const mode_t oldMask = umask(027);
   table.LoadAlarms();  // no alarms.txt yet
-  AppendAlarm(table, ClockSnapshot{}, "Daily", "", "23:00", "");
+  table.AppendAlarm("Daily", "", "23:00", "", ClockSnapshot{}, DateFormat::Uk);
   EXPECT_TRUE(table.SaveAlarms());
   folder.Write(kAlarmsFileName, "1,00/00/00,0,06:00,\n");  // a hand edit: the next save keeps it
-  AppendAlarm(table, ClockSnapshot{}, "Daily", "", "22:00", "");
+  table.AppendAlarm("Daily", "", "22:00", "", ClockSnapshot{}, DateFormat::Uk);
   EXPECT_TRUE(table.SaveAlarms());
-  SaveSettings(ui);
+  SettingsStore().SaveSettings(ui);
   umask(oldMask);
   EXPECT_EQ(ModeOf(folder.path() / kAlarmsFileName), 0640u);
   EXPECT_EQ(ModeOf(folder.path() / kAlarmsBackupFileName), 0640u);

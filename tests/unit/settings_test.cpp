@@ -37,22 +37,23 @@ class SettingsTest : public ::testing::Test {
   // Loads the settings from a key holding the given value lines.
   void LoadFromKey(const std::string& values) {
     m_folder.Write(kRegFile, kHeader + values);
-    LoadSettings();
+    m_settings.LoadSettings();
   }
 
   ScratchFolder m_folder;
   RecordingUi m_ui;
+  SettingsStore m_settings;
 };
 
 }  // namespace
 
 TEST_F(SettingsTest, NoKeyGivesDefaultsAndFirstRun) {
-  g_settings.FontNo = 4;
-  LoadSettings();
-  EXPECT_TRUE(g_firstRun);
-  EXPECT_TRUE(SameSettings(g_settings, DefaultSettings()));
-  EXPECT_EQ(g_settings.FontNo, 1);
-  EXPECT_EQ(g_settings.MColour, 4);
+  m_settings.Values().FontNo = 4;
+  m_settings.LoadSettings();
+  EXPECT_TRUE(m_settings.FirstRun());
+  EXPECT_TRUE(SameSettings(m_settings.Values(), DefaultSettings()));
+  EXPECT_EQ(m_settings.Values().FontNo, 1);
+  EXPECT_EQ(m_settings.Values().MColour, 4);
   EXPECT_FALSE(fs::exists(kRegFile));
 }
 
@@ -60,27 +61,27 @@ TEST_F(SettingsTest, AFileWithoutTheKeyIsAFirstRunToo) {
   m_folder.Write(kRegFile,
                  "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Other]\n"
                  "\"FontNo\"=\"3\"\n");
-  LoadSettings();
-  EXPECT_TRUE(g_firstRun);
-  EXPECT_EQ(g_settings.FontNo, 1);
+  m_settings.LoadSettings();
+  EXPECT_TRUE(m_settings.FirstRun());
+  EXPECT_EQ(m_settings.Values().FontNo, 1);
 }
 
 // Hex data left open at the end of another key (its last line ends in "\")
 // must not take in the key the first save appends after it.
 TEST_F(SettingsTest, OpenHexDataOfAnotherKeyDoesNotSwallowOurKey) {
   m_folder.Write(kRegFile, "[HKEY_CURRENT_USER\\Other]\n@=hex:01,\\\\");
-  LoadSettings();
-  g_settings.FontNo = 3;
-  SaveSettings(m_ui);
-  g_settings = AlarmSettings{};
-  LoadSettings();
-  EXPECT_FALSE(g_firstRun);
-  EXPECT_EQ(g_settings.FontNo, 3);
+  m_settings.LoadSettings();
+  m_settings.Values().FontNo = 3;
+  m_settings.SaveSettings(m_ui);
+  m_settings.Values() = AlarmSettings{};
+  m_settings.LoadSettings();
+  EXPECT_FALSE(m_settings.FirstRun());
+  EXPECT_EQ(m_settings.Values().FontNo, 3);
 }
 
 TEST_F(SettingsTest, FirstCloseWritesTheDefaultsInWriteOrder) {
-  LoadSettings();
-  SaveSettings(m_ui);
+  m_settings.LoadSettings();
+  m_settings.SaveSettings(m_ui);
   EXPECT_TRUE(m_ui.messages.empty());
   EXPECT_EQ(m_folder.Read(kRegFile), std::string(kHeader) +
                                          "\"DateFormat\"=\"0\"\n"
@@ -91,31 +92,31 @@ TEST_F(SettingsTest, FirstCloseWritesTheDefaultsInWriteOrder) {
                                          "\"MColour\"=\"4\"\n"
                                          "\"OColour\"=\"0\"\n"
                                          "\"Sound\"=\"0\"\n");
-  LoadSettings();
-  EXPECT_FALSE(g_firstRun);
-  EXPECT_TRUE(SameSettings(g_settings, DefaultSettings()));
+  m_settings.LoadSettings();
+  EXPECT_FALSE(m_settings.FirstRun());
+  EXPECT_TRUE(SameSettings(m_settings.Values(), DefaultSettings()));
 }
 
 TEST_F(SettingsTest, OnlyFontNoInTheKey) {
   LoadFromKey("\"FontNo\"=\"3\"\n");
-  EXPECT_FALSE(g_firstRun);
+  EXPECT_FALSE(m_settings.FirstRun());
   AlarmSettings expected = DefaultSettings();
   expected.FontNo = 3;
-  EXPECT_TRUE(SameSettings(g_settings, expected));
+  EXPECT_TRUE(SameSettings(m_settings.Values(), expected));
 }
 
 TEST_F(SettingsTest, ValuesAreReadAsSimpleDecimalNumbers) {
   LoadFromKey("\"DateFormat\"=\" 1\"\n\"FColour\"=\"3x\"\n\"MColour\"=\"x\"\n\"Sound\"=\"-1\"\n");
-  EXPECT_EQ(g_settings.DateFormat, 1);
-  EXPECT_EQ(g_settings.FColour, 3);
-  EXPECT_EQ(g_settings.MColour, 0);
-  EXPECT_EQ(g_settings.Sound, -1);
+  EXPECT_EQ(m_settings.Values().DateFormat, 1);
+  EXPECT_EQ(m_settings.Values().FColour, 3);
+  EXPECT_EQ(m_settings.Values().MColour, 0);
+  EXPECT_EQ(m_settings.Values().Sound, -1);
 }
 
 TEST_F(SettingsTest, AFourByteNumberReadsAsTextWithoutDigits) {
   LoadFromKey("\"DateFormat\"=dword:00000001\n\"FontNo\"=hex:33,00\n");
-  EXPECT_EQ(g_settings.DateFormat, 0);
-  EXPECT_EQ(g_settings.FontNo, 3);
+  EXPECT_EQ(m_settings.Values().DateFormat, 0);
+  EXPECT_EQ(m_settings.Values().FontNo, 3);
 }
 
 TEST_F(SettingsTest, DataLongerThanTwentyBytesGivesTheDefault) {
@@ -125,44 +126,44 @@ TEST_F(SettingsTest, DataLongerThanTwentyBytesGivesTheDefault) {
       "\"FColour\"=\"00000000000000000004\"\n"
       "\"DColour\"=hex:30,30,30,30,30,30,30,30,30,30,30,30,30,30,30,30,30,30,30,34\n"
       "\"MColour\"=hex:30,30,30,30,30,30,30,30,30,30,30,30,30,30,30,30,30,30,30,30,32\n");
-  EXPECT_EQ(g_settings.WColour, 4);
-  EXPECT_EQ(g_settings.FColour, 3);
-  EXPECT_EQ(g_settings.DColour, 4);
-  EXPECT_EQ(g_settings.MColour, 4);
+  EXPECT_EQ(m_settings.Values().WColour, 4);
+  EXPECT_EQ(m_settings.Values().FColour, 3);
+  EXPECT_EQ(m_settings.Values().DColour, 4);
+  EXPECT_EQ(m_settings.Values().MColour, 4);
 }
 
 TEST_F(SettingsTest, UnreadableValuesGiveTheirDefaults) {
   LoadFromKey("\"FontNo\"=dword:xyz\n\"OColour\"=\"2\n\"DColour\"=-\n\"WColour\"\n");
   AlarmSettings expected = DefaultSettings();
-  EXPECT_TRUE(SameSettings(g_settings, expected));
-  EXPECT_FALSE(g_firstRun);
+  EXPECT_TRUE(SameSettings(m_settings.Values(), expected));
+  EXPECT_FALSE(m_settings.FirstRun());
 }
 
 TEST_F(SettingsTest, KeyAndValueNamesIgnoreLetterCase) {
   m_folder.Write(kRegFile, "[hkey_local_machine\\SOFTWARE\\tockmere]\n\"fontno\"=\"2\"\n");
-  LoadSettings();
-  EXPECT_FALSE(g_firstRun);
-  EXPECT_EQ(g_settings.FontNo, 2);
-  g_settings.FontNo = 4;
-  SaveSettings(m_ui);
+  m_settings.LoadSettings();
+  EXPECT_FALSE(m_settings.FirstRun());
+  EXPECT_EQ(m_settings.Values().FontNo, 2);
+  m_settings.Values().FontNo = 4;
+  m_settings.SaveSettings(m_ui);
   const std::string text = m_folder.Read(kRegFile);
   EXPECT_NE(text.find("\"FontNo\"=\"4\""), std::string::npos) << text;
   EXPECT_EQ(text.find("fontno"), std::string::npos) << text;
 }
 
 TEST_F(SettingsTest, NumbersAreWrittenWhole) {
-  LoadSettings();
-  g_settings.FontNo = 10;
-  g_settings.OColour = -3;
-  g_settings.Sound = 123456;
-  SaveSettings(m_ui);
+  m_settings.LoadSettings();
+  m_settings.Values().FontNo = 10;
+  m_settings.Values().OColour = -3;
+  m_settings.Values().Sound = 123456;
+  m_settings.SaveSettings(m_ui);
   const std::string text = m_folder.Read(kRegFile);
   EXPECT_NE(text.find("\"FontNo\"=\"10\"\n"), std::string::npos) << text;
-  g_settings = AlarmSettings{};
-  LoadSettings();
-  EXPECT_EQ(g_settings.FontNo, 10);
-  EXPECT_EQ(g_settings.OColour, -3);
-  EXPECT_EQ(g_settings.Sound, 123456);
+  m_settings.Values() = AlarmSettings{};
+  m_settings.LoadSettings();
+  EXPECT_EQ(m_settings.Values().FontNo, 10);
+  EXPECT_EQ(m_settings.Values().OColour, -3);
+  EXPECT_EQ(m_settings.Values().Sound, 123456);
 }
 
 TEST_F(SettingsTest, OtherKeysValuesAndCommentsAreKept) {
@@ -182,10 +183,10 @@ TEST_F(SettingsTest, OtherKeysValuesAndCommentsAreKept) {
       "[HKEY_LOCAL_MACHINE\\Software\\Later]\n"
       "@=\"default\"\n";
   m_folder.Write(kRegFile, before);
-  LoadSettings();
-  EXPECT_EQ(g_settings.Sound, 1);
-  g_settings.FontNo = 2;
-  SaveSettings(m_ui);
+  m_settings.LoadSettings();
+  EXPECT_EQ(m_settings.Values().Sound, 1);
+  m_settings.Values().FontNo = 2;
+  m_settings.SaveSettings(m_ui);
   EXPECT_EQ(m_folder.Read(kRegFile),
             "Windows Registry Editor Version 5.00\n"
             "\n"
@@ -211,8 +212,8 @@ TEST_F(SettingsTest, OtherKeysValuesAndCommentsAreKept) {
 
 TEST_F(SettingsTest, UncreatableConfigFolderShowsTheMessageAndWritesNothing) {
   m_folder.Write("config/Tockmere", "a file where the folder should be");
-  g_settings = DefaultSettings();
-  SaveSettings(m_ui);
+  m_settings.Values() = DefaultSettings();
+  m_settings.SaveSettings(m_ui);
   EXPECT_EQ(m_ui.messages, kRegistryError);
   EXPECT_EQ(m_folder.Read("config/Tockmere"), "a file where the folder should be");
 }
@@ -221,9 +222,9 @@ TEST_F(SettingsTest, ReadOnlyRegistryFileShowsTheMessageAndStaysAsItWas) {
   const std::string before = std::string(kHeader) + "\"FontNo\"=\"3\"\n";
   m_folder.Write(kRegFile, before);
   ASSERT_EQ(chmod(kRegFile, 0444), 0);
-  LoadSettings();
-  g_settings.FontNo = 0;
-  SaveSettings(m_ui);
+  m_settings.LoadSettings();
+  m_settings.Values().FontNo = 0;
+  m_settings.SaveSettings(m_ui);
   EXPECT_EQ(m_ui.messages, kRegistryError);
   EXPECT_EQ(m_folder.Read(kRegFile), before);
 }
@@ -234,11 +235,11 @@ TEST_F(SettingsTest, ASettingsFileThatCannotBeReadIsAKeyThatCannotBeOpened) {
   const auto check = [this](const char* what) {
     SCOPED_TRACE(what);
     m_ui.messages.clear();
-    g_settings.FontNo = 4;
-    LoadSettings();
-    EXPECT_TRUE(g_firstRun);
-    EXPECT_TRUE(SameSettings(g_settings, DefaultSettings()));
-    SaveSettings(m_ui);
+    m_settings.Values().FontNo = 4;
+    m_settings.LoadSettings();
+    EXPECT_TRUE(m_settings.FirstRun());
+    EXPECT_TRUE(SameSettings(m_settings.Values(), DefaultSettings()));
+    m_settings.SaveSettings(m_ui);
     EXPECT_EQ(m_ui.messages, kRegistryError);
   };
   fs::create_directories(kRegFile);
@@ -255,10 +256,10 @@ TEST_F(SettingsTest, AUtf16FileIsReadAndWrittenBackWholeInUtf16) {
       std::string(kHeader) + "\"FontNo\"=\"3\"\n\"Other\"=\"caf\xC3\xA9\"\n";
   const std::string utf16 = EncodeText(WithCrLf(exported), TextEncoding::Utf16Le);
   m_folder.Write(kRegFile, utf16);
-  LoadSettings();
-  EXPECT_FALSE(g_firstRun);
-  EXPECT_EQ(g_settings.FontNo, 3);
-  SaveSettings(m_ui);
+  m_settings.LoadSettings();
+  EXPECT_FALSE(m_settings.FirstRun());
+  EXPECT_EQ(m_settings.Values().FontNo, 3);
+  m_settings.SaveSettings(m_ui);
   EXPECT_TRUE(m_ui.messages.empty());
   const DecodedText saved = DecodeText(m_folder.Read(kRegFile));
   EXPECT_EQ(saved.encoding, TextEncoding::Utf16Le);
@@ -267,19 +268,19 @@ TEST_F(SettingsTest, AUtf16FileIsReadAndWrittenBackWholeInUtf16) {
                      "\"FontNo\"=\"3\"\n\"Other\"=\"caf\xC3\xA9\"\n\"DateFormat\"=\"0\"\n"
                      "\"WColour\"=\"2\"\n\"DColour\"=\"1\"\n\"FColour\"=\"3\"\n"
                      "\"MColour\"=\"4\"\n\"OColour\"=\"0\"\n\"Sound\"=\"0\"\n"));
-  g_settings = AlarmSettings{};
-  LoadSettings();
-  EXPECT_EQ(g_settings.FontNo, 3);
-  EXPECT_EQ(g_settings.MColour, 4);
+  m_settings.Values() = AlarmSettings{};
+  m_settings.LoadSettings();
+  EXPECT_EQ(m_settings.Values().FontNo, 3);
+  EXPECT_EQ(m_settings.Values().MColour, 4);
 }
 
 TEST_F(SettingsTest, ASymbolicLinkIsWrittenThrough) {
   m_folder.Write("dotfiles/tockmere.reg", std::string(kHeader) + "\"FontNo\"=\"3\"\n");
   fs::create_directories("config/Tockmere");
   fs::create_symlink(m_folder.path() / "dotfiles/tockmere.reg", kRegFile);
-  LoadSettings();
-  g_settings.Sound = 1;
-  SaveSettings(m_ui);
+  m_settings.LoadSettings();
+  m_settings.Values().Sound = 1;
+  m_settings.SaveSettings(m_ui);
   EXPECT_TRUE(fs::is_symlink(kRegFile));
   EXPECT_NE(m_folder.Read("dotfiles/tockmere.reg").find("\"Sound\"=\"1\""), std::string::npos);
 }

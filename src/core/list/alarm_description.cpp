@@ -1,7 +1,6 @@
 #include "core/list/alarm_description.h"
 
 #include "core/model/alarm_type.h"
-#include "core/settings/alarm_settings.h"
 #include "core/store/alarm_line.h"
 #include "core/store/alarm_table.h"
 
@@ -65,7 +64,8 @@ std::string DescribeAlarmLong(const AlarmRecord& record, const ClockSnapshot& cl
   return record.type;
 }
 
-std::string DescribeAlarm(const AlarmTable& table, int i, const ClockSnapshot& clock) {
+std::string DescribeAlarm(const AlarmTable& table, int i, const ClockSnapshot& clock,
+                          DateFormat dateFormat) {
   if (i < 0 || i >= table.Count() || i >= kMaxAlarms) return "";
-  return DescribeRecord(table.At(i), clock, DateFormatOf(g_settings.DateFormat));
+  return DescribeRecord(table.At(i), clock, dateFormat);
 }

@@ -11,8 +11,9 @@
 // Dates are shown in the order of dateFormat.
 std::string DescribeRecord(const AlarmRecord& record, const ClockSnapshot& clock,
                            DateFormat dateFormat);
-// DescribeRecord of entry i of the table with a clock reading and the settings.
-std::string DescribeAlarm(const AlarmTable& table, int i, const ClockSnapshot& clock);
+// DescribeRecord of entry i of the table.
+std::string DescribeAlarm(const AlarmTable& table, int i, const ClockSnapshot& clock,
+                          DateFormat dateFormat);
 // "st", "nd", "rd" or "th" of a Monthly date text; "Last" takes none.
 std::string OrdinalSuffix(const std::string& date);
 // The long description the alarm text dialog shows ("Every Tuesday",

@@ -14,8 +14,6 @@ int ToIntField(long long value) {
   return static_cast<int>(value);
 }
 
-LocalClock* g_installedClock = nullptr;
-
 }  // namespace
 
 LocalTime LocalClock::ToLocal(std::int64_t moment) const {
@@ -57,13 +55,4 @@ std::int64_t RealClock::NowMilliseconds() const {
   std::timespec reading{};
   clock_gettime(CLOCK_REALTIME, &reading);
   return static_cast<std::int64_t>(reading.tv_sec) * 1000 + reading.tv_nsec / 1'000'000;
-}
-
-LocalClock& GetClock() {
-  static RealClock realClock;
-  return g_installedClock != nullptr ? *g_installedClock : realClock;
-}
-
-void SetClock(LocalClock* clock) {
-  g_installedClock = clock;
 }

@@ -47,8 +47,3 @@ class FakeClock : public LocalClock {
  private:
   std::int64_t m_now;
 };
-
-// The program's clock: the real one unless a test or tool installed another.
-LocalClock& GetClock();
-// nullptr goes back to the real clock. The caller keeps ownership.
-void SetClock(LocalClock* clock);

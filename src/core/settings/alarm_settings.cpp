@@ -7,9 +7,6 @@
 #include "core/platform/registry_key.h"
 #include "core/platform/simple_number.h"
 
-AlarmSettings g_settings;
-bool g_firstRun = false;
-
 namespace {
 
 constexpr const char* kSettingsKey = "HKEY_LOCAL_MACHINE\\Software\\Tockmere";
@@ -40,11 +37,6 @@ int NumberInData(const std::string& data) {
 
 }  // namespace
 
-void ResetSettings() {
-  g_settings = AlarmSettings{};
-  g_firstRun = false;
-}
-
 AlarmSettings DefaultSettings() {
   AlarmSettings defaults;
   defaults.Sound = 0;
@@ -58,34 +50,34 @@ AlarmSettings DefaultSettings() {
   return defaults;
 }
 
-void LoadSettings() {
+void SettingsStore::LoadSettings() {
   const AlarmSettings defaults = DefaultSettings();
   RegistryKey key;
   if (!key.Open(kSettingsKey)) {
-    g_firstRun = true;
-    g_settings = defaults;
+    m_firstRun = true;
+    m_values = defaults;
     return;
   }
-  g_firstRun = false;
+  m_firstRun = false;
   for (const SettingValue& value : kReadOrder) {
     std::string data;
-    g_settings.*value.field = key.QueryValue(value.name, kValueBufferSize, data)
-                                  ? NumberInData(data)
-                                  : defaults.*value.field;
+    m_values.*value.field = key.QueryValue(value.name, kValueBufferSize, data)
+                                ? NumberInData(data)
+                                : defaults.*value.field;
   }
   key.Close();
 }
 
-bool WriteSettings() {
+bool SettingsStore::WriteSettings() const {
   RegistryKey key;
   if (!key.Create(kSettingsKey)) return false;
   for (const SettingValue& value : kWriteOrder) {
-    key.SetStringValue(value.name, std::to_string(g_settings.*value.field));
+    key.SetStringValue(value.name, std::to_string(m_values.*value.field));
   }
   return key.Close();
 }
 
-void SaveSettings(CoreUi& ui) {
+void SettingsStore::SaveSettings(CoreUi& ui) const {
   if (WriteSettings()) return;
   ui.ShowMessage("Registry key error.\nCould not save settings.", "");
 }

@@ -4,17 +4,29 @@
 #include "core/model/core_ui.h"
 #include "core/model/date_format.h"
 
-extern AlarmSettings g_settings;
-// True when the settings key could not be opened at the last load.
-extern bool g_firstRun;
+// The display settings and the registry key they live in. The application
+// makes one, loads it at start-up and hands it to the windows that show or
+// change it; it is written back when the main window closes. Each test makes
+// its own.
+class SettingsStore {
+ public:
+  AlarmSettings& Values() { return m_values; }
+  const AlarmSettings& Values() const { return m_values; }
+  // The order dates are typed and shown in.
+  DateFormat Order() const { return DateFormatOf(m_values.DateFormat); }
+  // True when the settings key could not be opened at the last load.
+  bool FirstRun() const { return m_firstRun; }
 
-// Puts g_settings and g_firstRun back to their state at program start.
-void ResetSettings();
+  void LoadSettings();
+  // Writes all eight values; false when they could not be written.
+  bool WriteSettings() const;
+  // Writes all eight values; on failure ui shows "Registry key error.\nCould not save settings.".
+  void SaveSettings(CoreUi& ui) const;
+
+ private:
+  AlarmSettings m_values;
+  bool m_firstRun = false;
+};
 
 // The defaults a missing key or value gives.
 AlarmSettings DefaultSettings();
-void LoadSettings();
-// Writes all eight values; false when they could not be written.
-bool WriteSettings();
-// Writes all eight values; on failure ui shows "Registry key error.\nCould not save settings.".
-void SaveSettings(CoreUi& ui);

@@ -13,7 +13,6 @@
 #include "core/platform/regular_file.h"
 #include "core/store/alarm_line.h"
 #include "core/store/alarms_file.h"
-#include "core/store/alarms_folder.h"
 
 namespace {
 
@@ -123,7 +122,7 @@ bool AlarmTable::SaveAlarms() {
     m_saveWaiting = true;
     return true;
   }
-  ReenterAlarmsFolder(true);
+  m_folder.ReenterAlarmsFolder(true);
   ReadInAlarmsChange();
   SortAlarms();
   const auto sorted = std::span(m_sortedLines).first(static_cast<std::size_t>(m_count));

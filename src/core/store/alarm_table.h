@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/model/alarm_record.h"
@@ -11,6 +12,7 @@
 #include "core/model/core_ui.h"
 #include "core/model/date_format.h"
 #include "core/store/alarms_file.h"
+#include "core/store/alarms_folder.h"
 #include "core/store/followed_record.h"
 
 inline constexpr int kMaxAlarms = 12;
@@ -32,6 +34,10 @@ inline constexpr const char* kAlarmsFileName = "alarms.txt";
 class AlarmTable {
  public:
   void SetListener(CoreUi* listener) { m_listener = listener; }
+  // The folder alarms.txt lives in (the current directory), found again by its
+  // path at each save; none by default.
+  void SetFolder(AlarmsFolder folder) { m_folder = std::move(folder); }
+  const AlarmsFolder& Folder() const { return m_folder; }
 
   int Count() const { return m_count; }
   const AlarmRecord& At(int i) const { return m_records[static_cast<std::size_t>(i)]; }
@@ -108,6 +114,7 @@ class AlarmTable {
   int m_count = 0;
   FollowedRecord* m_followed = nullptr;
   CoreUi* m_listener = nullptr;
+  AlarmsFolder m_folder;
 
   AlarmsFileMemory m_file;                 // the file as last read or written
   std::vector<AlarmRecord> m_fileRecords;  // the base: its records

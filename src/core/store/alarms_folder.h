@@ -1,6 +1,8 @@
 #pragma once
 
 #include <filesystem>
+#include <system_error>
+#include <utility>
 
 // The folder the user named for alarms.txt (--folder, or the default one).
 // The program works in it: it is the current directory, and alarms.txt is
@@ -8,13 +10,22 @@
 // one made under the same name, while the program runs, the current directory
 // is no longer that folder: the program finds it again by its path.
 
-// Names the folder (an absolute path). Empty names none: the current
-// directory is then never changed.
-void SetAlarmsFolder(const std::filesystem::path& folder);
-const std::filesystem::path& AlarmsFolder();
+class AlarmsFolder {
+ public:
+  // The folder by its absolute path. Empty names none: the current directory
+  // is then never changed.
+  explicit AlarmsFolder(std::filesystem::path path = {}) : m_path(std::move(path)) {}
+  const std::filesystem::path& Path() const { return m_path; }
 
-// Makes the named folder the current directory again when it no longer is,
-// creating it (and the folders above it) first when `make` is set and it does
-// not exist; says on stderr what it did. False when there is no folder to work
-// in.
-bool ReenterAlarmsFolder(bool make);
+  // Makes the named folder the current directory again when it no longer is,
+  // creating it (and the folders above it) first when `make` is set and it does
+  // not exist; says on stderr what it did. False when there is no folder to work
+  // in.
+  bool ReenterAlarmsFolder(bool make) const;
+
+ private:
+  // "tockmere: <before> the alarms folder <path><after>", with the error's text.
+  void Say(const char* before, const char* after, const std::error_code& error = {}) const;
+
+  std::filesystem::path m_path;
+};

@@ -4,6 +4,7 @@
 #include <QSessionManager>
 #include <QTimer>
 #include <cstdlib>
+#include <utility>
 
 #include "gui/app/main_dlg.h"
 #include "gui/app/single_instance.h"
@@ -12,14 +13,14 @@
 
 namespace {
 
-bool g_mainWindowOpen = false;
+// The main window while its loop runs: exit() leaves it in place.
+const CMainDlg* s_openWindow = nullptr;
 
 // A broken X connection ends the process from inside the toolkit: the
 // settings are still written on the way out, without a message box.
 void SaveSettingsAtExit() {
-  if (!g_mainWindowOpen) return;
-  g_mainWindowOpen = false;
-  CMainDlg::SaveSettingsUnattended();
+  const CMainDlg* window = std::exchange(s_openWindow, nullptr);
+  if (window != nullptr) window->SaveSettingsUnattended();
 }
 
 // Logout, shutdown and the termination signals close the window as Exit does,
@@ -35,8 +36,11 @@ void EndWithTheSession(CMainDlg& dlg) {
 }  // namespace
 
 bool CAlarmApp::InitInstance() {
+  const RealClock clock;
+  SettingsStore settings;
   AlarmTable table;
-  CMainDlg dlg(table);
+  table.SetFolder(AlarmsFolder(m_folder));
+  CMainDlg dlg(table, settings, clock);
   new AlarmsFileWatcher(&dlg, table, dlg);
   if (m_instance != nullptr) {
     QObject::connect(m_instance, &SingleInstance::wakeRequested, &dlg,
@@ -45,8 +49,8 @@ bool CAlarmApp::InitInstance() {
   const TerminationSignals terminations([&dlg] { dlg.OnEndSession(); });
   EndWithTheSession(dlg);
   // From the first turn of the window's loop on, the settings have been loaded.
-  QTimer::singleShot(0, &dlg, [] { g_mainWindowOpen = true; });
+  QTimer::singleShot(0, &dlg, [&dlg] { s_openWindow = &dlg; });
   dlg.DoModal();
-  g_mainWindowOpen = false;
+  s_openWindow = nullptr;
   return false;
 }

@@ -75,7 +75,7 @@ QString VersionText() {
   return QStringLiteral("tockmere " TOCKMERE_VERSION "\n");
 }
 
-QString EnterAlarmsFolder(const CommandLine& command) {
+QString EnterAlarmsFolder(const CommandLine& command, std::filesystem::path* named) {
   QString folder = command.folder;
   if (folder.isEmpty()) {
     folder = DefaultAlarmsFolder(qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
@@ -87,11 +87,11 @@ QString EnterAlarmsFolder(const CommandLine& command) {
     return QStringLiteral("the alarms folder %1 does not exist").arg(folder);
   }
   // Found again by this path should it be deleted or replaced while the program runs.
-  const QString named = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+  const QString path = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
   if (!QDir::setCurrent(folder)) {
     return QStringLiteral("cannot enter the alarms folder %1").arg(folder);
   }
-  SetAlarmsFolder(named.toLocal8Bit().toStdString());
+  if (named != nullptr) *named = path.toLocal8Bit().toStdString();
   return QString();
 }
 
@@ -113,12 +113,12 @@ int AnswerCommandLine(const CommandLine& command) {
   return -1;
 }
 
-int StartInAlarmsFolder(int argc, char** argv) {
+int StartInAlarmsFolder(int argc, char** argv, std::filesystem::path& folder) {
   QStringList arguments;
   for (int a = 1; a < argc; ++a) arguments << QString::fromLocal8Bit(argv[a]);
   const CommandLine command = ReadCommandLine(arguments);
   if (const int status = AnswerCommandLine(command); status >= 0) return status;
-  if (const QString error = EnterAlarmsFolder(command); !error.isEmpty()) {
+  if (const QString error = EnterAlarmsFolder(command, &folder); !error.isEmpty()) {
     std::fprintf(stderr, "tockmere: %s\n", error.toLocal8Bit().constData());
     return 1;
   }

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <filesystem>
 
 // What the command line asks for. The program keeps alarms.txt in its alarms
 // folder: the one named by --folder, or else $XDG_DATA_HOME/tockmere
@@ -27,13 +28,15 @@ QString VersionText();
 // Makes the chosen folder the working directory, creating the default folder
 // when it is missing (a folder named by --folder must exist). On failure
 // returns the message to show and leaves the working directory as it was.
-QString EnterAlarmsFolder(const CommandLine& command);
+// named, when given, receives the folder's absolute path, by which the
+// program finds it again should it be deleted or replaced while it runs.
+QString EnterAlarmsFolder(const CommandLine& command, std::filesystem::path* named = nullptr);
 
 // Answers --help, --version and bad arguments on the standard streams and
 // returns the exit status, or -1 when the program should run.
 int AnswerCommandLine(const CommandLine& command);
 
 // Reads argv, answers --help, --version and bad arguments, and enters the
-// alarms folder. Returns the exit status when the program should end now
-// (with the message written), or -1 when it should run.
-int StartInAlarmsFolder(int argc, char** argv);
+// alarms folder, which folder names. Returns the exit status when the program
+// should end now (with the message written), or -1 when it should run.
+int StartInAlarmsFolder(int argc, char** argv, std::filesystem::path& folder);

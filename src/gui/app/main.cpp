@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <cstdio>
+#include <filesystem>
 
 #include "core/platform/instance_lock.h"
 #include "gui/app/alarm_app.h"
@@ -8,7 +9,8 @@
 #include "gui/resources/fonts.h"
 
 int main(int argc, char** argv) {
-  if (const int status = StartInAlarmsFolder(argc, argv); status >= 0) return status;
+  std::filesystem::path folder;
+  if (const int status = StartInAlarmsFolder(argc, argv, folder); status >= 0) return status;
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tockmere"));
   InstallFontSubstitutes();
@@ -21,7 +23,7 @@ int main(int argc, char** argv) {
                  static_cast<long long>(InstanceLock::kPatience.count() / 1000));
     return 1;
   }
-  CAlarmApp theApp(&instance);
+  CAlarmApp theApp(folder, &instance);
   theApp.InitInstance();
   return 0;
 }

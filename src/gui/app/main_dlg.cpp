@@ -15,16 +15,19 @@
 
 // The panels take their controls from the built window, the clock driver
 // first: the other two read its clock.
-CMainDlg::CMainDlg(AlarmTable& table) : m_table(table), m_icon(AppIcon()) {
+CMainDlg::CMainDlg(AlarmTable& table, SettingsStore& settings, const LocalClock& clock)
+    : m_table(table), m_settings(settings), m_clock(clock), m_icon(AppIcon()) {
   m_table.SetListener(this);
   BuildMenu();
   BuildDialog(this, MainTemplate(), EntryFieldFactories(), m_menuBar->sizeHint().height());
   ClockHost& clockHost = *this;
   AlarmListHost& listHost = *this;
   EntryFormHost& entryHost = *this;
-  m_clock = std::make_unique<ClockDriver>(this, m_table, clockHost);
-  m_list = std::make_unique<AlarmList>(this, m_table, m_clock->Snapshot(), listHost);
-  m_entry = std::make_unique<EntryForm>(this, m_table, m_clock->Snapshot(), entryHost);
+  m_clockDriver = std::make_unique<ClockDriver>(this, m_table, m_settings, m_clock, clockHost);
+  m_list =
+      std::make_unique<AlarmList>(this, m_table, m_clockDriver->Snapshot(), m_settings, listHost);
+  m_entry = std::make_unique<EntryForm>(this, m_table, m_clockDriver->Snapshot(), m_settings,
+                                        m_clock, entryHost);
 }
 
 CMainDlg::~CMainDlg() {
@@ -41,15 +44,15 @@ bool CMainDlg::OnInitDialog() {
   UpdateData(false);
   // X11 window managers offer no system menu to add an About item to.
   setWindowIcon(m_icon);
-  LoadSettings();
-  m_clock->Tick();
+  m_settings.LoadSettings();
+  m_clockDriver->Tick();
   PlaceWindow();
   m_entry->SetUpForStart();
   m_table.LoadAlarmsAtStartUp();
   m_list->Refresh(0);
-  m_clock->ClearMissedAlarms();
+  m_clockDriver->ClearMissedAlarms();
   m_entry->OnTypeChange();
-  m_clock->Start();
+  m_clockDriver->Start();
   UpdateData(false);
   return true;
 }
@@ -63,7 +66,7 @@ void CMainDlg::PlaceWindow() {
   const int left = (desktop.width() - width()) / 2;
   m_normalRect = QRect(left, top, width(), height());
   move(m_normalRect.topLeft());
-  if (!g_firstRun) ApplyPlacement(true);
+  if (!m_settings.FirstRun()) ApplyPlacement(true);
 }
 
 void CMainDlg::ApplyPlacement(bool minimised) {
@@ -89,18 +92,18 @@ void CMainDlg::paintEvent(QPaintEvent* event) {
     m_firstPaint = false;
     // Queued, so that a pass it may run never opens a pop-up inside a paint.
     QMetaObject::invokeMethod(
-        this, [this] { m_clock->Tick(); }, Qt::QueuedConnection);
+        this, [this] { m_clockDriver->Tick(); }, Qt::QueuedConnection);
   }
 }
 
 void CMainDlg::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
-  if (event->type() == QEvent::WindowStateChange) m_clock->WindowStateChanged();
+  if (event->type() == QEvent::WindowStateChange) m_clockDriver->WindowStateChanged();
 }
 
 // The value members of the three panels and their controls.
 void CMainDlg::DoDataExchange(DataExchange& dx) {
-  m_clock->Exchange(dx);
+  m_clockDriver->Exchange(dx);
   m_entry->Exchange(dx);
   m_list->Exchange(dx);
 }
@@ -136,11 +139,11 @@ void CMainDlg::DateFormatChanged() {
 }
 
 std::int64_t CMainDlg::LastCheckedMinute() const {
-  return m_clock->LastCheckedMinute();
+  return m_clockDriver->LastCheckedMinute();
 }
 
 void CMainDlg::CatchUpReadIn(const std::vector<AlarmRecord>& records, std::int64_t sinceMinute) {
-  m_clock->CatchUpReadIn(records, sinceMinute);
+  m_clockDriver->CatchUpReadIn(records, sinceMinute);
 }
 
 void CMainDlg::ShowMessage(const std::string& text, const std::string& caption) {

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "core/model/core_ui.h"
+#include "core/platform/local_clock.h"
+#include "core/settings/alarm_settings.h"
 #include "core/store/alarm_table.h"
 #include "gui/entry/entry_form.h"
 #include "gui/list/alarm_list.h"
@@ -31,14 +33,15 @@ class CMainDlg : public QDialog,
   Q_OBJECT
 
  public:
-  // The window shows and changes the table; the application owns it.
-  explicit CMainDlg(AlarmTable& table);
+  // The window shows and changes the table and the settings and reads the
+  // clock; the application owns all three.
+  CMainDlg(AlarmTable& table, SettingsStore& settings, const LocalClock& clock);
   ~CMainDlg() override;
 
   AlarmTable& Table() { return m_table; }
   EntryForm& Entry() { return *m_entry; }
   AlarmList& List() { return *m_list; }
-  ClockDriver& Clock() { return *m_clock; }
+  ClockDriver& Clock() { return *m_clockDriver; }
 
   // Initialises and runs the window modally; returns its result.
   int DoModal();
@@ -73,7 +76,7 @@ class CMainDlg : public QDialog,
   // settings are written and the program ends, as on Exit, but nothing waits
   // for the user: a failure to write the settings goes to stderr.
   void OnEndSession();
-  static void SaveSettingsUnattended();
+  void SaveSettingsUnattended() const;
 
   // How OnClose ends the process; tests replace it.
   static std::function<void(int)> s_endProcess;
@@ -101,11 +104,13 @@ class CMainDlg : public QDialog,
   void ApplyPlacement(bool minimised);
 
   AlarmTable& m_table;
+  SettingsStore& m_settings;
+  const LocalClock& m_clock;
   QIcon m_icon;
   QRect m_normalRect;
   bool m_firstPaint = true;  // the window has not yet been painted in its normal state
   QMenuBar* m_menuBar = nullptr;
-  std::unique_ptr<ClockDriver> m_clock;
+  std::unique_ptr<ClockDriver> m_clockDriver;
   std::unique_ptr<AlarmList> m_list;
   std::unique_ptr<EntryForm> m_entry;
 };

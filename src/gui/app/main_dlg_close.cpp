@@ -12,19 +12,19 @@ std::function<void(int)> CMainDlg::s_endProcess = [](int code) { std::_Exit(code
 // Exit, and Enter in any field: the settings are written even when a field
 // turns out too long and the window stays open.
 void CMainDlg::OnOK() {
-  SaveSettings(*this);
+  m_settings.SaveSettings(*this);
   if (UpdateData(true)) QDialog::done(QDialog::Accepted);
 }
 
 // Esc.
 void CMainDlg::OnCancel() {
-  SaveSettings(*this);
+  m_settings.SaveSettings(*this);
   QDialog::done(QDialog::Rejected);
 }
 
 // The close box ends the process at once.
 void CMainDlg::OnClose() {
-  SaveSettings(*this);
+  m_settings.SaveSettings(*this);
   s_endProcess(0);
 }
 
@@ -55,7 +55,7 @@ void CMainDlg::OnEndSession() {
   }
 }
 
-void CMainDlg::SaveSettingsUnattended() {
-  if (WriteSettings()) return;
+void CMainDlg::SaveSettingsUnattended() const {
+  if (m_settings.WriteSettings()) return;
   std::fprintf(stderr, "tockmere: could not save the settings to %s\n", RegistryFilePath().c_str());
 }

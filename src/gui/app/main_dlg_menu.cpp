@@ -43,7 +43,7 @@ void CMainDlg::BuildMenu() {
 
 // A new date format reaches the window at the next tick.
 void CMainDlg::OnSettings() {
-  CSettingsDlg dlg(this);
+  CSettingsDlg dlg(m_settings.Values(), this);
   dlg.OnInitDialog();
   dlg.exec();
 }

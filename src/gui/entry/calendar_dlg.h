@@ -2,14 +2,20 @@
 
 #include <QDialog>
 
+#include "core/platform/local_clock.h"
+
 // "Calendar": a month calendar to look dates up in. Nothing chosen in it goes
 // anywhere; OK, Esc and the close box just end it.
 class CCalendarDlg : public QDialog {
   Q_OBJECT
 
  public:
-  explicit CCalendarDlg(QWidget* parent = nullptr);
+  // Today is the clock's; the caller keeps the clock.
+  explicit CCalendarDlg(const LocalClock& clock, QWidget* parent = nullptr);
 
   // Sets the window icon and selects today in the calendar.
   bool OnInitDialog();
+
+ private:
+  const LocalClock& m_clock;
 };

@@ -19,9 +19,14 @@ constexpr int kDateLimit = 8;
 constexpr int kTimeLimit = 5;
 }  // namespace
 
-EntryForm::EntryForm(QWidget* window, AlarmTable& table, const ClockSnapshot& clock,
-                     EntryFormHost& host)
-    : m_window(window), m_table(table), m_clock(clock), m_host(host) {
+EntryForm::EntryForm(QWidget* window, AlarmTable& table, const ClockSnapshot& snapshot,
+                     const SettingsStore& settings, const LocalClock& clock, EntryFormHost& host)
+    : m_window(window),
+      m_table(table),
+      m_snapshot(snapshot),
+      m_settings(settings),
+      m_clock(clock),
+      m_host(host) {
   m_dateLabel = DlgItem<QLabel>(window, IDC_DATE_LABEL);
   m_dateEdit = DlgItem<CDateEdit>(window, IDC_DATE);
   m_timeEdit = DlgItem<CTimeEdit>(window, IDC_TIME);
@@ -54,7 +59,7 @@ void EntryForm::SetUpForStart() {
 }
 
 void EntryForm::TakeClockTime() {
-  m_time = m_clock.timeText;
+  m_time = m_snapshot.timeText;
   m_timeEdit->SetKeyCount(5);
 }
 
@@ -91,7 +96,7 @@ void EntryForm::OnTypeChange() {
   m_type = SelectedItemText(m_typeBox);
   FormPreset current = FormState();
   current.dateLabel = "Date:";
-  ShowForm(PresetForType(m_type, current, m_clock, DateFormatOf(g_settings.DateFormat)));
+  ShowForm(PresetForType(m_type, current, m_snapshot, m_settings.Order()));
 }
 
 // A day picked in the Day box. For Monthly it switches the date field between
@@ -100,13 +105,13 @@ void EntryForm::OnDayChange() {
   m_type = SelectedItemText(m_typeBox);
   m_day = SelectedItemText(m_dayBox);
   FormPreset form = FormState();
-  if (IsMonthly(m_type)) form = PresetForMonthlyDay(m_day, form, m_clock);
+  if (IsMonthly(m_type)) form = PresetForMonthlyDay(m_day, form, m_snapshot);
   ShowForm(form);
 }
 
 // Options > Calendar: shows the month calendar; its result is of no account.
 void EntryForm::OnCalendar() {
-  CCalendarDlg dlg(m_window);
+  CCalendarDlg dlg(m_clock, m_window);
   dlg.OnInitDialog();
   dlg.exec();
 }

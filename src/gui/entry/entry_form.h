@@ -5,6 +5,8 @@
 
 #include "core/entry/form_preset.h"
 #include "core/model/clock_snapshot.h"
+#include "core/platform/local_clock.h"
+#include "core/settings/alarm_settings.h"
 
 class AlarmTable;
 class CDateEdit;
@@ -36,8 +38,10 @@ class EntryForm : public QObject {
   Q_OBJECT
 
  public:
-  // The fields are the window's controls; the clock reading is the clock driver's.
-  EntryForm(QWidget* window, AlarmTable& table, const ClockSnapshot& clock, EntryFormHost& host);
+  // The fields are the window's controls; the clock reading is the clock
+  // driver's; the settings and the clock are the application's.
+  EntryForm(QWidget* window, AlarmTable& table, const ClockSnapshot& snapshot,
+            const SettingsStore& settings, const LocalClock& clock, EntryFormHost& host);
 
   // The form's values and their controls.
   void Exchange(DataExchange& dx);
@@ -65,7 +69,9 @@ class EntryForm : public QObject {
 
   QWidget* m_window;
   AlarmTable& m_table;
-  const ClockSnapshot& m_clock;
+  const ClockSnapshot& m_snapshot;
+  const SettingsStore& m_settings;
+  const LocalClock& m_clock;
   EntryFormHost& m_host;
   QLabel* m_dateLabel = nullptr;
   CDateEdit* m_dateEdit = nullptr;

@@ -1,4 +1,3 @@
-#include "core/entry/append_alarm.h"
 #include "core/entry/new_alarm_check.h"
 #include "core/list/list_window.h"
 #include "core/scheduler/clock_snapshot.h"
@@ -18,12 +17,13 @@ void EntryForm::OnAdd() {
   }
   if (!m_host.UpdateData(true)) return;
   const AlarmForm form{m_time, m_type, m_day, m_date};
-  const std::string message = CheckNewAlarm(form, m_clock, DateFormatOf(g_settings.DateFormat));
+  const std::string message = CheckNewAlarm(form, m_snapshot, m_settings.Order());
   if (!message.empty()) {
     m_host.ShowMessage(message, "");
     return;
   }
-  AppendAlarm(m_table, m_clock, m_type, m_day, m_time, NormalisedFormDate(form));
+  m_table.AppendAlarm(m_type, m_day, m_time, NormalisedFormDate(form), m_snapshot,
+                      m_settings.Order());
   const bool saved = m_table.SaveAlarms();
   m_table.LoadAlarms();
   // A file that could not be read back keeps the table: the new alarm the

@@ -34,9 +34,9 @@ ScrollCode CodeOfAction(int action) {
 
 }  // namespace
 
-AlarmList::AlarmList(QWidget* window, AlarmTable& table, const ClockSnapshot& clock,
-                     AlarmListHost& host)
-    : m_window(window), m_table(table), m_clock(clock), m_host(host) {
+AlarmList::AlarmList(QWidget* window, AlarmTable& table, const ClockSnapshot& snapshot,
+                     const SettingsStore& settings, AlarmListHost& host)
+    : m_window(window), m_table(table), m_snapshot(snapshot), m_settings(settings), m_host(host) {
   m_scrollBar = DlgItem<QScrollBar>(window, IDC_SCROLLBAR);
   for (int r = 0; r < kListRowCount; ++r) m_rowNo[r] = DlgItem<QLabel>(window, kRowNumberIds[r]);
   ConnectControls();
@@ -81,7 +81,8 @@ void AlarmList::Refresh(int top) {
     const int i = m_listWindow.Top() + r;
     const bool filled = i < count;
     m_rowTime[r] = filled ? m_table.At(i).time : std::string();
-    m_rowType[r] = filled ? DescribeAlarm(m_table, i, m_clock) : std::string();
+    m_rowType[r] =
+        filled ? DescribeAlarm(m_table, i, m_snapshot, m_settings.Order()) : std::string();
     m_rowNo[r]->setText(QString::number(i + 1));
   }
   m_host.UpdateData(false);

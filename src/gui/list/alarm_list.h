@@ -6,6 +6,7 @@
 
 #include "core/list/list_window.h"
 #include "core/model/clock_snapshot.h"
+#include "core/settings/alarm_settings.h"
 
 class AlarmTable;
 class DataExchange;
@@ -30,8 +31,10 @@ class AlarmList : public QObject {
   Q_OBJECT
 
  public:
-  // The rows are the window's controls; the clock reading is the clock driver's.
-  AlarmList(QWidget* window, AlarmTable& table, const ClockSnapshot& clock, AlarmListHost& host);
+  // The rows are the window's controls; the clock reading is the clock
+  // driver's; the settings are the application's.
+  AlarmList(QWidget* window, AlarmTable& table, const ClockSnapshot& snapshot,
+            const SettingsStore& settings, AlarmListHost& host);
 
   // The rows' values and their controls.
   void Exchange(DataExchange& dx);
@@ -52,7 +55,8 @@ class AlarmList : public QObject {
 
   QWidget* m_window;
   AlarmTable& m_table;
-  const ClockSnapshot& m_clock;
+  const ClockSnapshot& m_snapshot;
+  const SettingsStore& m_settings;
   AlarmListHost& m_host;
   ListWindow m_listWindow;
   std::array<std::string, kListRowCount> m_rowTime;

@@ -44,7 +44,7 @@ void AlarmList::OnClearRow(int row) {
 void AlarmList::OnTextRow(int row) {
   const int i = RowRecord(row);
   if (i < 0) return;
-  CAlarmTextDlg dlg(m_table, i, m_clock, m_window);
+  CAlarmTextDlg dlg(m_table, i, m_snapshot, m_settings.Order(), m_window);
   dlg.OnInitDialog();
   if (dlg.exec() == QDialog::Accepted) m_table.SaveAlarms();
   if (dlg.ReadInChange()) ShowTableChange();

@@ -10,7 +10,6 @@
 #include "core/list/alarm_description.h"
 #include "core/list/wake_up_text.h"
 #include "core/scheduler/clock_snapshot.h"
-#include "core/settings/alarm_settings.h"
 #include "core/store/alarm_table.h"
 #include "gui/dialog/control_ids.h"
 #include "gui/dialog/data_exchange.h"
@@ -41,8 +40,8 @@ bool AlarmOpen(const AlarmTable& table, const FollowedRecord& record) {
 }  // namespace
 
 CAlarmTextDlg::CAlarmTextDlg(AlarmTable& table, int index, const ClockSnapshot& clock,
-                             QWidget* parent)
-    : QDialog(parent), m_table(table), m_record(index), m_clock(clock) {
+                             DateFormat dateFormat, QWidget* parent)
+    : QDialog(parent), m_table(table), m_record(index), m_clock(clock), m_dateFormat(dateFormat) {
   m_table.Follow(&m_record);
   BuildDialog(this, AlarmTextTemplate());
   m_descEdit = DlgItem<QPlainTextEdit>(this, IDC_ALARM_DESC);
@@ -60,7 +59,7 @@ bool CAlarmTextDlg::OnInitDialog() {
     const AlarmRecord& record = m_table.At(m_record.Index());
     m_alarmTime = record.time;
     m_alarmText = EditorText(record.text);
-    m_alarmDesc = DescribeAlarmLong(record, m_clock, DateFormatOf(g_settings.DateFormat));
+    m_alarmDesc = DescribeAlarmLong(record, m_clock, m_dateFormat);
   }
   {
     const QSignalBlocker blocker(m_textEdit);

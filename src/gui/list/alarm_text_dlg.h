@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/model/clock_snapshot.h"
+#include "core/model/date_format.h"
 #include "core/store/followed_record.h"
 
 class QPlainTextEdit;
@@ -21,8 +22,9 @@ class CAlarmTextDlg : public QDialog {
 
  public:
   // Opens entry index of the table and follows it while the dialog lives.
-  // clock: the reading the long description is made for.
-  CAlarmTextDlg(AlarmTable& table, int index, const ClockSnapshot& clock,
+  // clock and dateFormat: the reading and the date order the long description
+  // is made for.
+  CAlarmTextDlg(AlarmTable& table, int index, const ClockSnapshot& clock, DateFormat dateFormat,
                 QWidget* parent = nullptr);
   ~CAlarmTextDlg() override;
   const FollowedRecord& Record() const { return m_record; }
@@ -64,4 +66,5 @@ class CAlarmTextDlg : public QDialog {
   AlarmTable& m_table;
   FollowedRecord m_record;
   ClockSnapshot m_clock;
+  DateFormat m_dateFormat;
 };

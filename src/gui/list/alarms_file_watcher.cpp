@@ -32,8 +32,8 @@ constexpr std::uint32_t kGoneEvents = IN_DELETE_SELF | IN_MOVE_SELF | IN_IGNORED
 constexpr std::uint32_t kEntryEvents = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO;
 constexpr std::uint32_t kDoneEvents = IN_CLOSE_WRITE | IN_MOVED_TO | IN_DELETE | IN_MOVED_FROM;
 
-fs::path StartFolder() {
-  if (!AlarmsFolder().empty()) return AlarmsFolder();
+fs::path StartFolder(const AlarmsFolder& folder) {
+  if (!folder.Path().empty()) return folder.Path();
   return QDir::currentPath().toStdString();
 }
 
@@ -59,7 +59,7 @@ std::string AlarmsKept(int n) {
 }  // namespace
 
 AlarmsFileWatcher::AlarmsFileWatcher(QWidget* window, AlarmTable& table, ReadInListener& listener)
-    : QObject(window), m_table(table), m_listener(listener), m_folder(StartFolder()) {
+    : QObject(window), m_table(table), m_listener(listener), m_folder(StartFolder(table.Folder())) {
   m_quiet.setSingleShot(true);
   // Queued, so that the pop-ups of a late alarm do not run inside the timer.
   connect(&m_quiet, &QTimer::timeout, this, &AlarmsFileWatcher::Settle, Qt::QueuedConnection);
@@ -95,7 +95,7 @@ void AlarmsFileWatcher::AddWatch(const fs::path& folder, Role role, std::set<std
 void AlarmsFileWatcher::Arm() {
   for (const auto& [wd, watched] : m_watches) inotify_rm_watch(m_fd, wd);
   m_watches.clear();
-  if (ReenterAlarmsFolder(false)) m_saidFolderGone = false;
+  if (m_table.Folder().ReenterAlarmsFolder(false)) m_saidFolderGone = false;
   AddWatch(m_folder.parent_path(), Role::Above, {m_folder.filename().string()});
   std::error_code error;
   if (!fs::is_directory(m_folder, error)) return;

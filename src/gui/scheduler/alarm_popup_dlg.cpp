@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <array>
 
+#include "core/model/alarm_settings.h"
 #include "core/model/alarm_type.h"
-#include "core/settings/alarm_settings.h"
 #include "gui/dialog/dialog_builder.h"
 #include "gui/dialog/dialog_template.h"
 #include "gui/platform/desktop_notifier.h"
@@ -23,12 +23,12 @@ const std::array<QColor, 5> kColours = {QColor(255, 255, 153), QColor(180, 250, 
 // A colour index outside the table gives a plain white panel.
 const QColor kUnknownColour(255, 255, 255);
 
-int ColourIndexOfType(const std::string& type) {
-  if (type == AlarmType::kOneDate) return g_settings.OColour;
-  if (type == AlarmType::kDaily) return g_settings.DColour;
-  if (type == AlarmType::kWeekly) return g_settings.WColour;
-  if (type == AlarmType::kFortnightly) return g_settings.FColour;
-  if (type == AlarmType::kMonthly) return g_settings.MColour;
+int ColourIndexOfType(const std::string& type, const AlarmSettings& settings) {
+  if (type == AlarmType::kOneDate) return settings.OColour;
+  if (type == AlarmType::kDaily) return settings.DColour;
+  if (type == AlarmType::kWeekly) return settings.WColour;
+  if (type == AlarmType::kFortnightly) return settings.FColour;
+  if (type == AlarmType::kMonthly) return settings.MColour;
   return -1;
 }
 
@@ -46,8 +46,9 @@ QFont PopupFont(int fontNo) {
 const QRect CAlarmPopupDlg::kPanelRect(QPoint(10, 10), QPoint(281, 183));
 const QRect CAlarmPopupDlg::kTextRect(QPoint(18, 15), QPoint(273, 178));
 
-CAlarmPopupDlg::CAlarmPopupDlg(const AlarmRecord& alarm, const QIcon& icon)
-    : CAlertDialog(AlarmPopupTemplate(), icon), m_alarm(alarm) {}
+CAlarmPopupDlg::CAlarmPopupDlg(const AlarmRecord& alarm, const AlarmSettings& settings,
+                               const QIcon& icon)
+    : CAlertDialog(AlarmPopupTemplate(), icon), m_alarm(alarm), m_settings(settings) {}
 
 CAlarmPopupDlg::~CAlarmPopupDlg() {
   WithdrawNotification();
@@ -79,8 +80,8 @@ void CAlarmPopupDlg::WithdrawNotification() {
   m_notification = 0;
 }
 
-QColor CAlarmPopupDlg::ColourOfType(const std::string& type) {
-  const int index = ColourIndexOfType(type);
+QColor CAlarmPopupDlg::ColourOfType(const std::string& type, const AlarmSettings& settings) {
+  const int index = ColourIndexOfType(type, settings);
   const bool known = index >= 0 && index < static_cast<int>(kColours.size());
   return known ? kColours[index] : kUnknownColour;
 }
@@ -111,12 +112,12 @@ void CAlarmPopupDlg::paintEvent(QPaintEvent* event) {
 // Draws the panel and the text, and sounds the warning when sound is on.
 void CAlarmPopupDlg::PaintAlarm() {
   QPainter painter(this);
-  const QColor colour = ColourOfType(m_alarm.type);
+  const QColor colour = ColourOfType(m_alarm.type, m_settings);
   painter.fillRect(kPanelRect, colour);
-  painter.setFont(PopupFont(g_settings.FontNo));
+  painter.setFont(PopupFont(m_settings.FontNo));
   painter.setPen(Qt::black);
   painter.setClipRect(TextArea());
   painter.drawText(TextArea(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                    DisplayText(m_alarm.text));
-  if (g_settings.Sound == 1) GetSystemSound().PlayExclamation();
+  if (m_settings.Sound == 1) GetSystemSound().PlayExclamation();
 }

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "core/model/alarm_record.h"
+#include "core/model/alarm_settings.h"
 #include "gui/scheduler/alert_dialog.h"
 
 // The pop-up "Your alarm call:": the wake-up text on a panel in the colour of
@@ -16,7 +17,8 @@ class CAlarmPopupDlg : public CAlertDialog {
   Q_OBJECT
 
  public:
-  CAlarmPopupDlg(const AlarmRecord& alarm, const QIcon& icon);
+  // The settings give the colour, the font and the sound; the caller keeps them.
+  CAlarmPopupDlg(const AlarmRecord& alarm, const AlarmSettings& settings, const QIcon& icon);
   ~CAlarmPopupDlg() override;
   CAlarmPopupDlg(const CAlarmPopupDlg&) = delete;
   CAlarmPopupDlg& operator=(const CAlarmPopupDlg&) = delete;
@@ -25,8 +27,8 @@ class CAlarmPopupDlg : public CAlertDialog {
   static const QRect kPanelRect;
   static const QRect kTextRect;
 
-  // The panel colour of a type under the current settings.
-  static QColor ColourOfType(const std::string& type);
+  // The panel colour of a type under the settings.
+  static QColor ColourOfType(const std::string& type, const AlarmSettings& settings);
   // The wake-up text with every "|" a line break.
   static QString DisplayText(const std::string& text);
   // The alarm this pop-up shows.
@@ -48,5 +50,6 @@ class CAlarmPopupDlg : public CAlertDialog {
   void WithdrawNotification();
 
   AlarmRecord m_alarm;
+  const AlarmSettings& m_settings;
   int m_notification = 0;  // the key of the notification shown, 0 while none
 };

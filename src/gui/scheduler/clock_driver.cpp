@@ -11,8 +11,9 @@
 #include "gui/scheduler/clock_change_watch.h"
 #include "gui/scheduler/open_dialog_watch.h"
 
-ClockDriver::ClockDriver(QWidget* window, AlarmTable& table, ClockHost& host)
-    : m_window(window), m_table(table), m_host(host) {
+ClockDriver::ClockDriver(QWidget* window, AlarmTable& table, const SettingsStore& settings,
+                         const LocalClock& clock, ClockHost& host)
+    : m_window(window), m_table(table), m_settings(settings), m_clock(clock), m_host(host) {
   m_clockTimer.setSingleShot(true);
   m_clockTimer.setTimerType(Qt::PreciseTimer);
   m_coarseTimer.setTimerType(Qt::CoarseTimer);
@@ -33,13 +34,13 @@ void ClockDriver::Exchange(DataExchange& dx) {
 // are minutes of real time, so that one skipped (the computer slept, the clock
 // was set forward) still gets its check, late.
 void ClockDriver::Tick() {
-  m_snapshot = ReadClockSnapshot(GetClock());
+  m_snapshot = ReadClockSnapshot(m_clock);
   const ClockSnapshot& now = m_snapshot;
-  m_clockText = ClockLineText(now, DateFormatOf(g_settings.DateFormat));
+  m_clockText = ClockLineText(now, m_settings.Order());
   const std::int64_t minute = MinuteOf(now.now);
   if (m_firstTick) {
     m_lastCheckedMinute = minute;
-    m_lastDateFormat = g_settings.DateFormat;
+    m_lastDateFormat = m_settings.Values().DateFormat;
     m_firstTick = false;
   }
   if (minute != m_lastCheckedMinute) {
@@ -51,12 +52,12 @@ void ClockDriver::Tick() {
     m_host.MinuteTurned();
     ShowNewMinute();
   }
-  if (m_lastDateFormat != g_settings.DateFormat) m_host.DateFormatChanged();
-  m_lastDateFormat = g_settings.DateFormat;
+  if (m_lastDateFormat != m_settings.Values().DateFormat) m_host.DateFormatChanged();
+  m_lastDateFormat = m_settings.Values().DateFormat;
 }
 
 std::int64_t ClockDriver::LastCheckedMinute() const {
-  return m_firstTick ? MinuteOf(GetClock().Now()) : m_lastCheckedMinute;
+  return m_firstTick ? MinuteOf(m_clock.Now()) : m_lastCheckedMinute;
 }
 
 // A minimised window is not on the screen: it takes the new minute into its

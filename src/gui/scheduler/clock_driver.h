@@ -8,6 +8,8 @@
 
 #include "core/model/alarm_record.h"
 #include "core/model/clock_snapshot.h"
+#include "core/platform/local_clock.h"
+#include "core/settings/alarm_settings.h"
 
 class AlarmTable;
 class DataExchange;
@@ -36,7 +38,9 @@ class ClockDriver : public QObject {
   Q_OBJECT
 
  public:
-  ClockDriver(QWidget* window, AlarmTable& table, ClockHost& host);
+  // The settings and the clock are the application's.
+  ClockDriver(QWidget* window, AlarmTable& table, const SettingsStore& settings,
+              const LocalClock& clock, ClockHost& host);
   ClockDriver(const ClockDriver&) = delete;
   ClockDriver& operator=(const ClockDriver&) = delete;
 
@@ -71,6 +75,8 @@ class ClockDriver : public QObject {
 
   QWidget* m_window;
   AlarmTable& m_table;
+  const SettingsStore& m_settings;
+  const LocalClock& m_clock;
   ClockHost& m_host;
   ClockSnapshot m_snapshot;
   std::string m_clockText;

@@ -17,21 +17,21 @@ void ClockDriver::ClearMissedAlarms() {
     CClearedNoticeDlg notice(m_table.At(i), m_window->windowIcon());
     notice.exec();
   };
-  RunMissedPass(m_table, m_snapshot.now, GetClock(), notify,
+  RunMissedPass(m_table, m_snapshot.now, m_clock, notify,
                 [this](int i) { m_table.DeleteAlarm(i); });
 }
 
 void ClockDriver::CheckDueAlarms(std::int64_t sinceMinute) {
   const ClockSnapshot minute = m_snapshot;
   CheckMinutesSince(
-      m_table, sinceMinute, minute, GetClock(), [this](int i) { ShowAlarmPopup(i); },
+      m_table, sinceMinute, minute, m_clock, [this](int i) { ShowAlarmPopup(i); },
       [this](int i) { m_table.DeleteAlarm(i); });
 }
 
 void ClockDriver::CatchUpReadIn(const std::vector<AlarmRecord>& records, std::int64_t sinceMinute) {
   if (m_firstTick) return;
   CheckRecordsReadIn(
-      m_table, records, sinceMinute + 1, m_lastCheckedMinute, GetClock(),
+      m_table, records, sinceMinute + 1, m_lastCheckedMinute, m_clock,
       [this](int i) { ShowAlarmPopup(i); }, [this](int i) { m_table.DeleteAlarm(i); });
 }
 
@@ -42,6 +42,6 @@ void ClockDriver::CatchUpReadIn(const std::vector<AlarmRecord>& records, std::in
 // window open on the desktop.
 void ClockDriver::ShowAlarmPopup(int i) {
   if (i < 0 || i >= m_table.Count()) return;
-  CAlarmPopupDlg popup(m_table.At(i), m_window->windowIcon());
+  CAlarmPopupDlg popup(m_table.At(i), m_settings.Values(), m_window->windowIcon());
   popup.exec();
 }

@@ -51,7 +51,7 @@ void ClockDriver::ArmClockTimer() {
 
 // Lands the precise timer just after the next turn of a second or a minute.
 void ClockDriver::ArmClockTimerEvery(int period) {
-  const auto into = static_cast<int>(GetClock().NowMilliseconds() % period);
+  const auto into = static_cast<int>(m_clock.NowMilliseconds() % period);
   m_clockTimer.start(period - into + kTickMarginMs);
 }
 
@@ -60,7 +60,7 @@ void ClockDriver::ArmClockTimerEvery(int period) {
 // hold up the timers: the clock goes on under open dialogs.
 void ClockDriver::OnClockTimeout() {
   ArmClockTimer();
-  const std::int64_t second = GetClock().NowMilliseconds() / kClockIntervalMs;
+  const std::int64_t second = m_clock.NowMilliseconds() / kClockIntervalMs;
   if (second == m_lastTickSecond) return;
   m_lastTickSecond = second;
   QMetaObject::invokeMethod(

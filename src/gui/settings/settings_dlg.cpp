@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 
-#include "core/settings/alarm_settings.h"
 #include "gui/dialog/control_ids.h"
 #include "gui/dialog/data_exchange.h"
 #include "gui/dialog/dialog_builder.h"
@@ -27,7 +26,8 @@ int SelectedPosition(const QComboBox* box) {
   return box->findText(text, Qt::MatchFixedString);
 }
 
-CSettingsDlg::CSettingsDlg(QWidget* parent) : QDialog(parent) {
+CSettingsDlg::CSettingsDlg(AlarmSettings& settings, QWidget* parent)
+    : QDialog(parent), m_settings(settings) {
   BuildDialog(this, SettingsTemplate());
   m_soundCheck = DlgItem<QCheckBox>(this, IDC_SOUND);
   m_dateFormatBox = DlgItem<QComboBox>(this, IDC_DATE_FORMAT);
@@ -41,22 +41,22 @@ CSettingsDlg::CSettingsDlg(QWidget* parent) : QDialog(parent) {
 bool CSettingsDlg::OnInitDialog() {
   UpdateData(false);
   TakeOwnerIcon(this);
-  m_font = g_settings.FontNo;
+  m_font = m_settings.FontNo;
   // A setting outside a box's items leaves that box without a selection.
-  m_dateFormatBox->setCurrentIndex(g_settings.DateFormat);
-  m_oneOffColourBox->setCurrentIndex(g_settings.OColour);
-  m_dailyColourBox->setCurrentIndex(g_settings.DColour);
-  m_weeklyColourBox->setCurrentIndex(g_settings.WColour);
-  m_fortnightlyColourBox->setCurrentIndex(g_settings.FColour);
-  m_monthlyColourBox->setCurrentIndex(g_settings.MColour);
+  m_dateFormatBox->setCurrentIndex(m_settings.DateFormat);
+  m_oneOffColourBox->setCurrentIndex(m_settings.OColour);
+  m_dailyColourBox->setCurrentIndex(m_settings.DColour);
+  m_weeklyColourBox->setCurrentIndex(m_settings.WColour);
+  m_fortnightlyColourBox->setCurrentIndex(m_settings.FColour);
+  m_monthlyColourBox->setCurrentIndex(m_settings.MColour);
   UpdateData(false);
-  m_soundCheck->setChecked(g_settings.Sound == 1);
+  m_soundCheck->setChecked(m_settings.Sound == 1);
   return true;
 }
 
 void CSettingsDlg::OnOK() {
   UpdateData(true);
-  AlarmSettings& s = g_settings;
+  AlarmSettings& s = m_settings;
   if (m_font >= 0) s.FontNo = m_font;
   s.OColour = Chosen(m_oneOffColourBox, s.OColour);
   s.DColour = Chosen(m_dailyColourBox, s.DColour);

@@ -2,18 +2,20 @@
 
 #include <QDialog>
 
+#include "core/model/alarm_settings.h"
+
 class QCheckBox;
 class QComboBox;
 
 // "Tockmere Settings": the pop-up font, the background colour of each kind of
-// alarm, the date format and the sound. Save copies the choices into
-// g_settings (written to the registry when the main window closes); Cancel
-// leaves g_settings alone.
+// alarm, the date format and the sound. Save copies the choices into the
+// settings it was given (written to the registry when the main window
+// closes); Cancel leaves them alone.
 class CSettingsDlg : public QDialog {
   Q_OBJECT
 
  public:
-  explicit CSettingsDlg(QWidget* parent = nullptr);
+  explicit CSettingsDlg(AlarmSettings& settings, QWidget* parent = nullptr);
 
   // Shows the current settings.
   bool OnInitDialog();
@@ -33,6 +35,7 @@ class CSettingsDlg : public QDialog {
   void accept() override;
 
  private:
+  AlarmSettings& m_settings;
   void DoDataExchange(class DataExchange& dx);
   bool UpdateData(bool saveAndValidate);
 };
