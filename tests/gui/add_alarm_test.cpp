@@ -124,7 +124,7 @@ TEST_F(AddAlarmTest, FullTableIsRefusedBeforeTheFormIsRead) {
   folder.Write("alarms.txt", file);
   Open(Now());
   ASSERT_EQ(table.Count(), 12);
-  const std::string timeBefore = dlg->m_time;
+  const std::string timeBefore = dlg->Entry().m_time;
   // Garbage everywhere, and a time longer than the field's limit (which the
   // user cannot type; the limit is lifted to put it there): none of it is read.
   Fill("ab", "", "", "");
@@ -133,7 +133,7 @@ TEST_F(AddAlarmTest, FullTableIsRefusedBeforeTheFormIsRead) {
   ClickAdd();
   EXPECT_EQ(prompter.texts(), (std::vector<QString>{"You already have the max of 12 alarms."}));
   EXPECT_EQ(prompter.messages()[0].caption, "");
-  EXPECT_EQ(dlg->m_time, timeBefore);
+  EXPECT_EQ(dlg->Entry().m_time, timeBefore);
   EXPECT_EQ(TimeEdit()->text(), "1234567");
   EXPECT_EQ(folder.Read("alarms.txt"), file);
   EXPECT_EQ(table.Count(), 12);
@@ -185,7 +185,6 @@ TEST_F(AddAlarmTest, MonthlyDatesAreStoredNormalised) {
   ExpectAdded("10:05", "Monthly", "Saturday", "lAsT", "5,00000009,7,10:05,");
   for (const std::string& line : FileLines()) EXPECT_EQ(line.size(), 19u) << line;
   dlg.reset();  // the table read back by a new start holds the same records
-  g_firstTick = true;
   StartAt(Now());
   EXPECT_EQ(table.Count(), 6);
   EXPECT_EQ(table.At(0).date, "5");

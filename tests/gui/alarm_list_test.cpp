@@ -48,24 +48,23 @@ TEST_F(AlarmListTest, RowsLabelsAndScrollRangeByCount) {
     EXPECT_EQ(Times()[4], c.lastTime);
     EXPECT_EQ(Text(kRowTypeIds[0]), c.count > 0 ? "Daily" : "");
     dlg.reset();
-    g_firstTick = true;
   }
 }
 
 TEST_F(AlarmListTest, ScrollCodesMoveOneRecordOrNothing) {
   StartWithDailyAlarms(8);
-  dlg->OnVScroll(static_cast<int>(ScrollCode::LineUp), 0);
+  dlg->List().OnVScroll(ScrollCode::LineUp, 0);
   EXPECT_EQ(Bar()->value(), 0);
-  dlg->OnVScroll(static_cast<int>(ScrollCode::LineDown), 0);
+  dlg->List().OnVScroll(ScrollCode::LineDown, 0);
   EXPECT_EQ(Bar()->value(), 1);
   EXPECT_EQ(Labels(), (std::vector<QString>{"2", "3", "4", "5", "6"}));
   EXPECT_EQ(Times()[0], "06:01");
-  dlg->OnVScroll(static_cast<int>(ScrollCode::PageDown), 0);
-  dlg->OnVScroll(static_cast<int>(ScrollCode::Bottom), 0);
+  dlg->List().OnVScroll(ScrollCode::PageDown, 0);
+  dlg->List().OnVScroll(ScrollCode::Bottom, 0);
   EXPECT_EQ(Bar()->value(), 1);
-  dlg->OnVScroll(static_cast<int>(ScrollCode::ThumbTrack), 3);
+  dlg->List().OnVScroll(ScrollCode::ThumbTrack, 3);
   EXPECT_EQ(Bar()->value(), 3);
-  dlg->OnVScroll(static_cast<int>(ScrollCode::LineDown), 0);
+  dlg->List().OnVScroll(ScrollCode::LineDown, 0);
   EXPECT_EQ(Bar()->value(), 3);  // already at count - 5
   EXPECT_EQ(Labels(), (std::vector<QString>{"4", "5", "6", "7", "8"}));
   EXPECT_EQ(Times()[4], "06:07");
@@ -92,7 +91,7 @@ TEST_F(AlarmListTest, DescriptionsOfEachKind) {
   EXPECT_EQ(Text(kRowTypeIds[2]), "02/01/27");
   EXPECT_EQ(Text(kRowTypeIds[3]), "Sundays");
   EXPECT_EQ(Text(kRowTypeIds[4]), "21st of the month");
-  dlg->OnVScroll(static_cast<int>(ScrollCode::ThumbTrack), 2);
+  dlg->List().OnVScroll(ScrollCode::ThumbTrack, 2);
   EXPECT_EQ(Text(kRowTypeIds[3]), "Last Friday");
   EXPECT_EQ(Text(kRowTypeIds[4]), "");  // an unknown type shows its time only
   EXPECT_EQ(Text(kRowTimeIds[4]), "07:00");
@@ -101,10 +100,10 @@ TEST_F(AlarmListTest, DescriptionsOfEachKind) {
 TEST_F(AlarmListTest, NewAlarmIsShownAndOnlyTheMarkerIsEmptied) {
   folder.Write("alarms.txt", "1,00/00/00,0,05:00,$%&abc|\r\n");
   StartAt(At(2026, 12, 7, 6, 0));
-  table.AppendAlarm("Daily", "", "06:03", "", dlg->m_clockSnapshot, DateFormat::Uk);
+  table.AppendAlarm("Daily", "", "06:03", "", dlg->Clock().Snapshot(), DateFormat::Uk);
   table.SaveAlarms();
   table.LoadAlarms();
-  dlg->RefreshList(ShowNewAlarm);
+  dlg->List().Refresh(ShowNewAlarm);
   // The user's own text that begins like the marker is kept.
   EXPECT_EQ(table.At(0).text, "$%&abc|");
   EXPECT_EQ(table.At(1).text, "");
@@ -113,11 +112,11 @@ TEST_F(AlarmListTest, NewAlarmIsShownAndOnlyTheMarkerIsEmptied) {
 
 TEST_F(AlarmListTest, NewRecordIsScrolledIntoRowThree) {
   StartWithDailyAlarms(11);
-  table.AppendAlarm("Daily", "", "06:09", "", dlg->m_clockSnapshot,
+  table.AppendAlarm("Daily", "", "06:09", "", dlg->Clock().Snapshot(),
                     DateFormat::Uk);  // sorts to position 10 of 12
   table.SaveAlarms();
   table.LoadAlarms();
-  dlg->RefreshList(ShowNewAlarm);
+  dlg->List().Refresh(ShowNewAlarm);
   EXPECT_EQ(Bar()->value(), 7);
   EXPECT_EQ(Labels(), (std::vector<QString>{"8", "9", "10", "11", "12"}));
   EXPECT_EQ(Bar()->value(), 7);

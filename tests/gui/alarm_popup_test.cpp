@@ -1,4 +1,5 @@
 #include <QFontInfo>
+#include <QIcon>
 #include <QImage>
 #include <QPushButton>
 
@@ -46,7 +47,7 @@ class AlarmPopupTest : public MainWindowTest {
 
 TEST_F(AlarmPopupTest, PanelInTheColourOfTheTypeWithDarkTextInside) {
   CAlarmPopupDlg popup(AlarmRecord{"Daily", "None", "07:30", "", "Get up|Feed the cat|"},
-                       settings.Values());
+                       settings.Values(), QIcon());
   EXPECT_EQ(popup.windowTitle(), "Your alarm call:");
   const QImage image = Paint(popup);
   const QRect panel = CAlarmPopupDlg::kPanelRect.intersected(image.rect());
@@ -91,7 +92,8 @@ TEST_F(AlarmPopupTest, TextIsDrawnInTheChosenFont) {
   const auto picture = [this](int fontNo, int dateFormat) {
     settings.Values().FontNo = fontNo;
     settings.Values().DateFormat = dateFormat;
-    CAlarmPopupDlg popup(AlarmRecord{"Daily", "None", "07:30", "", "Get up|"}, settings.Values());
+    CAlarmPopupDlg popup(AlarmRecord{"Daily", "None", "07:30", "", "Get up|"}, settings.Values(),
+                         QIcon());
     return Paint(popup);
   };
   EXPECT_NE(picture(3, 0), picture(0, 0));
@@ -101,7 +103,7 @@ TEST_F(AlarmPopupTest, TextIsDrawnInTheChosenFont) {
 TEST_F(AlarmPopupTest, LongLinesWrapWithinTheVisibleArea) {
   CAlarmPopupDlg popup(
       AlarmRecord{"Daily", "None", "07:30", "", "Remember the dentist at nine then the bank|"},
-      settings.Values());
+      settings.Values(), QIcon());
   const QImage image = Paint(popup);
   ASSERT_LE(popup.TextArea().right(), image.width() - 1);
   const auto [rows, right] = DarkExtent(image, popup.TextArea());
@@ -112,7 +114,7 @@ TEST_F(AlarmPopupTest, LongLinesWrapWithinTheVisibleArea) {
 TEST_F(AlarmPopupTest, KeepsItsOwnAlarmWhenTheTableChanges) {
   AlarmTable table;
   table.SetTableRecords({AlarmRecord{"Daily", "None", "07:30", "", "Mine|"}});
-  CAlarmPopupDlg popup(table.At(0), settings.Values());
+  CAlarmPopupDlg popup(table.At(0), settings.Values(), QIcon());
   table.SetTableRecords({AlarmRecord{"Weekly", "Monday", "07:31", "", "Other|"}});
   const QImage image = Paint(popup);
   EXPECT_EQ(popup.Alarm().text, "Mine|");
@@ -123,7 +125,8 @@ TEST_F(AlarmPopupTest, SoundAtEachPaintOnlyWhenSoundIsOne) {
   for (int setting : {0, 2, 1}) {
     settings.Values().Sound = setting;
     const int before = sound.count();
-    CAlarmPopupDlg popup(AlarmRecord{"Daily", "None", "07:30", "", "Up|"}, settings.Values());
+    CAlarmPopupDlg popup(AlarmRecord{"Daily", "None", "07:30", "", "Up|"}, settings.Values(),
+                         QIcon());
     Paint(popup);
     popup.grab();
     EXPECT_EQ(sound.count() - before, setting == 1 ? 2 : 0) << "Sound=" << setting;
@@ -132,8 +135,8 @@ TEST_F(AlarmPopupTest, SoundAtEachPaintOnlyWhenSoundIsOne) {
 
 TEST_F(AlarmPopupTest, OkClosesThePopupAndTheNotice) {
   const AlarmRecord alarm{"One Date", "None", "07:30", "07/12/26", "Up|"};
-  CAlarmPopupDlg popup(alarm, settings.Values());
-  CClearedNoticeDlg notice(alarm);
+  CAlarmPopupDlg popup(alarm, settings.Values(), QIcon());
+  CClearedNoticeDlg notice(alarm, QIcon());
   for (QDialog* dialog : {static_cast<QDialog*>(&popup), static_cast<QDialog*>(&notice)}) {
     bool clicked = false;
     WhenModalOpens([&](QWidget* modal) {
@@ -191,7 +194,7 @@ TEST_F(AlarmPopupTest, NotificationOfALatePopupSaysHowLate) {
 TEST_F(AlarmPopupTest, NotificationGoesWithAPopupDestroyedOpen) {
   {
     CAlarmPopupDlg popup(AlarmRecord{"Weekly", "Monday", "18:05", "", "Bins out|"},
-                         settings.Values());
+                         settings.Values(), QIcon());
     EXPECT_TRUE(notifier.sent().empty());  // nothing before it shows
     popup.show();
     popup.hide();
@@ -205,7 +208,8 @@ TEST_F(AlarmPopupTest, NotificationGoesWithAPopupDestroyedOpen) {
 }
 
 TEST_F(AlarmPopupTest, EmptyTextShowsThePanelAlone) {
-  CAlarmPopupDlg popup(AlarmRecord{"One Date", "None", "07:30", "07/12/26", ""}, settings.Values());
+  CAlarmPopupDlg popup(AlarmRecord{"One Date", "None", "07:30", "07/12/26", ""}, settings.Values(),
+                       QIcon());
   const QImage image = Paint(popup);
   EXPECT_EQ(DarkExtent(image, popup.TextArea()).first, 0);
   EXPECT_EQ(image.pixelColor(popup.TextArea().center()), QColor(255, 255, 153));

@@ -25,11 +25,10 @@ class AlarmsFileWatcherTest : public MainWindowTest {
   // Starts the program afresh (also a second time in one test) on a file.
   void Start(const std::string& file) {
     dlg.reset();
-    ResetProgramState();
     settings = SettingsStore();
     folder.Write("alarms.txt", file);
     StartAt(At(2026, 6, 15, 10, 0));
-    watcher = new AlarmsFileWatcher(dlg.get());
+    watcher = new AlarmsFileWatcher(dlg.get(), table, *dlg);
   }
   // Writes the file as an editor does: a new file renamed over the old one.
   void EditByRename(const std::string& content) const {
@@ -99,8 +98,11 @@ TEST_F(AlarmsFileWatcherTest, AChangeWaitsWhileADialogIsOpen) {
 TEST_F(AlarmsFileWatcherTest, AChangeUnderEachDialogIsReadInWhenItCloses) {
   const std::vector<std::pair<const char*, std::function<void(CMainDlg&)>>> dialogs = {
       {"settings", [](CMainDlg& d) { d.OnSettings(); }},
-      {"alarm text", [](CMainDlg& d) { d.OnText1(); }},
-      {"pop-up", [](CMainDlg& d) { d.ShowAlarmPopup(0, d.LastCheckedMinute()); }},
+      {"alarm text", [](CMainDlg& d) { d.List().OnTextRow(0); }},
+      {"pop-up",
+       [this](CMainDlg& d) {
+         CAlarmPopupDlg(d.Table().At(0), settings.Values(), d.windowIcon()).exec();
+       }},
   };
   for (const auto& [name, open] : dialogs) {
     SCOPED_TRACE(name);
@@ -136,7 +138,7 @@ TEST_F(AlarmsFileWatcherTest, TextSavedAfterAHandEditKeepsTheEdit) {
       editor->m_textEdit->setPlainText("Green tea");
       editor->OnOK();
     });
-    dlg->OnText1();
+    dlg->List().OnTextRow(0);
     EXPECT_EQ(folder.Read("alarms.txt"), c.saved);
     EXPECT_EQ(prompter.texts().size(), c.goneOff ? 1u : 0u);
     EXPECT_TRUE(ShowsInRow1("06:30"));
@@ -151,7 +153,7 @@ TEST_F(AlarmsFileWatcherTest, ASlowWritersAlarmsOfTheMinuteItCrossedGoOffOnceLat
   const std::string tea = "1,00/00/00,0,07:30,Tea|\r\n";
   folder.Write("alarms.txt", tea + "1,00/00/00,0,09:00,Later|\r\n");
   StartAt(At(2026, 6, 15, 7, 29, 50));
-  new AlarmsFileWatcher(dlg.get());
+  new AlarmsFileWatcher(dlg.get(), table, *dlg);
   ModalCatcher popups(folder, table);
   std::ofstream writer(folder.path() / "alarms.txt", std::ios::binary | std::ios::trunc);
   writer << tea << std::flush;
@@ -174,7 +176,7 @@ TEST_F(AlarmsFileWatcherTest, AnAddAfterAHandEditKeepsBothAndTheBackup) {
   const std::string edited = "1,00/00/00,0,06:30,\n\n1,00/00/00,0,07:00,\n";
   folder.Write("alarms.txt", edited);
   ASSERT_TRUE(ShowsInRow1("06:30"));
-  table.AppendAlarm("Daily", "", "09:00", "", dlg->m_clockSnapshot, DateFormat::Uk);
+  table.AppendAlarm("Daily", "", "09:00", "", dlg->Clock().Snapshot(), DateFormat::Uk);
   ASSERT_TRUE(table.SaveAlarms());
   EXPECT_EQ(folder.Read("alarms.txt"),
             "1,00/00/00,0,06:30,\r\n1,00/00/00,0,07:00,\r\n1,00/00/00,0,09:00,$%&\r\n");

@@ -36,17 +36,17 @@ class CalendarTest : public EntryFormTest {
       opened = true;
       act(calendar, DlgItem<QCalendarWidget>(calendar, IDC_CALENDAR));
     });
-    dlg->OnCalendar();
+    dlg->Entry().OnCalendar();
     EXPECT_TRUE(opened);
   }
 };
 
 TEST_F(CalendarTest, ShowsTodayOnTheProgramClock) {
   Open(At(2003, 12, 25, 9, 5));
-  RunCalendar([](CCalendarDlg* dialog, QCalendarWidget* calendar) {
+  RunCalendar([this](CCalendarDlg* dialog, QCalendarWidget* calendar) {
     EXPECT_EQ(dialog->windowTitle(), "Calendar");
-    EXPECT_EQ(dialog->windowIcon().cacheKey(), g_appIcon.cacheKey());
-    EXPECT_FALSE(g_appIcon.isNull());
+    EXPECT_EQ(dialog->windowIcon().cacheKey(), dlg->windowIcon().cacheKey());
+    EXPECT_FALSE(dlg->windowIcon().isNull());
     ASSERT_NE(calendar, nullptr);
     EXPECT_EQ(calendar->selectedDate(), QDate(2003, 12, 25));
     EXPECT_EQ(calendar->monthShown(), 12);

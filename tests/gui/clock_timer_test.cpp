@@ -118,7 +118,7 @@ TEST_F(ClockTimerTest, RestoredWindowTicksAtOnce) {
   ASSERT_TRUE(dlg->windowState() & Qt::WindowMinimized);
   clock.Set(At(2026, 12, 7, 7, 31, 17));
   dlg->setWindowState(dlg->windowState() & ~Qt::WindowMinimized);
-  EXPECT_TRUE(WaitUntil([this] { return dlg->m_clockSnapshot.second == 17; }, 500));
+  EXPECT_TRUE(WaitUntil([this] { return dlg->Clock().Snapshot().second == 17; }, 500));
   EXPECT_TRUE(WaitUntil([&] { return Text(IDC_CLOCK).startsWith("07:31"); }, 500));
   EXPECT_EQ(Text(IDC_TIME), "07:31");
 }

@@ -1,5 +1,5 @@
 // Values moved between members and controls, in both directions.
-#include "gui/app/data_exchange.h"
+#include "gui/dialog/data_exchange.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,9 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
-#include "gui/app/dialog_builder.h"
-#include "gui/resources/control_ids.h"
-#include "gui/resources/dialog_template.h"
+#include "gui/dialog/control_ids.h"
+#include "gui/dialog/dialog_builder.h"
+#include "gui/dialog/dialog_template.h"
 #include "gui_support.h"
 
 namespace {

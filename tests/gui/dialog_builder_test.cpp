@@ -1,5 +1,5 @@
 // The dialog templates built into widgets: identifiers, kinds, texts and places.
-#include "gui/app/dialog_builder.h"
+#include "gui/dialog/dialog_builder.h"
 
 #include <gtest/gtest.h>
 
@@ -21,9 +21,9 @@
 #include <cstdlib>
 #include <memory>
 
+#include "gui/dialog/control_ids.h"
+#include "gui/dialog/dialog_template.h"
 #include "gui/resources/app_icon.h"
-#include "gui/resources/control_ids.h"
-#include "gui/resources/dialog_template.h"
 #include "gui_support.h"
 
 namespace {

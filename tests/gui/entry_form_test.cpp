@@ -109,7 +109,7 @@ TEST_F(EntryFormTest, TimeTypedBeforeAChangeSurvivesIt) {
   EXPECT_EQ(TimeEdit()->text(), "07:30");
   Pick(DayBox(), "Tuesday");
   EXPECT_EQ(TimeEdit()->text(), "07:30");
-  EXPECT_EQ(dlg->m_time, "07:30");
+  EXPECT_EQ(dlg->Entry().m_time, "07:30");
 
   // Only one digit typed when the type changes: the ":" still comes after the
   // second, although the change sets the time counter to a full field.

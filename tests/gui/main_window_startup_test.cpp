@@ -1,6 +1,7 @@
 #include <QComboBox>
 #include <QLabel>
 
+#include "core/scheduler/minute_walk.h"
 #include "core/settings/alarm_settings.h"
 #include "main_window_fixture.h"
 
@@ -15,26 +16,24 @@ TEST_F(StartupTest, FirstRunOpensNormallyLaterRunsMinimised) {
   dlg->OnCancel();  // writes the settings key
   dlg.reset();
 
-  g_firstTick = true;
   StartAt(At(2003, 7, 14, 9, 6));
   EXPECT_FALSE(settings.FirstRun());
   EXPECT_TRUE(dlg->windowState() & Qt::WindowMinimized);
-  EXPECT_EQ(g_mainPlacement.normalRect.size(), dlg->size());
+  EXPECT_EQ(dlg->NormalRect().size(), dlg->size());
 }
 
-// A test that starts the window leaves the state of both floors behind; the
-// next test's folder must start from the program's start-up state.
-TEST_F(StartupTest, ResetPutsBackTheStateOfBothFloors) {
+// A window keeps its own start-up state: a second window in the same process
+// has not been placed, and until its first tick judges from the clock, not
+// from the minute the first window judged last.
+TEST_F(StartupTest, ASecondWindowStartsFromItsOwnState) {
   StartAt(At(2003, 7, 14, 9, 5));
-  ASSERT_FALSE(g_appIcon.isNull());
-  ASSERT_FALSE(g_mainPlacement.normalRect.isNull());
-  ASSERT_FALSE(g_firstTick);
+  ASSERT_FALSE(dlg->NormalRect().isNull());
+  ASSERT_FALSE(dlg->windowIcon().isNull());
   dlg.reset();
-  ResetProgramState();
-  EXPECT_TRUE(g_appIcon.isNull());
-  EXPECT_TRUE(g_mainPlacement.normalRect.isNull());
-  EXPECT_TRUE(g_firstTick);
-  EXPECT_TRUE(g_firstPaint);
+  clock.Set(At(2003, 7, 14, 9, 30));
+  CMainDlg second(table, settings, clock);
+  EXPECT_TRUE(second.NormalRect().isNull());
+  EXPECT_EQ(second.LastCheckedMinute(), MinuteOf(At(2003, 7, 14, 9, 30)));
 }
 
 TEST_F(StartupTest, FormOpensWithTodayAndTheCurrentTime) {
@@ -55,7 +54,6 @@ TEST_F(StartupTest, ClockLineInBothDateOrders) {
   dlg.reset();
 
   WriteSettingsKey("\"DateFormat\"=\"1\"\r\n");
-  g_firstTick = true;
   StartAt(At(2003, 7, 14, 9, 5));
   EXPECT_EQ(Text(IDC_CLOCK), "09:05   Monday   07/14/03");
   EXPECT_EQ(Text(IDC_DATE), "07/14/03");

@@ -33,23 +33,12 @@ class RecordingUrlOpener : public UrlOpener {
 
 class OptionsMenuTest : public MainWindowTest {
  protected:
-  QMenu* Options() const {
-    const QList<QAction*> top = dlg->findChild<QMenuBar*>()->actions();
-    return top.size() == 1 ? top[0]->menu() : nullptr;
-  }
-
-  void Trigger(const QString& text) {
-    for (QAction* action : Options()->actions()) {
-      if (action->text() == text) action->trigger();
-    }
-  }
-
   // Triggers the menu item with this text; returns the class name of the
   // dialog it opened, closing it.
   QString DialogOf(const QString& text) {
     QString opened;
     WhenModalOpens([&](QWidget* modal) { opened = modal->metaObject()->className(); });
-    Trigger(text);
+    TriggerMenuItem(text);
     return opened;
   }
 };
@@ -71,8 +60,8 @@ TEST_F(OptionsMenuTest, OneMenuOfFiveWorkingItemsAndASeparator) {
   EXPECT_EQ(DialogOf("Settings"), "CSettingsDlg");
   EXPECT_EQ(DialogOf("Calendar"), "CCalendarDlg");
   EXPECT_EQ(DialogOf("About..."), "CAboutDlg");
-  Trigger("Usage");
-  Trigger("Help");
+  TriggerMenuItem("Usage");
+  TriggerMenuItem("Help");
   ASSERT_EQ(prompter.messages().size(), 2u);
   EXPECT_EQ(prompter.messages()[0].caption, "Tockmere Usage");
   EXPECT_EQ(prompter.messages()[1].caption, "Tockmere Help");
@@ -125,7 +114,7 @@ TEST_F(OptionsMenuTest, AboutShowsTheVersionAndOpensExactlyItsAddress) {
     auto* about = qobject_cast<CAboutDlg*>(modal);
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->windowTitle(), "About Tockmere");
-    EXPECT_EQ(about->windowIcon().cacheKey(), g_appIcon.cacheKey());
+    EXPECT_EQ(about->windowIcon().cacheKey(), dlg->windowIcon().cacheKey());
     QStringList labels;
     for (QLabel* label : about->findChildren<QLabel*>()) labels << label->text();
     EXPECT_TRUE(labels.contains("Tockmere   version " TOCKMERE_TEST_VERSION))

@@ -1,5 +1,5 @@
 // The message boxes and the warning sound, real and recorded.
-#include "gui/app/prompter.h"
+#include "gui/dialog/prompter.h"
 
 #include <gtest/gtest.h>
 

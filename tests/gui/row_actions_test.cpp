@@ -92,7 +92,7 @@ TEST_F(RowActionsTest, EachRowsButtonsTakeThatRowsAlarm) {
 
 TEST_F(RowActionsTest, ClearOnRowTwoScrolledToThreeDeletesRecordFour) {
   StartWithDailyAlarms(9);
-  dlg->RefreshList(3);
+  dlg->List().Refresh(3);
   ASSERT_EQ(DlgItem<QLabel>(dlg.get(), kRowNumberIds[1])->text(), "5");
   prompter.AnswerNext(true);
   Click(kRowClearIds[1]);
@@ -132,7 +132,7 @@ TEST_F(RowActionsTest, ClearDeletesTheAlarmAskedAboutWhenTheRowsMoveMeanwhile) {
   // The alarm asked about went off itself: nothing else is deleted.
   folder.Write("alarms.txt", "0,26/12/07,0,12:02,Once|\r\n1,00/00/00,0,14:00,|\r\n");
   table.LoadAlarms();
-  dlg->RefreshList(0);
+  dlg->List().Refresh(0);
   TickingPrompter answerLater([&] { TickAt(At(2026, 12, 7, 12, 2)); });
   Click(kRowClearIds[0]);
   EXPECT_EQ(FileText(), "1,00/00/00,0,14:00,|\r\n");
@@ -162,7 +162,7 @@ TEST_F(RowActionsTest, EditorShowsTimeAndLongDescription) {
   for (int row = 0; row < 3; ++row) {
     EditRow(row, [&](CAlarmTextDlg* editor) {
       EXPECT_EQ(editor->windowTitle(), "Alarm Text");
-      EXPECT_EQ(editor->windowIcon().cacheKey(), g_appIcon.cacheKey());
+      EXPECT_EQ(editor->windowIcon().cacheKey(), dlg->windowIcon().cacheKey());
       EXPECT_EQ(DlgItem<QLineEdit>(editor, IDC_ALARM_TIME)->text().toStdString(),
                 expected[row].first);
       EXPECT_EQ(editor->m_descEdit->toPlainText().toStdString(), expected[row].second);

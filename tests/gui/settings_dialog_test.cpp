@@ -34,7 +34,7 @@ class SettingsDialogTest : public MainWindowTest {
       opened = true;
       act(settings);
     });
-    dlg->OnCommand(ID_OPTIONS_SETTINGS);
+    TriggerMenuItem("Settings");
     EXPECT_TRUE(opened);
   }
 
@@ -64,9 +64,9 @@ class SettingsDialogTest : public MainWindowTest {
 
 TEST_F(SettingsDialogTest, OpensWithTheDefaults) {
   StartAt(At(2026, 12, 7, 12, 0));
-  RunSettings([](CSettingsDlg* d) {
+  RunSettings([this](CSettingsDlg* d) {
     EXPECT_EQ(d->windowTitle(), "Tockmere Settings");
-    EXPECT_EQ(d->windowIcon().cacheKey(), g_appIcon.cacheKey());
+    EXPECT_EQ(d->windowIcon().cacheKey(), dlg->windowIcon().cacheKey());
     const Shown shown = Read(d);
     EXPECT_EQ(shown.checkedFont, 1);
     EXPECT_EQ(shown.colours, (std::vector<QString>{"Yellow", "Green", "Blue", "Orange", "Pink"}));

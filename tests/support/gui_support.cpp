@@ -13,23 +13,9 @@
 #include <cstdio>
 #include <memory>
 
-#include "gui/app/app_state.h"
 #include "gui/resources/fonts.h"
 #include "gui/scheduler/alarm_popup_dlg.h"
 #include "test_support.h"
-
-namespace {
-
-// The globals of the Qt floor, reset with the core's by ResetProgramState.
-// The prompter and the sound stay: the recording ones install themselves for
-// their own lifetime.
-void ResetGuiState() {
-  ResetAppState();
-}
-
-const bool kGuiResetAdded = (AddStateReset(&ResetGuiState), true);
-
-}  // namespace
 
 RecordingPrompter::RecordingPrompter() {
   SetPrompter(this);

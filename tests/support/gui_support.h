@@ -5,7 +5,7 @@
 #include <functional>
 #include <vector>
 
-#include "gui/app/prompter.h"
+#include "gui/dialog/prompter.h"
 #include "gui/platform/desktop_notifier.h"
 #include "gui/platform/system_sound.h"
 

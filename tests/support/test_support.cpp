@@ -14,24 +14,6 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// The resets of the floors above the core that the test program links.
-std::vector<void (*)()>& StateResets() {
-  static std::vector<void (*)()> resets;
-  return resets;
-}
-
-}  // namespace
-
-void ResetProgramState() {
-  for (void (*reset)() : StateResets()) reset();
-}
-
-void AddStateReset(void (*reset)()) {
-  StateResets().push_back(reset);
-}
-
 ScratchFolder::ScratchFolder() {
   std::string pattern = (fs::temp_directory_path() / "tockmere-test-XXXXXX").string();
   if (mkdtemp(pattern.data()) == nullptr) std::abort();
@@ -39,11 +21,9 @@ ScratchFolder::ScratchFolder() {
   m_oldCwd = fs::current_path();
   fs::current_path(m_path);
   setenv("XDG_CONFIG_HOME", (m_path / "config").c_str(), 1);
-  ResetProgramState();
 }
 
 ScratchFolder::~ScratchFolder() {
-  ResetProgramState();
   fs::current_path(m_oldCwd);
   std::error_code ignored;
   fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ignored);

@@ -4,7 +4,7 @@
 #include <string>
 
 // Runs a test in a fresh temporary folder (the working directory, which holds
-// alarms.txt) with its own XDG_CONFIG_HOME, and resets the program-wide state.
+// alarms.txt) with its own XDG_CONFIG_HOME.
 class ScratchFolder {
  public:
   ScratchFolder();
@@ -34,9 +34,3 @@ class ZoneGuard {
   std::string m_old;
   bool m_hadOld;
 };
-
-// Puts the program-wide state back to what it is at program start: the
-// globals of the floors registered with AddStateReset (the core has none).
-void ResetProgramState();
-// Adds the reset of a floor's own globals to ResetProgramState.
-void AddStateReset(void (*reset)());

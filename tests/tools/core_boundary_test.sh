@@ -16,31 +16,10 @@ if grep -rnE "$pattern" "$core"; then
   exit 1
 fi
 
-order=(model platform store settings scheduler entry list)
-rank() {
-  local i
-  for i in "${!order[@]}"; do
-    [ "${order[$i]}" = "$1" ] && { echo "$i"; return; }
-  done
-  echo -1
-}
 failed=0
-for dir in "$core"/*/; do
-  folder="$(basename "$dir")"
-  own="$(rank "$folder")"
-  if [ "$own" -lt 0 ]; then
-    echo "core folder $folder has no place in the order" >&2
-    failed=1
-    continue
-  fi
-  while IFS=: read -r file line used; do
-    if [ "$(rank "$used")" -lt 0 ] || [ "$(rank "$used")" -gt "$own" ]; then
-      echo "$file:$line: $folder includes core/$used, a folder above it" >&2
-      failed=1
-    fi
-  done < <(grep -rnoE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"core/[a-z_]+/' "$dir" |
-    sed -E 's|^([^:]*):([0-9]+):.*core/([a-z_]+)/$|\1:\2:\3|')
-done
+# shellcheck source=tests/tools/folder_order.sh
+source "$(dirname "$0")/folder_order.sh"
+check_folder_order "$core" core model platform store settings scheduler entry list || failed=1
 if grep -rnE '^[[:space:]]*extern[[:space:]]' "$core" --include='*.cpp'; then
   echo "a core source declares a global of another file (above)" >&2
   failed=1

@@ -4,11 +4,10 @@
 #include <QDir>
 #include <QPushButton>
 
-#include "gui/app/app_state.h"
-#include "gui/app/dialog_builder.h"
+#include "gui/dialog/control_ids.h"
+#include "gui/dialog/dialog_builder.h"
+#include "gui/dialog/dialog_template.h"
 #include "gui/platform/url_opener.h"
-#include "gui/resources/control_ids.h"
-#include "gui/resources/dialog_template.h"
 
 namespace {
 
@@ -41,7 +40,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
 }
 
 bool CAboutDlg::OnInitDialog() {
-  setWindowIcon(g_appIcon);
+  TakeOwnerIcon(this);
   return true;
 }
 

@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <utility>
 
-#include "gui/app/app_state.h"
 #include "gui/app/main_dlg.h"
 #include "gui/app/single_instance.h"
 #include "gui/app/termination_signals.h"
@@ -37,14 +36,12 @@ void EndWithTheSession(CMainDlg& dlg) {
 }  // namespace
 
 bool CAlarmApp::InitInstance() {
-  g_firstTick = true;
-  g_firstPaint = true;
   const RealClock clock;
   SettingsStore settings;
   AlarmTable table;
   table.SetFolder(AlarmsFolder(m_folder));
   CMainDlg dlg(table, settings, clock);
-  new AlarmsFileWatcher(&dlg);
+  new AlarmsFileWatcher(&dlg, table, dlg);
   if (m_instance != nullptr) {
     QObject::connect(m_instance, &SingleInstance::wakeRequested, &dlg,
                      [&dlg] { dlg.BringToFront(); });

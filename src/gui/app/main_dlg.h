@@ -3,37 +3,33 @@
 #include <QDialog>
 #include <QIcon>
 #include <QRect>
-#include <QTimer>
-#include <array>
-#include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "core/entry/form_preset.h"
-#include "core/list/list_window.h"
-#include "core/model/alarm_record.h"
 #include "core/model/core_ui.h"
 #include "core/platform/local_clock.h"
 #include "core/settings/alarm_settings.h"
 #include "core/store/alarm_table.h"
-#include "gui/resources/control_ids.h"
+#include "gui/entry/entry_form.h"
+#include "gui/list/alarm_list.h"
+#include "gui/list/alarms_file_watcher.h"
+#include "gui/scheduler/clock_driver.h"
 
-class ClockChangeWatch;
-class OpenDialogWatch;
-class WakeUpTimer;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class CDateEdit;
-class CTimeEdit;
+class DataExchange;
 class QMenuBar;
-class QScrollBar;
 
-// The main window: the entry form, the alarm list, the clock line. The whole
-// program lives inside its modal run. Its members are defined in the folder of
-// the subsystem they belong to.
-class CMainDlg : public QDialog, public CoreUi {
+// The main window: the entry form, the alarm list and the clock line, each a
+// panel of its own. The window keeps the menu, the start-up order and closing,
+// and passes what one panel tells on to the others. The whole program lives
+// inside its modal run.
+class CMainDlg : public QDialog,
+                 public CoreUi,
+                 public ReadInListener,
+                 private EntryFormHost,
+                 private AlarmListHost,
+                 private ClockHost {
   Q_OBJECT
 
  public:
@@ -43,6 +39,9 @@ class CMainDlg : public QDialog, public CoreUi {
   ~CMainDlg() override;
 
   AlarmTable& Table() { return m_table; }
+  EntryForm& Entry() { return *m_entry; }
+  AlarmList& List() { return *m_list; }
+  ClockDriver& Clock() { return *m_clockDriver; }
 
   // Initialises and runs the window modally; returns its result.
   int DoModal();
@@ -51,57 +50,20 @@ class CMainDlg : public QDialog, public CoreUi {
   // The start-up steps, in their binding order.
   bool OnInitDialog();
 
-  // Moves values between the value members and the controls.
-  bool UpdateData(bool saveAndValidate);
+  // Moves values between the panels' value members and the controls.
+  bool UpdateData(bool saveAndValidate) override;
 
-  // Clock and due check.
-  void ClockTick();
-  void ShowNewMinute();
-  void ShowUnshownMinute();
-  void CheckDueAlarms(std::int64_t sinceMinute);
-  void OnTimer(int timerId);
-  // The pop-up of entry i, which fell due in dueMinute (MinuteOf): shown in a
-  // later minute, its notification says how late it is.
-  void ShowAlarmPopup(int i, std::int64_t dueMinute);
-  void ClearMissedAlarms();
-  // The minute of real time the due check judged last.
-  std::int64_t LastCheckedMinute() const;
-  // Alarms that reading alarms.txt in brought into the table: those due in a
-  // minute judged after sinceMinute pop up once now, late.
-  void CatchUpReadIn(const std::vector<AlarmRecord>& records, std::int64_t sinceMinute);
-
-  // The list.
-  void RefreshList(int top);
+  // What the table tells: a deletion, a message of the core.
   void AlarmDeleted(int i, int count) override;
-  // The alarms changed: the wake-up timer is set for the next.
   void TableChanged() override;
-  // Shows a table that reading alarms.txt in changed, keeping what the user is typing.
-  void ShowTableChange();
-  void OnVScroll(int code, int position);
+  void ShowMessage(const std::string& text, const std::string& caption) override;
 
-  // The entry form.
-  void OnTypeChange();
-  void OnDayChange();
-  // What the form shows now, and showing a new setting of it (both handlers).
-  FormPreset FormState() const;
-  void ShowForm(const FormPreset& form);
-  void OnAdd();
-  void OnCalendar();
-
-  // The list rows' buttons: each passes its row to the one body of its kind.
-  void OnClear1();
-  void OnClear2();
-  void OnClear3();
-  void OnClear4();
-  void OnClear5();
-  void OnText1();
-  void OnText2();
-  void OnText3();
-  void OnText4();
-  void OnText5();
+  // What reading in a change of alarms.txt tells (the watcher, and Add).
+  std::int64_t LastCheckedMinute() const override;
+  void ShowTableChange() override;
+  void CatchUpReadIn(const std::vector<AlarmRecord>& records, std::int64_t sinceMinute) override;
 
   // The Options menu.
-  void OnCommand(int command);
   void OnSettings();
   void OnUsage();
   void OnHelp();
@@ -117,46 +79,12 @@ class CMainDlg : public QDialog, public CoreUi {
   void OnEndSession();
   void SaveSettingsUnattended() const;
 
-  // Message boxes of the core.
-  void ShowMessage(const std::string& text, const std::string& caption) override;
-
   // How OnClose ends the process; tests replace it.
   static std::function<void(int)> s_endProcess;
 
-  // Value members exchanged with the controls.
-  std::string m_day;
-  std::string m_type;
-  std::string m_clockText;
-  std::string m_date;
-  std::string m_time;
-  std::array<std::string, kListRowCount> m_rowTime;
-  std::array<std::string, kListRowCount> m_rowType;
-
-  // The last clock reading, written only by the clock tick.
-  ClockSnapshot m_clockSnapshot;
-  int m_lastMinute = 0;
-  int m_lastDateFormat = 0;
-  QRect m_desktopRect;
-  QRect m_windowRect;
-  int m_windowHeight = 0;
-  int m_windowWidth = 0;
-  QIcon m_icon;
-
- private:
-  ListWindow m_listWindow;
-  AlarmTable& m_table;
-  SettingsStore& m_settings;
-  const LocalClock& m_clock;
-  // Control members: tests find the controls with GetDlgItem.
-  QScrollBar* m_scrollBar = nullptr;
-  std::array<QLabel*, kListRowCount> m_rowNo{};
-  QLabel* m_dateLabel = nullptr;
-  CDateEdit* m_dateEdit = nullptr;
-  CTimeEdit* m_timeEdit = nullptr;
-  QLineEdit* m_clockEdit = nullptr;
-  QComboBox* m_typeBox = nullptr;
-  QComboBox* m_dayBox = nullptr;
-  QMenuBar* m_menuBar = nullptr;
+  // The rectangle centred on the screen at start-up, which the window takes
+  // whenever it is restored.
+  QRect NormalRect() const { return m_normalRect; }
 
  protected:
   void accept() override;
@@ -166,30 +94,24 @@ class CMainDlg : public QDialog, public CoreUi {
   void changeEvent(QEvent* event) override;
 
  private:
-  void DoDataExchange(class DataExchange& dx);
+  // What the panels tell.
+  void AlarmAdded() override;
+  void MinuteTurned() override;
+  void DateFormatChanged() override;
+
+  void DoDataExchange(DataExchange& dx);
   void BuildMenu();
-  void ConnectControls();
-  void ConnectRowButtons();
-  int RowRecord(int row) const;
-  void OnClearRow(int row);
-  void OnTextRow(int row);
   void PlaceWindow();
   void ApplyPlacement(bool minimised);
-  void SetUpClockTimers();
-  void StartClockTimer();
-  void FitClockTimers();
-  void ArmClockTimer();
-  void ArmClockTimerEvery(int period);
-  void OnClockTimeout();
-  void OnClockChanged();
 
-  QTimer m_clockTimer;   // precise: the minute's first tick, every tick when minimised
-  QTimer m_coarseTimer;  // the other ticks while the window is shown
-  std::int64_t m_lastTickSecond = 0;
-  std::int64_t m_lastCheckedMinute = 0;  // the minute of real time the due check saw last
-  bool m_clockStarted = false;           // start-up has reached the timer's step
-  OpenDialogWatch* m_dialogWatch = nullptr;
-  ClockChangeWatch* m_clockChangeWatch = nullptr;
-  WakeUpTimer* m_wakeUp = nullptr;
-  bool m_minuteUnshown = false;  // a new minute not yet put into the controls
+  AlarmTable& m_table;
+  SettingsStore& m_settings;
+  const LocalClock& m_clock;
+  QIcon m_icon;
+  QRect m_normalRect;
+  bool m_firstPaint = true;  // the window has not yet been painted in its normal state
+  QMenuBar* m_menuBar = nullptr;
+  std::unique_ptr<ClockDriver> m_clockDriver;
+  std::unique_ptr<AlarmList> m_list;
+  std::unique_ptr<EntryForm> m_entry;
 };

@@ -1,29 +1,51 @@
-// The Options menu's commands.
+// The Options menu and its commands.
+#include <QAction>
+#include <QMenuBar>
+
 #include "gui/app/about_dlg.h"
 #include "gui/app/info_texts.h"
 #include "gui/app/main_dlg.h"
-#include "gui/app/prompter.h"
+#include "gui/dialog/control_ids.h"
+#include "gui/dialog/prompter.h"
+#include "gui/settings/settings_dlg.h"
 
-void CMainDlg::OnCommand(int command) {
-  switch (command) {
-    case ID_OPTIONS_SETTINGS:
-      OnSettings();
-      break;
-    case ID_OPTIONS_CALENDAR:
-      OnCalendar();
-      break;
-    case ID_OPTIONS_USAGE:
-      OnUsage();
-      break;
-    case ID_OPTIONS_HELP:
-      OnHelp();
-      break;
-    case ID_OPTIONS_ABOUT:
-      OnAbout();
-      break;
-    default:
-      break;
+namespace {
+
+struct MenuItem {
+  const char* text;  // nullptr for a separator
+  int command;
+  std::function<void()> handler;
+};
+
+}  // namespace
+
+// Menu 140: no mnemonics, no accelerators. Each item keeps its command
+// identifier as its data. The calendar is the entry form's.
+void CMainDlg::BuildMenu() {
+  const MenuItem items[] = {{"Settings", ID_OPTIONS_SETTINGS, [this] { OnSettings(); }},
+                            {"Calendar", ID_OPTIONS_CALENDAR, [this] { m_entry->OnCalendar(); }},
+                            {nullptr, 0, {}},
+                            {"Usage", ID_OPTIONS_USAGE, [this] { OnUsage(); }},
+                            {"Help", ID_OPTIONS_HELP, [this] { OnHelp(); }},
+                            {"About...", ID_OPTIONS_ABOUT, [this] { OnAbout(); }}};
+  m_menuBar = new QMenuBar(this);
+  QMenu* options = m_menuBar->addMenu(QStringLiteral("Options"));
+  for (const MenuItem& item : items) {
+    if (item.text == nullptr) {
+      options->addSeparator();
+      continue;
+    }
+    QAction* action = options->addAction(QString::fromLatin1(item.text));
+    action->setData(item.command);
+    connect(action, &QAction::triggered, this, item.handler);
   }
+}
+
+// A new date format reaches the window at the next tick.
+void CMainDlg::OnSettings() {
+  CSettingsDlg dlg(m_settings.Values(), this);
+  dlg.OnInitDialog();
+  dlg.exec();
 }
 
 void CMainDlg::OnUsage() {

@@ -4,10 +4,9 @@
 #include <QDate>
 
 #include "core/platform/local_clock.h"
-#include "gui/app/app_state.h"
-#include "gui/app/dialog_builder.h"
-#include "gui/resources/control_ids.h"
-#include "gui/resources/dialog_template.h"
+#include "gui/dialog/control_ids.h"
+#include "gui/dialog/dialog_builder.h"
+#include "gui/dialog/dialog_template.h"
 
 // OK, Esc and the close box end the dialog by the dialog's standard handling.
 CCalendarDlg::CCalendarDlg(const LocalClock& clock, QWidget* parent)
@@ -16,7 +15,7 @@ CCalendarDlg::CCalendarDlg(const LocalClock& clock, QWidget* parent)
 }
 
 bool CCalendarDlg::OnInitDialog() {
-  setWindowIcon(g_appIcon);
+  TakeOwnerIcon(this);
   // Today comes from the program's clock, like every other date it shows.
   const LocalTime now = m_clock.ToLocal(m_clock.Now());
   if (auto* calendar = DlgItem<QCalendarWidget>(this, IDC_CALENDAR)) {

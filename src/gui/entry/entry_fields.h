@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/app/dialog_builder.h"
+#include "gui/dialog/dialog_builder.h"
 
 // The program classes of the time and date fields, for the dialog builder.
 ControlFactories EntryFieldFactories();

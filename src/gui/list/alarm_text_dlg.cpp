@@ -11,12 +11,11 @@
 #include "core/list/wake_up_text.h"
 #include "core/scheduler/clock_snapshot.h"
 #include "core/store/alarm_table.h"
-#include "gui/app/app_state.h"
-#include "gui/app/data_exchange.h"
-#include "gui/app/dialog_builder.h"
-#include "gui/app/prompter.h"
-#include "gui/resources/control_ids.h"
-#include "gui/resources/dialog_template.h"
+#include "gui/dialog/control_ids.h"
+#include "gui/dialog/data_exchange.h"
+#include "gui/dialog/dialog_builder.h"
+#include "gui/dialog/dialog_template.h"
+#include "gui/dialog/prompter.h"
 
 namespace {
 
@@ -55,7 +54,7 @@ CAlarmTextDlg::~CAlarmTextDlg() {
 }
 
 bool CAlarmTextDlg::OnInitDialog() {
-  setWindowIcon(g_appIcon);
+  TakeOwnerIcon(this);
   if (AlarmOpen(m_table, m_record)) {
     const AlarmRecord& record = m_table.At(m_record.Index());
     m_alarmTime = record.time;

@@ -7,13 +7,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QSocketNotifier>
+#include <QWidget>
 #include <cstdio>
 
 #include "core/platform/regular_file.h"
 #include "core/store/alarm_table.h"
 #include "core/store/alarms_file.h"
 #include "core/store/alarms_folder.h"
-#include "gui/app/main_dlg.h"
 #include "gui/scheduler/open_dialog_watch.h"
 
 namespace fs = std::filesystem;
@@ -58,12 +58,12 @@ std::string AlarmsKept(int n) {
 
 }  // namespace
 
-AlarmsFileWatcher::AlarmsFileWatcher(CMainDlg* dlg)
-    : QObject(dlg), m_dlg(dlg), m_folder(StartFolder(dlg->Table().Folder())) {
+AlarmsFileWatcher::AlarmsFileWatcher(QWidget* window, AlarmTable& table, ReadInListener& listener)
+    : QObject(window), m_table(table), m_listener(listener), m_folder(StartFolder(table.Folder())) {
   m_quiet.setSingleShot(true);
   // Queued, so that the pop-ups of a late alarm do not run inside the timer.
   connect(&m_quiet, &QTimer::timeout, this, &AlarmsFileWatcher::Settle, Qt::QueuedConnection);
-  m_dialogs = new OpenDialogWatch(dlg, [this] {
+  m_dialogs = new OpenDialogWatch(window, [this] {
     if (m_pending && !DialogOpen()) m_quiet.start(0);
   });
   m_dialogs->setParent(this);
@@ -95,7 +95,7 @@ void AlarmsFileWatcher::AddWatch(const fs::path& folder, Role role, std::set<std
 void AlarmsFileWatcher::Arm() {
   for (const auto& [wd, watched] : m_watches) inotify_rm_watch(m_fd, wd);
   m_watches.clear();
-  if (m_dlg->Table().Folder().ReenterAlarmsFolder(false)) m_saidFolderGone = false;
+  if (m_table.Folder().ReenterAlarmsFolder(false)) m_saidFolderGone = false;
   AddWatch(m_folder.parent_path(), Role::Above, {m_folder.filename().string()});
   std::error_code error;
   if (!fs::is_directory(m_folder, error)) return;
@@ -122,7 +122,7 @@ void AlarmsFileWatcher::OnEvents() {
   }
   if (heard.folderGone && !m_saidFolderGone) {
     Say("the alarms folder " + m_folder.string() + " was deleted or moved away; " +
-        AlarmsKept(m_dlg->Table().Count()));
+        AlarmsKept(m_table.Count()));
     m_saidFolderGone = m_saidGone = true;
   }
   if (heard.rearm) Arm();
@@ -159,10 +159,10 @@ void AlarmsFileWatcher::Take(const inotify_event& event, Heard& heard) {
 
 // A change by another program makes the file busy until it has been quiet.
 void AlarmsFileWatcher::Noticed() {
-  if (m_dlg->Table().AlarmsFileChanged()) {
-    if (!m_pending) m_sinceMinute = m_dlg->LastCheckedMinute();
+  if (m_table.AlarmsFileChanged()) {
+    if (!m_pending) m_sinceMinute = m_listener.LastCheckedMinute();
     m_pending = true;
-    m_dlg->Table().SetAlarmsFileBusy(true);
+    m_table.SetAlarmsFileBusy(true);
   }
   m_waitsForClose = 0;
   m_quiet.start(kQuietMs);
@@ -185,14 +185,14 @@ void AlarmsFileWatcher::Settle() {
   }
   m_settling = true;
   m_writing = false;
-  m_dlg->Table().SetAlarmsFileBusy(false);
+  m_table.SetAlarmsFileBusy(false);
   const bool changed = ReadIn();
   SayIfFileGone();
-  const std::vector<AlarmRecord> brought = m_dlg->Table().TakeRecordsReadIn();
-  if (changed || !brought.empty()) m_dlg->ShowTableChange();
-  const std::int64_t since = m_pending ? m_sinceMinute : m_dlg->LastCheckedMinute();
-  m_pending = DialogOpen() && m_dlg->Table().AlarmsFileChanged();
-  if (!brought.empty()) m_dlg->CatchUpReadIn(brought, since);
+  const std::vector<AlarmRecord> brought = m_table.TakeRecordsReadIn();
+  if (changed || !brought.empty()) m_listener.ShowTableChange();
+  const std::int64_t since = m_pending ? m_sinceMinute : m_listener.LastCheckedMinute();
+  m_pending = DialogOpen() && m_table.AlarmsFileChanged();
+  if (!brought.empty()) m_listener.CatchUpReadIn(brought, since);
   m_settling = false;
   if (m_settleAgain) {
     m_settleAgain = false;
@@ -203,11 +203,11 @@ void AlarmsFileWatcher::Settle() {
 // The save that waited, which reads the change in first; else the change,
 // when no dialog is open.
 bool AlarmsFileWatcher::ReadIn() {
-  if (m_dlg->Table().AlarmsSaveWaiting()) {
-    m_dlg->Table().SaveAlarms();
+  if (m_table.AlarmsSaveWaiting()) {
+    m_table.SaveAlarms();
     return true;
   }
-  if (!DialogOpen()) return m_dlg->Table().ReadInAlarmsChange();
+  if (!DialogOpen()) return m_table.ReadInAlarmsChange();
   if (QApplication::activePopupWidget() != nullptr)
     m_quiet.start(kQuietMs);  // a menu tells nobody when it closes
   return false;
@@ -215,11 +215,11 @@ bool AlarmsFileWatcher::ReadIn() {
 
 void AlarmsFileWatcher::SayIfFileGone() {
   std::string bytes;
-  const bool gone = ReadRegularFile(kAlarmsFileName, bytes) == FileRead::Missing &&
-                    m_dlg->Table().AlarmsFileChanged();
+  const bool gone =
+      ReadRegularFile(kAlarmsFileName, bytes) == FileRead::Missing && m_table.AlarmsFileChanged();
   if (gone && !m_saidGone) {
     Say("alarms.txt in " + m_folder.string() + " was deleted or moved away; " +
-        AlarmsKept(m_dlg->Table().Count()));
+        AlarmsKept(m_table.Count()));
   }
   m_saidGone = gone;
 }

@@ -7,11 +7,30 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
-class CMainDlg;
+#include "core/model/alarm_record.h"
+
+class AlarmTable;
 class OpenDialogWatch;
 class QSocketNotifier;
+class QWidget;
 struct inotify_event;
+
+// Whom the watcher tells of a change it read in.
+class ReadInListener {
+ public:
+  // The minute of real time the due check judged last.
+  virtual std::int64_t LastCheckedMinute() const = 0;
+  // Shows the changed table, keeping what the user is typing.
+  virtual void ShowTableChange() = 0;
+  // The alarms the change brought in, due in a minute judged after sinceMinute,
+  // pop up once, late.
+  virtual void CatchUpReadIn(const std::vector<AlarmRecord>& records, std::int64_t sinceMinute) = 0;
+
+ protected:
+  ~ReadInListener() = default;
+};
 
 // Reads in an alarms.txt that another program changed, so that a hand edit
 // simply shows in the list and its alarms fire. The kernel reports changes in
@@ -34,7 +53,8 @@ class AlarmsFileWatcher : public QObject {
   Q_OBJECT
 
  public:
-  explicit AlarmsFileWatcher(CMainDlg* dlg);
+  // Lives as a child of the main window, whose dialogs it watches.
+  AlarmsFileWatcher(QWidget* window, AlarmTable& table, ReadInListener& listener);
   ~AlarmsFileWatcher() override;
 
  private:
@@ -62,7 +82,8 @@ class AlarmsFileWatcher : public QObject {
   bool DialogOpen() const;
   void SayIfFileGone();
 
-  CMainDlg* m_dlg;
+  AlarmTable& m_table;
+  ReadInListener& m_listener;
   std::filesystem::path m_folder;  // the alarms folder, by the path it was named with
   int m_fd = -1;
   QSocketNotifier* m_notifier = nullptr;

@@ -10,15 +10,12 @@
 #include <algorithm>
 
 #include "gui/resources/clock_drawing.h"
-#include "gui/resources/control_ids.h"
 #include "gui/resources/fonts.h"
-
-namespace {
 
 // The five samples: each face name written in its own face, centred on the
 // height of its radio button (the buttons' centres lie 7, 21, 34, 47 and 60
 // units down a picture 67 units high).
-QPixmap FontSamples(const QSize& size) {
+QPixmap FontSamplesPicture(const QSize& size) {
   static const char* const kTexts[5] = {"Arial", "Times New Roman", "MS Sans Serif", "Garamond",
                                         "Corsiva"};
   static const int kCentres[5] = {7, 21, 34, 47, 60};
@@ -41,8 +38,7 @@ QPixmap FontSamples(const QSize& size) {
   return pixmap;
 }
 
-// The About box's clock, ringing.
-QPixmap RingingClock() {
+QPixmap AboutClockPicture() {
   QPixmap pixmap(35, 51);
   pixmap.fill(Qt::transparent);
   QPainter p(&pixmap);
@@ -57,17 +53,9 @@ QPixmap RingingClock() {
   return pixmap;
 }
 
-}  // namespace
-
 void PaintAlarmClock(QPainter& painter, const QRectF& box) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
   PaintClockStrokes(painter, box);
   painter.restore();
-}
-
-QPixmap DialogBitmap(const QString& name, const QSize& size) {
-  if (name == QString::number(IDB_FONT_SAMPLES)) return FontSamples(size);
-  if (name == QString::number(IDB_ABOUT_CLOCK)) return RingingClock();
-  return QPixmap();
 }

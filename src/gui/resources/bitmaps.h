@@ -11,9 +11,9 @@ class QPainter;
 // two feet) to fill a square box.
 void PaintAlarmClock(QPainter& painter, const QRectF& box);
 
-// The picture a template's picture control names (its IDB_ number as text),
-// or a null pixmap for an unknown name:
-//   IDB_FONT_SAMPLES the five font samples on white, drawn to fill `size`,
-//                    each line level with its radio button of the settings dialog;
-//   IDB_ABOUT_CLOCK  the twin-bell clock of the About box, 35 x 51 pixels whatever `size`.
-QPixmap DialogBitmap(const QString& name, const QSize& size);
+// The pictures the templates' picture controls name:
+// the five font samples on white, drawn to fill `size`, each line level with
+// its radio button of the settings dialog;
+QPixmap FontSamplesPicture(const QSize& size);
+// the twin-bell clock of the About box, ringing, 35 x 51 pixels.
+QPixmap AboutClockPicture();

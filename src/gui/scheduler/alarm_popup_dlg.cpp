@@ -7,11 +7,10 @@
 #include "core/model/alarm_settings.h"
 #include "core/model/alarm_type.h"
 #include "core/scheduler/late_alarm_text.h"
-#include "gui/app/app_state.h"
-#include "gui/app/dialog_builder.h"
+#include "gui/dialog/dialog_builder.h"
+#include "gui/dialog/dialog_template.h"
 #include "gui/platform/desktop_notifier.h"
 #include "gui/platform/system_sound.h"
-#include "gui/resources/dialog_template.h"
 #include "gui/resources/fonts.h"
 
 namespace {
@@ -49,8 +48,8 @@ const QRect CAlarmPopupDlg::kPanelRect(QPoint(10, 10), QPoint(281, 183));
 const QRect CAlarmPopupDlg::kTextRect(QPoint(18, 15), QPoint(273, 178));
 
 CAlarmPopupDlg::CAlarmPopupDlg(const AlarmRecord& alarm, const AlarmSettings& settings,
-                               std::int64_t minutesLate)
-    : CAlertDialog(AlarmPopupTemplate()),
+                               const QIcon& icon, std::int64_t minutesLate)
+    : CAlertDialog(AlarmPopupTemplate(), icon),
       m_alarm(alarm),
       m_settings(settings),
       m_minutesLate(minutesLate) {}
@@ -72,7 +71,7 @@ void CAlarmPopupDlg::showEvent(QShowEvent* event) {
   CAlertDialog::showEvent(event);
   if (m_notification != 0) return;
   m_notification = GetDesktopNotifier().Notify(NotificationSummary(m_alarm, m_minutesLate),
-                                               NotificationBody(m_alarm), g_appIcon);
+                                               NotificationBody(m_alarm), windowIcon());
 }
 
 void CAlarmPopupDlg::done(int result) {

@@ -22,7 +22,7 @@ class CAlarmPopupDlg : public CAlertDialog {
  public:
   // The settings give the colour, the font and the sound; the caller keeps them.
   // A pop-up shown after the alarm's minute is minutesLate late.
-  CAlarmPopupDlg(const AlarmRecord& alarm, const AlarmSettings& settings,
+  CAlarmPopupDlg(const AlarmRecord& alarm, const AlarmSettings& settings, const QIcon& icon,
                  std::int64_t minutesLate = 0);
   ~CAlarmPopupDlg() override;
   CAlarmPopupDlg(const CAlarmPopupDlg&) = delete;

@@ -1,14 +1,13 @@
 #include "gui/scheduler/alert_dialog.h"
 
-#include "gui/app/app_state.h"
-#include "gui/app/dialog_builder.h"
-#include "gui/resources/dialog_template.h"
+#include "gui/dialog/dialog_builder.h"
+#include "gui/dialog/dialog_template.h"
 
-CAlertDialog::CAlertDialog(const DialogTemplate& tmpl) {
+CAlertDialog::CAlertDialog(const DialogTemplate& tmpl, const QIcon& icon) {
   BuildDialog(this, tmpl);
   // An alarm nobody sees has failed: keep it above other windows.
   setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
-  setWindowIcon(g_appIcon);
+  setWindowIcon(icon);
 }
 
 void CAlertDialog::showEvent(QShowEvent* event) {

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QIcon;
 struct DialogTemplate;
 
 // A dialog that must be seen, as an alarm's pop-up or a cleared notice: built
@@ -11,7 +12,8 @@ class CAlertDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit CAlertDialog(const DialogTemplate& tmpl);
+  // The icon is that of the window the program shows.
+  CAlertDialog(const DialogTemplate& tmpl, const QIcon& icon);
 
  protected:
   void showEvent(QShowEvent* event) override;

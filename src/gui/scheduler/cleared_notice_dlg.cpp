@@ -1,12 +1,12 @@
 #include "gui/scheduler/cleared_notice_dlg.h"
 
 #include "core/scheduler/missed_pass.h"
-#include "gui/app/data_exchange.h"
-#include "gui/resources/control_ids.h"
-#include "gui/resources/dialog_template.h"
+#include "gui/dialog/control_ids.h"
+#include "gui/dialog/data_exchange.h"
+#include "gui/dialog/dialog_template.h"
 
-CClearedNoticeDlg::CClearedNoticeDlg(const AlarmRecord& alarm)
-    : CAlertDialog(ClearedNoticeTemplate()) {
+CClearedNoticeDlg::CClearedNoticeDlg(const AlarmRecord& alarm, const QIcon& icon)
+    : CAlertDialog(ClearedNoticeTemplate(), icon) {
   m_noticeText = ComposeNoticeText(alarm);
   DataExchange dx(this, false);
   dx.Text(IDC_NOTICE_TEXT, m_noticeText);

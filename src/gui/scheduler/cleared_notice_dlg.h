@@ -10,7 +10,7 @@ class CClearedNoticeDlg : public CAlertDialog {
   Q_OBJECT
 
  public:
-  explicit CClearedNoticeDlg(const AlarmRecord& alarm);
+  CClearedNoticeDlg(const AlarmRecord& alarm, const QIcon& icon);
 
   std::string m_noticeText;
 };

@@ -3,11 +3,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 
-#include "gui/app/app_state.h"
-#include "gui/app/data_exchange.h"
-#include "gui/app/dialog_builder.h"
-#include "gui/resources/control_ids.h"
-#include "gui/resources/dialog_template.h"
+#include "gui/dialog/control_ids.h"
+#include "gui/dialog/data_exchange.h"
+#include "gui/dialog/dialog_builder.h"
+#include "gui/dialog/dialog_template.h"
 
 namespace {
 
@@ -41,7 +40,7 @@ CSettingsDlg::CSettingsDlg(AlarmSettings& settings, QWidget* parent)
 
 bool CSettingsDlg::OnInitDialog() {
   UpdateData(false);
-  setWindowIcon(g_appIcon);
+  TakeOwnerIcon(this);
   m_font = m_settings.FontNo;
   // A setting outside a box's items leaves that box without a selection.
   m_dateFormatBox->setCurrentIndex(m_settings.DateFormat);

@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -14,9 +16,9 @@
 #include "core/scheduler/clock_snapshot.h"
 #include "core/settings/alarm_settings.h"
 #include "core/store/alarm_table.h"
-#include "gui/app/app_state.h"
-#include "gui/app/dialog_builder.h"
 #include "gui/app/main_dlg.h"
+#include "gui/dialog/control_ids.h"
+#include "gui/dialog/dialog_builder.h"
 #include "gui/scheduler/alarm_popup_dlg.h"
 #include "gui/scheduler/cleared_notice_dlg.h"
 #include "gui_support.h"
@@ -59,7 +61,19 @@ class MainWindowTest : public ::testing::Test {
   // Moves the clock and runs one timer tick.
   void TickAt(std::int64_t moment) {
     clock.Set(moment);
-    dlg->OnTimer(IDT_CLOCK);
+    dlg->Clock().Tick();
+  }
+
+  // The Options menu, and choosing one of its items.
+  QMenu* Options() const {
+    const QList<QAction*> top = dlg->findChild<QMenuBar*>()->actions();
+    return top.size() == 1 ? top[0]->menu() : nullptr;
+  }
+
+  void TriggerMenuItem(const QString& text) const {
+    for (QAction* action : Options()->actions()) {
+      if (action->text() == text) action->trigger();
+    }
   }
 
   QString Text(int id) const {

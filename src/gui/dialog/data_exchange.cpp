@@ -1,5 +1,5 @@
 // Moves values between a dialog's members and its controls.
-#include "gui/app/data_exchange.h"
+#include "gui/dialog/data_exchange.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -9,8 +9,8 @@
 #include <QPlainTextEdit>
 #include <QtDebug>
 
-#include "gui/app/dialog_builder.h"
-#include "gui/app/prompter.h"
+#include "gui/dialog/dialog_builder.h"
+#include "gui/dialog/prompter.h"
 
 namespace {
 

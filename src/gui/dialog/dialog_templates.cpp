@@ -4,8 +4,8 @@
 #include <QStringList>
 
 #include "core/model/alarm_type.h"
-#include "gui/resources/control_ids.h"
-#include "gui/resources/dialog_template.h"
+#include "gui/dialog/control_ids.h"
+#include "gui/dialog/dialog_template.h"
 
 namespace {
 

@@ -3,31 +3,31 @@
 #include "core/scheduler/clock_snapshot.h"
 #include "core/settings/alarm_settings.h"
 #include "core/store/alarm_table.h"
-#include "gui/app/main_dlg.h"
+#include "gui/entry/entry_form.h"
 
 // Add: checks the form and, when it passes, stores the new alarm call and
 // brings it into view. A refused entry changes nothing and leaves the form as
 // the user typed it. A change of alarms.txt by another program is read in
 // first, so that the check counts the alarms the file holds now.
-void CMainDlg::OnAdd() {
-  if (m_table.ReadInAlarmsChange()) ShowTableChange();
+void EntryForm::OnAdd() {
+  if (m_table.ReadInAlarmsChange()) m_host.ShowTableChange();
   if (m_table.Count() >= kMaxAlarms) {
-    ShowMessage(kTableFullMessage, "");
+    m_host.ShowMessage(kTableFullMessage, "");
     return;
   }
-  if (!UpdateData(true)) return;
+  if (!m_host.UpdateData(true)) return;
   const AlarmForm form{m_time, m_type, m_day, m_date};
-  const std::string message = CheckNewAlarm(form, m_clockSnapshot, m_settings.Order());
+  const std::string message = CheckNewAlarm(form, m_snapshot, m_settings.Order());
   if (!message.empty()) {
-    ShowMessage(message, "");
+    m_host.ShowMessage(message, "");
     return;
   }
-  m_table.AppendAlarm(m_type, m_day, m_time, NormalisedFormDate(form), m_clockSnapshot,
+  m_table.AppendAlarm(m_type, m_day, m_time, NormalisedFormDate(form), m_snapshot,
                       m_settings.Order());
   const bool saved = m_table.SaveAlarms();
   m_table.LoadAlarms();
   // A file that could not be read back keeps the table: the new alarm the
   // save could not write goes all the same.
   if (const int k = FindNewAlarmRecord(m_table); !saved && k >= 0) m_table.RemoveAlarmAt(k);
-  RefreshList(ShowNewAlarm);
+  m_host.AlarmAdded();
 }

@@ -6,7 +6,7 @@
 #include <functional>
 #include <map>
 
-#include "gui/resources/dialog_template.h"
+#include "gui/dialog/dialog_template.h"
 
 // Creates a widget for a control whose template names a program class.
 using ControlFactory = std::function<QWidget*(QWidget* parent)>;
@@ -29,6 +29,10 @@ QFont DialogFont(const DialogTemplate& tmpl);
 // down (below a menu bar). Each control can be found again with GetDlgItem.
 void BuildDialog(QDialog* dialog, const DialogTemplate& tmpl,
                  const ControlFactories& factories = {}, int topOffset = 0);
+
+// Gives a dialog the icon of the window that owns it; one without an owner
+// gets none.
+void TakeOwnerIcon(QWidget* dialog);
 
 // The control with an identifier, or nullptr.
 QWidget* GetDlgItem(const QWidget* dialog, int id);

@@ -1,9 +1,9 @@
-#include <QEvent>
+#include <QWidget>
 #include <limits>
 
 #include "core/platform/local_clock.h"
-#include "gui/app/main_dlg.h"
-#include "gui/scheduler/clock_change_watch.h"
+#include "gui/dialog/control_ids.h"
+#include "gui/scheduler/clock_driver.h"
 #include "gui/scheduler/open_dialog_watch.h"
 #include "gui/scheduler/wake_up_timer.h"
 
@@ -24,32 +24,20 @@ constexpr int kTickMarginMs = 3;
 constexpr int kMinuteMs = 60 * kClockIntervalMs;
 }  // namespace
 
-void CMainDlg::SetUpClockTimers() {
-  m_clockTimer.setSingleShot(true);
-  m_clockTimer.setTimerType(Qt::PreciseTimer);
-  m_coarseTimer.setTimerType(Qt::CoarseTimer);
-  m_coarseTimer.setInterval(kClockIntervalMs);
-  connect(&m_clockTimer, &QTimer::timeout, this, [this] { OnClockTimeout(); });
-  connect(&m_coarseTimer, &QTimer::timeout, this, [this] { OnClockTimeout(); });
-  m_dialogWatch = new OpenDialogWatch(this, [this] { FitClockTimers(); });
-  m_clockChangeWatch = new ClockChangeWatch([this] { OnClockChanged(); }, this);
-  m_wakeUp = new WakeUpTimer(m_table, m_clock, this);
-}
-
 // The clock starts at its step of the start-up and runs until the program ends.
 // Its first tick comes when the next second turns, whatever the window state:
 // a minute that began while the start-up was held up (a missed-alarm notice
 // left open) gets its check now, not when the next minute turns.
-void CMainDlg::StartClockTimer() {
+void ClockDriver::Start() {
   m_clockStarted = true;
   FitClockTimers();
   ArmClockTimerEvery(kClockIntervalMs);
 }
 
 // Fits the timers to what is on the screen; called again when that changes.
-void CMainDlg::FitClockTimers() {
+void ClockDriver::FitClockTimers() {
   if (!m_clockStarted) return;
-  if (isMinimized()) {
+  if (m_window->isMinimized()) {
     m_coarseTimer.stop();
   } else if (!m_coarseTimer.isActive()) {
     m_coarseTimer.start();
@@ -57,13 +45,13 @@ void CMainDlg::FitClockTimers() {
   ArmClockTimer();
 }
 
-void CMainDlg::ArmClockTimer() {
-  const bool everySecond = isMinimized() && m_dialogWatch->AnyOpen();
+void ClockDriver::ArmClockTimer() {
+  const bool everySecond = m_window->isMinimized() && m_dialogWatch->AnyOpen();
   ArmClockTimerEvery(everySecond ? kClockIntervalMs : kMinuteMs);
 }
 
 // Lands the precise timer just after the next turn of a second or a minute.
-void CMainDlg::ArmClockTimerEvery(int period) {
+void ClockDriver::ArmClockTimerEvery(int period) {
   const auto into = static_cast<int>(m_clock.NowMilliseconds() % period);
   m_clockTimer.start(period - into + kTickMarginMs);
 }
@@ -71,35 +59,34 @@ void CMainDlg::ArmClockTimerEvery(int period) {
 // Both timers come here. A second that has had its tick gets no other. The
 // tick runs after this slot has returned, so that a pop-up it opens does not
 // hold up the timers: the clock goes on under open dialogs.
-void CMainDlg::OnClockTimeout() {
+void ClockDriver::OnClockTimeout() {
   ArmClockTimer();
   const std::int64_t second = m_clock.NowMilliseconds() / kClockIntervalMs;
   if (second == m_lastTickSecond) return;
   m_lastTickSecond = second;
   QMetaObject::invokeMethod(
-      this, [this] { OnTimer(IDT_CLOCK); }, Qt::QueuedConnection);
+      this, [this] { Tick(); }, Qt::QueuedConnection);
 }
 
 // The clock was set or the computer resumed: tick now, whatever second it is,
 // and plan the next wake-ups from the new time.
-void CMainDlg::OnClockChanged() {
+void ClockDriver::OnClockChanged() {
   m_wakeUp->Rearm();
   if (!m_clockStarted) return;
   m_lastTickSecond = std::numeric_limits<std::int64_t>::min();
   OnClockTimeout();
 }
 
-void CMainDlg::TableChanged() {
-  if (m_wakeUp != nullptr) m_wakeUp->Rearm();
+void ClockDriver::TableChanged() {
+  m_wakeUp->Rearm();
 }
 
 // Restored, the window ticks at once, so that the snapshot it shows and works
 // from is of this second, and takes any new minute into its controls.
-void CMainDlg::changeEvent(QEvent* event) {
-  QDialog::changeEvent(event);
-  if (event->type() != QEvent::WindowStateChange || !m_clockStarted) return;
+void ClockDriver::WindowStateChanged() {
+  if (!m_clockStarted) return;
   FitClockTimers();
-  if (isMinimized()) return;
+  if (m_window->isMinimized()) return;
   OnClockTimeout();
   ShowUnshownMinute();
 }

@@ -1,5 +1,5 @@
 // Turns a dialog template into Qt widgets placed by dialog units.
-#include "gui/app/dialog_builder.h"
+#include "gui/dialog/dialog_builder.h"
 
 #include <QButtonGroup>
 #include <QCalendarWidget>
@@ -18,10 +18,18 @@
 #include <QTextOption>
 #include <cmath>
 
+#include "gui/dialog/control_ids.h"
 #include "gui/resources/bitmaps.h"
-#include "gui/resources/control_ids.h"
 
 namespace {
+
+// The picture a template's picture control names (its IDB_ number as text),
+// or a null pixmap for an unknown name.
+QPixmap DialogBitmap(const QString& name, const QSize& size) {
+  if (name == QString::number(IDB_FONT_SAMPLES)) return FontSamplesPicture(size);
+  if (name == QString::number(IDB_ABOUT_CLOCK)) return AboutClockPicture();
+  return QPixmap();
+}
 
 const char kIdProperty[] = "dlgId";
 
@@ -334,4 +342,9 @@ QWidget* GetDlgItem(const QWidget* dialog, int id) {
     if (QWidget* found = GetDlgItem(child, id)) return found;
   }
   return nullptr;
+}
+
+void TakeOwnerIcon(QWidget* dialog) {
+  const QWidget* owner = dialog->parentWidget();
+  dialog->setWindowIcon(owner != nullptr ? owner->windowIcon() : QIcon());
 }

@@ -1,5 +1,5 @@
 // The program's message boxes.
-#include "gui/app/prompter.h"
+#include "gui/dialog/prompter.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

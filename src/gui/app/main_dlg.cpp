@@ -1,0 +1,157 @@
+#include "gui/app/main_dlg.h"
+
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QPaintEvent>
+#include <QScreen>
+
+#include "core/settings/alarm_settings.h"
+#include "gui/dialog/data_exchange.h"
+#include "gui/dialog/dialog_builder.h"
+#include "gui/dialog/dialog_template.h"
+#include "gui/dialog/prompter.h"
+#include "gui/entry/entry_fields.h"
+#include "gui/resources/app_icon.h"
+
+// The panels take their controls from the built window, the clock driver
+// first: the other two read its clock.
+CMainDlg::CMainDlg(AlarmTable& table, SettingsStore& settings, const LocalClock& clock)
+    : m_table(table), m_settings(settings), m_clock(clock), m_icon(AppIcon()) {
+  m_table.SetListener(this);
+  BuildMenu();
+  BuildDialog(this, MainTemplate(), EntryFieldFactories(), m_menuBar->sizeHint().height());
+  ClockHost& clockHost = *this;
+  AlarmListHost& listHost = *this;
+  EntryFormHost& entryHost = *this;
+  m_clockDriver = std::make_unique<ClockDriver>(this, m_table, m_settings, m_clock, clockHost);
+  m_list =
+      std::make_unique<AlarmList>(this, m_table, m_clockDriver->Snapshot(), m_settings, listHost);
+  m_entry = std::make_unique<EntryForm>(this, m_table, m_clockDriver->Snapshot(), m_settings,
+                                        m_clock, entryHost);
+}
+
+CMainDlg::~CMainDlg() {
+  m_table.SetListener(nullptr);
+}
+
+int CMainDlg::DoModal() {
+  OnInitDialog();
+  return exec();
+}
+
+// The start-up steps run in this order; later steps rely on earlier ones.
+bool CMainDlg::OnInitDialog() {
+  UpdateData(false);
+  // X11 window managers offer no system menu to add an About item to.
+  setWindowIcon(m_icon);
+  m_settings.LoadSettings();
+  m_clockDriver->Tick();
+  PlaceWindow();
+  m_entry->SetUpForStart();
+  m_table.LoadAlarmsAtStartUp();
+  m_list->Refresh(0);
+  m_clockDriver->ClearMissedAlarms();
+  m_entry->OnTypeChange();
+  m_clockDriver->Start();
+  UpdateData(false);
+  return true;
+}
+
+// Centres the normal rectangle on the screen and, on every start after the
+// first, opens the window minimised.
+void CMainDlg::PlaceWindow() {
+  QScreen* screen = QGuiApplication::primaryScreen();
+  const QRect desktop = screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
+  const int top = (desktop.height() - height()) / 2;
+  const int left = (desktop.width() - width()) / 2;
+  m_normalRect = QRect(left, top, width(), height());
+  move(m_normalRect.topLeft());
+  if (!m_settings.FirstRun()) ApplyPlacement(true);
+}
+
+void CMainDlg::ApplyPlacement(bool minimised) {
+  if (minimised) {
+    setWindowState(windowState() | Qt::WindowMinimized);
+    return;
+  }
+  setWindowState(windowState() & ~Qt::WindowMinimized);
+  move(m_normalRect.topLeft());
+  if (isVisible()) showNormal();
+}
+
+void CMainDlg::BringToFront() {
+  ApplyPlacement(false);
+  raise();
+  activateWindow();
+}
+
+// The first paint of the window in its normal state runs one extra tick.
+void CMainDlg::paintEvent(QPaintEvent* event) {
+  QDialog::paintEvent(event);
+  if (!isMinimized() && m_firstPaint) {
+    m_firstPaint = false;
+    // Queued, so that a pass it may run never opens a pop-up inside a paint.
+    QMetaObject::invokeMethod(
+        this, [this] { m_clockDriver->Tick(); }, Qt::QueuedConnection);
+  }
+}
+
+void CMainDlg::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange) m_clockDriver->WindowStateChanged();
+}
+
+// The value members of the three panels and their controls.
+void CMainDlg::DoDataExchange(DataExchange& dx) {
+  m_clockDriver->Exchange(dx);
+  m_entry->Exchange(dx);
+  m_list->Exchange(dx);
+}
+
+bool CMainDlg::UpdateData(bool saveAndValidate) {
+  DataExchange dx(this, saveAndValidate);
+  DoDataExchange(dx);
+  return dx.ok();
+}
+
+// Who is told of what: a deletion (a Clear, a fired one-off alarm) and a
+// change read in go to the list; a new minute and a new date format to the
+// form as well.
+// The wake-up timer follows the alarms.
+void CMainDlg::TableChanged() {
+  if (m_clockDriver != nullptr) m_clockDriver->TableChanged();
+}
+
+void CMainDlg::AlarmDeleted(int i, int count) {
+  m_list->AlarmDeleted(i, count);
+}
+
+void CMainDlg::ShowTableChange() {
+  m_list->ShowTableChange();
+}
+
+void CMainDlg::AlarmAdded() {
+  m_list->Refresh(ShowNewAlarm);
+}
+
+void CMainDlg::MinuteTurned() {
+  m_entry->TakeClockTime();
+}
+
+void CMainDlg::DateFormatChanged() {
+  m_list->Refresh(0);
+  m_entry->OnTypeChange();
+}
+
+std::int64_t CMainDlg::LastCheckedMinute() const {
+  return m_clockDriver->LastCheckedMinute();
+}
+
+void CMainDlg::CatchUpReadIn(const std::vector<AlarmRecord>& records, std::int64_t sinceMinute) {
+  m_clockDriver->CatchUpReadIn(records, sinceMinute);
+}
+
+void CMainDlg::ShowMessage(const std::string& text, const std::string& caption) {
+  GetPrompter().Show(this, QString::fromStdString(text), QString::fromStdString(caption),
+                     Prompter::Icon::Warning);
+}

@@ -1,0 +1,106 @@
+#include "gui/list/alarm_list.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "core/list/alarm_description.h"
+#include "core/store/alarm_table.h"
+#include "gui/dialog/control_ids.h"
+#include "gui/dialog/data_exchange.h"
+#include "gui/dialog/dialog_builder.h"
+
+namespace {
+
+ScrollCode CodeOfAction(int action) {
+  switch (action) {
+    case QAbstractSlider::SliderSingleStepSub:
+      return ScrollCode::LineUp;
+    case QAbstractSlider::SliderSingleStepAdd:
+      return ScrollCode::LineDown;
+    case QAbstractSlider::SliderPageStepSub:
+      return ScrollCode::PageUp;
+    case QAbstractSlider::SliderPageStepAdd:
+      return ScrollCode::PageDown;
+    case QAbstractSlider::SliderToMinimum:
+      return ScrollCode::Top;
+    case QAbstractSlider::SliderToMaximum:
+      return ScrollCode::Bottom;
+    default:
+      return ScrollCode::ThumbTrack;
+  }
+}
+
+}  // namespace
+
+AlarmList::AlarmList(QWidget* window, AlarmTable& table, const ClockSnapshot& snapshot,
+                     const SettingsStore& settings, AlarmListHost& host)
+    : m_window(window), m_table(table), m_snapshot(snapshot), m_settings(settings), m_host(host) {
+  m_scrollBar = DlgItem<QScrollBar>(window, IDC_SCROLLBAR);
+  for (int r = 0; r < kListRowCount; ++r) m_rowNo[r] = DlgItem<QLabel>(window, kRowNumberIds[r]);
+  ConnectControls();
+}
+
+// Each row's two buttons call the one handler of their kind with the row.
+void AlarmList::ConnectControls() {
+  connect(m_scrollBar, &QAbstractSlider::actionTriggered, this,
+          [this](int action) { OnVScroll(CodeOfAction(action), m_scrollBar->sliderPosition()); });
+  connect(m_scrollBar, &QAbstractSlider::sliderReleased, this,
+          [this] { OnVScroll(ScrollCode::ThumbPosition, m_scrollBar->sliderPosition()); });
+  for (int r = 0; r < kListRowCount; ++r) {
+    connect(DlgItem<QPushButton>(m_window, kRowClearIds[r]), &QPushButton::clicked, this,
+            [this, r] { OnClearRow(r); });
+    connect(DlgItem<QPushButton>(m_window, kRowTextIds[r]), &QPushButton::clicked, this,
+            [this, r] { OnTextRow(r); });
+  }
+}
+
+void AlarmList::Exchange(DataExchange& dx) {
+  for (int r = 0; r < kListRowCount; ++r) dx.Text(kRowTimeIds[r], m_rowTime[r]);
+  for (int r = 0; r < kListRowCount; ++r) dx.Text(kRowTypeIds[r], m_rowType[r]);
+}
+
+// Puts every value of the window into the controls.
+void AlarmList::Refresh(int top) {
+  if (top == ShowNewAlarm) {
+    const int k = FindNewAlarmRecord(m_table);
+    top = 0;
+    if (k >= 0) {
+      m_table.SetText(k, "");
+      top = TopForNewRecord(k, m_table.Count());
+      m_table.SaveAlarms();  // which may read in a change of the file
+    }
+  }
+  const int count = m_table.Count();
+  m_listWindow.ShowFrom(top, count);
+  const QSignalBlocker blocker(m_scrollBar);
+  m_scrollBar->setRange(0, std::max(0, count - kListRowCount));
+  m_scrollBar->setValue(m_listWindow.Top());
+  for (int r = 0; r < kListRowCount; ++r) {
+    const int i = m_listWindow.Top() + r;
+    const bool filled = i < count;
+    m_rowTime[r] = filled ? m_table.At(i).time : std::string();
+    m_rowType[r] =
+        filled ? DescribeAlarm(m_table, i, m_snapshot, m_settings.Order()) : std::string();
+    m_rowNo[r]->setText(QString::number(i + 1));
+  }
+  m_host.UpdateData(false);
+}
+
+// A minimised window has nothing typed, and may hold a newer time unshown.
+void AlarmList::ShowTableChange() {
+  if (!m_window->isMinimized()) m_host.UpdateData(true);
+  Refresh(m_listWindow.Top());
+}
+
+void AlarmList::AlarmDeleted(int i, int count) {
+  m_listWindow.RecordDeleted(i, count);
+  Refresh(m_listWindow.Top());
+}
+
+void AlarmList::OnVScroll(ScrollCode code, int position) {
+  const int pos = ScrolledTop(code, m_scrollBar->value(), position, m_table.Count());
+  if (ScrollCodeMovesBar(code)) m_scrollBar->setValue(pos);
+  Refresh(pos);
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QObject>
+#include <array>
+#include <string>
+
+#include "core/list/list_window.h"
+#include "core/model/clock_snapshot.h"
+#include "core/settings/alarm_settings.h"
+
+class AlarmTable;
+class DataExchange;
+class QLabel;
+class QScrollBar;
+class QWidget;
+
+// What the alarm list asks of the window it sits in.
+class AlarmListHost {
+ public:
+  // Moves values between the window's value members and its controls.
+  virtual bool UpdateData(bool saveAndValidate) = 0;
+
+ protected:
+  ~AlarmListHost() = default;
+};
+
+// The five rows of the main window that show the alarm table, their scroll
+// bar, and each row's Text and Clear buttons. The first row shown is kept by
+// the list's ListWindow.
+class AlarmList : public QObject {
+  Q_OBJECT
+
+ public:
+  // The rows are the window's controls; the clock reading is the clock
+  // driver's; the settings are the application's.
+  AlarmList(QWidget* window, AlarmTable& table, const ClockSnapshot& snapshot,
+            const SettingsStore& settings, AlarmListHost& host);
+
+  // The rows' values and their controls.
+  void Exchange(DataExchange& dx);
+  // Shows five records from top (or the newly added one, ShowNewAlarm).
+  void Refresh(int top);
+  // Shows a table that reading alarms.txt in changed, keeping what the user is typing.
+  void ShowTableChange();
+  // The table deleted entry i and holds count entries now.
+  void AlarmDeleted(int i, int count);
+  void OnVScroll(ScrollCode code, int position);
+  // The buttons of a row (0 for the top one).
+  void OnClearRow(int row);
+  void OnTextRow(int row);
+
+ private:
+  void ConnectControls();
+  int RowRecord(int row) const;
+
+  QWidget* m_window;
+  AlarmTable& m_table;
+  const ClockSnapshot& m_snapshot;
+  const SettingsStore& m_settings;
+  AlarmListHost& m_host;
+  ListWindow m_listWindow;
+  std::array<std::string, kListRowCount> m_rowTime;
+  std::array<std::string, kListRowCount> m_rowType;
+  QScrollBar* m_scrollBar = nullptr;
+  std::array<QLabel*, kListRowCount> m_rowNo{};
+};

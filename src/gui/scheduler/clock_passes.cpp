@@ -1,0 +1,50 @@
+// The passes of the clock driver over the table: missed alarms at start-up,
+// due alarms at each new minute, and alarms read in from alarms.txt.
+#include <QWidget>
+
+#include "core/platform/local_clock.h"
+#include "core/scheduler/catch_up.h"
+#include "core/scheduler/minute_walk.h"
+#include "core/scheduler/missed_pass.h"
+#include "core/store/alarm_table.h"
+#include "gui/scheduler/alarm_popup_dlg.h"
+#include "gui/scheduler/cleared_notice_dlg.h"
+#include "gui/scheduler/clock_driver.h"
+
+// One notice for each cleared alarm; every removal is saved before the next notice.
+void ClockDriver::ClearMissedAlarms() {
+  const auto notify = [this](int i) {
+    CClearedNoticeDlg notice(m_table.At(i), m_window->windowIcon());
+    notice.exec();
+  };
+  RunMissedPass(m_table, m_snapshot.now, m_clock, notify,
+                [this](int i) { m_table.DeleteAlarm(i); });
+}
+
+void ClockDriver::CheckDueAlarms(std::int64_t sinceMinute) {
+  const ClockSnapshot minute = m_snapshot;
+  CheckMinutesSince(
+      m_table, sinceMinute, minute, m_clock,
+      [this](int i, std::int64_t due) { ShowAlarmPopup(i, due); },
+      [this](int i) { m_table.DeleteAlarm(i); });
+}
+
+void ClockDriver::CatchUpReadIn(const std::vector<AlarmRecord>& records, std::int64_t sinceMinute) {
+  if (m_firstTick) return;
+  CheckRecordsReadIn(
+      m_table, records, sinceMinute + 1, m_lastCheckedMinute, m_clock,
+      [this](int i, std::int64_t due) { ShowAlarmPopup(i, due); },
+      [this](int i) { m_table.DeleteAlarm(i); });
+}
+
+// Shows the pop-up of entry i and returns when it has been closed. The pop-up
+// is a window of its own that keeps above the others, so a minimised main
+// window is left minimised: restoring it first and minimising it again races
+// with the window manager, which can apply the restore last and leave the main
+// window open on the desktop.
+void ClockDriver::ShowAlarmPopup(int i, std::int64_t dueMinute) {
+  if (i < 0 || i >= m_table.Count()) return;
+  CAlarmPopupDlg popup(m_table.At(i), m_settings.Values(), m_window->windowIcon(),
+                       MinuteOf(m_clock.Now()) - dueMinute);
+  popup.exec();
+}

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Fails when the Qt floor leaves the layout docs/architecture.md gives it:
+#   - its folders stand in this order, lowest first, and a file includes only
+#     gui headers of its own folder and of folders below it:
+#       platform resources dialog settings scheduler list entry app
+#   - the main window's members are defined in at most three files of app/
+#     named for it (main_dlg*.cpp);
+#   - no file keeps a program-wide variable in a header (extern), nor a reset
+#     of state that exists only for the tests.
+# Usage: gui_layout_test.sh SOURCE_DIR
+set -euo pipefail
+gui="${1:?usage: $0 SOURCE_DIR}/src/gui"
+[ -d "$gui" ] || { echo "no gui folder at $gui" >&2; exit 1; }
+failed=0
+# shellcheck source=tests/tools/folder_order.sh
+source "$(dirname "$0")/folder_order.sh"
+check_folder_order "$gui" gui platform resources dialog settings scheduler list entry app || failed=1
+
+mapfile -t defining < <(grep -rlE '\bCMainDlg::[A-Za-z_~]+\(' "$gui" --include='*.cpp' |
+  grep -v '/app/alarm_app\.cpp$' | sort)
+for file in "${defining[@]}"; do
+  [[ "$file" =~ /app/main_dlg[a-z_]*\.cpp$ ]] && continue
+  echo "$file defines members of CMainDlg outside app/main_dlg*.cpp" >&2
+  failed=1
+done
+if [ "${#defining[@]}" -gt 3 ]; then
+  echo "CMainDlg's members are defined in ${#defining[@]} files, more than three" >&2
+  failed=1
+fi
+if grep -rnE '^[[:space:]]*extern[[:space:]]' "$gui" --include='*.h'; then
+  echo "a gui header declares a program-wide variable (above)" >&2
+  failed=1
+fi
+if grep -rnE '\bReset[A-Za-z]*State\b' "$gui"; then
+  echo "a gui file resets program state (above)" >&2
+  failed=1
+fi
+[ "$failed" -eq 0 ] || exit 1
+echo "gui folders in order; CMainDlg in ${#defining[@]} files; no program-wide state"
