@@ -99,7 +99,7 @@ command_for() {
   if [ "$kind" = tockmere ]; then
     write_usual_alarms "$folder/alarms"
     [ "$state" = minimised ] && write_settings_in "$folder"
-    COMMAND+=("$TOCKMERE")
+    COMMAND+=("$TOCKMERE" --folder "$folder/alarms")
   else
     COMMAND+=("$BARE")
     [ "$state" = minimised ] && COMMAND+=(--minimised)
