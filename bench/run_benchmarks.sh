@@ -238,7 +238,8 @@ for rep in $(seq 1 "$POPUP_REPS"); do
   line="$("$WAIT_MAP" -t $((POPUP_LEAD + 30)) -n 'Your alarm call:' -- \
     env -C "$folder/alarms" -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
     XDG_CONFIG_HOME="$folder/config" XDG_RUNTIME_DIR="$RUN_DIR/runtime" \
-    LD_PRELOAD="$FAKETIME_LIB" FAKETIME="$sign$offset" "$TOCKMERE" 2>>"$PROGRAM_LOG")" ||
+    LD_PRELOAD="$FAKETIME_LIB" FAKETIME="$sign$offset" "$TOCKMERE" --folder "$folder/alarms" \
+    2>>"$PROGRAM_LOG")" ||
     fail "no pop-up in run $rep: $(tail -n 5 "$PROGRAM_LOG")"
   read -r _ wall pid <<<"$line"
   track_pid "$pid"
