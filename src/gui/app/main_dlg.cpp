@@ -116,14 +116,15 @@ bool CMainDlg::UpdateData(bool saveAndValidate) {
 
 // Who is told of what: a deletion (a Clear, a fired one-off alarm) and a
 // change read in go to the list; a new minute and a new date format to the
-// form as well.
-// The wake-up timer follows the alarms.
-void CMainDlg::TableChanged() {
-  if (m_clockDriver != nullptr) m_clockDriver->TableChanged();
-}
-
+// form as well; every change of the alarms to the clock driver, whose wake-up
+// timer follows them.
 void CMainDlg::AlarmDeleted(int i, int count) {
   m_list->AlarmDeleted(i, count);
+}
+
+// The window listens to the table from before its panels are made.
+void CMainDlg::TableChanged() {
+  if (m_clockDriver != nullptr) m_clockDriver->TableChanged();
 }
 
 void CMainDlg::ShowTableChange() {
