@@ -76,7 +76,6 @@ inline constexpr int IDC_CALENDAR = 1039;
 inline constexpr int IDC_NOTICE_TEXT = 1041;
 
 // The clock timer.
-inline constexpr int IDT_CLOCK = 997;
 inline constexpr int kClockIntervalMs = 1000;
 
 // The commands of the Options menu.
