@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QWindow>
 #include <array>
 
 #include "core/model/alarm_settings.h"
@@ -16,6 +17,8 @@
 namespace {
 
 constexpr int kFontCellHeight = 30;
+// About as long as the warning sound lasts.
+constexpr int kWarningSpanMs = 1000;
 
 // Yellow, Green, Blue, Orange, Pink.
 const std::array<QColor, 5> kColours = {QColor(255, 255, 153), QColor(180, 250, 180),
@@ -52,7 +55,10 @@ CAlarmPopupDlg::CAlarmPopupDlg(const AlarmRecord& alarm, const AlarmSettings& se
     : CAlertDialog(AlarmPopupTemplate(), icon),
       m_alarm(alarm),
       m_settings(settings),
-      m_minutesLate(minutesLate) {}
+      m_minutesLate(minutesLate) {
+  m_warningSpan.setSingleShot(true);
+  m_warningSpan.setInterval(kWarningSpanMs);
+}
 
 CAlarmPopupDlg::~CAlarmPopupDlg() {
   WithdrawNotification();
@@ -69,6 +75,10 @@ QString CAlarmPopupDlg::NotificationBody(const AlarmRecord& alarm) {
 
 void CAlarmPopupDlg::showEvent(QShowEvent* event) {
   CAlertDialog::showEvent(event);
+  if (QWindow* window = windowHandle(); window != m_watchedWindow && window != nullptr) {
+    window->installEventFilter(this);
+    m_watchedWindow = window;
+  }
   if (m_notification != 0) return;
   m_notification = GetDesktopNotifier().Notify(NotificationSummary(m_alarm, m_minutesLate),
                                                NotificationBody(m_alarm), windowIcon());
@@ -109,12 +119,30 @@ QRect CAlarmPopupDlg::TextArea() const {
   return visible;
 }
 
+// The window system exposes the window when it is shown and each time it is
+// uncovered: the warning sounds once for each. On X11 a window just mapped is
+// exposed twice within milliseconds, so exposures within the warning's span
+// are one; repaints (a change of focus or activation) are silent.
+bool CAlarmPopupDlg::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == m_watchedWindow && event->type() == QEvent::Expose &&
+      m_watchedWindow->isExposed() && !m_warningSpan.isActive()) {
+    m_warningSpan.start();
+    if (m_settings.Sound == 1) GetSystemSound().PlayExclamation();
+  }
+  return CAlertDialog::eventFilter(watched, event);
+}
+
+void CAlarmPopupDlg::hideEvent(QHideEvent* event) {
+  m_warningSpan.stop();
+  CAlertDialog::hideEvent(event);
+}
+
 void CAlarmPopupDlg::paintEvent(QPaintEvent* event) {
   QDialog::paintEvent(event);
   PaintAlarm();
 }
 
-// Draws the panel and the text, and sounds the warning when sound is on.
+// Draws the panel and the text.
 void CAlarmPopupDlg::PaintAlarm() {
   QPainter painter(this);
   const QColor colour = ColourOfType(m_alarm.type, m_settings);
@@ -124,5 +152,4 @@ void CAlarmPopupDlg::PaintAlarm() {
   painter.setClipRect(TextArea());
   painter.drawText(TextArea(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                    DisplayText(m_alarm.text));
-  if (m_settings.Sound == 1) GetSystemSound().PlayExclamation();
 }

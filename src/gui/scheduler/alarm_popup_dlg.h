@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QColor>
+#include <QPointer>
 #include <QRect>
 #include <QString>
+#include <QTimer>
+#include <QWindow>
 #include <cstdint>
 
 #include "core/model/alarm_record.h"
@@ -50,6 +53,8 @@ class CAlarmPopupDlg : public CAlertDialog {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void PaintAlarm();
@@ -58,5 +63,7 @@ class CAlarmPopupDlg : public CAlertDialog {
   AlarmRecord m_alarm;
   const AlarmSettings& m_settings;
   std::int64_t m_minutesLate = 0;
-  int m_notification = 0;  // the key of the notification shown, 0 while none
+  int m_notification = 0;             // the key of the notification shown, 0 while none
+  QPointer<QWindow> m_watchedWindow;  // the window whose exposures sound the warning
+  QTimer m_warningSpan;               // runs while the last warning sounds
 };
