@@ -101,4 +101,16 @@ TEST_F(CalendarTest, OpenWithAPartTypedDateAndClosedByEsc) {
   EXPECT_EQ(DateEdit()->text(), "03/01/04");
 }
 
+TEST_F(CalendarTest, ReturnInTheMonthGridPressesOk) {
+  Open(At(2003, 12, 25, 9, 5));
+  for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+    RunCalendar([key](CCalendarDlg* dialog, QCalendarWidget* calendar) {
+      ASSERT_NE(calendar, nullptr);
+      QTest::keyClick(calendar->focusProxy(), key);
+      EXPECT_FALSE(dialog->isVisible());
+      EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    });
+  }
+}
+
 }  // namespace

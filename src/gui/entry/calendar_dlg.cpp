@@ -2,6 +2,7 @@
 
 #include <QCalendarWidget>
 #include <QDate>
+#include <QKeyEvent>
 
 #include "core/platform/local_clock.h"
 #include "gui/dialog/control_ids.h"
@@ -23,6 +24,20 @@ bool CCalendarDlg::OnInitDialog() {
     calendar->setSelectedDate(today);
     calendar->setCurrentPage(today.year(), today.month());
     calendar->setFocus();
+    // The month grid takes Return for itself; the dialog's default button
+    // should have it, as it has every other key the grid leaves alone.
+    if (QWidget* grid = calendar->focusProxy()) grid->installEventFilter(this);
   }
   return true;
+}
+
+bool CCalendarDlg::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      accept();
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
 }

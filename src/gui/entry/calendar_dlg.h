@@ -16,6 +16,10 @@ class CCalendarDlg : public QDialog {
   // Sets the window icon and selects today in the calendar.
   bool OnInitDialog();
 
+ protected:
+  // Return and Enter in the month grid press OK.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   const LocalClock& m_clock;
 };
