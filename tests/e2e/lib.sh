@@ -60,8 +60,10 @@
 #   pass MESSAGE             print "PASS: MESSAGE".
 #
 # The defaults can be changed before setup: TZ (Europe/London).
-# The program gets the session bus E2E_SESSION_BUS (an address) and none when
-# it is empty, so that no test reaches the desktop's own notifications.
+# The program gets the session bus E2E_SESSION_BUS (an address) or, when it is
+# empty, an address where nothing listens, so that no test reaches the
+# desktop's own notifications nor starts a bus of its own (where dbus-x11 is
+# installed, a program without an address launches one).
 
 set -euo pipefail
 
@@ -249,13 +251,10 @@ start_tockmere_real() {
   track_pid "$APP_PID"
 }
 
-# The env(1) arguments that give the program E2E_SESSION_BUS or no bus.
+# The env(1) argument that gives the program E2E_SESSION_BUS or a bus address
+# where nothing listens.
 session_bus_env() {
-  if [ -n "${E2E_SESSION_BUS:-}" ]; then
-    echo "DBUS_SESSION_BUS_ADDRESS=$E2E_SESSION_BUS"
-  else
-    echo "-u DBUS_SESSION_BUS_ADDRESS"
-  fi
+  echo "DBUS_SESSION_BUS_ADDRESS=${E2E_SESSION_BUS:-unix:path=$RUN_DIR/no-bus}"
 }
 
 fake_now() {

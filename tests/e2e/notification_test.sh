@@ -110,11 +110,6 @@ pass "with the session bus gone the pop-up shows"
 close_popup
 stop_app
 
-E2E_SESSION_BUS=""
-popup_at_0731 'No bus|'
-pass "with no session bus the pop-up shows"
-close_popup
-stop_app
 if grep -qi 'dbus' "$RUN_DIR"/tockmere.*.log; then
   fail "the program reported a D-Bus error: $(grep -hi dbus "$RUN_DIR"/tockmere.*.log)"
 fi

@@ -124,7 +124,9 @@ setup /usr/bin/tockmere
 trap 'remove_package; cleanup' EXIT
 
 # A new user's session: HOME of its own, no XDG variables but the runtime one,
-# the program started from / by the autostart entry's command.
+# a session bus address where nothing listens (without one, dbus-x11 would
+# launch a bus of its own), the program started from / by the autostart
+# entry's command.
 home="$RUN_DIR/home"
 mkdir -p "$home"
 exec_line="$(sed -n 's/^Exec=//p' "$autostart")"
@@ -132,6 +134,7 @@ read -r -a command <<<"$exec_line"
 (
   cd /
   exec env -i PATH=/usr/bin:/bin HOME="$home" DISPLAY="$DISPLAY" XDG_RUNTIME_DIR="$RUN_DIR/runtime" \
+    DBUS_SESSION_BUS_ADDRESS="unix:path=$RUN_DIR/no-bus" \
     "${command[@]}" >"$RUN_DIR/installed.log" 2>&1
 ) &
 APP_PID=$!
