@@ -38,10 +38,6 @@ bool WaitUntil(Condition condition, int timeoutMs) {
 // and sounds recorded instead of shown.
 class MainWindowTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    CMainDlg::s_endProcess = [this](int code) { endCode = code; };
-  }
-
   void TearDown() override {
     CloseLeftoverModals();
     dlg.reset();
@@ -55,6 +51,7 @@ class MainWindowTest : public ::testing::Test {
   void StartAt(std::int64_t moment) {
     clock.Set(moment);
     dlg = std::make_unique<CMainDlg>(table, settings, clock);
+    dlg->SetEndProcess([this](int code) { endCode = code; });
     dlg->OnInitDialog();
   }
 

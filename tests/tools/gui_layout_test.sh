@@ -6,14 +6,20 @@
 #   - the main window's members are defined in at most three files of app/
 #     named for it (main_dlg*.cpp);
 #   - no file keeps a program-wide variable in a header (extern), nor a reset
-#     of state that exists only for the tests.
+#     of state that exists only for the tests;
+#   - every static data member, static local and mutable variable at file
+#     scope is listed, by its file and name, under "Program-wide state of the
+#     Qt floor" on docs/architecture.md.
 # Usage: gui_layout_test.sh SOURCE_DIR
 set -euo pipefail
-gui="${1:?usage: $0 SOURCE_DIR}/src/gui"
+root="${1:?usage: $0 SOURCE_DIR}"
+gui="$root/src/gui"
 [ -d "$gui" ] || { echo "no gui folder at $gui" >&2; exit 1; }
 failed=0
 # shellcheck source=tests/tools/folder_order.sh
 source "$(dirname "$0")/folder_order.sh"
+# shellcheck source=tests/tools/program_wide_state.sh
+source "$(dirname "$0")/program_wide_state.sh"
 check_folder_order "$gui" gui platform resources dialog settings scheduler list entry app || failed=1
 
 mapfile -t defining < <(grep -rlE '\bCMainDlg::[A-Za-z_~]+\(' "$gui" --include='*.cpp' |
@@ -35,5 +41,18 @@ if grep -rnE '\bReset[A-Za-z]*State\b' "$gui"; then
   echo "a gui file resets program state (above)" >&2
   failed=1
 fi
+listed="$(sed -n '/^## Program-wide state of the Qt floor/,/^## /p' "$root/docs/architecture.md" |
+  tr '\n' ' ')"
+state=0
+while IFS= read -r found; do
+  file="${found%%:*}"
+  file="gui/${file#"$gui"/}"
+  name="${found##*: }"
+  state=$((state + 1))
+  if ! grep -qE "\`$file\`: [^()]*\`$name\`" <<<"$listed"; then
+    echo "$found: program-wide state that docs/architecture.md does not list" >&2
+    failed=1
+  fi
+done < <(program_wide_state "$gui")
 [ "$failed" -eq 0 ] || exit 1
-echo "gui folders in order; CMainDlg in ${#defining[@]} files; no program-wide state"
+echo "gui folders in order; CMainDlg in ${#defining[@]} files; $state program-wide variables, each listed"

@@ -3,9 +3,11 @@
 #include <QDialog>
 #include <QIcon>
 #include <QRect>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/model/core_ui.h"
@@ -79,8 +81,9 @@ class CMainDlg : public QDialog,
   void OnEndSession();
   void SaveSettingsUnattended() const;
 
-  // How OnClose ends the process; tests replace it.
-  static std::function<void(int)> s_endProcess;
+  // How OnClose ends the process (at once, with the code given); tests
+  // replace it.
+  void SetEndProcess(std::function<void(int)> endProcess) { m_endProcess = std::move(endProcess); }
 
   // The rectangle centred on the screen at start-up, which the window takes
   // whenever it is restored.
@@ -110,6 +113,7 @@ class CMainDlg : public QDialog,
   QIcon m_icon;
   QRect m_normalRect;
   bool m_firstPaint = true;  // the window has not yet been painted in its normal state
+  std::function<void(int)> m_endProcess = [](int code) { std::_Exit(code); };
   QMenuBar* m_menuBar = nullptr;
   std::unique_ptr<ClockDriver> m_clockDriver;
   std::unique_ptr<AlarmList> m_list;

@@ -7,8 +7,6 @@
 #include "core/settings/alarm_settings.h"
 #include "gui/app/main_dlg.h"
 
-std::function<void(int)> CMainDlg::s_endProcess = [](int code) { std::_Exit(code); };
-
 // Exit, and Enter in any field: the settings are written even when a field
 // turns out too long and the window stays open.
 void CMainDlg::OnOK() {
@@ -25,7 +23,7 @@ void CMainDlg::OnCancel() {
 // The close box ends the process at once.
 void CMainDlg::OnClose() {
   m_settings.SaveSettings(*this);
-  s_endProcess(0);
+  m_endProcess(0);
 }
 
 void CMainDlg::accept() {
@@ -51,7 +49,7 @@ void CMainDlg::OnEndSession() {
   if (QApplication::activeModalWidget() == this) {
     QDialog::done(QDialog::Rejected);
   } else {
-    s_endProcess(0);
+    m_endProcess(0);
   }
 }
 
