@@ -197,6 +197,18 @@ TEST_F(AlarmsFileWatcherTest, ARemovalWaitsForAWriterThatWroteBackWhatTheFileHel
             "1,00/00/00,0,09:00,Later|\r\n1,00/00/00,0,10:00,Daily|\r\n");
 }
 
+// A save that comes before the watcher has heard of a writer still waits for it.
+TEST_F(AlarmsFileWatcherTest, ASaveRightAfterAWriterStartedWaitsForIt) {
+  const std::string held = "1,00/00/00,0,07:00,\r\n";
+  Start(held);
+  std::ofstream writer(folder.path() / "alarms.txt", std::ios::binary | std::ios::trunc);
+  writer << held << std::flush;
+  ASSERT_TRUE(table.RemoveAlarmAt(0));
+  EXPECT_TRUE(table.SaveAlarms());
+  EXPECT_TRUE(table.AlarmsSaveWaiting());
+  EXPECT_EQ(folder.Read("alarms.txt"), held);
+}
+
 TEST_F(AlarmsFileWatcherTest, AnAddAfterAHandEditKeepsBothAndTheBackup) {
   Start("1,00/00/00,0,07:00,\r\n");
   const std::string edited = "1,00/00/00,0,06:30,\n\n1,00/00/00,0,07:00,\n";
