@@ -139,6 +139,21 @@ TEST_F(AddAlarmTest, FullTableIsRefusedBeforeTheFormIsRead) {
   EXPECT_EQ(table.Count(), 12);
 }
 
+// A hand edit not yet read in makes the twelfth alarm: Add counts the file's.
+TEST_F(AddAlarmTest, AHandEditThatFillsTheTableIsReadInBeforeTheCount) {
+  std::string file;
+  for (int hour = 10; hour < 21; ++hour) file += "1,00/00/00,0," + TwoDigits(hour) + ":00,\r\n";
+  folder.Write("alarms.txt", file);
+  Open(Now());
+  file += "1,00/00/00,0,23:00,\r\n";
+  folder.Write("alarms.txt", file);
+  Fill("07:30", "Daily", "", "");
+  ClickAdd();
+  EXPECT_EQ(prompter.texts(), (std::vector<QString>{"You already have the max of 12 alarms."}));
+  EXPECT_EQ(folder.Read("alarms.txt"), file);
+  EXPECT_EQ(table.Count(), 12);
+}
+
 TEST_F(AddAlarmTest, TooLongFieldStopsAddWithTheLengthMessage) {
   Open(Now());
   Fill("23:59", "Daily", "", "");
@@ -259,20 +274,32 @@ TEST_F(AddAlarmTest, ListScrollsToTheNewRecord) {
   EXPECT_EQ(Text(kRowTypeIds[0]), "Tomorrow");
 }
 
+// A read-only file is read back after the failed save; a folder in its place
+// cannot be, and the alarm the save could not write goes all the same.
 TEST_F(AddAlarmTest, FailedSaveKeepsNothingNew) {
-  folder.Write("alarms.txt", "1,00/00/00,0,06:00,\r\n");
   const std::filesystem::path file = folder.path() / "alarms.txt";
-  std::filesystem::permissions(file, std::filesystem::perms::owner_read);
-  Open(Now());
-  Fill("07:30", "Daily", "", "");
-  ClickAdd();
-  ASSERT_FALSE(prompter.messages().empty());
-  EXPECT_EQ(prompter.messages()[0].text, "File open error.");
-  EXPECT_EQ(prompter.messages()[0].caption, "Error");
-  EXPECT_EQ(table.Count(), 1);
-  EXPECT_EQ(FileLines(), (std::vector<std::string>{"1,00/00/00,0,06:00,"}));
-  EXPECT_EQ(Text(kRowTimeIds[0]), "06:00");
-  EXPECT_EQ(Text(kRowTimeIds[1]), "");
+  for (const bool readable : {true, false}) {
+    SCOPED_TRACE(readable ? "a read-only file" : "a folder in its place");
+    std::filesystem::remove_all(file);
+    if (readable) {
+      folder.Write("alarms.txt", "1,00/00/00,0,06:00,\r\n");
+      std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+    } else {
+      std::filesystem::create_directory(file);
+    }
+    dlg.reset();
+    Open(Now());
+    prompter.clear();
+    Fill("07:30", "Daily", "", "");
+    ClickAdd();
+    ASSERT_FALSE(prompter.messages().empty());
+    EXPECT_EQ(prompter.messages()[0].text, "File open error.");
+    EXPECT_EQ(prompter.messages()[0].caption, "Error");
+    EXPECT_EQ(table.Count(), readable ? 1 : 0);
+    EXPECT_EQ(Text(kRowTimeIds[0]), readable ? "06:00" : "");
+    EXPECT_EQ(Text(kRowTimeIds[1]), "");
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(file));
 }
 
 }  // namespace

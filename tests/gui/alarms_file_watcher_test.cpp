@@ -118,7 +118,7 @@ TEST_F(AlarmsFileWatcherTest, AChangeUnderEachDialogIsReadInWhenItCloses) {
   }
 }
 
-// Save in the alarm text editor reads a hand edit in first: the edit's lines
+// Save in the alarm text editor reads a finished hand edit in first: the edit's lines
 // stay, and the text lands on the same alarm, or nowhere if the edit took it out.
 TEST_F(AlarmsFileWatcherTest, TextSavedAfterAHandEditKeepsTheEdit) {
   const std::string edit = "1,00/00/00,0,06:30,Edit|\r\n";
@@ -133,6 +133,9 @@ TEST_F(AlarmsFileWatcherTest, TextSavedAfterAHandEditKeepsTheEdit) {
     prompter.clear();
     WhenModalOpens([&](QWidget* modal) {
       folder.Write("alarms.txt", c.edited);
+      // Written and quiet, not yet read in under the open dialog.
+      ASSERT_TRUE(WaitUntil([&] { return table.AlarmsFileBusy(); }, kWaitMs));
+      ASSERT_TRUE(WaitUntil([&] { return !table.AlarmsFileBusy(); }, kWaitMs));
       auto* editor = qobject_cast<CAlarmTextDlg*>(modal);
       ASSERT_NE(editor, nullptr);
       editor->m_textEdit->setPlainText("Green tea");
@@ -169,6 +172,41 @@ TEST_F(AlarmsFileWatcherTest, ASlowWritersAlarmsOfTheMinuteItCrossedGoOffOnceLat
   for (const auto& popup : popups.seen()) seen.push_back(popup.text);
   EXPECT_EQ(seen, (std::vector<std::string>{"Tea|", "Dentist|", "Alarm|"}));
   EXPECT_EQ(folder.Read("alarms.txt"), "1,00/00/00,0,07:30,Alarm|\r\n" + tea);
+}
+
+// A writer that truncates the file and first writes back the very lines it
+// held is still writing: the removal of a one-off that goes off meanwhile
+// waits until it is done, the lines it adds later stay, and its one-off of
+// that minute goes off late.
+TEST_F(AlarmsFileWatcherTest, ARemovalWaitsForAWriterThatWroteBackWhatTheFileHeld) {
+  const std::string held = "0,26/06/15,0,08:00,Bus|\r\n1,00/00/00,0,09:00,Later|\r\n";
+  folder.Write("alarms.txt", held);
+  StartAt(At(2026, 6, 15, 7, 59, 58));
+  new AlarmsFileWatcher(dlg.get(), table, *dlg);
+  ModalCatcher popups(folder, table);
+  std::ofstream writer(folder.path() / "alarms.txt", std::ios::binary | std::ios::trunc);
+  writer << held << std::flush;
+  ASSERT_TRUE(WaitUntil([&] { return table.AlarmsFileBusy(); }, kWaitMs));
+  TickAt(At(2026, 6, 15, 8, 0));
+  ASSERT_TRUE(WaitUntil([&] { return table.Count() == 1; }, kWaitMs));  // Bus went off
+  writer << "1,00/00/00,0,10:00,Daily|\r\n0,26/06/15,0,08:00,Dentist|\r\n" << std::flush;
+  writer.close();
+  ASSERT_TRUE(WaitUntil([&] { return popups.seen().size() >= 2; }, kWaitMs));
+  EXPECT_EQ(popups.seen()[1].text, "Dentist|");
+  EXPECT_EQ(folder.Read("alarms.txt"),
+            "1,00/00/00,0,09:00,Later|\r\n1,00/00/00,0,10:00,Daily|\r\n");
+}
+
+// A save that comes before the watcher has heard of a writer still waits for it.
+TEST_F(AlarmsFileWatcherTest, ASaveRightAfterAWriterStartedWaitsForIt) {
+  const std::string held = "1,00/00/00,0,07:00,\r\n";
+  Start(held);
+  std::ofstream writer(folder.path() / "alarms.txt", std::ios::binary | std::ios::trunc);
+  writer << held << std::flush;
+  ASSERT_TRUE(table.RemoveAlarmAt(0));
+  EXPECT_TRUE(table.SaveAlarms());
+  EXPECT_TRUE(table.AlarmsSaveWaiting());
+  EXPECT_EQ(folder.Read("alarms.txt"), held);
 }
 
 TEST_F(AlarmsFileWatcherTest, AnAddAfterAHandEditKeepsBothAndTheBackup) {

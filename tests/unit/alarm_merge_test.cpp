@@ -19,6 +19,9 @@ const AlarmRecord kA = Daily("06:00");
 const AlarmRecord kB = Daily("07:00");
 const AlarmRecord kC = Daily("08:00");
 const AlarmRecord kANewText = Daily("06:00", "Tea|");
+// One-offs at the same time with the same text, a day apart.
+const AlarmRecord kMonday{"One Date", "", "07:00", "15/06/26", "Tea|"};
+const AlarmRecord kTuesday{"One Date", "", "07:00", "16/06/26", "Tea|"};
 
 TEST(AlarmMergeTest, EachSidesChangeIsKept) {
   struct Case {
@@ -36,6 +39,7 @@ TEST(AlarmMergeTest, EachSidesChangeIsKept) {
       {"our new text on an alarm they took out", {kA, kB}, {kANewText, kB}, {kB}, {kB}},
       {"their new text", {kA}, {kA}, {kANewText}, {kANewText}},
       {"no room for our addition", {}, {kA}, twelve, twelve},
+      {"our one-off of another day", {kMonday}, {kTuesday}, {}, {kTuesday}},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(MergeAlarmChanges(c.base, c.ours, c.theirs), c.merged) << c.what;
@@ -46,6 +50,7 @@ TEST(AlarmMergeTest, NewAlarmsAreThoseNotThereBeforeWhateverTheirText) {
   EXPECT_EQ(NewAlarms({kA, kB}, {kANewText, kC, kB}), Records{kC});
   EXPECT_EQ(NewAlarms({kA}, {kA, kA}), Records{kA});
   EXPECT_EQ(NewAlarms({kA, kB}, {}), Records{});
+  EXPECT_EQ(NewAlarms({kMonday}, {kTuesday}), Records{kTuesday});
 }
 
 }  // namespace

@@ -124,6 +124,20 @@ TEST_F(AlarmsFileTest, AUtf16FileIsLoadedAndSavedAsTheUsualText) {
   EXPECT_EQ(Backup(), utf16);
 }
 
+// However a file in the program's own format came in, a save needs no backup of it.
+TEST_F(AlarmsFileTest, AFileInTheProgramsOwnFormatNeedsNoBackupHoweverItCameIn) {
+  for (const bool atStart : {true, false}) {
+    SCOPED_TRACE(atStart ? "read at start" : "written by another program and read in by the save");
+    table = AlarmTable{};
+    fs::remove(kAlarmsFileName);
+    m_folder.Write(kAlarmsFileName, CrLf({kSix}));
+    table.LoadAlarmsAtStartUp();
+    if (!atStart) m_folder.Write(kAlarmsFileName, CrLf({kSix, kSeven}));
+    ASSERT_TRUE(AddAndSave());
+    EXPECT_FALSE(HasBackup());
+  }
+}
+
 TEST_F(AlarmsFileTest, AFileAsThisProgramWritesItNeedsNoBackup) {
   LoadFile(CrLf({kSix, kSeven}));
   ASSERT_TRUE(AddAndSave());
@@ -287,4 +301,36 @@ TEST_F(AlarmsFileTest, ASaveWritesThroughASymbolicLink) {
   ASSERT_TRUE(AddAndSave());
   EXPECT_TRUE(fs::is_symlink(kAlarmsFileName));
   EXPECT_EQ(m_folder.Read("synced/new.txt"), CrLf({"1,00/00/00,0,23:00,$%&"}));
+}
+
+// A file the program does not read, or reads as UTF-8 though it looks like
+// UTF-16, is said on stderr once, however often it is read again.
+TEST_F(AlarmsFileTest, WhatIsNotReadAsTheUserMeantIsSaidOnceOnStderr) {
+  std::string utf16;
+  for (const char c : CrLf({kSix})) utf16 += std::string{c, '\0'};
+  struct Case {
+    const char* what;
+    std::string said;
+  };
+  for (const Case& c :
+       {Case{"a file of 100 MB",
+             "tockmere: cannot read alarms.txt: it is larger than 64 MiB; its alarms do not go off "
+             "and it is not replaced\n"},
+        Case{"UTF-16 without its mark",
+             "tockmere: alarms.txt looks like UTF-16 text without a byte-order mark; it is read "
+             "as UTF-8 (save it with a byte-order mark)\n"}}) {
+    SCOPED_TRACE(c.what);
+    table = AlarmTable{};
+    if (c.what[0] == 'a') {
+      m_folder.Write(kAlarmsFileName, "");
+      fs::resize_file(kAlarmsFileName, 100 * 1024 * 1024);
+    } else {
+      m_folder.Write(kAlarmsFileName, utf16);
+    }
+    ::testing::internal::CaptureStderr();
+    table.LoadAlarmsAtStartUp();
+    table.LoadAlarms();
+    table.SaveAlarms();
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), c.said);
+  }
 }

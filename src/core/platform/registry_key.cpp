@@ -4,7 +4,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <iterator>
 #include <system_error>
 #include <utility>
@@ -79,7 +81,8 @@ std::filesystem::path RegistryFilePath() {
 // read (a folder, a FIFO, no permission) is a key that cannot be opened.
 bool RegistryKey::Load(bool mayBeMissing) {
   std::string bytes;
-  const FileRead result = ReadRegularFile(RegistryFilePath(), bytes);
+  const FileRead result = ReadRegularFile(RegistryFilePath(), bytes, &m_problem);
+  if (result == FileRead::Missing && !mayBeMissing) m_problem = "it does not exist";
   if (result == FileRead::Unreadable || (result == FileRead::Missing && !mayBeMissing)) {
     return false;
   }
@@ -111,6 +114,7 @@ bool RegistryKey::Create(std::string_view keyName) {
   if (Open(keyName)) return true;
   std::error_code error;
   std::filesystem::create_directories(RegistryFilePath().parent_path(), error);
+  if (error) m_problem = error.message();
   if (error || !Load(true)) return false;
   EndWithBlankLine(m_file);
   m_keyName = std::string(keyName);
@@ -154,6 +158,7 @@ bool RegistryKey::Close() {
     return EncodeText(m_crLf ? WithCrLf(lines) : lines, m_encoding);
   };
   const bool ok = !m_open || !m_changed || WriteFileAtomically(RegistryFilePath(), text());
+  if (!ok) m_problem = std::strerror(errno);
   m_file = RegFile{};
   m_open = false;
   m_changed = false;

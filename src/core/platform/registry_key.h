@@ -32,6 +32,8 @@ class RegistryKey {
   // Writes the changes, whole or not at all, and closes the key. False when
   // they could not be written.
   bool Close();
+  // Why the last Open, Create or Close failed, in words.
+  const std::string& Problem() const { return m_problem; }
 
  private:
   bool Load(bool mayBeMissing);
@@ -45,4 +47,5 @@ class RegistryKey {
   bool m_changed = false;
   TextEncoding m_encoding = TextEncoding::Utf8;
   bool m_crLf = false;
+  std::string m_problem;
 };

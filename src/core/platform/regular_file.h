@@ -12,7 +12,9 @@ enum class FileRead { Read, Missing, Unreadable };
 
 inline constexpr std::size_t kMaxReadSize = 64 * 1024 * 1024;
 
-FileRead ReadRegularFile(const std::filesystem::path& path, std::string& bytes);
+// When the file cannot be read, why (when given) is told the reason in words.
+FileRead ReadRegularFile(const std::filesystem::path& path, std::string& bytes,
+                         std::string* why = nullptr);
 
 // The file a path finally names: symbolic links followed, each relative link
 // from the folder that holds it. The path itself when it is no link, or when

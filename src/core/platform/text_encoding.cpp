@@ -126,6 +126,19 @@ DecodedText DecodeText(std::string_view bytes) {
   return {std::string(bytes), TextEncoding::Utf8};
 }
 
+bool LooksLikeUtf16WithoutMark(std::string_view bytes) {
+  if (bytes.size() < 2 || bytes.starts_with(kUtf16LeMark) || bytes.starts_with(kUtf16BeMark)) {
+    return false;
+  }
+  std::size_t zeros[2] = {0, 0};
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    if (bytes[i] == '\0') ++zeros[i % 2];
+  }
+  // Latin text in UTF-16: every other byte is zero.
+  const std::size_t units = bytes.size() / 2;
+  return zeros[0] * 2 > units || zeros[1] * 2 > units;
+}
+
 std::string EncodeText(std::string_view utf8, TextEncoding encoding) {
   switch (encoding) {
     case TextEncoding::Utf16Le:

@@ -4,6 +4,7 @@
 
 #include "core/model/core_ui.h"
 #include "core/model/date_format.h"
+#include "core/platform/atomic_file.h"
 #include "core/platform/registry_key.h"
 #include "core/platform/simple_number.h"
 
@@ -50,7 +51,9 @@ AlarmSettings DefaultSettings() {
   return defaults;
 }
 
+// A save killed half-way by a previous run may have left its temporary file.
 void SettingsStore::LoadSettings() {
+  RemoveStaleTemporaries(RegistryFilePath());
   const AlarmSettings defaults = DefaultSettings();
   RegistryKey key;
   if (!key.Open(kSettingsKey)) {
@@ -70,11 +73,19 @@ void SettingsStore::LoadSettings() {
 
 bool SettingsStore::WriteSettings() const {
   RegistryKey key;
-  if (!key.Create(kSettingsKey)) return false;
-  for (const SettingValue& value : kWriteOrder) {
-    key.SetStringValue(value.name, std::to_string(m_values.*value.field));
+  bool ok = key.Create(kSettingsKey);
+  if (ok) {
+    for (const SettingValue& value : kWriteOrder) {
+      key.SetStringValue(value.name, std::to_string(m_values.*value.field));
+    }
+    ok = key.Close();
   }
-  return key.Close();
+  if (ok) {
+    m_said.Clear();
+  } else {
+    m_said.Say("cannot save the settings to " + RegistryFilePath().string() + ": " + key.Problem());
+  }
+  return ok;
 }
 
 void SettingsStore::SaveSettings(CoreUi& ui) const {

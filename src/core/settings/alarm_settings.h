@@ -3,6 +3,7 @@
 #include "core/model/alarm_settings.h"
 #include "core/model/core_ui.h"
 #include "core/model/date_format.h"
+#include "core/platform/stderr_note.h"
 
 // The display settings and the registry key they live in. The application
 // makes one, loads it at start-up and hands it to the windows that show or
@@ -18,7 +19,8 @@ class SettingsStore {
   bool FirstRun() const { return m_firstRun; }
 
   void LoadSettings();
-  // Writes all eight values; false when they could not be written.
+  // Writes all eight values; false when they could not be written, which is
+  // said once on stderr, with why.
   bool WriteSettings() const;
   // Writes all eight values; on failure ui shows "Registry key error.\nCould not save settings.".
   void SaveSettings(CoreUi& ui) const;
@@ -26,6 +28,7 @@ class SettingsStore {
  private:
   AlarmSettings m_values;
   bool m_firstRun = false;
+  mutable StderrNote m_said;  // what stderr was told of a failed write
 };
 
 // The defaults a missing key or value gives.

@@ -11,6 +11,7 @@
 #include "core/model/core_ui.h"
 #include "core/platform/atomic_file.h"
 #include "core/platform/regular_file.h"
+#include "core/platform/text_encoding.h"
 #include "core/store/alarm_line.h"
 #include "core/store/alarms_file.h"
 
@@ -72,7 +73,7 @@ void AlarmTable::ShowFileOpenError() {
 // gives an empty table. What alarms.txt held is remembered for the next save.
 FileRead AlarmTable::LoadTable(const std::string& path, bool remember) {
   std::string bytes;
-  const FileRead result = ReadRegularFile(path, bytes);
+  const FileRead result = remember ? ReadAlarmsFile(bytes) : ReadRegularFile(path, bytes);
   const std::vector<AlarmRecord> records = FileRecords(bytes);
   SetTableRecords(records);
   if (remember) {
@@ -126,6 +127,7 @@ void AlarmTable::SortAlarms() {
 }
 
 bool AlarmTable::SaveAlarms() {
+  TakeFileNews();
   if (m_busy) {
     m_saveWaiting = true;
     return true;
@@ -134,25 +136,35 @@ bool AlarmTable::SaveAlarms() {
   ReadInAlarmsChange();
   SortAlarms();
   const auto sorted = std::span(m_sortedLines).first(static_cast<std::size_t>(m_count));
-  if (m_file.Replace(kAlarmsFileName, FileText(sorted))) {
+  std::string why;
+  if (m_file.Replace(kAlarmsFileName, FileText(sorted), why)) {
     m_saveWaiting = false;
     m_fileRecords = TableRecords();
+    m_saidWrite.Clear();
     return true;
+  }
+  if (!why.empty()) {
+    m_saidWrite.Say("cannot save " + FileName() + ": " + why +
+                    "; the alarms in memory go off as before");
   }
   ShowFileOpenError();
   return false;
 }
 
 void AlarmTable::LoadAlarms() {
+  TakeFileNews();
   if (m_busy) return;
   std::string bytes;
-  if (ReadRegularFile(kAlarmsFileName, bytes) != FileRead::Read) return;
+  if (ReadAlarmsFile(bytes) != FileRead::Read) return;
   const std::vector<AlarmRecord> records = FileRecords(bytes);
   AdoptAlarmsFile(std::move(bytes), records);
   TakeIntoTable(records);
 }
 
+// A save killed half-way by a previous run may have left its temporary file.
 void AlarmTable::LoadAlarmsAtStartUp() {
+  RemoveStaleTemporaries(kAlarmsFileName);
+  RemoveStaleTemporaries(kAlarmsBackupFileName);
   if (LoadTable(kAlarmsFileName, true) == FileRead::Unreadable) ShowFileOpenError();
 }
 
@@ -176,6 +188,33 @@ void AlarmTable::AdoptAlarmsFile(std::string bytes, const std::vector<AlarmRecor
   const bool exact = WrittenAsIs(records, bytes);
   m_file.Remember(FileRead::Read, std::move(bytes), exact);
   m_fileRecords = records;
+}
+
+void AlarmTable::TakeFileNews() {
+  if (m_fileNews) m_fileNews();
+}
+
+std::string AlarmTable::FileName() const {
+  const std::string name = kAlarmsFileName;
+  return m_folder.Path().empty() ? name : name + " in " + m_folder.Path().string();
+}
+
+// A file this program does not read, or reads in a way the user may not
+// expect, is said once on stderr, until it reads well again.
+FileRead AlarmTable::ReadAlarmsFile(std::string& bytes) {
+  std::string why;
+  const FileRead result = ReadRegularFile(kAlarmsFileName, bytes, &why);
+  if (result == FileRead::Unreadable) {
+    m_saidRead.Say("cannot read " + FileName() + ": " + why +
+                   "; its alarms do not go off and it is not replaced");
+  } else if (result == FileRead::Read && LooksLikeUtf16WithoutMark(bytes)) {
+    m_saidRead.Say(FileName() +
+                   " looks like UTF-16 text without a byte-order mark; it is read as UTF-8 "
+                   "(save it with a byte-order mark)");
+  } else {
+    m_saidRead.Clear();
+  }
+  return result;
 }
 
 std::vector<AlarmRecord> FileRecords(std::string_view bytes) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -11,6 +12,7 @@
 #include "core/model/clock_snapshot.h"
 #include "core/model/core_ui.h"
 #include "core/model/date_format.h"
+#include "core/platform/stderr_note.h"
 #include "core/store/alarms_file.h"
 #include "core/store/alarms_folder.h"
 #include "core/store/followed_record.h"
@@ -85,6 +87,10 @@ class AlarmTable {
   // the file is then neither read nor written, as it may be half-written. A save
   // meanwhile is kept for later (AlarmsSaveWaiting) and a load keeps the table.
   void SetAlarmsFileBusy(bool busy) { m_busy = busy; }
+  // Called before each read or write of alarms.txt, so that the file's watcher
+  // first takes in what the kernel told it meanwhile (and marks the file busy
+  // when another program has started writing it).
+  void SetFileNews(std::function<void()> take) { m_fileNews = std::move(take); }
   bool AlarmsFileBusy() const { return m_busy; }
   // A save waited for the other program; the watcher saves once it is done.
   bool AlarmsSaveWaiting() const { return m_saveWaiting; }
@@ -108,6 +114,11 @@ class AlarmTable {
   // Makes records the table, noting the alarms they bring in.
   void TakeIntoTable(const std::vector<AlarmRecord>& records);
   void ShowFileOpenError();
+  void TakeFileNews();
+  // "alarms.txt in <folder>", for what is said on stderr.
+  std::string FileName() const;
+  // Reads alarms.txt, saying once on stderr what it did not read, and why.
+  FileRead ReadAlarmsFile(std::string& bytes);
   void TellChanged();
 
   std::array<std::string, kMaxAlarms> m_sortedLines;  // work buffer of the save
@@ -121,7 +132,10 @@ class AlarmTable {
   std::vector<AlarmRecord> m_fileRecords;  // the base: its records
   bool m_busy = false;
   bool m_saveWaiting = false;
+  std::function<void()> m_fileNews;
   std::vector<AlarmRecord> m_readIn;
+  StderrNote m_saidRead;   // what stderr was told of reading the file
+  StderrNote m_saidWrite;  // and of writing it
 };
 
 // The records of a file's bytes, as a load reads them.

@@ -1,5 +1,7 @@
 #include "core/store/alarms_file.h"
 
+#include <cerrno>
+#include <cstring>
 #include <utility>
 
 #include "core/platform/atomic_file.h"
@@ -54,15 +56,22 @@ bool AlarmsFileMemory::NeedsBackup(std::string_view current) const {
   return !m_seen || !m_exact || m_result != FileRead::Read || current != m_bytes;
 }
 
-bool AlarmsFileMemory::Replace(const std::filesystem::path& path, std::string_view text) {
+bool AlarmsFileMemory::Replace(const std::filesystem::path& path, std::string_view text,
+                               std::string& why) {
   std::string current;
+  why.clear();
   const FileRead result = ReadRegularFile(path, current);
   if (result == FileRead::Unreadable) return false;
   if (result == FileRead::Read && NeedsBackup(current) &&
       !WriteFileAtomically(BackupPath(path), current)) {
+    why = std::string("its backup ") + kAlarmsBackupFileName + " cannot be written (" +
+          std::strerror(errno) + ")";
     return false;
   }
-  if (!WriteFileAtomically(path, text)) return false;
+  if (!WriteFileAtomically(path, text)) {
+    why = std::strerror(errno);
+    return false;
+  }
   Remember(FileRead::Read, std::string(text), true);
   return true;
 }

@@ -42,8 +42,9 @@ class AlarmsFileMemory {
 
   // Writes text as the file whole or not at all, keeping the backup first when
   // the file needs one. False, with the file as it was, when the file cannot be
-  // read, the backup cannot be written or the write fails.
-  bool Replace(const std::filesystem::path& path, std::string_view text);
+  // read, the backup cannot be written or the write fails; why then tells which write
+  // failed, and why (nothing when the file cannot be read: its reader says so).
+  bool Replace(const std::filesystem::path& path, std::string_view text, std::string& why);
 
  private:
   bool m_seen = false;

@@ -11,9 +11,10 @@ bool AlarmTable::AlarmsFileChanged() const {
 }
 
 bool AlarmTable::ReadInAlarmsChange() {
+  TakeFileNews();
   if (m_busy) return false;
   std::string bytes;
-  const FileRead result = ReadRegularFile(kAlarmsFileName, bytes);
+  const FileRead result = ReadAlarmsFile(bytes);
   if (result != FileRead::Read || m_file.SameAsLastSeen(result, bytes)) return false;
   const std::vector<AlarmRecord> theirs = FileRecords(bytes);
   const std::vector<AlarmRecord> merged = MergeAlarmChanges(m_fileRecords, TableRecords(), theirs);

@@ -1,9 +1,7 @@
 #include <QApplication>
 #include <QCloseEvent>
-#include <cstdio>
 #include <cstdlib>
 
-#include "core/platform/registry_key.h"
 #include "core/settings/alarm_settings.h"
 #include "gui/app/main_dlg.h"
 
@@ -53,7 +51,7 @@ void CMainDlg::OnEndSession() {
   }
 }
 
+// A failure is said on stderr by the write itself.
 void CMainDlg::SaveSettingsUnattended() const {
-  if (m_settings.WriteSettings()) return;
-  std::fprintf(stderr, "tockmere: could not save the settings to %s\n", RegistryFilePath().c_str());
+  m_settings.WriteSettings();
 }

@@ -74,10 +74,13 @@ AlarmsFileWatcher::AlarmsFileWatcher(QWidget* window, AlarmTable& table, ReadInL
   }
   m_notifier = new QSocketNotifier(m_fd, QSocketNotifier::Read, this);
   connect(m_notifier, &QSocketNotifier::activated, this, &AlarmsFileWatcher::OnEvents);
+  // A writer may have started a moment before a save, its events not yet taken.
+  m_table.SetFileNews([this] { OnEvents(); });
   Arm();
 }
 
 AlarmsFileWatcher::~AlarmsFileWatcher() {
+  m_table.SetFileNews({});
   delete m_notifier;
   if (m_fd >= 0) close(m_fd);
 }
@@ -158,8 +161,10 @@ void AlarmsFileWatcher::Take(const inotify_event& event, Heard& heard) {
 }
 
 // A change by another program makes the file busy until it has been quiet.
+// A file being written is busy whatever it holds: a writer that has truncated
+// it and written back the lines it held has not finished.
 void AlarmsFileWatcher::Noticed() {
-  if (m_table.AlarmsFileChanged()) {
+  if (m_writing || m_table.AlarmsFileChanged()) {
     if (!m_pending) m_sinceMinute = m_listener.LastCheckedMinute();
     m_pending = true;
     m_table.SetAlarmsFileBusy(true);

@@ -38,8 +38,10 @@ class ReadInListener {
 // nothing polls, so an idle program is not woken.
 //
 // - A change is read once its writer has closed the file and it has been quiet
-//   for a moment, so a half-written file is never read. Until then the table
-//   stays as it is and a save waits (AlarmsFileBusy).
+//   for a moment, so a half-written file is never read. The file counts as
+//   being written from its first truncation or write, whatever its bytes say.
+//   Until then the table stays as it is and a save waits (AlarmsFileBusy);
+//   the table asks for the kernel's news before each read or write.
 // - It is read in when no dialog of the program is open; a change seen while a
 //   dialog is open is read in when the last one closes (a save reads it in at
 //   once, before its own change).

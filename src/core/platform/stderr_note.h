@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+// A problem the user should hear of, said on stderr ("tockmere: ...") once:
+// the same words again say nothing until the problem is gone (Clear) or
+// another takes its place.
+class StderrNote {
+ public:
+  void Say(const std::string& problem);
+  void Clear() { m_said.clear(); }
+
+ private:
+  std::string m_said;
+};
