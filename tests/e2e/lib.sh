@@ -54,7 +54,8 @@
 #   press_enter WIN          focus WIN and press and release Return.
 #   alive PID                true while the process runs (and is no zombie).
 #   guard_held FOLDER        true while a copy holds the one-copy guard of FOLDER
-#                            (its abstract socket, named from uid, device, inode).
+#                            (the lock on its file in $XDG_RUNTIME_DIR/tockmere,
+#                            named from the folder's device and inode).
 #   wait_exit PID [SECONDS]  returns 1 if PID still runs after SECONDS (default 10).
 #   fail MESSAGE             print "FAIL: MESSAGE" with the program's output, exit 1.
 #   pass MESSAGE             print "PASS: MESSAGE".
@@ -327,9 +328,9 @@ alive() {
 }
 
 guard_held() {
-  local name
-  name="@tockmere-$(id -u)-$(stat -L -c '%d-%i' "$1")" || return 1
-  awk -v name="$name" '$NF == name {found = 1} END {exit !found}' /proc/net/unix
+  local lock
+  lock="$RUN_DIR/runtime/tockmere/$(stat -L -c '%d-%i' "$1").lock" || return 1
+  [ -f "$lock" ] && ! flock -n "$lock" true
 }
 
 wait_exit() {

@@ -2,9 +2,10 @@
 # A second start in the same alarms folder, named by another path, wakes the
 # first copy and exits at once with status 0: one process and one main window
 # remain, and the first copy's window, started minimised, is restored. The
-# guard is a socket, no file, and a second copy started in the first one's
-# first milliseconds never ends it. A start beside a stopped first copy says
-# so and ends with status 1.
+# guard lives in $XDG_RUNTIME_DIR, and a second copy started in the first
+# one's first milliseconds never ends it. When the folder is replaced, the
+# guard follows the first copy into the new one. A start beside a stopped
+# first copy says so and ends with status 1.
 source "$(dirname "$0")/lib.sh"
 setup "$1"
 
@@ -25,9 +26,10 @@ copies_in_folder() {
 start="$(epoch_of '2026-06-15 10:00:00')"
 start_tockmere "$start" 1
 first="$APP_PID"
+APP_LOG_FIRST="$APP_LOG"
 main="$(wait_window "$first" Tockmere 20)" || fail "the first copy's main window did not appear"
 guard_held "$WORK_DIR" || fail "the first copy holds no guard for its folder"
-[ -z "$(ls -A "$RUN_DIR/runtime")" ] || fail "files in \$XDG_RUNTIME_DIR: $(ls -A "$RUN_DIR/runtime")"
+[ "$(ls -A "$RUN_DIR/runtime")" = tockmere ] || fail "in \$XDG_RUNTIME_DIR: $(ls -A "$RUN_DIR/runtime")"
 [ "$(ls -A "$WORK_DIR")" = alarms.txt ] || fail "the alarms folder holds more than alarms.txt: $(ls -A "$WORK_DIR")"
 minimised "$main" || fail "with a registry.reg present the main window should start minimised"
 
@@ -53,6 +55,21 @@ shown="$(xdotool search --all --onlyvisible --name '^Tockmere$' | wc -l)"
 [ "$shown" -eq 1 ] || fail "$shown windows titled Tockmere are shown, not 1"
 [ "$(alarm_lines)" = "$DAILY" ] || fail "alarms.txt changed"
 pass "one copy runs, and its window was brought to the front"
+
+mv "$WORK_DIR" "$RUN_DIR/aside"
+mkdir "$WORK_DIR"
+for _ in $(seq 1 100); do
+  grep -q "working in the alarms folder $WORK_DIR again" "$APP_LOG_FIRST" && break
+  sleep 0.05
+done
+grep -q "working in the alarms folder $WORK_DIR again" "$APP_LOG_FIRST" ||
+  fail "the first copy did not enter the new alarms folder"
+start_tockmere "$start" 1
+wait_exit "$APP_PID" 10 || fail "a start on the replaced folder runs beside the first copy"
+status=0
+wait "$APP_PID" || status=$?
+[ "$status" -eq 0 ] || fail "a start on the replaced folder exited with status $status, not 0"
+pass "the guard followed the first copy into the replaced folder"
 
 kill -STOP "$first"
 start_tockmere "$start" 1

@@ -5,7 +5,9 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStringList>
+#include <filesystem>
+#include <string>
+#include <vector>
 
 #include "test_support.h"
 
@@ -15,9 +17,9 @@ using Action = CommandLine::Action;
 
 TEST(CommandLine, ReadsFolderHelpAndVersionAndRefusesTheRest) {
   struct Case {
-    QStringList arguments;
+    std::vector<std::string> arguments;
     Action action;
-    QString folder;
+    std::string folder;
   };
   const Case cases[] = {
       {{}, Action::Run, ""},
@@ -35,10 +37,10 @@ TEST(CommandLine, ReadsFolderHelpAndVersionAndRefusesTheRest) {
   };
   for (const Case& c : cases) {
     const CommandLine command = ReadCommandLine(c.arguments);
-    SCOPED_TRACE(c.arguments.join(' ').toStdString());
+    SCOPED_TRACE(c.arguments.empty() ? "" : c.arguments[0]);
     EXPECT_EQ(command.action, c.action);
     EXPECT_EQ(command.folder, c.folder);
-    EXPECT_EQ(command.error.isEmpty(), c.action != Action::Error);
+    EXPECT_EQ(command.error.empty(), c.action != Action::Error);
   }
   EXPECT_EQ(ReadCommandLine({"--verbose"}).error, "unknown argument '--verbose'");
 }
@@ -86,20 +88,38 @@ TEST(AlarmsFolder, ChosenFolderMustExistAndAFailureKeepsTheWorkingDirectory) {
   ScratchFolder scratch;
   const QString here = QDir::currentPath();
   scratch.Write("plain-file", "x");
-  EXPECT_EQ(EnterAlarmsFolder(ReadCommandLine({"--folder", here + "/missing"})),
-            "the alarms folder " + here + "/missing does not exist");
+  EXPECT_EQ(EnterAlarmsFolder(ReadCommandLine({"--folder", (here + "/missing").toStdString()})),
+            ("the alarms folder " + here + "/missing does not exist").toStdString());
   EXPECT_FALSE(QFileInfo::exists(here + "/missing")) << "a chosen folder is never created";
-  EXPECT_NE(EnterAlarmsFolder(ReadCommandLine({"--folder", here + "/plain-file"})), "");
+  EXPECT_NE(EnterAlarmsFolder(ReadCommandLine({"--folder", (here + "/plain-file").toStdString()})),
+            "");
   EXPECT_EQ(QDir::currentPath(), here);
 
   DataHomeGuard guard(here + "/plain-file");  // the default folder cannot be made
   EXPECT_EQ(EnterAlarmsFolder(ReadCommandLine({})),
-            "cannot create the alarms folder " + here + "/plain-file/tockmere");
+            ("cannot create the alarms folder " + here + "/plain-file/tockmere").toStdString());
   EXPECT_EQ(QDir::currentPath(), here);
 
   QDir().mkpath(here + "/chosen");
   EXPECT_EQ(EnterAlarmsFolder(ReadCommandLine({"--folder=chosen"})), "");
   EXPECT_EQ(QDir::currentPath(), here + "/chosen");
+}
+
+// File names are bytes: neither UTF-8 nor any other encoding is required.
+TEST(AlarmsFolder, AFolderWhoseNameIsNotUtf8IsEnteredByItsBytes) {
+  ScratchFolder scratch;
+  for (const std::string name : {"\xff\xfe"
+                                 "bad",
+                                 "caf\xe9"}) {
+    const std::filesystem::path folder = scratch.path() / name;
+    std::filesystem::create_directory(folder);
+    std::string program = "tockmere", option = "--folder", argument = folder.string();
+    char* argv[] = {program.data(), option.data(), argument.data()};
+    std::filesystem::path named;
+    EXPECT_EQ(StartInAlarmsFolder(3, argv, named), -1);
+    EXPECT_EQ(named, folder);
+    EXPECT_TRUE(std::filesystem::equivalent(".", folder));
+  }
 }
 
 }  // namespace

@@ -1,14 +1,20 @@
-// The one-copy guard: one name for a folder whatever path reaches it, waking
+// The one-copy guard: one guard for a folder whatever path reaches it, waking
 // the first copy, giving up on one that never answers, and other users.
 #include "core/platform/instance_lock.h"
 
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "test_support.h"
@@ -23,25 +29,29 @@ class InstanceLockTest : public ::testing::Test {
  protected:
   InstanceLockTest() { fs::create_directories("alarms"); }
 
+  std::unique_ptr<InstanceLock> Lock(const fs::path& folder,
+                                     std::chrono::milliseconds patience = InstanceLock::kPatience) {
+    return std::make_unique<InstanceLock>(folder, m_folder.path() / "guards", patience);
+  }
+  fs::path SocketPath() const {
+    return m_folder.path() / "guards" / (InstanceLockName("alarms") + ".sock");
+  }
+
   ScratchFolder m_folder;
 };
 
 // Runs act as the user nobody in a child process that stays until the object
-// ends; act's socket is what the child holds.
+// ends.
 class AsNobody {
  public:
-  explicit AsNobody(int (*act)(int fd, const sockaddr* address, socklen_t length)) {
-    sockaddr_un address{};
-    const socklen_t length = AbstractSocketAddress(InstanceLockName("alarms"), address);
+  explicit AsNobody(bool (*act)(const fs::path& socket), const fs::path& socket) {
     int ready[2];
     if (pipe(ready) != 0) return;
     m_pid = fork();
     if (m_pid == 0) {
-      const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-      if (setuid(65534) == 0 && act(fd, reinterpret_cast<const sockaddr*>(&address), length) == 0 &&
-          write(ready[1], "!", 1) == 1) {
+      if (setgroups(0, nullptr) == 0 && setgid(65534) == 0 && setuid(65534) == 0 && act(socket) &&
+          write(ready[1], "!", 1) == 1)
         pause();
-      }
       _exit(0);
     }
     close(ready[1]);
@@ -67,82 +77,124 @@ class AsNobody {
 }  // namespace
 
 TEST_F(InstanceLockTest, EveryPathToTheFolderFindsTheSameGuard) {
-  InstanceLock first("alarms");
-  ASSERT_EQ(first.state(), State::First);
+  const auto first = Lock("alarms");
+  ASSERT_EQ(first->state(), State::First) << first->error();
   EXPECT_TRUE(fs::is_empty("alarms"));
 
   fs::rename("alarms", "moved");
   fs::create_directory_symlink(m_folder.path() / "moved", "link");
   for (const char* path : {"moved", "link", "link/../moved/.", "link/"}) {
-    const InstanceLock lock(path);
-    EXPECT_EQ(lock.state(), State::Another) << path << ": " << lock.error();
+    EXPECT_EQ(Lock(path)->state(), State::Another) << path;
   }
   fs::create_directory("other");
-  EXPECT_EQ(InstanceLock("other").state(), State::First);
+  EXPECT_EQ(Lock("other")->state(), State::First);
+  EXPECT_TRUE(first->Guards("link"));
+  EXPECT_FALSE(first->Guards("other"));
 }
 
-TEST_F(InstanceLockTest, ALaterCopyWakesTheFirstAndTheNameEndsWithIt) {
-  auto first = std::make_unique<InstanceLock>("alarms");
+TEST_F(InstanceLockTest, ALaterCopyWakesTheFirstAndTheGuardEndsWithIt) {
+  auto first = Lock("alarms");
   ASSERT_GE(first->wakeSocket(), 0);
   EXPECT_EQ(first->TakeWakeRequests(), 0);
-  InstanceLock second("alarms");
-  ASSERT_EQ(second.state(), State::Another);
+  const auto second = Lock("alarms");
+  ASSERT_EQ(second->state(), State::Another);
   EXPECT_EQ(first->TakeWakeRequests(), 1);
-  EXPECT_TRUE(second.WakeFirst());
-  {
-    const InstanceLock gaveUp("alarms");  // ends before the first copy answers
-  }
+  EXPECT_TRUE(second->WakeFirst());
+  Lock("alarms");  // ends before the first copy answers
   EXPECT_EQ(first->TakeWakeRequests(), 0);
+  EXPECT_EQ(InstanceLock("alarms", m_folder.path() / "guards", 0ms, false).state(), State::Another);
+  EXPECT_EQ(first->TakeWakeRequests(), 0) << "a copy that does not ask is not answered";
 
   first.reset();
-  InstanceLock next("alarms");
-  EXPECT_EQ(next.state(), State::First);
-  EXPECT_FALSE(next.WakeFirst());  // only a later copy wakes the first
+  const auto next = Lock("alarms");
+  EXPECT_EQ(next->state(), State::First);
+  EXPECT_FALSE(next->WakeFirst());  // only a later copy wakes the first
 }
 
 // A stopped first copy: its queue of requests fills, and no answer comes.
 TEST_F(InstanceLockTest, AFirstCopyThatNeverAnswersEndsALaterStart) {
-  const InstanceLock first("alarms");
+  const auto first = Lock("alarms");
   std::vector<std::unique_ptr<InstanceLock>> waiting;
-  for (int i = 0; i < 40; ++i) waiting.push_back(std::make_unique<InstanceLock>("alarms", 0ms));
-  InstanceLock later("alarms");
-  EXPECT_EQ(later.state(), State::Another);
-  EXPECT_FALSE(later.WakeFirst());
+  for (int i = 0; i < 40; ++i) waiting.push_back(Lock("alarms", 0ms));
+  const auto later = Lock("alarms");
+  EXPECT_EQ(later->state(), State::Another);
+  EXPECT_FALSE(later->WakeFirst());
+}
+
+// A first copy busy for about a second (a slow paint, a loaded machine).
+TEST_F(InstanceLockTest, AFirstCopyThatAnswersAfterASecondIsFound) {
+  const auto first = Lock("alarms");
+  const auto second = Lock("alarms");
+  std::thread answer([&first] {
+    std::this_thread::sleep_for(1s);
+    first->TakeWakeRequests();
+  });
+  EXPECT_TRUE(second->WakeFirst());
+  answer.join();
 }
 
 TEST_F(InstanceLockTest, WithoutAGuardTheCopyRunsAndSaysWhy) {
-  const InstanceLock missing("missing");
-  EXPECT_EQ(missing.state(), State::Unguarded);
-  EXPECT_NE(missing.error().find("missing: No such file"), std::string::npos) << missing.error();
-
-  // Bound, never listening.
-  sockaddr_un address{};
-  const socklen_t length = AbstractSocketAddress(InstanceLockName("alarms"), address);
-  const int squatter = socket(AF_UNIX, SOCK_STREAM, 0);
-  ASSERT_EQ(bind(squatter, reinterpret_cast<const sockaddr*>(&address), length), 0);
-  const InstanceLock refused("alarms", 100ms);
-  EXPECT_EQ(refused.state(), State::Unguarded);
-  EXPECT_NE(refused.error().find("takes no connections"), std::string::npos) << refused.error();
-  close(squatter);
+  EXPECT_NE(Lock("missing")->error().find("missing: No such file"), std::string::npos);
+  fs::create_directory("guards");
+  for (const fs::perms mode : {fs::perms::owner_all | fs::perms::group_exec, fs::perms::all}) {
+    fs::permissions("guards", mode);
+    const auto lock = Lock("alarms");
+    EXPECT_EQ(lock->state(), State::Unguarded);
+    EXPECT_NE(lock->error().find("guards is not a folder private to this user"), std::string::npos)
+        << lock->error();
+  }
 }
 
-// Another user can neither hold this user's guard nor wake the first copy.
-TEST_F(InstanceLockTest, AnotherUserCanNeitherStopNorWakeACopy) {
-  if (getuid() != 0) GTEST_SKIP() << "needs root to act as another user";
-  {
-    const AsNobody squatter([](int fd, const sockaddr* address, socklen_t length) {
-      return bind(fd, address, length) == 0 && listen(fd, 1) == 0 ? 0 : -1;
-    });
-    ASSERT_TRUE(squatter.ready());
-    const InstanceLock lock("alarms");
-    EXPECT_EQ(lock.state(), State::Unguarded);
-    EXPECT_NE(lock.error().find("another user (uid 65534)"), std::string::npos) << lock.error();
+// Anyone may bind any abstract socket name: one named from the user and the
+// folder, held by a socket whose queue is full, is no copy of this user's.
+TEST_F(InstanceLockTest, ASocketAnyoneCouldBindDoesNotStopAStart) {
+  struct stat folder {};
+  ASSERT_EQ(stat("alarms", &folder), 0);
+  const std::string name = "tockmere-" + std::to_string(getuid()) + "-" +
+                           std::to_string(folder.st_dev) + "-" + std::to_string(folder.st_ino);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::memcpy(address.sun_path + 1, name.data(), name.size());
+  const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+  const auto* where = reinterpret_cast<const sockaddr*>(&address);
+  std::vector<int> held = {socket(AF_UNIX, SOCK_STREAM, 0)};
+  ASSERT_EQ(bind(held[0], where, length), 0);
+  ASSERT_EQ(listen(held[0], 0), 0);
+  for (int i = 0; i < 3; ++i) {
+    held.push_back(socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0));
+    connect(held.back(), where, length);
   }
-  InstanceLock first("alarms");
-  ASSERT_EQ(first.state(), State::First);
-  const AsNobody caller([](int fd, const sockaddr* address, socklen_t length) {
-    return connect(fd, address, length);
-  });
+  EXPECT_EQ(Lock("alarms")->state(), State::First);
+  for (const int fd : held) close(fd);
+}
+
+// Another user can neither hold this user's guard nor wake the first copy,
+// even through a guard opened to others after it was taken.
+TEST_F(InstanceLockTest, AnotherUserCanNeitherStopNorWakeACopy) {
+  if (geteuid() != 0) GTEST_SKIP() << "needs root to act as another user";
+  fs::create_directory("guards");
+  fs::permissions("guards", fs::perms::owner_all);
+  ASSERT_EQ(chown("guards", 65534, 65534), 0);
+  const auto foreign = Lock("alarms");
+  EXPECT_EQ(foreign->state(), State::Unguarded);
+  EXPECT_NE(foreign->error().find("(owner uid 65534, mode 0700)"), std::string::npos)
+      << foreign->error();
+
+  ASSERT_EQ(chown("guards", 0, 0), 0);
+  const auto first = Lock("alarms");
+  ASSERT_EQ(first->state(), State::First);
+  for (const fs::path& path : {m_folder.path(), m_folder.path() / "guards", SocketPath()}) {
+    fs::permissions(path, fs::perms::others_all, fs::perm_options::add);
+  }
+  const AsNobody caller(
+      [](const fs::path& path) {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+        return connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+      },
+      SocketPath());
   ASSERT_TRUE(caller.ready());
-  EXPECT_EQ(first.TakeWakeRequests(), 0);
+  EXPECT_EQ(first->TakeWakeRequests(), 0);
 }

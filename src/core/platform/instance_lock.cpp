@@ -1,12 +1,17 @@
 #include "core/platform/instance_lock.h"
 
+#include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <cstddef>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace fs = std::filesystem;
@@ -20,6 +25,16 @@ int NewSocket() {
   return socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
 }
 
+// The socket's address; false when its path does not fit.
+bool SocketAddress(const fs::path& path, sockaddr_un& address) {
+  address = sockaddr_un{};
+  address.sun_family = AF_UNIX;
+  const std::string& name = path.native();
+  if (name.size() >= sizeof address.sun_path) return false;
+  std::memcpy(address.sun_path, name.c_str(), name.size() + 1);
+  return true;
+}
+
 // The uid of the process at the other end of a connected socket, or -1.
 long PeerUid(int fd) {
   ucred peer{};
@@ -29,43 +44,61 @@ long PeerUid(int fd) {
 }
 
 bool IsMine(int fd) {
-  return PeerUid(fd) == static_cast<long>(getuid());
+  return PeerUid(fd) == static_cast<long>(geteuid());
+}
+
+std::string Failed(const std::string& what, const fs::path& path, int why) {
+  return "cannot " + what + " " + path.string() + ": " + std::strerror(why);
 }
 
 }  // namespace
 
+fs::path GuardFolder() {
+  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+  if (runtime != nullptr && runtime[0] == '/') return fs::path(runtime) / "tockmere";
+  return "/tmp/tockmere-" + std::to_string(geteuid());
+}
+
+std::string MakePrivateFolder(const fs::path& folder) {
+  if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
+    return Failed("make the guard folder", folder, errno);
+  }
+  struct stat info {};
+  if (lstat(folder.c_str(), &info) != 0) return Failed("read the guard folder", folder, errno);
+  if (S_ISDIR(info.st_mode) && info.st_uid == geteuid() && (info.st_mode & 077) == 0) return {};
+  char mode[8];
+  std::snprintf(mode, sizeof mode, "%04o", static_cast<unsigned>(info.st_mode & 07777));
+  return "the guard folder " + folder.string() +
+         " is not a folder private to this user (owner uid " + std::to_string(info.st_uid) +
+         ", mode " + mode + ")";
+}
+
 std::string InstanceLockName(const fs::path& alarmsFolder) {
   struct stat folder {};
   if (stat(alarmsFolder.c_str(), &folder) != 0) return {};
-  return "tockmere-" + std::to_string(getuid()) + "-" + std::to_string(folder.st_dev) + "-" +
-         std::to_string(folder.st_ino);
+  return std::to_string(folder.st_dev) + "-" + std::to_string(folder.st_ino);
 }
 
-socklen_t AbstractSocketAddress(const std::string& name, sockaddr_un& address) {
-  address = sockaddr_un{};
-  address.sun_family = AF_UNIX;
-  // sun_path[0] stays '\0': the name lives in the abstract namespace.
-  const std::size_t size = std::min(name.size(), sizeof address.sun_path - 1);
-  std::memcpy(address.sun_path + 1, name.data(), size);
-  return static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + size);
-}
-
-InstanceLock::InstanceLock(const fs::path& alarmsFolder, std::chrono::milliseconds patience)
+InstanceLock::InstanceLock(const fs::path& alarmsFolder, const fs::path& guardFolder,
+                           std::chrono::milliseconds patience, bool ask)
     : m_deadline(std::chrono::steady_clock::now() + patience) {
-  const std::string name = InstanceLockName(alarmsFolder);
-  if (name.empty()) {
+  struct stat folder {};
+  if (stat(alarmsFolder.c_str(), &folder) != 0) {
     m_error = alarmsFolder.string() + ": " + std::strerror(errno);
     return;
   }
-  sockaddr_un address{};
-  const socklen_t length = AbstractSocketAddress(name, address);
-  const auto* where = reinterpret_cast<const sockaddr*>(&address);
+  m_device = folder.st_dev;
+  m_inode = folder.st_ino;
+  m_error = MakePrivateFolder(guardFolder);
+  if (!m_error.empty()) return;
+  const std::string name = std::to_string(m_device) + "-" + std::to_string(m_inode);
+  m_lockPath = guardFolder / (name + ".lock");
+  m_socketPath = guardFolder / (name + ".sock");
   // The holder may be ending, or not yet listening: try again until it is
-  // clear who holds the name.
-  int refusal = 0;
-  while (!TryListen(where, length) && !TryReach(where, length, refusal)) {
+  // clear who holds the folder. One that never listens is stopped or hung.
+  while (!TryLock() && !(ask && TryReach())) {
     if (RemainingMs() == 0) {
-      GiveUp(name, refusal);
+      m_state = State::Another;
       return;
     }
     usleep(kRetryMs * 1000);
@@ -73,55 +106,77 @@ InstanceLock::InstanceLock(const fs::path& alarmsFolder, std::chrono::millisecon
 }
 
 InstanceLock::~InstanceLock() {
-  if (m_wakeFd >= 0) close(m_wakeFd);
-  if (m_firstFd >= 0) close(m_firstFd);
-}
-
-// Takes the name; false when another socket holds it.
-bool InstanceLock::TryListen(const sockaddr* address, socklen_t length) {
-  const int fd = NewSocket();
-  if (fd >= 0 && bind(fd, address, length) == 0 && listen(fd, kBacklog) == 0) {
-    m_wakeFd = fd;
-    m_state = State::First;
-    return true;
+  if (m_wakeFd >= 0) {
+    unlink(m_socketPath.c_str());  // while the lock still keeps the next holder out
+    close(m_wakeFd);
   }
-  const int why = errno;
-  if (fd >= 0) close(fd);
-  if (why == EADDRINUSE) return false;
-  m_error = std::string("cannot open the guard's socket: ") + std::strerror(why);
-  return true;
+  if (m_firstFd >= 0) close(m_firstFd);
+  if (m_lockFd >= 0) close(m_lockFd);
 }
 
-// Connects to the holder of the name; false, with the reason in refusal, when
-// it takes no connection now.
-bool InstanceLock::TryReach(const sockaddr* address, socklen_t length, int& refusal) {
-  const int fd = NewSocket();
-  if (fd >= 0 && connect(fd, address, length) == 0) {
-    const long holder = PeerUid(fd);
-    if (holder == static_cast<long>(getuid())) {
-      m_firstFd = fd;
-      m_state = State::Another;
+bool InstanceLock::Guards(const fs::path& alarmsFolder) const {
+  struct stat folder {};
+  return m_state != State::Unguarded && stat(alarmsFolder.c_str(), &folder) == 0 &&
+         folder.st_dev == m_device && folder.st_ino == m_inode;
+}
+
+// Locks the folder's lock file; false when another copy holds it.
+bool InstanceLock::TryLock() {
+  if (m_lockFd < 0) {
+    m_lockFd = open(m_lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (m_lockFd < 0) {
+      m_error = Failed("open the guard's lock", m_lockPath, errno);
       return true;
     }
-    close(fd);
-    m_error = "its name is held by another user (uid " + std::to_string(holder) + ")";
+  }
+  if (flock(m_lockFd, LOCK_EX | LOCK_NB) != 0) {
+    if (errno == EWOULDBLOCK || errno == EINTR) return false;
+    m_error = Failed("lock", m_lockPath, errno);
     return true;
   }
-  refusal = errno;
-  if (fd >= 0) close(fd);
-  if (refusal == EAGAIN || refusal == ECONNREFUSED) return false;
-  m_error = std::string("cannot reach the guard's socket: ") + std::strerror(refusal);
+  m_state = State::First;
+  Listen();
   return true;
 }
 
-// A queue that stays full belongs to a first copy that takes no requests
-// (stopped or hung); a name that refuses every connection is no copy of ours.
-void InstanceLock::GiveUp(const std::string& name, int refusal) {
-  if (refusal == EAGAIN) {
-    m_state = State::Another;
+// The holder's socket, made anew over one a holder that ended left behind.
+void InstanceLock::Listen() {
+  sockaddr_un address{};
+  if (!SocketAddress(m_socketPath, address)) {
+    m_error = Failed("listen on", m_socketPath, ENAMETOOLONG);
     return;
   }
-  m_error = "its name " + name + " is held by a socket that takes no connections";
+  unlink(m_socketPath.c_str());
+  const int fd = NewSocket();
+  if (fd >= 0 && bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
+      listen(fd, kBacklog) == 0) {
+    m_wakeFd = fd;
+    return;
+  }
+  m_error = Failed("listen on", m_socketPath, errno);
+  if (fd >= 0) close(fd);
+}
+
+// Connects to the holder's socket; false when it takes no connection now.
+bool InstanceLock::TryReach() {
+  sockaddr_un address{};
+  if (!SocketAddress(m_socketPath, address)) return false;
+  const int fd = NewSocket();
+  if (fd < 0) return false;
+  if (connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+    close(fd);
+    return false;
+  }
+  const long holder = PeerUid(fd);
+  if (holder == static_cast<long>(geteuid())) {
+    m_firstFd = fd;
+    m_state = State::Another;
+    return true;
+  }
+  close(fd);
+  m_error = "the guard's socket " + m_socketPath.string() + " is held by another user (uid " +
+            std::to_string(holder) + ")";
+  return true;
 }
 
 int InstanceLock::RemainingMs() const {

@@ -1,25 +1,29 @@
 #pragma once
 
-#include <sys/socket.h>
-#include <sys/un.h>
+#include <sys/types.h>
 
 #include <chrono>
 #include <filesystem>
 #include <string>
 
 // One copy of the program per alarms folder: two copies would fire every alarm
-// twice and race on alarms.txt. The guard is a listening Unix socket in the
-// abstract namespace, named from the user and the folder's device and inode
-// numbers, so every path that reaches the folder (a symlink, a bind mount, a
-// renamed parent) and every environment finds the same name. Nothing is
-// written to disk: the kernel frees the name when its holder ends, however it
-// ends, so nothing is left stale and nothing can be deleted under it.
+// twice and race on alarms.txt.
 //
-// A later copy connects to the first one to ask for its window; connecting is
-// the request, and the first copy answers it with one byte. Anyone may bind
-// any abstract name, so both ends check who is at the other: a name held by
-// another user leaves this copy unguarded rather than stopped, and another
-// user's requests are ignored.
+// The guard lives in the guard folder, which only this user may enter
+// (GuardFolder). For each alarms folder it holds a lock file,
+// "<device>-<inode>.lock", named from the folder's device and inode numbers so
+// that every path that reaches the folder (a symlink, a bind mount, a renamed
+// parent) finds the same one. The copy that works in the folder holds a lock
+// on that file (flock), which the kernel releases when the copy ends, however
+// it ends; the file itself stays, empty, so that every copy locks the same one.
+// Beside it the holder listens on the socket "<device>-<inode>.sock".
+//
+// A later copy connects to that socket to ask for the first one's window;
+// connecting is the request, and the first copy answers it with one byte.
+// Another user can neither lock nor reach the files of this user's guard
+// folder; both ends still check who is at the other, so another user's
+// requests are ignored and a guard folder that is not private leaves the copy
+// unguarded rather than stopped.
 class InstanceLock {
  public:
   enum class State {
@@ -32,15 +36,19 @@ class InstanceLock {
   // answer.
   static constexpr std::chrono::milliseconds kPatience{2000};
 
-  explicit InstanceLock(const std::filesystem::path& alarmsFolder,
-                        std::chrono::milliseconds patience = kPatience);
+  // Takes the guard of alarmsFolder, whose files live in guardFolder. When
+  // another copy holds it, asks that copy for its window, unless ask is false.
+  InstanceLock(const std::filesystem::path& alarmsFolder, const std::filesystem::path& guardFolder,
+               std::chrono::milliseconds patience = kPatience, bool ask = true);
   ~InstanceLock();
   InstanceLock(const InstanceLock&) = delete;
   InstanceLock& operator=(const InstanceLock&) = delete;
 
   State state() const { return m_state; }
-  // Why there is no guard, for the user.
+  // Why there is no guard, or (First) why no later copy can reach this one.
   const std::string& error() const { return m_error; }
+  // Whether this is the guard of the folder at path (its device and inode).
+  bool Guards(const std::filesystem::path& alarmsFolder) const;
 
   // First copy: the listening socket, readable when a later copy asks for the
   // window; -1 otherwise.
@@ -53,22 +61,31 @@ class InstanceLock {
   bool WakeFirst();
 
  private:
-  bool TryListen(const sockaddr* address, socklen_t length);
-  bool TryReach(const sockaddr* address, socklen_t length, int& refusal);
-  void GiveUp(const std::string& name, int refusal);
+  bool TryLock();
+  bool TryReach();
+  void Listen();
   int RemainingMs() const;
 
   State m_state = State::Unguarded;
   std::string m_error;
   std::chrono::steady_clock::time_point m_deadline;
+  dev_t m_device = 0;
+  ino_t m_inode = 0;
+  std::filesystem::path m_lockPath;
+  std::filesystem::path m_socketPath;
+  int m_lockFd = -1;   // the lock file, locked by the First copy
   int m_wakeFd = -1;   // First: the listening socket
   int m_firstFd = -1;  // Another: the connection to the first copy
 };
 
-// The name of the socket that guards a folder for this user,
-// "tockmere-<uid>-<device>-<inode>"; empty when the folder cannot be reached
-// (errno says why).
+// The folder of this user's guards: $XDG_RUNTIME_DIR/tockmere, or
+// /tmp/tockmere-<uid> when XDG_RUNTIME_DIR is unset or relative.
+std::filesystem::path GuardFolder();
+
+// Makes the guard folder when it is missing (mode 0700); an empty text when it
+// is a folder of this user that nobody else may enter, else why not.
+std::string MakePrivateFolder(const std::filesystem::path& folder);
+
+// The name of the guard of a folder within the guard folder,
+// "<device>-<inode>"; empty when the folder cannot be reached (errno says why).
 std::string InstanceLockName(const std::filesystem::path& alarmsFolder);
-// The abstract socket address of a name (nothing in the file system); its
-// length, which is part of the name.
-socklen_t AbstractSocketAddress(const std::string& name, sockaddr_un& address);

@@ -36,5 +36,6 @@ bool AlarmsFolder::ReenterAlarmsFolder(bool make) const {
   } else {
     Say("working in ", " again");
   }
+  if (m_entered) m_entered();
   return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <system_error>
 #include <utility>
 
@@ -16,6 +17,8 @@ class AlarmsFolder {
   // is then never changed.
   explicit AlarmsFolder(std::filesystem::path path = {}) : m_path(std::move(path)) {}
   const std::filesystem::path& Path() const { return m_path; }
+  // entered runs each time the program has entered the folder again.
+  void WhenEnteredAgain(std::function<void()> entered) { m_entered = std::move(entered); }
 
   // Makes the named folder the current directory again when it no longer is,
   // creating it (and the folders above it) first when `make` is set and it does
@@ -28,4 +31,5 @@ class AlarmsFolder {
   void Say(const char* before, const char* after, const std::error_code& error = {}) const;
 
   std::filesystem::path m_path;
+  std::function<void()> m_entered;
 };

@@ -39,7 +39,9 @@ bool CAlarmApp::InitInstance() {
   const RealClock clock;
   SettingsStore settings;
   AlarmTable table;
-  table.SetFolder(AlarmsFolder(m_folder));
+  AlarmsFolder folder(m_folder);
+  if (m_instance != nullptr) folder.WhenEnteredAgain([this] { m_instance->FollowFolder(); });
+  table.SetFolder(std::move(folder));
   CMainDlg dlg(table, settings, clock);
   new AlarmsFileWatcher(&dlg, table, dlg);
   if (m_instance != nullptr) {

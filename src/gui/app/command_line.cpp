@@ -1,8 +1,9 @@
 #include "gui/app/command_line.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <cstdio>
+#include <cstdlib>
+#include <system_error>
 
 #include "core/platform/wake_alarm.h"
 #include "core/store/alarms_folder.h"
@@ -11,50 +12,62 @@
 #error "TOCKMERE_VERSION must come from the build (the project's version)"
 #endif
 
+namespace fs = std::filesystem;
+
 namespace {
 
 constexpr int kExitUsage = 2;
 
-CommandLine Failed(const QString& error) {
-  return CommandLine{CommandLine::Action::Error, QString(), error};
+CommandLine Failed(const std::string& error) {
+  return CommandLine{CommandLine::Action::Error, {}, error};
+}
+
+std::string Environment(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr ? value : "";
+}
+
+// The absolute path of a folder, without "." and ".." parts or a final "/".
+fs::path CleanAbsolute(const fs::path& folder) {
+  std::error_code error;
+  fs::path path = fs::absolute(folder, error).lexically_normal();
+  if (!path.has_filename() && path.has_relative_path()) path = path.parent_path();
+  return path;
 }
 
 }  // namespace
 
-CommandLine ReadCommandLine(const QStringList& arguments) {
+CommandLine ReadCommandLine(const std::vector<std::string>& arguments) {
   CommandLine command;
   bool folderGiven = false;
-  for (qsizetype a = 0; a < arguments.size(); ++a) {
-    const QString& argument = arguments[a];
-    if (argument == QLatin1String("-h") || argument == QLatin1String("--help")) {
-      return CommandLine{CommandLine::Action::Help, QString(), QString()};
+  for (std::size_t a = 0; a < arguments.size(); ++a) {
+    const std::string& argument = arguments[a];
+    if (argument == "-h" || argument == "--help") {
+      return CommandLine{CommandLine::Action::Help, {}, {}};
     }
-    if (argument == QLatin1String("--version")) {
-      return CommandLine{CommandLine::Action::Version, QString(), QString()};
-    }
-    QString folder;
-    if (argument == QLatin1String("--folder")) {
-      if (a + 1 == arguments.size()) return Failed(QStringLiteral("--folder needs a folder"));
+    if (argument == "--version") return CommandLine{CommandLine::Action::Version, {}, {}};
+    std::string folder;
+    if (argument == "--folder") {
+      if (a + 1 == arguments.size()) return Failed("--folder needs a folder");
       folder = arguments[++a];
-    } else if (argument.startsWith(QLatin1String("--folder="))) {
-      folder = argument.mid(9);
+    } else if (argument.rfind("--folder=", 0) == 0) {
+      folder = argument.substr(9);
     } else {
-      return Failed(QStringLiteral("unknown argument '%1'").arg(argument));
+      return Failed("unknown argument '" + argument + "'");
     }
-    if (folder.isEmpty()) return Failed(QStringLiteral("--folder needs a folder"));
-    if (folderGiven) return Failed(QStringLiteral("--folder given twice"));
+    if (folder.empty()) return Failed("--folder needs a folder");
+    if (folderGiven) return Failed("--folder given twice");
     folderGiven = true;
     command.folder = folder;
   }
   return command;
 }
 
-QString DefaultAlarmsFolder(const QString& xdgDataHome, const QString& home) {
-  const QString base =
-      QDir::isAbsolutePath(xdgDataHome) ? xdgDataHome : home + QStringLiteral("/.local/share");
-  return QDir::cleanPath(base + QStringLiteral("/tockmere"));
+std::string DefaultAlarmsFolder(const std::string& xdgDataHome, const std::string& home) {
+  const fs::path base =
+      fs::path(xdgDataHome).is_absolute() ? fs::path(xdgDataHome) : fs::path(home) / ".local/share";
+  return CleanAbsolute(base / "tockmere").string();
 }
-
 QString HelpText() {
   return QStringLiteral(
              "Usage: tockmere [--folder DIR]\n"
@@ -81,24 +94,25 @@ QString VersionText() {
   return QStringLiteral("tockmere " TOCKMERE_VERSION "\n");
 }
 
-QString EnterAlarmsFolder(const CommandLine& command, std::filesystem::path* named) {
-  QString folder = command.folder;
-  if (folder.isEmpty()) {
-    folder = DefaultAlarmsFolder(qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
-    if (!QDir().mkpath(folder)) {
-      return QStringLiteral("cannot create the alarms folder %1").arg(folder);
-    }
+std::string EnterAlarmsFolder(const CommandLine& command, fs::path* named) {
+  fs::path folder = command.folder;
+  std::error_code error;
+  if (folder.empty()) {
+    const std::string home = Environment("HOME");
+    folder = DefaultAlarmsFolder(Environment("XDG_DATA_HOME"),
+                                 home.empty() ? QDir::homePath().toStdString() : home);
+    fs::create_directories(folder, error);
+    if (!fs::is_directory(folder)) return "cannot create the alarms folder " + folder.string();
   }
-  if (!QFileInfo(folder).isDir()) {
-    return QStringLiteral("the alarms folder %1 does not exist").arg(folder);
+  if (!fs::is_directory(folder, error)) {
+    return "the alarms folder " + folder.string() + " does not exist";
   }
   // Found again by this path should it be deleted or replaced while the program runs.
-  const QString path = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
-  if (!QDir::setCurrent(folder)) {
-    return QStringLiteral("cannot enter the alarms folder %1").arg(folder);
-  }
-  if (named != nullptr) *named = path.toLocal8Bit().toStdString();
-  return QString();
+  const fs::path path = CleanAbsolute(folder);
+  fs::current_path(folder, error);
+  if (error) return "cannot enter the alarms folder " + folder.string();
+  if (named != nullptr) *named = path;
+  return {};
 }
 
 int AnswerCommandLine(const CommandLine& command) {
@@ -110,8 +124,7 @@ int AnswerCommandLine(const CommandLine& command) {
       std::fputs(VersionText().toLocal8Bit().constData(), stdout);
       return 0;
     case CommandLine::Action::Error:
-      std::fprintf(stderr, "tockmere: %s\nTry 'tockmere --help'.\n",
-                   command.error.toLocal8Bit().constData());
+      std::fprintf(stderr, "tockmere: %s\nTry 'tockmere --help'.\n", command.error.c_str());
       return kExitUsage;
     case CommandLine::Action::Run:
       break;
@@ -119,13 +132,13 @@ int AnswerCommandLine(const CommandLine& command) {
   return -1;
 }
 
-int StartInAlarmsFolder(int argc, char** argv, std::filesystem::path& folder) {
-  QStringList arguments;
-  for (int a = 1; a < argc; ++a) arguments << QString::fromLocal8Bit(argv[a]);
+int StartInAlarmsFolder(int argc, char** argv, fs::path& folder) {
+  std::vector<std::string> arguments;
+  for (int a = 1; a < argc; ++a) arguments.emplace_back(argv[a]);
   const CommandLine command = ReadCommandLine(arguments);
   if (const int status = AnswerCommandLine(command); status >= 0) return status;
-  if (const QString error = EnterAlarmsFolder(command, &folder); !error.isEmpty()) {
-    std::fprintf(stderr, "tockmere: %s\n", error.toLocal8Bit().constData());
+  if (const std::string error = EnterAlarmsFolder(command, &folder); !error.empty()) {
+    std::fprintf(stderr, "tockmere: %s\n", error.c_str());
     return 1;
   }
   return -1;

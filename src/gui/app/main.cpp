@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tockmere"));
   InstallFontSubstitutes();
-  SingleInstance instance(QStringLiteral("."));
+  SingleInstance instance;
   if (instance.OtherCopyRuns()) {
     if (instance.WakeFirst()) return 0;
     std::fprintf(stderr,

@@ -1,23 +1,22 @@
 #pragma once
 
 #include <QObject>
-#include <QString>
+#include <chrono>
 #include <memory>
 
 class InstanceLock;
 class QSocketNotifier;
 
-// One copy of the program per alarms folder (see core/platform/instance_lock.h):
-// the first copy holds the guard's socket and is woken through it by a later
-// copy, which then leaves.
+// One copy of the program per alarms folder, the current directory (see
+// core/platform/instance_lock.h): the first copy holds the folder's guard and
+// is woken through it by a later copy, which then leaves.
 class SingleInstance : public QObject {
   Q_OBJECT
 
  public:
-  // Takes the guard of the alarms folder. When there is none to be had (its
-  // name held by another user), says so on stderr; the program then runs
-  // without it.
-  explicit SingleInstance(const QString& alarmsFolder);
+  // Takes the guard of the alarms folder. When there is none to be had, says
+  // why on stderr; the program then runs without it.
+  SingleInstance();
   ~SingleInstance() override;
 
   // Another copy holds the guard of this folder.
@@ -25,11 +24,16 @@ class SingleInstance : public QObject {
   // From a later copy: asks the first copy to show its window. False when it
   // gave no answer in time (stopped or hung).
   bool WakeFirst();
+  // The program works in its alarms folder again, made anew or replaced: takes
+  // the new folder's guard in place of the old one's.
+  void FollowFolder();
 
  signals:
   void wakeRequested();
 
  private:
+  void Take(std::chrono::milliseconds patience, bool ask);
+
   std::unique_ptr<InstanceLock> m_lock;
   QSocketNotifier* m_notifier = nullptr;
 };

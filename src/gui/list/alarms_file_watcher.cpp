@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QSocketNotifier>
 #include <QWidget>
 #include <cstdio>
@@ -34,7 +33,7 @@ constexpr std::uint32_t kDoneEvents = IN_CLOSE_WRITE | IN_MOVED_TO | IN_DELETE |
 
 fs::path StartFolder(const AlarmsFolder& folder) {
   if (!folder.Path().empty()) return folder.Path();
-  return QDir::currentPath().toStdString();
+  return fs::current_path();
 }
 
 bool IsLink(const fs::path& path) {
