@@ -43,6 +43,9 @@ struct ControlTemplate {
   QRect rect;         // dialog units: x, y, width, height
   QStringList items;  // combo box items from the template's initial data
   QString className;  // a program class to create instead ("CTimeEdit"), or empty
+  // What the program may put into the control at run time: the control grows
+  // to show the widest of these whole, as it does for its own text and items.
+  QStringList shows;
 };
 
 struct DialogTemplate {

@@ -4,8 +4,10 @@
 #include <QStringList>
 
 #include "core/model/alarm_type.h"
+#include "core/store/alarm_table.h"
 #include "gui/dialog/control_ids.h"
 #include "gui/dialog/dialog_template.h"
+#include "gui/dialog/shown_texts.h"
 
 namespace {
 
@@ -44,6 +46,11 @@ ControlTemplate ClassEdit(int id, const QString& className, QRect rect) {
   return c;
 }
 
+ControlTemplate Showing(ControlTemplate c, const QStringList& shows) {
+  c.shows = shows;
+  return c;
+}
+
 ControlTemplate OkButton(const QString& text, QRect rect) {
   return Ctl(IDOK_BUTTON, K::DefPushButton, text, kTabStop, rect);
 }
@@ -65,12 +72,15 @@ const QStringList kColourItems = {QStringLiteral("Yellow"), QStringLiteral("Gree
 void AddListRows(std::vector<ControlTemplate>& controls) {
   for (int k = 0; k < kListRowCount; ++k) {
     const int y = 45 + 22 * k;
+    controls.push_back(Showing(
+        Ctl(kRowNumberIds[k], K::Label, QString::number(k + 1), kCentred, QRect(116, y + 2, 8, 8)),
+        {QString::number(kMaxAlarms)}));
+    controls.push_back(Showing(Ctl(kRowTimeIds[k], K::Edit, QString(),
+                                   kReadOnly | kCentred | kBorder, QRect(126, y, 20, 12)),
+                               TimeTexts()));
     controls.push_back(
-        Ctl(kRowNumberIds[k], K::Label, QString::number(k + 1), kCentred, QRect(116, y + 2, 8, 8)));
-    controls.push_back(Ctl(kRowTimeIds[k], K::Edit, QString(), kReadOnly | kCentred | kBorder,
-                           QRect(126, y, 20, 12)));
-    controls.push_back(
-        Ctl(kRowTypeIds[k], K::Edit, QString(), kReadOnly | kBorder, QRect(152, y, 53, 12)));
+        Showing(Ctl(kRowTypeIds[k], K::Edit, QString(), kReadOnly | kBorder, QRect(152, y, 53, 12)),
+                RowDescriptionTexts()));
     controls.push_back(Ctl(kRowTextIds[k], K::PushButton, QStringLiteral("Text"), kTabStop,
                            QRect(211, y, 24, 12)));
     controls.push_back(Ctl(kRowClearIds[k], K::PushButton, QStringLiteral("Clear"), kTabStop,
@@ -83,20 +93,25 @@ DialogTemplate MakeMain() {
   t.minimizeBox = true;
   t.maximizeBox = true;
   auto& c = t.controls;
-  c.push_back(Ctl(IDC_CLOCK, K::Edit, QString(), kCentred | kReadOnly, QRect(91, 0, 92, 12)));
+  c.push_back(
+      Showing(Ctl(IDC_CLOCK, K::Edit, QString(), kCentred | kReadOnly, QRect(91, 0, 92, 12)),
+              ClockLineTexts()));
   c.push_back(Ctl(IDC_STATIC, K::GroupBox, QStringLiteral("Set a new Alarm Call:"), kStyleNone,
                   QRect(4, 19, 87, 134)));
   c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Time:"), kStyleNone, QRect(11, 39, 18, 8)));
-  c.push_back(ClassEdit(IDC_TIME, QStringLiteral("CTimeEdit"), QRect(32, 37, 40, 12)));
+  c.push_back(Showing(ClassEdit(IDC_TIME, QStringLiteral("CTimeEdit"), QRect(32, 37, 40, 12)),
+                      TimeTexts()));
   c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Type:"), kStyleNone, QRect(10, 64, 19, 8)));
   c.push_back(Combo(IDC_TYPE, QRect(32, 61, 45, 82), ItemsOf(kFormTypes)));
   c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Day:"), kStyleNone, QRect(13, 87, 15, 8)));
   c.push_back(Combo(
       IDC_DAY, QRect(32, 85, 52, 89),
       {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday", "None"}));
-  c.push_back(Ctl(IDC_DATE_LABEL, K::Label, QStringLiteral("Date:"), kCentred | kWordWrap,
-                  QRect(7, 109, 25, 17)));
-  c.push_back(ClassEdit(IDC_DATE, QStringLiteral("CDateEdit"), QRect(32, 109, 40, 12)));
+  c.push_back(Showing(Ctl(IDC_DATE_LABEL, K::Label, QStringLiteral("Date:"), kCentred | kWordWrap,
+                          QRect(7, 109, 25, 17)),
+                      DateLabelTexts()));
+  c.push_back(Showing(ClassEdit(IDC_DATE, QStringLiteral("CDateEdit"), QRect(32, 109, 40, 12)),
+                      DateFieldTexts()));
   c.push_back(Ctl(IDC_ADD, K::PushButton, QStringLiteral("Add"), kTabStop, QRect(32, 133, 40, 12)));
   c.push_back(Ctl(IDC_STATIC, K::GroupBox, QStringLiteral("Your Current Alarm Calls:"), kStyleNone,
                   QRect(95, 19, 176, 134)));
@@ -129,10 +144,12 @@ DialogTemplate MakeAlarmText() {
   DialogTemplate t = Dialog(IDD_ALARM_TEXT, QStringLiteral("Alarm Text"), 112, 102);
   auto& c = t.controls;
   c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Alarm:"), kStyleNone, QRect(4, 6, 20, 8)));
-  c.push_back(Ctl(IDC_ALARM_TIME, K::Edit, QString(), kReadOnly | kCentred | kBorder,
-                  QRect(27, 4, 22, 12)));
-  c.push_back(Ctl(IDC_ALARM_DESC, K::MultiLineEdit, QString(), kReadOnly | kCentred | kBorder,
-                  QRect(54, 4, 54, 20)));
+  c.push_back(Showing(
+      Ctl(IDC_ALARM_TIME, K::Edit, QString(), kReadOnly | kCentred | kBorder, QRect(27, 4, 22, 12)),
+      TimeTexts()));
+  c.push_back(Showing(Ctl(IDC_ALARM_DESC, K::MultiLineEdit, QString(),
+                          kReadOnly | kCentred | kBorder, QRect(54, 4, 54, 20)),
+                      LongDescriptionTexts()));
   c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Text:"), kStyleNone, QRect(4, 23, 16, 8)));
   c.push_back(Ctl(IDC_ALARM_TEXT, K::MultiLineEdit, QString(), kWantReturn | kBorder | kTabStop,
                   QRect(4, 33, 104, 44)));
