@@ -259,7 +259,14 @@ void NameByLabel(QWidget* widget, const ControlTemplate& ctl, QLabel*& lastLabel
   }
   const bool field = ctl.kind == ControlKind::Edit || ctl.kind == ControlKind::MultiLineEdit ||
                      ctl.kind == ControlKind::ComboBox || ctl.kind == ControlKind::CheckBox;
-  if (field && lastLabel != nullptr) lastLabel->setBuddy(widget);
+  if (field && lastLabel != nullptr) {
+    lastLabel->setBuddy(widget);
+    // A combo box is otherwise called by its current text, its field by nothing.
+    if (auto* box = qobject_cast<QComboBox*>(widget)) {
+      box->setAccessibleName(lastLabel->text());
+      if (box->lineEdit() != nullptr) box->lineEdit()->setAccessibleName(lastLabel->text());
+    }
+  }
   lastLabel = nullptr;
 }
 
@@ -364,6 +371,7 @@ void BuildDialog(QDialog* dialog, const DialogTemplate& tmpl, const ControlFacto
     widgets.push_back(widget);
     Tag(widget, ctl.id);
     Configure(widget, ctl);
+    if (!ctl.name.isEmpty()) widget->setAccessibleName(ctl.name);
     NameByLabel(widget, ctl, lastLabel);
     places.push_back(TemplatePlace(widget, ctl, units, topOffset));
     JoinRadioGroup(dialog, widget, ctl, radioGroup);

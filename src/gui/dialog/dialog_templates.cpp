@@ -8,6 +8,7 @@
 #include "gui/dialog/control_ids.h"
 #include "gui/dialog/dialog_template.h"
 #include "gui/dialog/shown_texts.h"
+#include "gui/resources/fonts.h"
 
 namespace {
 
@@ -48,6 +49,11 @@ ControlTemplate ClassEdit(int id, const QString& className, QRect rect) {
 
 ControlTemplate Showing(ControlTemplate c, const QStringList& shows) {
   c.shows = shows;
+  return c;
+}
+
+ControlTemplate Named(ControlTemplate c, const QString& name) {
+  c.name = name;
   return c;
 }
 
@@ -96,6 +102,7 @@ DialogTemplate MakeMain() {
   c.push_back(
       Showing(Ctl(IDC_CLOCK, K::Edit, QString(), kCentred | kReadOnly, QRect(91, 0, 92, 12)),
               ClockLineTexts()));
+  c.back().name = QStringLiteral("Time and date now");
   c.push_back(Ctl(IDC_STATIC, K::GroupBox, QStringLiteral("Set a new Alarm Call:"), kStyleNone,
                   QRect(4, 19, 87, 134)));
   c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Time:"), kStyleNone, QRect(11, 39, 18, 8)));
@@ -117,7 +124,9 @@ DialogTemplate MakeMain() {
                   QRect(95, 19, 176, 134)));
   c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Time"), kStyleNone, QRect(127, 34, 17, 8)));
   c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Type"), kStyleNone, QRect(167, 34, 17, 8)));
-  c.push_back(Ctl(IDC_SCROLLBAR, K::VScrollBar, QString(), kStyleNone, QRect(103, 45, 10, 100)));
+  c.push_back(
+      Named(Ctl(IDC_SCROLLBAR, K::VScrollBar, QString(), kStyleNone, QRect(103, 45, 10, 100)),
+            QStringLiteral("Scroll the alarm calls")));
   AddListRows(c);
   c.push_back(OkButton(QStringLiteral("Exit"), QRect(117, 159, 40, 14)));
   return t;
@@ -150,6 +159,7 @@ DialogTemplate MakeAlarmText() {
   c.push_back(Showing(Ctl(IDC_ALARM_DESC, K::MultiLineEdit, QString(),
                           kReadOnly | kCentred | kBorder, QRect(54, 4, 54, 20)),
                       LongDescriptionTexts()));
+  c.back().name = QStringLiteral("When the alarm goes off");
   c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Text:"), kStyleNone, QRect(4, 23, 16, 8)));
   c.push_back(Ctl(IDC_ALARM_TEXT, K::MultiLineEdit, QString(), kWantReturn | kBorder | kTabStop,
                   QRect(4, 33, 104, 44)));
@@ -174,7 +184,9 @@ void AddFontChoices(std::vector<ControlTemplate>& c) {
   const int ys[5] = {24, 38, 51, 64, 77};
   for (int k = 0; k < kFontChoiceCount; ++k) {
     const unsigned style = k == 0 ? kGroupStart | kTabStop : kStyleNone;
-    c.push_back(Ctl(kFontRadioIds[k], K::RadioButton, QString(), style, QRect(96, ys[k], 9, 10)));
+    c.push_back(
+        Named(Ctl(kFontRadioIds[k], K::RadioButton, QString(), style, QRect(96, ys[k], 9, 10)),
+              QStringLiteral("Alarm call font: ") + AlarmFontFace(k)));
   }
 }
 
@@ -229,6 +241,12 @@ DialogTemplate MakeClearedNotice() {
 }
 
 }  // namespace
+
+RowNames RowNamesOf(int number) {
+  const QString n = QString::number(number);
+  return {QStringLiteral("Alarm %1 time").arg(n), QStringLiteral("Alarm %1 type").arg(n),
+          QStringLiteral("Text of alarm %1").arg(n), QStringLiteral("Clear alarm %1").arg(n)};
+}
 
 const DialogTemplate& AboutTemplate() {
   static const DialogTemplate t = MakeAbout();

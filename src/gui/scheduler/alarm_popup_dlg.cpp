@@ -52,7 +52,9 @@ CAlarmPopupDlg::CAlarmPopupDlg(const AlarmRecord& alarm, const AlarmSettings& se
     : CAlertDialog(AlarmPopupTemplate(), icon),
       m_alarm(alarm),
       m_settings(settings),
-      m_minutesLate(minutesLate) {}
+      m_minutesLate(minutesLate) {
+  setAccessibleDescription(DisplayText(m_alarm.text));  // the text is only painted
+}
 
 CAlarmPopupDlg::~CAlarmPopupDlg() {
   WithdrawNotification();
