@@ -114,8 +114,9 @@ QSize LabelShortfall(const QLabel* label, const ControlTemplate& ctl, const QStr
 
 QSize TextEditShortfall(const QPlainTextEdit* edit, const ControlTemplate& ctl,
                         const QStringList& texts, QSize size) {
+  // The field scrolls unless its last line ends a pixel above the bottom margin.
   const int inset = 2 * (edit->frameWidth() + qCeil(edit->document()->documentMargin()));
-  return WrappedShortfall(edit->fontMetrics(), texts, size - QSize(inset, inset),
+  return WrappedShortfall(edit->fontMetrics(), texts, size - QSize(inset, inset + 1),
                           TemplateLines(ctl));
 }
 
