@@ -197,11 +197,12 @@ TEST_F(RowActionsTest, SaveRoundTripsAndCancelChangesNothing) {
   // A line too long for the field's width is stored as the two lines it shows.
   const auto typeLong = [](QPlainTextEdit* edit) {
     edit->clear();
-    QTest::keyClicks(edit, "Remember to take the bins out");
+    QTest::keyClicks(edit, "Remember to take the bins out tonight");
   };
   const std::string wrapped = SaveThrough("|", &opened, typeLong);
   EXPECT_EQ(std::count(wrapped.begin(), wrapped.end(), '|'), 2) << wrapped;
-  EXPECT_EQ(QString::fromStdString(wrapped).remove('|').remove(' '), "Remembertotakethebinsout");
+  EXPECT_EQ(QString::fromStdString(wrapped).remove('|').remove(' '),
+            "Remembertotakethebinsouttonight");
 
   EditRow(0, [](CAlarmTextDlg* editor) {
     QTest::keyClicks(editor->m_textEdit, "changed");

@@ -16,9 +16,14 @@
 #include <QScrollBar>
 #include <QTextDocument>
 #include <QTextOption>
+#include <algorithm>
 #include <cmath>
+#include <numeric>
+#include <vector>
 
 #include "gui/dialog/control_ids.h"
+#include "gui/dialog/dialog_growth.h"
+#include "gui/dialog/text_room.h"
 #include "gui/resources/bitmaps.h"
 
 namespace {
@@ -227,29 +232,42 @@ void PlacePicture(QLabel* label, const ControlTemplate& ctl, QRect place) {
   label->setGeometry(place);
 }
 
-// The templates' one-line labels were measured for a narrower face than the
-// desktop's usual sans-serif: one whose text would be cut off grows to show it
-// (to the right, or both ways when centred).
-void WidenToText(QLabel* label, QRect& place) {
-  if (label->wordWrap() || label->text().isEmpty()) return;
-  const int need = label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->frameWidth();
-  const int extra = need - place.width();
-  if (extra <= 0) return;
-  if (label->alignment() & Qt::AlignHCenter) place.translate(-extra / 2, 0);
-  place.setWidth(need);
+// Where a control stands before any control grows: its template rectangle,
+// a combo box only as high as its closed box.
+QRect TemplatePlace(QWidget* widget, const ControlTemplate& ctl, const DialogUnits& units,
+                    int topOffset) {
+  QRect place = units.ToPixels(ctl.rect).translated(0, topOffset);
+  if (auto* box = qobject_cast<QComboBox*>(widget))
+    place.setHeight(std::min(place.height(), box->sizeHint().height()));
+  return place;
 }
 
-void Place(QWidget* widget, const ControlTemplate& ctl, const DialogUnits& units, int topOffset) {
-  QRect place = units.ToPixels(ctl.rect).translated(0, topOffset);
-  if (auto* box = qobject_cast<QComboBox*>(widget)) {
-    place.setHeight(std::min(place.height(), box->sizeHint().height()));
-  } else if (auto* label = qobject_cast<QLabel*>(widget); label && ctl.kind == ControlKind::Label) {
-    WidenToText(label, place);
-  }
+void Place(QWidget* widget, const ControlTemplate& ctl, QRect place) {
   widget->setGeometry(place);
   if (ctl.kind == ControlKind::Picture) {
     if (auto* label = qobject_cast<QLabel*>(widget)) PlacePicture(label, ctl, place);
   }
+}
+
+// A label names the field that follows it in the template (its buddy), which
+// is what a screen reader says of the field; the name follows the label's text.
+void NameByLabel(QWidget* widget, const ControlTemplate& ctl, QLabel*& lastLabel) {
+  auto* label = qobject_cast<QLabel*>(widget);
+  if (label != nullptr && ctl.kind == ControlKind::Label) {
+    lastLabel = label;
+    return;
+  }
+  const bool field = ctl.kind == ControlKind::Edit || ctl.kind == ControlKind::MultiLineEdit ||
+                     ctl.kind == ControlKind::ComboBox || ctl.kind == ControlKind::CheckBox;
+  if (field && lastLabel != nullptr) {
+    lastLabel->setBuddy(widget);
+    // A combo box is otherwise called by its current text, its field by nothing.
+    if (auto* box = qobject_cast<QComboBox*>(widget)) {
+      box->setAccessibleName(lastLabel->text());
+      if (box->lineEdit() != nullptr) box->lineEdit()->setAccessibleName(lastLabel->text());
+    }
+  }
+  lastLabel = nullptr;
 }
 
 // Radio buttons in a row form one exclusive group; a button with kGroupStart
@@ -283,6 +301,31 @@ Qt::WindowFlags DialogFlags(const QDialog* dialog, const DialogTemplate& tmpl) {
   return flags;
 }
 
+// The indices of the places ordered by the edge given.
+template <typename Edge>
+std::vector<std::size_t> OrderBy(const std::vector<QRect>& places, Edge edge) {
+  std::vector<std::size_t> order(places.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  std::stable_sort(order.begin(), order.end(),
+                   [&](std::size_t a, std::size_t b) { return edge(places[a]) < edge(places[b]); });
+  return order;
+}
+
+// Each control grows as far as its texts need beyond what the controls
+// before it gave it: widths from the left edge of the dialog to the right,
+// then heights from top to bottom, at the widths found.
+void FitTexts(const std::vector<QWidget*>& widgets, const std::vector<ControlTemplate>& controls,
+              const std::vector<QRect>& places, DialogGrowth& growth) {
+  for (std::size_t k : OrderBy(places, [](const QRect& r) { return r.x() + r.width(); })) {
+    const QSize size = growth.Map(places[k]).size();
+    growth.Widen(places[k], TextShortfall(widgets[k], controls[k], size).width());
+  }
+  for (std::size_t k : OrderBy(places, [](const QRect& r) { return r.y() + r.height(); })) {
+    const QSize size = growth.Map(places[k]).size();
+    growth.Deepen(places[k], TextShortfall(widgets[k], controls[k], size).height());
+  }
+}
+
 }  // namespace
 
 QRect DialogUnits::ToPixels(const QRect& units) const {
@@ -308,6 +351,10 @@ QFont DialogFont(const DialogTemplate& tmpl) {
   return font;
 }
 
+// The templates were drawn for a narrower face than the desktop's usual
+// sans-serif: each control whose text would be cut grows to show it, to the
+// right (a calendar down), and what stands beyond it moves along, so that the
+// rows and columns of the dialog keep their order and their look.
 void BuildDialog(QDialog* dialog, const DialogTemplate& tmpl, const ControlFactories& factories,
                  int topOffset) {
   dialog->setWindowFlags(DialogFlags(dialog, tmpl));
@@ -315,15 +362,26 @@ void BuildDialog(QDialog* dialog, const DialogTemplate& tmpl, const ControlFacto
   dialog->setFont(DialogFont(tmpl));
   const DialogUnits units = MeasureDialogUnits(dialog->font());
   QButtonGroup* radioGroup = nullptr;
+  QLabel* lastLabel = nullptr;
+  std::vector<QWidget*> widgets;
+  std::vector<QRect> places;
+  DialogGrowth growth;
   for (const ControlTemplate& ctl : tmpl.controls) {
     QWidget* widget = CreateControl(dialog, ctl, factories);
+    widgets.push_back(widget);
     Tag(widget, ctl.id);
     Configure(widget, ctl);
-    Place(widget, ctl, units, topOffset);
+    if (!ctl.name.isEmpty()) widget->setAccessibleName(ctl.name);
+    NameByLabel(widget, ctl, lastLabel);
+    places.push_back(TemplatePlace(widget, ctl, units, topOffset));
     JoinRadioGroup(dialog, widget, ctl, radioGroup);
     ConnectStandardButton(dialog, widget, ctl.id);
   }
-  dialog->setFixedSize(units.ToPixels(tmpl.width, tmpl.height) + QSize(0, topOffset));
+  FitTexts(widgets, tmpl.controls, places, growth);
+  for (std::size_t k = 0; k < widgets.size(); ++k)
+    Place(widgets[k], tmpl.controls[k], growth.Map(places[k]));
+  const QSize size = units.ToPixels(tmpl.width, tmpl.height) + QSize(0, topOffset);
+  dialog->setFixedSize(growth.Map(QRect(QPoint(), size)).size());
 }
 
 QWidget* GetDlgItem(const QWidget* dialog, int id) {

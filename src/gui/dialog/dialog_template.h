@@ -43,6 +43,11 @@ struct ControlTemplate {
   QRect rect;         // dialog units: x, y, width, height
   QStringList items;  // combo box items from the template's initial data
   QString className;  // a program class to create instead ("CTimeEdit"), or empty
+  // What the program may put into the control at run time: the control grows
+  // to show the widest of these whole, as it does for its own text and items.
+  QStringList shows;
+  // What a screen reader calls a control that no label names, or empty.
+  QString name;
 };
 
 struct DialogTemplate {
@@ -56,6 +61,16 @@ struct DialogTemplate {
   bool maximizeBox = false;
   std::vector<ControlTemplate> controls;
 };
+
+// What a screen reader calls the controls of the list row that shows alarm
+// number ("Alarm 1 time", "Alarm 1 type", "Text of alarm 1", "Clear alarm 1").
+struct RowNames {
+  QString time;
+  QString type;
+  QString text;
+  QString clear;
+};
+RowNames RowNamesOf(int number);
 
 // The program's dialog templates.
 const DialogTemplate& AboutTemplate();          // IDD_ABOUTBOX

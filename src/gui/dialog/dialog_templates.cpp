@@ -4,8 +4,11 @@
 #include <QStringList>
 
 #include "core/model/alarm_type.h"
+#include "core/store/alarm_table.h"
 #include "gui/dialog/control_ids.h"
 #include "gui/dialog/dialog_template.h"
+#include "gui/dialog/shown_texts.h"
+#include "gui/resources/fonts.h"
 
 namespace {
 
@@ -44,6 +47,16 @@ ControlTemplate ClassEdit(int id, const QString& className, QRect rect) {
   return c;
 }
 
+ControlTemplate Showing(ControlTemplate c, const QStringList& shows) {
+  c.shows = shows;
+  return c;
+}
+
+ControlTemplate Named(ControlTemplate c, const QString& name) {
+  c.name = name;
+  return c;
+}
+
 ControlTemplate OkButton(const QString& text, QRect rect) {
   return Ctl(IDOK_BUTTON, K::DefPushButton, text, kTabStop, rect);
 }
@@ -65,12 +78,15 @@ const QStringList kColourItems = {QStringLiteral("Yellow"), QStringLiteral("Gree
 void AddListRows(std::vector<ControlTemplate>& controls) {
   for (int k = 0; k < kListRowCount; ++k) {
     const int y = 45 + 22 * k;
+    controls.push_back(Showing(
+        Ctl(kRowNumberIds[k], K::Label, QString::number(k + 1), kCentred, QRect(116, y + 2, 8, 8)),
+        {QString::number(kMaxAlarms)}));
+    controls.push_back(Showing(Ctl(kRowTimeIds[k], K::Edit, QString(),
+                                   kReadOnly | kCentred | kBorder, QRect(126, y, 20, 12)),
+                               TimeTexts()));
     controls.push_back(
-        Ctl(kRowNumberIds[k], K::Label, QString::number(k + 1), kCentred, QRect(116, y + 2, 8, 8)));
-    controls.push_back(Ctl(kRowTimeIds[k], K::Edit, QString(), kReadOnly | kCentred | kBorder,
-                           QRect(126, y, 20, 12)));
-    controls.push_back(
-        Ctl(kRowTypeIds[k], K::Edit, QString(), kReadOnly | kBorder, QRect(152, y, 53, 12)));
+        Showing(Ctl(kRowTypeIds[k], K::Edit, QString(), kReadOnly | kBorder, QRect(152, y, 53, 12)),
+                RowDescriptionTexts()));
     controls.push_back(Ctl(kRowTextIds[k], K::PushButton, QStringLiteral("Text"), kTabStop,
                            QRect(211, y, 24, 12)));
     controls.push_back(Ctl(kRowClearIds[k], K::PushButton, QStringLiteral("Clear"), kTabStop,
@@ -83,26 +99,34 @@ DialogTemplate MakeMain() {
   t.minimizeBox = true;
   t.maximizeBox = true;
   auto& c = t.controls;
-  c.push_back(Ctl(IDC_CLOCK, K::Edit, QString(), kCentred | kReadOnly, QRect(91, 0, 92, 12)));
+  c.push_back(
+      Showing(Ctl(IDC_CLOCK, K::Edit, QString(), kCentred | kReadOnly, QRect(91, 0, 92, 12)),
+              ClockLineTexts()));
+  c.back().name = QStringLiteral("Time and date now");
   c.push_back(Ctl(IDC_STATIC, K::GroupBox, QStringLiteral("Set a new Alarm Call:"), kStyleNone,
                   QRect(4, 19, 87, 134)));
   c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Time:"), kStyleNone, QRect(11, 39, 18, 8)));
-  c.push_back(ClassEdit(IDC_TIME, QStringLiteral("CTimeEdit"), QRect(32, 37, 40, 12)));
+  c.push_back(Showing(ClassEdit(IDC_TIME, QStringLiteral("CTimeEdit"), QRect(32, 37, 40, 12)),
+                      TimeTexts()));
   c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Type:"), kStyleNone, QRect(10, 64, 19, 8)));
   c.push_back(Combo(IDC_TYPE, QRect(32, 61, 45, 82), ItemsOf(kFormTypes)));
   c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Day:"), kStyleNone, QRect(13, 87, 15, 8)));
   c.push_back(Combo(
       IDC_DAY, QRect(32, 85, 52, 89),
       {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday", "None"}));
-  c.push_back(Ctl(IDC_DATE_LABEL, K::Label, QStringLiteral("Date:"), kCentred | kWordWrap,
-                  QRect(7, 109, 25, 17)));
-  c.push_back(ClassEdit(IDC_DATE, QStringLiteral("CDateEdit"), QRect(32, 109, 40, 12)));
+  c.push_back(Showing(Ctl(IDC_DATE_LABEL, K::Label, QStringLiteral("Date:"), kCentred | kWordWrap,
+                          QRect(7, 109, 25, 17)),
+                      DateLabelTexts()));
+  c.push_back(Showing(ClassEdit(IDC_DATE, QStringLiteral("CDateEdit"), QRect(32, 109, 40, 12)),
+                      DateFieldTexts()));
   c.push_back(Ctl(IDC_ADD, K::PushButton, QStringLiteral("Add"), kTabStop, QRect(32, 133, 40, 12)));
   c.push_back(Ctl(IDC_STATIC, K::GroupBox, QStringLiteral("Your Current Alarm Calls:"), kStyleNone,
                   QRect(95, 19, 176, 134)));
   c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Time"), kStyleNone, QRect(127, 34, 17, 8)));
   c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Type"), kStyleNone, QRect(167, 34, 17, 8)));
-  c.push_back(Ctl(IDC_SCROLLBAR, K::VScrollBar, QString(), kStyleNone, QRect(103, 45, 10, 100)));
+  c.push_back(
+      Named(Ctl(IDC_SCROLLBAR, K::VScrollBar, QString(), kStyleNone, QRect(103, 45, 10, 100)),
+            QStringLiteral("Scroll the alarm calls")));
   AddListRows(c);
   c.push_back(OkButton(QStringLiteral("Exit"), QRect(117, 159, 40, 14)));
   return t;
@@ -129,10 +153,13 @@ DialogTemplate MakeAlarmText() {
   DialogTemplate t = Dialog(IDD_ALARM_TEXT, QStringLiteral("Alarm Text"), 112, 102);
   auto& c = t.controls;
   c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Alarm:"), kStyleNone, QRect(4, 6, 20, 8)));
-  c.push_back(Ctl(IDC_ALARM_TIME, K::Edit, QString(), kReadOnly | kCentred | kBorder,
-                  QRect(27, 4, 22, 12)));
-  c.push_back(Ctl(IDC_ALARM_DESC, K::MultiLineEdit, QString(), kReadOnly | kCentred | kBorder,
-                  QRect(54, 4, 54, 20)));
+  c.push_back(Showing(
+      Ctl(IDC_ALARM_TIME, K::Edit, QString(), kReadOnly | kCentred | kBorder, QRect(27, 4, 22, 12)),
+      TimeTexts()));
+  c.push_back(Showing(Ctl(IDC_ALARM_DESC, K::MultiLineEdit, QString(),
+                          kReadOnly | kCentred | kBorder, QRect(54, 4, 54, 20)),
+                      LongDescriptionTexts()));
+  c.back().name = QStringLiteral("When the alarm goes off");
   c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Text:"), kStyleNone, QRect(4, 23, 16, 8)));
   c.push_back(Ctl(IDC_ALARM_TEXT, K::MultiLineEdit, QString(), kWantReturn | kBorder | kTabStop,
                   QRect(4, 33, 104, 44)));
@@ -157,7 +184,9 @@ void AddFontChoices(std::vector<ControlTemplate>& c) {
   const int ys[5] = {24, 38, 51, 64, 77};
   for (int k = 0; k < kFontChoiceCount; ++k) {
     const unsigned style = k == 0 ? kGroupStart | kTabStop : kStyleNone;
-    c.push_back(Ctl(kFontRadioIds[k], K::RadioButton, QString(), style, QRect(96, ys[k], 9, 10)));
+    c.push_back(
+        Named(Ctl(kFontRadioIds[k], K::RadioButton, QString(), style, QRect(96, ys[k], 9, 10)),
+              QStringLiteral("Alarm call font: ") + AlarmFontFace(k)));
   }
 }
 
@@ -212,6 +241,12 @@ DialogTemplate MakeClearedNotice() {
 }
 
 }  // namespace
+
+RowNames RowNamesOf(int number) {
+  const QString n = QString::number(number);
+  return {QStringLiteral("Alarm %1 time").arg(n), QStringLiteral("Alarm %1 type").arg(n),
+          QStringLiteral("Text of alarm %1").arg(n), QStringLiteral("Clear alarm %1").arg(n)};
+}
 
 const DialogTemplate& AboutTemplate() {
   static const DialogTemplate t = MakeAbout();

@@ -1,5 +1,6 @@
 #include "gui/list/alarm_list.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -10,6 +11,7 @@
 #include "gui/dialog/control_ids.h"
 #include "gui/dialog/data_exchange.h"
 #include "gui/dialog/dialog_builder.h"
+#include "gui/dialog/dialog_template.h"
 
 namespace {
 
@@ -32,6 +34,28 @@ ScrollCode CodeOfAction(int action) {
   }
 }
 
+// How many rows a key on the scroll bar moves the list, as so many clicks on
+// its arrows: Up and Down one, Page Up and Page Down a page of rows, Home and
+// End as far as the list goes. Other keys move nothing.
+int ArrowStepsOfKey(int key) {
+  switch (key) {
+    case Qt::Key_Up:
+      return -1;
+    case Qt::Key_Down:
+      return 1;
+    case Qt::Key_PageUp:
+      return -kListRowCount;
+    case Qt::Key_PageDown:
+      return kListRowCount;
+    case Qt::Key_Home:
+      return -kMaxAlarms;
+    case Qt::Key_End:
+      return kMaxAlarms;
+    default:
+      return 0;
+  }
+}
+
 }  // namespace
 
 AlarmList::AlarmList(QWidget* window, AlarmTable& table, const ClockSnapshot& snapshot,
@@ -39,7 +63,34 @@ AlarmList::AlarmList(QWidget* window, AlarmTable& table, const ClockSnapshot& sn
     : m_window(window), m_table(table), m_snapshot(snapshot), m_settings(settings), m_host(host) {
   m_scrollBar = DlgItem<QScrollBar>(window, IDC_SCROLLBAR);
   for (int r = 0; r < kListRowCount; ++r) m_rowNo[r] = DlgItem<QLabel>(window, kRowNumberIds[r]);
+  TakeScrollKeys();
   ConnectControls();
+}
+
+// The scroll bar comes after the last row's Clear in the Tab order; there
+// Up, Down, Page Up, Page Down, Home and End scroll the list as its arrows
+// and its track do, so every alarm can be reached without a mouse.
+void AlarmList::TakeScrollKeys() {
+  m_scrollBar->setFocusPolicy(Qt::StrongFocus);
+  QWidget::setTabOrder(GetDlgItem(m_window, kRowClearIds[kListRowCount - 1]), m_scrollBar);
+  m_scrollBar->installEventFilter(this);
+}
+
+bool AlarmList::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != m_scrollBar || event->type() != QEvent::KeyPress) return false;
+  const int steps = ArrowStepsOfKey(static_cast<QKeyEvent*>(event)->key());
+  if (steps == 0) return false;
+  OnVScroll(ScrollCode::ThumbPosition, m_scrollBar->value() + steps);
+  return true;
+}
+
+// A row's controls are named by the number of the alarm the row shows.
+void AlarmList::NameRow(int row, int number) {
+  const RowNames names = RowNamesOf(number);
+  GetDlgItem(m_window, kRowTimeIds[row])->setAccessibleName(names.time);
+  GetDlgItem(m_window, kRowTypeIds[row])->setAccessibleName(names.type);
+  GetDlgItem(m_window, kRowTextIds[row])->setAccessibleName(names.text);
+  GetDlgItem(m_window, kRowClearIds[row])->setAccessibleName(names.clear);
 }
 
 // Each row's two buttons call the one handler of their kind with the row.
@@ -84,6 +135,7 @@ void AlarmList::Refresh(int top) {
     m_rowType[r] =
         filled ? DescribeAlarm(m_table, i, m_snapshot, m_settings.Order()) : std::string();
     m_rowNo[r]->setText(QString::number(i + 1));
+    NameRow(r, i + 1);
   }
   m_host.UpdateData(false);
 }

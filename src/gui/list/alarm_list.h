@@ -49,8 +49,13 @@ class AlarmList : public QObject {
   void OnClearRow(int row);
   void OnTextRow(int row);
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  void TakeScrollKeys();
   void ConnectControls();
+  void NameRow(int row, int number);
   int RowRecord(int row) const;
 
   QWidget* m_window;

@@ -58,6 +58,7 @@ CAlarmPopupDlg::CAlarmPopupDlg(const AlarmRecord& alarm, const AlarmSettings& se
       m_minutesLate(minutesLate) {
   m_warningSpan.setSingleShot(true);
   m_warningSpan.setInterval(kWarningSpanMs);
+  setAccessibleDescription(DisplayText(m_alarm.text));  // the text is only painted
 }
 
 CAlarmPopupDlg::~CAlarmPopupDlg() {

@@ -1,0 +1,161 @@
+// The room a control leaves for its text, measured with its font and style.
+#include "gui/dialog/text_room.h"
+
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOption>
+#include <QTextDocument>
+#include <algorithm>
+
+#include "gui/dialog/dialog_template.h"
+
+namespace {
+
+// A line edit keeps this margin each side of its text, and scrolls a text
+// that does not leave one pixel more for the cursor.
+constexpr int kLineEditMargin = 2;
+constexpr int kCursorRoom = 1;
+
+int WidestOf(const QFontMetrics& metrics, const QStringList& texts) {
+  int widest = 0;
+  for (const QString& text : texts) widest = std::max(widest, metrics.horizontalAdvance(text));
+  return widest;
+}
+
+// The width a line edit of this size has for its text.
+int LineEditRoom(const QLineEdit* edit, QSize size) {
+  QStyleOptionFrame option;
+  option.initFrom(edit);
+  option.rect = QRect(QPoint(), size);
+  option.lineWidth = edit->hasFrame()
+                         ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit)
+                         : 0;
+  option.state |= QStyle::State_Sunken;
+  const QRect contents = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+  const QMargins margins = edit->textMargins();
+  return contents.width() - margins.left() - margins.right() - 2 * kLineEditMargin - kCursorRoom;
+}
+
+// The width an editable combo box of this size has for the text of its field.
+int ComboBoxRoom(const QComboBox* box, QSize size) {
+  QStyleOptionComboBox option;
+  option.initFrom(box);
+  option.rect = QRect(QPoint(), size);
+  option.editable = true;
+  option.frame = box->hasFrame();
+  const QRect field =
+      box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box);
+  return box->lineEdit() != nullptr ? LineEditRoom(box->lineEdit(), field.size()) : field.width();
+}
+
+int ButtonRoom(const QPushButton* button, QSize size) {
+  QStyleOptionButton option;
+  option.initFrom(button);
+  option.rect = QRect(QPoint(), size);
+  option.text = button->text();
+  const QRect contents =
+      button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+  return contents.width() - 2;  // a pixel of air each side
+}
+
+int WrappedHeight(const QFontMetrics& metrics, const QString& text, int width) {
+  const int flags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
+  return metrics.boundingRect(QRect(0, 0, width, 0), flags, text).height();
+}
+
+// How much a box of this size must grow for every text, wrapped at its words,
+// to show whole in no more lines than the template drew it for: wider where a
+// text needs more lines at its width, higher where the lines need it.
+QSize WrappedShortfall(const QFontMetrics& metrics, const QStringList& texts, QSize room,
+                       int lines) {
+  int width = room.width();
+  for (const QString& text : texts) {
+    for (const QString& word : text.split(QLatin1Char(' ')))
+      width = std::max(width, metrics.horizontalAdvance(word));
+  }
+  // Laid-out lines may stand further apart than the font's line spacing.
+  const int linesHeight =
+      std::max(1, lines) * WrappedHeight(metrics, QStringLiteral("X"), room.width());
+  for (const QString& text : texts) {
+    int wide = std::max(width, metrics.horizontalAdvance(text));
+    while (width < wide) {
+      const int middle = (width + wide) / 2;
+      if (WrappedHeight(metrics, text, middle) <= linesHeight) {
+        wide = middle;
+      } else {
+        width = middle + 1;
+      }
+    }
+  }
+  int height = room.height();
+  for (const QString& text : texts) height = std::max(height, WrappedHeight(metrics, text, width));
+  return QSize(width, height) - room;
+}
+
+// The lines of text a template drew a box for: a line is 8 dialog units high.
+int TemplateLines(const ControlTemplate& ctl) {
+  return ctl.rect.height() / 8;
+}
+
+QSize LabelShortfall(const QLabel* label, const ControlTemplate& ctl, const QStringList& texts,
+                     QSize size) {
+  const int frame = 2 * label->frameWidth();
+  const QFontMetrics metrics = label->fontMetrics();
+  if (!label->wordWrap()) return QSize(WidestOf(metrics, texts) + frame - size.width(), 0);
+  return WrappedShortfall(metrics, texts, size - QSize(frame, frame), TemplateLines(ctl));
+}
+
+QSize TextEditShortfall(const QPlainTextEdit* edit, const ControlTemplate& ctl,
+                        const QStringList& texts, QSize size) {
+  // The field scrolls unless its last line ends a pixel above the bottom margin.
+  const int inset = 2 * (edit->frameWidth() + qCeil(edit->document()->documentMargin()));
+  return WrappedShortfall(edit->fontMetrics(), texts, size - QSize(inset, inset + 1),
+                          TemplateLines(ctl));
+}
+
+int WidthShortfall(const QWidget* widget, const QStringList& texts, QSize size) {
+  const QFontMetrics metrics = widget->fontMetrics();
+  if (const auto* edit = qobject_cast<const QLineEdit*>(widget))
+    return WidestOf(metrics, texts) - LineEditRoom(edit, size);
+  if (const auto* box = qobject_cast<const QComboBox*>(widget))
+    return WidestOf(metrics, texts) - ComboBoxRoom(box, size);
+  if (const auto* button = qobject_cast<const QPushButton*>(widget))
+    return WidestOf(metrics, texts) - ButtonRoom(button, size);
+  if (const auto* group = qobject_cast<const QGroupBox*>(widget))
+    return group->minimumSizeHint().width() - size.width();
+  return 0;
+}
+
+// The control's own text and items, and what it shows at run time.
+QStringList TextsOf(const QWidget* widget, const ControlTemplate& ctl) {
+  QStringList texts = ctl.shows;
+  if (ctl.kind != ControlKind::Picture && !ctl.text.isEmpty()) texts << ctl.text;
+  if (const auto* box = qobject_cast<const QComboBox*>(widget)) {
+    for (int i = 0; i < box->count(); ++i) texts << box->itemText(i);
+  }
+  return texts;
+}
+
+}  // namespace
+
+QSize TextShortfall(const QWidget* widget, const ControlTemplate& ctl, QSize size) {
+  if (const auto* calendar = qobject_cast<const QCalendarWidget*>(widget))
+    return (calendar->minimumSizeHint() - size).expandedTo(QSize(0, 0));
+  const QStringList texts = TextsOf(widget, ctl);
+  QSize shortfall(0, 0);
+  if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+    if (!texts.isEmpty()) shortfall = LabelShortfall(label, ctl, texts, size);
+  } else if (const auto* edit = qobject_cast<const QPlainTextEdit*>(widget)) {
+    if (!texts.isEmpty()) shortfall = TextEditShortfall(edit, ctl, texts, size);
+  } else if (!texts.isEmpty() || qobject_cast<const QGroupBox*>(widget) != nullptr) {
+    shortfall.setWidth(WidthShortfall(widget, texts, size));
+  }
+  return shortfall.expandedTo(QSize(0, 0));
+}

@@ -1,0 +1,137 @@
+#!/usr/bin/python3
+"""Reads the accessibility tree of the running program through AT-SPI.
+
+  accessibility_tree.py names WINDOW_TITLE
+      fails on a focusable control without a name, and on two buttons of the
+      window with one name; prints every focusable control's role and name.
+  accessibility_tree.py tab-to NAME
+      presses Tab (xdotool) until the focused control is called NAME.
+  accessibility_tree.py field NAME
+      prints the text of the control called NAME (fails when there is none).
+  accessibility_tree.py alert TEXT
+      fails unless a window of the program is an alert whose text can be
+      read (its description or a text inside it) and holds TEXT.
+"""
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+
+def fail(message):
+    print("FAIL: " + message, file=sys.stderr)
+    sys.exit(1)
+
+
+def application():
+    for _ in range(100):
+        desktop = pyatspi.Registry.getDesktop(0)
+        for i in range(desktop.childCount):
+            app = desktop.getChildAtIndex(i)
+            if app is not None and app.name == "Tockmere":
+                return app
+        time.sleep(0.1)
+    fail("no application called Tockmere on the accessibility bus")
+
+
+def nodes(node):
+    yield node
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            yield from nodes(child)
+
+
+def window(title):
+    for _ in range(100):
+        app = application()
+        for i in range(app.childCount):
+            win = app.getChildAtIndex(i)
+            if win is not None and win.name == title:
+                return win
+        time.sleep(0.1)
+    fail("no window called '%s'" % title)
+
+
+def has(node, state):
+    return node.getState().contains(state)
+
+
+def text_of(node):
+    try:
+        return node.queryText().getText(0, -1)
+    except NotImplementedError:
+        return ""
+
+
+def label_of(node):
+    """The name of the label a control is labelled by, or ''."""
+    for relation in node.getRelationSet():
+        if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
+            return relation.getTarget(0).name
+    return ""
+
+
+def check_names(title):
+    win = window(title)
+    buttons = {}
+    for node in nodes(win):
+        if not has(node, pyatspi.STATE_FOCUSABLE) or not has(node, pyatspi.STATE_SHOWING):
+            continue
+        role, name = node.getRoleName(), node.name
+        print("%-12s %s" % (role, name))
+        if not name.strip():
+            fail("a focusable %s of '%s' has no name (it shows '%s')" % (role, title, text_of(node)))
+        # A combo box is called by its value; its label is told by a relation.
+        if role == "combo box" and not label_of(node).strip():
+            fail("the combo box '%s' of '%s' has no label" % (name, title))
+        if role == "push button":
+            if name in buttons:
+                fail("two buttons of '%s' are both called '%s'" % (title, name))
+            buttons[name] = node
+
+
+def focused():
+    for node in nodes(application()):
+        if has(node, pyatspi.STATE_FOCUSED):
+            return node
+    return None
+
+
+def tab_to(name):
+    for _ in range(40):
+        node = focused()
+        if node is not None and node.name == name:
+            return
+        subprocess.run(["xdotool", "key", "Tab"], check=True)
+        time.sleep(0.2)
+    fail("Tab never reached the control called '%s'" % name)
+
+
+def field(name):
+    for node in nodes(application()):
+        if node.name == name and has(node, pyatspi.STATE_SHOWING):
+            print(text_of(node))
+            return
+    fail("no control called '%s' is shown" % name)
+
+
+def alert(text):
+    for _ in range(50):
+        app = application()
+        for i in range(app.childCount):
+            win = app.getChildAtIndex(i)
+            if win is None or win.getRoleName() != "alert":
+                continue
+            readable = [win.description] + [text_of(n) for n in nodes(win)]
+            if any(text in r for r in readable):
+                return
+            fail("the alert '%s' does not let its text be read: %r" % (win.name, readable))
+        time.sleep(0.2)
+    fail("no window of the program is an alert")
+
+
+if __name__ == "__main__":
+    command, argument = sys.argv[1], sys.argv[2]
+    {"names": check_names, "tab-to": tab_to, "field": field, "alert": alert}[command](argument)

@@ -1,0 +1,166 @@
+// Every control shows its longest text whole in each sans-serif face a desktop
+// may have, the templates built with that face.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDialog>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <memory>
+
+#include "core/list/alarm_description.h"
+#include "core/scheduler/clock_snapshot.h"
+#include "gui/dialog/control_ids.h"
+#include "gui/dialog/dialog_builder.h"
+#include "gui/dialog/dialog_template.h"
+#include "gui/entry/entry_fields.h"
+#include "gui_support.h"
+
+namespace {
+
+const char* const kFaces[] = {"DejaVu Sans", "Liberation Sans", "Cantarell", "Noto Sans"};
+
+std::unique_ptr<QDialog> BuildIn(const DialogTemplate& tmpl, const char* face) {
+  DialogTemplate copy = tmpl;
+  copy.fontFace = QString::fromLatin1(face);
+  auto dialog = std::make_unique<QDialog>();
+  BuildDialog(dialog.get(), copy, EntryFieldFactories());
+  dialog->show();
+  return dialog;
+}
+
+QString Q(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+QString Row(const char* type, const char* day, const char* date, DateFormat order) {
+  return Q(DescribeRecord({type, day, "20:58", date, ""}, ClockSnapshot{}, order));
+}
+
+QString Long(const char* type, const char* day, const char* date) {
+  return Q(DescribeAlarmLong({type, day, "20:58", date, ""}, ClockSnapshot{}, DateFormat::Uk));
+}
+
+QStringList ClockLines() {
+  QStringList lines;
+  ClockSnapshot clock;
+  clock.hour = 20, clock.minute = 58, clock.day = 28, clock.month = 8, clock.year = 38;
+  for (const char* day : {"Wednesday", "Thursday", "Saturday"}) {
+    clock.weekdayName = day;
+    for (DateFormat order : {DateFormat::Uk, DateFormat::Us})
+      lines << Q(ClockLineText(clock, order));
+  }
+  return lines;
+}
+
+struct Longest {
+  const DialogTemplate& (*tmpl)();
+  int id;
+  QStringList texts;
+};
+
+std::vector<Longest> Table() {
+  const QStringList rowTypes = {Row("Fortnightly", "None", "28/08/26", DateFormat::Us),
+                                Row("Monthly", "None", "21", DateFormat::Uk),
+                                Row("Monthly", "Wednesday", "Last", DateFormat::Uk),
+                                Row("Weekly", "Wednesday", "", DateFormat::Uk), "Tomorrow"};
+  std::vector<Longest> table = {
+      {MainTemplate, IDC_CLOCK, ClockLines()},
+      {MainTemplate, IDC_TIME, {"20:58"}},
+      {MainTemplate, IDC_TYPE, {"Fortnightly", "Tomorrow", "One Date"}},
+      {MainTemplate, IDC_DAY, {"Wednesday", "Thursday", "Saturday"}},
+      {MainTemplate, IDC_DATE_LABEL, {"Week in month:", "Day of month:", "From Date:"}},
+      {MainTemplate, IDC_DATE, {"28/08/26", "Last"}},
+      {MainTemplate, IDC_ADD, {"Add"}},
+      {MainTemplate, IDOK_BUTTON, {"Exit"}},
+      {AlarmTextTemplate, IDC_ALARM_TIME, {"20:58"}},
+      {AlarmTextTemplate,
+       IDC_ALARM_DESC,
+       {Long("Fortnightly", "None", "28/08/26"), Long("Monthly", "Wednesday", "Last"),
+        Long("Monthly", "Wednesday", "2"), Long("Weekly", "Wednesday", "")}},
+      {AlarmTextTemplate, IDCANCEL_BUTTON, {"Cancel"}},
+      {SettingsTemplate, IDC_DATE_FORMAT, {"U.K. (dd/mm/yy)", "U.S. (mm/dd/yy)"}},
+      {SettingsTemplate, IDCANCEL_BUTTON, {"Cancel"}},
+      {SettingsTemplate, IDOK_BUTTON, {"Save"}},
+  };
+  for (int id : kColourBoxIds) table.push_back({SettingsTemplate, id, {"Yellow", "Orange"}});
+  for (int k = 0; k < kListRowCount; ++k) {
+    table.push_back({MainTemplate, kRowNumberIds[k], {"12"}});
+    table.push_back({MainTemplate, kRowTimeIds[k], {"20:58"}});
+    table.push_back({MainTemplate, kRowTypeIds[k], rowTypes});
+    table.push_back({MainTemplate, kRowTextIds[k], {"Text"}});
+    table.push_back({MainTemplate, kRowClearIds[k], {"Clear"}});
+  }
+  return table;
+}
+
+// A line edit that scrolls its text to show the end has cut off its start.
+bool LineShowsWhole(QLineEdit* edit, const QString& text) {
+  edit->setText(text);
+  edit->setCursorPosition(text.size());
+  edit->grab();  // the scroll is worked out as it paints
+  const QRect cursor = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+  const int start = cursor.center().x() - edit->fontMetrics().horizontalAdvance(text);
+  return start >= edit->contentsRect().left();
+}
+
+bool ShowsWhole(QWidget* widget, const QString& text) {
+  const QFontMetrics metrics = widget->fontMetrics();
+  if (auto* box = qobject_cast<QComboBox*>(widget)) return LineShowsWhole(box->lineEdit(), text);
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) return LineShowsWhole(edit, text);
+  if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
+    edit->setPlainText(text);
+    edit->grab();
+    return edit->verticalScrollBar()->maximum() == 0;
+  }
+  if (auto* label = qobject_cast<QLabel*>(widget)) {
+    label->setText(text);
+    if (label->wordWrap()) return label->heightForWidth(label->width()) <= label->height();
+    return metrics.horizontalAdvance(text) <= label->contentsRect().width();
+  }
+  if (auto* button = qobject_cast<QPushButton*>(widget)) {
+    const int frame = button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    return metrics.horizontalAdvance(text) <= button->width() - 2 * frame;
+  }
+  ADD_FAILURE() << "no measure for " << widget->metaObject()->className();
+  return false;
+}
+
+TEST(WholeTexts, EveryControlShowsItsLongestTextInEachFace) {
+  for (const char* face : kFaces) {
+    SCOPED_TRACE(face);
+    ASSERT_TRUE(QFontDatabase::hasFamily(face)) << face << " is not installed";
+    for (const Longest& row : Table()) {
+      SCOPED_TRACE(row.id);
+      const auto dialog = BuildIn(row.tmpl(), face);
+      QWidget* widget = GetDlgItem(dialog.get(), row.id);
+      ASSERT_NE(widget, nullptr);
+      for (const QString& text : row.texts)
+        EXPECT_TRUE(ShowsWhole(widget, text)) << text.toStdString();
+      EXPECT_TRUE(dialog->rect().contains(widget->geometry()));
+    }
+  }
+}
+
+// The calendar shows its six week rows whole.
+TEST(WholeTexts, CalendarShowsSixWeeksInEachFace) {
+  for (const char* face : kFaces) {
+    SCOPED_TRACE(face);
+    const auto dialog = BuildIn(CalendarTemplate(), face);
+    auto* calendar = DlgItem<QCalendarWidget>(dialog.get(), IDC_CALENDAR);
+    calendar->setCurrentPage(2026, 8);  // 1 August is a Saturday: six weeks
+    auto* view = calendar->findChild<QAbstractItemView*>();
+    dialog->grab();
+    const QRect lastWeek = view->visualRect(view->model()->index(6, 6));
+    EXPECT_LE(lastWeek.bottom(), view->viewport()->height()) << lastWeek.bottom();
+  }
+}
+
+}  // namespace
