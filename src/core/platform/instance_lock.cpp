@@ -53,10 +53,16 @@ std::string Failed(const std::string& what, const fs::path& path, int why) {
 
 }  // namespace
 
+// Not from XDG_RUNTIME_DIR: every copy of the user must find the same guard,
+// one started outside the desktop session (or with the variable set
+// otherwise) as much as one started inside it.
 fs::path GuardFolder() {
-  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-  if (runtime != nullptr && runtime[0] == '/') return fs::path(runtime) / "tockmere";
-  return "/tmp/tockmere-" + std::to_string(geteuid());
+  const std::string uid = std::to_string(geteuid());
+  const fs::path session = "/run/user/" + uid;
+  struct stat info {};
+  const bool usable = stat(session.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
+                      info.st_uid == geteuid() && (info.st_mode & 077) == 0;
+  return usable ? session / "tockmere" : fs::path("/tmp/tockmere-" + uid);
 }
 
 std::string MakePrivateFolder(const fs::path& folder) {

@@ -78,8 +78,9 @@ class InstanceLock {
   int m_firstFd = -1;  // Another: the connection to the first copy
 };
 
-// The folder of this user's guards: $XDG_RUNTIME_DIR/tockmere, or
-// /tmp/tockmere-<uid> when XDG_RUNTIME_DIR is unset or relative.
+// The folder of this user's guards: /run/user/<uid>/tockmere when the
+// session's runtime folder is there and the user's alone, else
+// /tmp/tockmere-<uid>.
 std::filesystem::path GuardFolder();
 
 // Makes the guard folder when it is missing (mode 0700); an empty text when it
