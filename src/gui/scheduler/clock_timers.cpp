@@ -25,13 +25,14 @@ constexpr int kMinuteMs = 60 * kClockIntervalMs;
 }  // namespace
 
 // The clock starts at its step of the start-up and runs until the program ends.
-// Its first tick comes when the next second turns, whatever the window state:
-// a minute that began while the start-up was held up (a missed-alarm notice
-// left open) gets its check now, not when the next minute turns.
+// Its first tick runs at once, whatever the window state and whatever the
+// timers are later fitted to: the minutes that passed while the start-up was
+// held up (a missed-alarm notice left open) get their check now, late, and
+// the minute it ends in its own.
 void ClockDriver::Start() {
   m_clockStarted = true;
   FitClockTimers();
-  ArmClockTimerEvery(kClockIntervalMs);
+  OnClockTimeout();
 }
 
 // Fits the timers to what is on the screen; called again when that changes.
