@@ -13,7 +13,7 @@
 #include "gui/scheduler/wake_up_timer.h"
 
 ClockDriver::ClockDriver(QWidget* window, AlarmTable& table, const SettingsStore& settings,
-                         const LocalClock& clock, ClockHost& host)
+                         const LocalClock& clock, ClockHost& host, ClockTimerCalls calls)
     : m_window(window), m_table(table), m_settings(settings), m_clock(clock), m_host(host) {
   m_clockTimer.setSingleShot(true);
   m_clockTimer.setTimerType(Qt::PreciseTimer);
@@ -23,8 +23,8 @@ ClockDriver::ClockDriver(QWidget* window, AlarmTable& table, const SettingsStore
   connect(&m_coarseTimer, &QTimer::timeout, this, [this] { OnClockTimeout(); });
   m_dialogWatch = new OpenDialogWatch(window, [this] { FitClockTimers(); });
   m_dialogWatch->setParent(this);
-  new ClockChangeWatch([this] { OnClockChanged(); }, this);
-  m_wakeUp = new WakeUpTimer(m_table, m_clock, this);
+  new ClockChangeWatch([this] { OnClockChanged(); }, this, calls.clockChange);
+  m_wakeUp = new WakeUpTimer(m_table, m_clock, this, calls.wakeUp);
 }
 
 void ClockDriver::Exchange(DataExchange& dx) {

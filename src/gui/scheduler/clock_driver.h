@@ -9,6 +9,7 @@
 #include "core/model/alarm_record.h"
 #include "core/model/clock_snapshot.h"
 #include "core/platform/local_clock.h"
+#include "core/platform/timer_calls.h"
 #include "core/settings/alarm_settings.h"
 
 class AlarmTable;
@@ -31,6 +32,13 @@ class ClockHost {
   ~ClockHost() = default;
 };
 
+// The system's timer calls of the clock driver: the wake-up timer's and the
+// clock change watch's (a test plays them).
+struct ClockTimerCalls {
+  TimerCalls wakeUp;
+  TimerCalls clockChange;
+};
+
 // The clock of the main window: its timers and tick, the clock line, the due
 // check with its pop-ups, the missed-alarm pass at start-up and the catch-up
 // of alarms read in from alarms.txt. A fired one-off alarm is deleted from the
@@ -41,7 +49,7 @@ class ClockDriver : public QObject {
  public:
   // The settings and the clock are the application's.
   ClockDriver(QWidget* window, AlarmTable& table, const SettingsStore& settings,
-              const LocalClock& clock, ClockHost& host);
+              const LocalClock& clock, ClockHost& host, ClockTimerCalls calls = {});
   ClockDriver(const ClockDriver&) = delete;
   ClockDriver& operator=(const ClockDriver&) = delete;
 
