@@ -132,7 +132,7 @@ class NoClockHost : public ClockHost {
 };
 
 // The clock driver sets the timer again when the clock is set or the computer
-// resumes: from the new time the next firing is another.
+// resumes: from the new time (a day back) the next firing is another.
 TEST_F(WakeUpTimerTest, SetAgainAfterTheClockChanges) {
   m_table.SetTableRecords({AlarmRecord{"Daily", "None", "07:00", "", "a|"}});
   m_clock.Set(At(7, 6, 30));
@@ -142,10 +142,11 @@ TEST_F(WakeUpTimerTest, SetAgainAfterTheClockChanges) {
   ClockDriver driver(&window, m_table, settings, m_clock, host,
                      {{&PlayedAlarm::Create, &PlayedAlarm::SetTime},
                       {&PlayedClockChange::Create, &PlayedClockChange::SetTime}});
+  driver.Start();
   EXPECT_TRUE(SetFor(At(7, 6, 59)));
-  m_clock.Set(At(7, 7, 30));
+  m_clock.Set(At(6, 6, 30));
   ASSERT_EQ(write(PlayedClockChange::pipe[1], "x", 1), 1);
-  EXPECT_TRUE(SetFor(At(8, 6, 59)));
+  EXPECT_TRUE(SetFor(At(6, 6, 59)));
   close(PlayedClockChange::pipe[1]);
 }
 

@@ -10,7 +10,6 @@
 #include "gui/dialog/data_exchange.h"
 #include "gui/scheduler/clock_change_watch.h"
 #include "gui/scheduler/open_dialog_watch.h"
-#include "gui/scheduler/wake_up_timer.h"
 
 ClockDriver::ClockDriver(QWidget* window, AlarmTable& table, const SettingsStore& settings,
                          const LocalClock& clock, ClockHost& host, ClockTimerCalls calls)
@@ -24,7 +23,7 @@ ClockDriver::ClockDriver(QWidget* window, AlarmTable& table, const SettingsStore
   m_dialogWatch = new OpenDialogWatch(window, [this] { FitClockTimers(); });
   m_dialogWatch->setParent(this);
   new ClockChangeWatch([this] { OnClockChanged(); }, this, calls.clockChange);
-  m_wakeUp = new WakeUpTimer(m_table, m_clock, this, calls.wakeUp);
+  m_wakeUpCalls = calls.wakeUp;
 }
 
 void ClockDriver::Exchange(DataExchange& dx) {

@@ -85,6 +85,7 @@ class ClockDriver : public QObject {
   void ArmClockTimerEvery(int period);
   void OnClockTimeout();
   void OnClockChanged();
+  void StartWakeUpTimer();
 
   QWidget* m_window;
   AlarmTable& m_table;
@@ -101,6 +102,7 @@ class ClockDriver : public QObject {
   std::int64_t m_lastCheckedMinute = 0;  // the minute of real time the due check saw last
   bool m_clockStarted = false;           // start-up has reached the timer's step
   OpenDialogWatch* m_dialogWatch = nullptr;
-  WakeUpTimer* m_wakeUp = nullptr;
+  WakeUpTimer* m_wakeUp = nullptr;  // made once the window is up
+  TimerCalls m_wakeUpCalls;
   bool m_minuteUnshown = false;  // a new minute not yet put into the controls
 };
