@@ -48,7 +48,7 @@ expect_armed() {
     return 0
   fi
   want=$((${next##*@} - 60))
-  for tries in $(seq 1 50); do
+  for _ in $(seq 1 50); do
     got="$(wake_timer_moment)"
     [ -n "$got" ] && [ $((got - want)) -le "$TOLERANCE" ] && [ $((want - got)) -le "$TOLERANCE" ] &&
       break
