@@ -35,10 +35,10 @@ wake_timer_moment() {
 # expect_armed WHAT: within 5 s the timer is set a minute before the firing
 # tockmere-when --next finds in alarms.txt now, or unset when it finds none.
 expect_armed() {
-  local what="$1" next want got="" tries
+  local what="$1" next want got=""
   next="$("$WHEN" --file "$WORK_DIR/alarms.txt" --next)"
   if [ "$next" = none ]; then
-    for tries in $(seq 1 50); do
+    for _ in $(seq 1 50); do
       got="$(wake_timer_moment)"
       [ -z "$got" ] && break
       sleep 0.1
