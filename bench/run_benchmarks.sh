@@ -17,6 +17,7 @@
 #
 # Usage: bench/run_benchmarks.sh
 #   QUICK=1          quiet spells of 10 s instead of 60 s (for trying things out)
+#   START_ONLY=1     only the start-up runs, and their row of the table
 #   START_REPS=N     start-up runs per program (default 9)
 #   IDLE_REPS=N      idle runs per program and window state (default 3)
 #   POPUP_REPS=N     pop-up runs (default 9)
@@ -27,6 +28,7 @@ cd "$ROOT"
 source scripts/common.sh
 
 QUICK="${QUICK:-0}"
+START_ONLY="${START_ONLY:-0}"
 START_REPS="${START_REPS:-9}"
 IDLE_REPS="${IDLE_REPS:-3}"
 POPUP_REPS="${POPUP_REPS:-9}"
@@ -173,6 +175,13 @@ for rep in $(seq 1 "$START_REPS"); do
   START_B+=("$MAP_MS")
   echo "run $rep: tockmere ${START_T[-1]} ms, bare dialog ${START_B[-1]} ms"
 done
+
+if [ "$START_ONLY" = 1 ]; then
+  printf 'start-up, exec to window mapped, ms: tockmere %s (%s), bare dialog %s (%s), ratio %s\n' \
+    "$(median "${START_T[@]}")" "$(range "${START_T[@]}")" "$(median "${START_B[@]}")" \
+    "$(range "${START_B[@]}")" "$(ratio "$(median "${START_T[@]}")" "$(median "${START_B[@]}")")"
+  exit 0
+fi
 
 # ---- memory and idle cost --------------------------------------------------
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The wake-up timer: a timerfd on CLOCK_REALTIME_ALARM (clockid 8) set one
 # minute before the next alarm that tockmere-when --next names, again after an
-# Add, a Clear and a hand edit of alarms.txt. Started without the capability
+# Add, a Clear and a hand edit of alarms.txt, and unset when it names none
+# (the last alarm cleared, or a hand edit that leaves nothing to wake for). Started without the capability
 # CAP_WAKE_ALARM the program runs on, says so in one line on stderr, shows no
 # box and holds no such timer.
 #
@@ -32,12 +33,22 @@ wake_timer_moment() {
 }
 
 # expect_armed WHAT: within 5 s the timer is set a minute before the firing
-# tockmere-when --next finds in alarms.txt now.
+# tockmere-when --next finds in alarms.txt now, or unset when it finds none.
 expect_armed() {
-  local what="$1" next want got="" tries
+  local what="$1" next want got=""
   next="$("$WHEN" --file "$WORK_DIR/alarms.txt" --next)"
+  if [ "$next" = none ]; then
+    for _ in $(seq 1 50); do
+      got="$(wake_timer_moment)"
+      [ -z "$got" ] && break
+      sleep 0.1
+    done
+    [ -z "$got" ] || fail "$what: nothing to wake for, yet the timer is set for $(date -d "@$got" '+%F %T')"
+    pass "$what: no alarm to wake for, the timer is unset"
+    return 0
+  fi
   want=$((${next##*@} - 60))
-  for tries in $(seq 1 50); do
+  for _ in $(seq 1 50); do
     got="$(wake_timer_moment)"
     [ -n "$got" ] && [ $((got - want)) -le "$TOLERANCE" ] && [ $((want - got)) -le "$TOLERANCE" ] &&
       break
@@ -47,6 +58,15 @@ expect_armed() {
   [ $((got - want)) -le "$TOLERANCE" ] && [ $((want - got)) -le "$TOLERANCE" ] ||
     fail "$what: the timer is set for $(date -d "@$got" +%T), want $(date -d "@$want" +%T) (next: $next)"
   pass "$what: woken at $(date -d "@$got" '+%F %T'), a minute before $next"
+}
+
+# hand_edit LINE...: another program replaces alarms.txt with the lines.
+hand_edit() {
+  local line
+  : >"$WORK_DIR/alarms.txt.new"
+  for line in "$@"; do printf '%s\r\n' "$line" >>"$WORK_DIR/alarms.txt.new"; done
+  mv "$WORK_DIR/alarms.txt.new" "$WORK_DIR/alarms.txt"
+  sleep 2
 }
 
 # expect_runs_without_wake_up WHY [LAUNCHER...]: started through the launcher,
@@ -111,11 +131,38 @@ press_enter "$box"
 wait_line_gone "0,$today,0,$added," || fail "Clear did not remove the alarm for $added"
 expect_armed "after Clear"
 
+# Clear the last alarm: the focus is back on row 1's Clear.
+question_box() { windows "$APP_PID" tockmere | grep -vxF "$main" | head -n 1 || true; }
+for _ in $(seq 1 100); do
+  [ -z "$(question_box)" ] && break
+  sleep 0.05
+done
+timeout 5 xdotool windowfocus --sync "$main" || fail "could not focus the main window"
+xdotool key space
+for _ in $(seq 1 100); do
+  box="$(question_box)"
+  [ -n "$box" ] && break
+  sleep 0.05
+done
+[ -n "$box" ] || fail "Clear of the last alarm asked nothing"
+press_enter "$box"
+wait_line_gone "$START_LINE" || fail "Clear did not remove the last alarm"
+expect_armed "after Clear of the last alarm"
+
 # A hand edit brings a Daily alarm one hour ahead.
-printf '%s\r\n' "1,00/00/00,0,$(hhmm $((now + 3600))),Hand|" "$START_LINE" >"$WORK_DIR/alarms.txt.new"
-mv "$WORK_DIR/alarms.txt.new" "$WORK_DIR/alarms.txt"
-sleep 2
+hand_edit "1,00/00/00,0,$(hhmm $((now + 3600))),Hand|" "$START_LINE"
 expect_armed "after a hand edit"
+
+# Hand edits that leave nothing to wake for, each after one that does.
+past="$(date -d '-2 days' +%y/%m/%d)"
+beyond="$(date -d '+400 days' +%y/%m/%d)"
+for lines in "" "1,00/00/00,0,25:61,Never|" "9,00/00/00,0,$(hhmm $((now + 3600))),Unknown|" \
+  "0,$past,0,$(hhmm $((now + 3600))),Past|" "0,$beyond,0,$(hhmm $((now + 3600))),Beyond|"; do
+  hand_edit "$START_LINE"
+  expect_armed "after a hand edit back to one alarm"
+  if [ -n "$lines" ]; then hand_edit "$lines"; else hand_edit; fi
+  expect_armed "after a hand edit to '${lines:-an empty file}'"
+done
 
 # Without the capability: no timer, no box, one line on stderr.
 kill -KILL "$APP_PID"

@@ -64,17 +64,23 @@ TEST_F(ClockTimerTest, MinimisedStartKeepsTheClockStillUnderAMissedAlarmNotice) 
   EXPECT_EQ(folder.Read("alarms.txt"), daily);
 }
 
-// The first tick comes a second after the clock starts, minimised too: a start
-// held up past the turn of a minute (a notice closed 5 s into the minute of a
-// Daily alarm) gives that minute's pop-up at once, not at the next minute.
-TEST_F(ClockTimerTest, MinimisedStartTicksWithinASecond) {
+// Alarms whose minutes pass while a start-up notice waits pop up when the
+// last notice closes, none over it: late and in time order, the one of the
+// minute it closes in at once. Minimised, the clock would sleep to the next
+// minute.
+TEST_F(ClockTimerTest, AlarmsDueUnderAStartUpNoticePopUpAsItCloses) {
   WriteSettingsKey();
-  folder.Write("alarms.txt", "1,00/00/00,0,09:06,Tea|\r\n");
+  folder.Write("alarms.txt",
+               "0,26/12/07,0,08:00,Missed|\r\n1,00/00/00,0,09:07,Cake|\r\n"
+               "1,00/00/00,0,09:06,Tea|\r\n");
   PopupCloser popups;
+  WhenModalOpens([&](QWidget*) { clock.Set(At(2026, 12, 7, 9, 7, 5)); });
   StartAt(At(2026, 12, 7, 9, 5, 50));
-  ASSERT_TRUE(dlg->windowState() & Qt::WindowMinimized);
-  clock.Set(At(2026, 12, 7, 9, 6, 5));
-  EXPECT_TRUE(WaitUntil([&] { return !popups.seen.empty(); }, 3000));
+  EXPECT_TRUE(WaitUntil([&] { return popups.seen.size() == 2; }, 3000));
+  EXPECT_EQ(popups.seen, (std::vector<std::string>{"Tea|", "Cake|"}));
+  ASSERT_EQ(notifier.sent().size(), 2u);
+  EXPECT_EQ(notifier.sent()[0].summary, "Your alarm call: 09:06, 1 min late");
+  EXPECT_EQ(notifier.sent()[1].summary, "Your alarm call: 09:07");
 }
 
 // Minimised, the clock sleeps between minutes; with a pop-up open it ticks

@@ -1,3 +1,4 @@
+#include "core/scheduler/minute_walk.h"
 #include "main_window_fixture.h"
 
 namespace {
@@ -27,6 +28,31 @@ TEST_F(DueCheckTest, PassRunsOncePerNewMinute) {
   TickAt(At(2026, 12, 7, 7, 30, 59));
   EXPECT_EQ(catcher.seen().size(), 1u);
   EXPECT_EQ(folder.Read("alarms.txt"), kDaily0730);  // a recurring alarm stays
+}
+
+// A clock set back onto an alarm's minute has that minute checked again.
+TEST_F(DueCheckTest, ClockSetBackOntoAnAlarmsMinuteFiresIt) {
+  folder.Write("alarms.txt", kDaily0730);
+  ModalCatcher catcher(folder, table);
+  StartAt(At(2026, 12, 7, 7, 40, 50));
+  TickAt(At(2026, 12, 7, 7, 41, 0));
+  TickAt(At(2026, 12, 7, 7, 30, 0));
+  EXPECT_EQ(catcher.seen().size(), 1u);
+}
+
+// Alarms read in late catch up the minutes judged after the change began, not
+// the one judged before it.
+TEST_F(DueCheckTest, AlarmsReadInCatchUpFromTheMinuteAfterTheChangeBegan) {
+  ModalCatcher catcher(folder, table);
+  StartAt(At(2026, 12, 7, 7, 29, 50));
+  TickAt(At(2026, 12, 7, 7, 30, 0));
+  TickAt(At(2026, 12, 7, 7, 31, 0));
+  const std::vector<AlarmRecord> brought = {AlarmRecord{"Daily", "None", "07:30", "", "Before|"},
+                                            AlarmRecord{"Daily", "None", "07:31", "", "After|"}};
+  table.SetTableRecords(brought);
+  dlg->CatchUpReadIn(brought, MinuteOf(At(2026, 12, 7, 7, 30)));
+  ASSERT_EQ(catcher.seen().size(), 1u);
+  EXPECT_EQ(catcher.seen()[0].text, "After|");
 }
 
 TEST_F(DueCheckTest, FiredOneOffLeavesTheFileAndTheList) {

@@ -108,6 +108,15 @@ TEST_F(CatchUpTest, JumpOverOneAlarmsMinuteFiresItLateOnceAndRemovesAOneOff) {
   EXPECT_EQ(ticker.fired, Texts({"07:34 dentist", "07:45 later"}));
 }
 
+// The minute checked last is not walked again: its Daily alarm fired then.
+TEST_F(CatchUpTest, JumpFromAnAlarmsMinuteDoesNotFireItAgain) {
+  SetTable({Alarm("Daily", "07:30", "once")});
+  Ticker ticker(At(2026, 12, 7, 7, 29, 50));
+  ticker.TickAt(At(2026, 12, 7, 7, 30, 0));
+  ticker.TickAt(At(2026, 12, 7, 7, 35, 0));
+  EXPECT_EQ(ticker.fired, Texts({"07:30 once"}));
+}
+
 TEST_F(CatchUpTest, JumpOverTwoAlarmsFiresThemInTimeOrderNotTableOrder) {
   SetTable({Alarm("Daily", "07:40", "second"), Alarm("Weekly", "07:35", "other day", "", "Tuesday"),
             Alarm("One Date", "07:32", "first", "07/12/26"),
@@ -214,6 +223,18 @@ TEST_F(CatchUpTest, AlarmsReadInLateGoOffOnceForTheMinutesTheyMissed) {
                             {MinuteOf(At(2026, 12, 7, 7, 30)), MinuteOf(At(2026, 12, 7, 7, 31))}));
   EXPECT_EQ(removed, Texts({"dentist"}));
   EXPECT_EQ(TableTexts(), Texts({"old", "new", "before", "after"}));
+}
+
+// Two identical lines read in are two alarms: both go off and both go.
+TEST_F(CatchUpTest, TwoIdenticalOneOffsReadInBothFireAndGo) {
+  const AlarmRecord twin = Alarm("One Date", "07:30", "twin", "07/12/26");
+  SetTable({twin, twin});
+  int fired = 0;
+  CheckRecordsReadIn(
+      table, {twin, twin}, MinuteOf(At(2026, 12, 7, 7, 30)), MinuteOf(At(2026, 12, 7, 7, 31)),
+      m_clock, [&](int, std::int64_t) { ++fired; }, [](int i) { RemoveInMemory(i); });
+  EXPECT_EQ(fired, 2);
+  EXPECT_EQ(table.Count(), 0);
 }
 
 TEST_F(CatchUpTest, MinuteWalkSkipsTheSpringHourAndVisitsTheAutumnHourTwice) {

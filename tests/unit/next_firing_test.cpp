@@ -90,6 +90,16 @@ TEST_F(NextFiringTest, NoneForAnEmptyTableAPastOneOffOrOneBeyondReach) {
   EXPECT_EQ(NextFiring(m_table, m_clock, At(2028, 1, 1)), At(2028, 12, 9, 7, 0));
 }
 
+// A year and a day from 11:00 on 8 December 2026 is 11:00 on 9 December 2027:
+// a firing then is out of reach, one a minute earlier within it.
+TEST_F(NextFiringTest, ReachEndsJustBeforeAYearAndADay) {
+  const std::int64_t after = At(2026, 12, 8, 11, 0);
+  m_table.SetTableRecords({Alarm("One Date", "11:00", "09/12/27")});
+  EXPECT_EQ(NextFiring(m_table, m_clock, after), std::nullopt);
+  m_table.SetTableRecords({Alarm("One Date", "10:59", "09/12/27")});
+  EXPECT_EQ(NextFiring(m_table, m_clock, after), At(2027, 12, 9, 10, 59));
+}
+
 // The minute `after` lies in has had its check: the search starts with the next.
 TEST_F(NextFiringTest, LooksFromTheMinuteAfter) {
   m_table.SetTableRecords({Alarm("Daily", "07:00", "")});

@@ -1,13 +1,18 @@
 #include "core/platform/wake_alarm.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
 
+namespace {
+constexpr int kTimerFlags = TFD_NONBLOCK | TFD_CLOEXEC;
+}  // namespace
+
 WakeAlarm::WakeAlarm(TimerCalls calls) : m_calls(calls) {
-  m_fd = m_calls.create(CLOCK_REALTIME_ALARM, TFD_NONBLOCK | TFD_CLOEXEC);
+  m_fd = m_calls.create(CLOCK_REALTIME_ALARM, kTimerFlags);
   if (m_fd < 0) m_makeError = errno;
 }
 
@@ -20,8 +25,17 @@ int WakeAlarm::SetAt(std::int64_t moment) {
   return Set(moment > 0 ? moment : 1);
 }
 
+// A disarmed alarm timer goes on telling its old moment (timerfd_gettime,
+// /proc/PID/fdinfo), so that from outside it still looks set to wake the
+// computer: a fresh timer takes the old one's descriptor instead, which keeps
+// its number for whoever watches it.
 int WakeAlarm::Unset() {
-  return Set(0);
+  if (m_fd < 0) return m_makeError;
+  const int fresh = m_calls.create(CLOCK_REALTIME_ALARM, kTimerFlags);
+  if (fresh < 0) return Set(0);
+  const bool replaced = dup3(fresh, m_fd, O_CLOEXEC) == m_fd;
+  close(fresh);
+  return replaced ? 0 : Set(0);
 }
 
 int WakeAlarm::Set(std::int64_t moment) {

@@ -10,10 +10,9 @@
 #include "gui/dialog/data_exchange.h"
 #include "gui/scheduler/clock_change_watch.h"
 #include "gui/scheduler/open_dialog_watch.h"
-#include "gui/scheduler/wake_up_timer.h"
 
 ClockDriver::ClockDriver(QWidget* window, AlarmTable& table, const SettingsStore& settings,
-                         const LocalClock& clock, ClockHost& host)
+                         const LocalClock& clock, ClockHost& host, ClockTimerCalls calls)
     : m_window(window), m_table(table), m_settings(settings), m_clock(clock), m_host(host) {
   m_clockTimer.setSingleShot(true);
   m_clockTimer.setTimerType(Qt::PreciseTimer);
@@ -23,8 +22,8 @@ ClockDriver::ClockDriver(QWidget* window, AlarmTable& table, const SettingsStore
   connect(&m_coarseTimer, &QTimer::timeout, this, [this] { OnClockTimeout(); });
   m_dialogWatch = new OpenDialogWatch(window, [this] { FitClockTimers(); });
   m_dialogWatch->setParent(this);
-  new ClockChangeWatch([this] { OnClockChanged(); }, this);
-  m_wakeUp = new WakeUpTimer(m_table, m_clock, this);
+  new ClockChangeWatch([this] { OnClockChanged(); }, this, calls.clockChange);
+  m_wakeUpCalls = calls.wakeUp;
 }
 
 void ClockDriver::Exchange(DataExchange& dx) {

@@ -9,6 +9,7 @@
 #include "core/model/alarm_record.h"
 #include "core/model/clock_snapshot.h"
 #include "core/platform/local_clock.h"
+#include "core/platform/timer_calls.h"
 #include "core/settings/alarm_settings.h"
 
 class AlarmTable;
@@ -31,6 +32,13 @@ class ClockHost {
   ~ClockHost() = default;
 };
 
+// The system's timer calls of the clock driver: the wake-up timer's and the
+// clock change watch's (a test plays them).
+struct ClockTimerCalls {
+  TimerCalls wakeUp;
+  TimerCalls clockChange;
+};
+
 // The clock of the main window: its timers and tick, the clock line, the due
 // check with its pop-ups, the missed-alarm pass at start-up and the catch-up
 // of alarms read in from alarms.txt. A fired one-off alarm is deleted from the
@@ -41,7 +49,7 @@ class ClockDriver : public QObject {
  public:
   // The settings and the clock are the application's.
   ClockDriver(QWidget* window, AlarmTable& table, const SettingsStore& settings,
-              const LocalClock& clock, ClockHost& host);
+              const LocalClock& clock, ClockHost& host, ClockTimerCalls calls = {});
   ClockDriver(const ClockDriver&) = delete;
   ClockDriver& operator=(const ClockDriver&) = delete;
 
@@ -77,6 +85,7 @@ class ClockDriver : public QObject {
   void ArmClockTimerEvery(int period);
   void OnClockTimeout();
   void OnClockChanged();
+  void StartWakeUpTimer();
 
   QWidget* m_window;
   AlarmTable& m_table;
@@ -93,6 +102,7 @@ class ClockDriver : public QObject {
   std::int64_t m_lastCheckedMinute = 0;  // the minute of real time the due check saw last
   bool m_clockStarted = false;           // start-up has reached the timer's step
   OpenDialogWatch* m_dialogWatch = nullptr;
-  WakeUpTimer* m_wakeUp = nullptr;
+  WakeUpTimer* m_wakeUp = nullptr;  // made once the window is up
+  TimerCalls m_wakeUpCalls;
   bool m_minuteUnshown = false;  // a new minute not yet put into the controls
 };

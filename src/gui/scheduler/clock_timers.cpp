@@ -22,16 +22,28 @@ namespace {
 // How long after the second or minute turns the precise timer lands.
 constexpr int kTickMarginMs = 3;
 constexpr int kMinuteMs = 60 * kClockIntervalMs;
+// How long after the clock starts the wake-up timer is made: the window has
+// been shown and painted by then.
+constexpr int kWakeUpAfterMs = 500;
 }  // namespace
 
 // The clock starts at its step of the start-up and runs until the program ends.
-// Its first tick comes when the next second turns, whatever the window state:
-// a minute that began while the start-up was held up (a missed-alarm notice
-// left open) gets its check now, not when the next minute turns.
+// Its first tick runs at once, whatever the window state and whatever the
+// timers are later fitted to: the minutes that passed while the start-up was
+// held up (a missed-alarm notice left open) get their check now, late, and
+// the minute it ends in its own.
 void ClockDriver::Start() {
   m_clockStarted = true;
   FitClockTimers();
-  ArmClockTimerEvery(kClockIntervalMs);
+  OnClockTimeout();
+  QTimer::singleShot(kWakeUpAfterMs, this, [this] { StartWakeUpTimer(); });
+}
+
+// Asking whether the computer may be woken and searching for the next alarm
+// wait until the window is up: nobody needs them sooner. The timer is then set
+// from the alarms and the clock of that moment.
+void ClockDriver::StartWakeUpTimer() {
+  if (m_wakeUp == nullptr) m_wakeUp = new WakeUpTimer(m_table, m_clock, this, m_wakeUpCalls);
 }
 
 // Fits the timers to what is on the screen; called again when that changes.
@@ -71,14 +83,14 @@ void ClockDriver::OnClockTimeout() {
 // The clock was set or the computer resumed: tick now, whatever second it is,
 // and plan the next wake-ups from the new time.
 void ClockDriver::OnClockChanged() {
-  m_wakeUp->Rearm();
+  if (m_wakeUp != nullptr) m_wakeUp->Rearm();
   if (!m_clockStarted) return;
   m_lastTickSecond = std::numeric_limits<std::int64_t>::min();
   OnClockTimeout();
 }
 
 void ClockDriver::TableChanged() {
-  m_wakeUp->Rearm();
+  if (m_wakeUp != nullptr) m_wakeUp->Rearm();
 }
 
 // Restored, the window ticks at once, so that the snapshot it shows and works

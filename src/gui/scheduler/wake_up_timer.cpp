@@ -10,18 +10,14 @@
 #include "core/scheduler/next_firing.h"
 #include "core/store/alarm_table.h"
 
-namespace {
-constexpr int kDayMs = 24 * 60 * 60 * 1000;
-}  // namespace
-
 WakeUpTimer::WakeUpTimer(const AlarmTable& table, const LocalClock& clock, QObject* parent,
-                         TimerCalls calls)
+                         TimerCalls calls, int lookAgainMs)
     : QObject(parent), m_table(table), m_clock(clock), m_alarm(calls) {
   m_rearm.setSingleShot(true);
   m_rearm.setInterval(0);
   connect(&m_rearm, &QTimer::timeout, this, [this] { SetFromNow(); });
   m_outOfReach.setSingleShot(true);
-  m_outOfReach.setInterval(kDayMs);
+  m_outOfReach.setInterval(lookAgainMs);
   m_outOfReach.setTimerType(Qt::VeryCoarseTimer);
   connect(&m_outOfReach, &QTimer::timeout, this, [this] { SetFromNow(); });
   if (!m_alarm.Made()) {

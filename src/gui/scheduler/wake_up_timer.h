@@ -20,9 +20,11 @@ class WakeUpTimer : public QObject {
   Q_OBJECT
 
  public:
+  // While no alarm is within reach of the search, it looks again this often.
+  static constexpr int kLookAgainMs = 24 * 60 * 60 * 1000;
   // The table and the clock are the caller's and outlive the timer.
   WakeUpTimer(const AlarmTable& table, const LocalClock& clock, QObject* parent,
-              TimerCalls calls = {});
+              TimerCalls calls = {}, int lookAgainMs = kLookAgainMs);
 
   // Sets the timer afresh once the running handler has returned: the alarms
   // changed, the clock was set or the computer resumed. Calls meanwhile come
