@@ -4,7 +4,7 @@
 
 #include "core/model/alarm_record.h"
 #include "core/model/date_format.h"
-#include "core/scheduler/clock_snapshot.h"
+#include "core/scheduler/clock_reading.h"
 #include "core/store/alarm_table.h"
 
 // The short description a list row shows ("Tuesdays", "21st of the month", "Today").

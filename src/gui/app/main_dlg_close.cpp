@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "core/platform/registry_key.h"
-#include "core/settings/alarm_settings.h"
+#include "core/settings/settings_store.h"
 #include "gui/app/main_dlg.h"
 
 std::function<void(int)> CMainDlg::s_endProcess = [](int code) { std::_Exit(code); };

@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "core/model/alarm_type.h"
-#include "core/settings/alarm_settings.h"
+#include "core/settings/settings_store.h"
 #include "gui/dialog/control_ids.h"
 #include "gui/dialog/data_exchange.h"
 #include "gui/dialog/dialog_builder.h"
