@@ -54,7 +54,9 @@ struct KindRow {
   std::string_view dateLabel;
 };
 
-// One row per kind, in the order of the enumeration.
+// One row per kind, in the order of the enumeration. Columns: kind, type text,
+// stored as, line code, week line code, date field, day field, one-off, colour
+// setting, preset day, date read-only, date preset, date label.
 inline constexpr std::array<KindRow, 7> kKindRows{{
     {AlarmKind::kToday, "Today", AlarmKind::kOneDate, '0', '0', DateField::None, DayField::None,
      true, &AlarmSettings::OColour, "", true, DatePreset::Today, "Date:"},
