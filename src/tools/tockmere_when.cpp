@@ -28,7 +28,7 @@
 
 #include "core/platform/local_clock.h"
 #include "core/scheduler/civil_date.h"
-#include "core/scheduler/clock_snapshot.h"
+#include "core/scheduler/clock_reading.h"
 #include "core/scheduler/due_pass.h"
 #include "core/scheduler/minute_walk.h"
 #include "core/scheduler/next_firing.h"

@@ -11,7 +11,7 @@
 #include "core/platform/reg_file.h"
 #include "core/platform/registry_key.h"
 #include "core/platform/text_encoding.h"
-#include "core/settings/alarm_settings.h"
+#include "core/settings/settings_store.h"
 #include "fuzz_support.h"
 
 namespace {

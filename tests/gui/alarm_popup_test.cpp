@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QWindow>
 
-#include "core/settings/alarm_settings.h"
+#include "core/settings/settings_store.h"
 #include "gui/resources/fonts.h"
 #include "main_window_fixture.h"
 

@@ -2,7 +2,7 @@
 #include <QLabel>
 
 #include "core/scheduler/minute_walk.h"
-#include "core/settings/alarm_settings.h"
+#include "core/settings/settings_store.h"
 #include "main_window_fixture.h"
 
 namespace {

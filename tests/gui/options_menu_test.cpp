@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <filesystem>
 
-#include "core/settings/alarm_settings.h"
+#include "core/settings/settings_store.h"
 #include "gui/app/about_dlg.h"
 #include "gui/app/info_texts.h"
 #include "gui/app/termination_signals.h"

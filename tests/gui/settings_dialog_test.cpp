@@ -9,7 +9,7 @@
 #include <QRadioButton>
 #include <set>
 
-#include "core/settings/alarm_settings.h"
+#include "core/settings/settings_store.h"
 #include "gui/resources/fonts.h"
 #include "gui/settings/settings_dlg.h"
 #include "main_window_fixture.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/platform/local_clock.h"
-#include "core/settings/alarm_settings.h"
+#include "core/settings/settings_store.h"
 #include "core/store/alarm_table.h"
 #include "gui/scheduler/clock_driver.h"
 #include "test_support.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/platform/local_clock.h"
-#include "core/scheduler/clock_snapshot.h"
+#include "core/scheduler/clock_reading.h"
 
 // The snapshot the clock tick takes at a local date and time (full year).
 inline ClockSnapshot ClockAt(int year, int month, int day, int hour = 12, int minute = 0,

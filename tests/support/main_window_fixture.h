@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "core/platform/local_clock.h"
-#include "core/scheduler/clock_snapshot.h"
-#include "core/settings/alarm_settings.h"
+#include "core/scheduler/clock_reading.h"
+#include "core/settings/settings_store.h"
 #include "core/store/alarm_table.h"
 #include "gui/app/main_dlg.h"
 #include "gui/dialog/control_ids.h"

@@ -10,7 +10,7 @@
 
 #include "core/model/core_ui.h"
 #include "core/platform/local_clock.h"
-#include "core/scheduler/clock_snapshot.h"
+#include "core/scheduler/clock_reading.h"
 
 namespace fs = std::filesystem;
 

@@ -42,8 +42,14 @@ if grep -rnE '^[[:space:]]+static[[:space:]]' "$core" --include='*.cpp' |
   echo "a static local in the core (above)" >&2
   failed=1
 fi
+# No two headers of the program share a file name, so that a name in an
+# include line or a conversation says which one is meant.
+if find "${1}/src" -name '*.h' -printf '%f\n' | sort | uniq -d | grep .; then
+  echo "headers under src/ share the file name (above)" >&2
+  failed=1
+fi
 [ "$failed" -eq 0 ] || exit 1
 
 count="$(find "$core" -name '*.cpp' -o -name '*.h' | wc -l)"
 [ "$count" -gt 0 ] || { echo "no core sources found" >&2; exit 1; }
-echo "$count core files checked: no Qt, no gui/, no folder above its own, no state of its own"
+echo "$count core files checked: no Qt, no gui/, no folder above its own, no state of its own; no two headers under src/ share a name"

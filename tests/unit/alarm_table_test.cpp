@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "core/scheduler/clock_snapshot.h"
-#include "core/settings/alarm_settings.h"
+#include "core/scheduler/clock_reading.h"
+#include "core/settings/settings_store.h"
 #include "core/store/alarm_line.h"
 #include "recording_ui.h"
 #include "test_support.h"

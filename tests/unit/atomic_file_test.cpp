@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "core/settings/alarm_settings.h"
+#include "core/settings/settings_store.h"
 #include "core/store/alarm_table.h"
 #include "test_support.h"
 

@@ -1,5 +1,3 @@
-#include "core/scheduler/clock_snapshot.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -8,6 +6,7 @@
 
 #include "clock_at.h"
 #include "core/platform/local_clock.h"
+#include "core/scheduler/clock_reading.h"
 #include "test_support.h"
 
 namespace {

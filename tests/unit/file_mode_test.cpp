@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "core/settings/alarm_settings.h"
+#include "core/settings/settings_store.h"
 #include "core/store/alarm_table.h"
 #include "core/store/alarms_file.h"
 #include "recording_ui.h"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/platform/local_clock.h"
-#include "core/scheduler/clock_snapshot.h"
+#include "core/scheduler/clock_reading.h"
 #include "core/scheduler/due_pass.h"
 #include "test_support.h"
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/platform/text_encoding.h"
-#include "core/settings/alarm_settings.h"
+#include "core/settings/settings_store.h"
 #include "recording_ui.h"
 #include "test_support.h"
 

@@ -1,36 +1,12 @@
 #include "core/entry/form_preset.h"
 
-#include <array>
 #include <string_view>
 
 #include "core/entry/typing_filter.h"
-#include "core/model/alarm_type.h"
+#include "core/model/alarm_kind.h"
 #include "core/store/alarm_line.h"
 
 namespace {
-
-// What the date field is preset to for a type.
-enum class DatePreset { Empty, Today, Tomorrow, DayOfMonth };
-
-struct TypeRow {
-  std::string_view type;
-  bool dayEnabled;
-  std::string_view day;
-  bool dateReadOnly;
-  DatePreset date;
-  std::string_view dateLabel;
-};
-
-// The form for each choice of the Type box, in the order they are tested.
-constexpr std::array<TypeRow, 7> kTypeRows{{
-    {AlarmType::kToday, false, "", true, DatePreset::Today, "Date:"},
-    {AlarmType::kTomorrow, false, "", true, DatePreset::Tomorrow, "Date:"},
-    {AlarmType::kDaily, false, "", true, DatePreset::Empty, "Date:"},
-    {AlarmType::kWeekly, true, "Monday", true, DatePreset::Empty, "Date:"},
-    {AlarmType::kFortnightly, false, "", false, DatePreset::Today, "From Date:"},
-    {AlarmType::kMonthly, true, "None", false, DatePreset::DayOfMonth, "Day of month:"},
-    {AlarmType::kOneDate, false, "", false, DatePreset::Today, "Date:"},
-}};
 
 // Today's day of the month as the Monthly field shows it: no leading zero.
 std::string DayOfMonthText(const ClockSnapshot& clock) {
@@ -62,15 +38,13 @@ void SetDate(FormPreset& form, std::string date) {
 FormPreset PresetForType(const std::string& type, const FormPreset& current,
                          const ClockSnapshot& clock, DateFormat dateFormat) {
   FormPreset form = current;
-  for (const TypeRow& row : kTypeRows) {
-    if (row.type != type) continue;
-    form.dayEnabled = row.dayEnabled;
-    form.day = row.day;
-    form.dateReadOnly = row.dateReadOnly;
-    SetDate(form, PresetDate(row.date, clock, dateFormat));
-    form.dateLabel = row.dateLabel;
-    break;
-  }
+  const KindRow* row = FindFormKind(type);
+  if (row == nullptr) return form;
+  form.dayEnabled = row->dayField != DayField::None;
+  form.day = row->presetDay;
+  form.dateReadOnly = row->dateReadOnly;
+  SetDate(form, PresetDate(row->datePreset, clock, dateFormat));
+  form.dateLabel = row->dateLabel;
   return form;
 }
 

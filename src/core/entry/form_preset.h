@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/model/date_format.h"
-#include "core/scheduler/clock_snapshot.h"
+#include "core/scheduler/clock_reading.h"
 
 // How the entry form looks for one choice in the Type box (and, for Monthly,
 // the Day box).

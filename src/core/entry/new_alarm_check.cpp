@@ -4,8 +4,8 @@
 #include <array>
 #include <string_view>
 
+#include "core/model/alarm_kind.h"
 #include "core/model/alarm_record.h"
-#include "core/model/alarm_type.h"
 #include "core/platform/simple_number.h"
 #include "core/platform/text_parts.h"
 #include "core/scheduler/civil_date.h"
@@ -103,29 +103,44 @@ std::string CheckTime(const AlarmForm& form, const ClockSnapshot&, DateFormat) {
 }
 
 std::string CheckType(const AlarmForm& form, const ClockSnapshot&, DateFormat) {
-  return IsOneOf(form.type, kFormTypes) ? "" : "No type selected.";
+  return FindFormKind(form.type) != nullptr ? "" : "No type selected.";
 }
 
-// Weekly needs a weekday; Monthly a weekday or "None".
+// A weekday where the kind takes one, or "None" where it may.
 std::string CheckDay(const AlarmForm& form, const ClockSnapshot&, DateFormat) {
   const bool weekday = IsOneOf(form.day, kWeekdayNames);
-  if (form.type == AlarmType::kWeekly && !weekday) return "No day of week selected.";
-  if (IsMonthly(form.type) && !weekday && form.day != "None") return "No day of week selected.";
+  switch (DayFieldOf(form.type)) {
+    case DayField::None:
+      return "";
+    case DayField::Weekday:
+      return weekday ? "" : "No day of week selected.";
+    case DayField::WeekdayOrNone:
+      return weekday || form.day == "None" ? "" : "No day of week selected.";
+  }
   return "";
 }
 
 std::string CheckDateGiven(const AlarmForm& form, const ClockSnapshot&, DateFormat) {
   if (!form.date.empty()) return "";
-  if (IsOneOff(form.type)) return "No date selected.";
-  if (IsMonthly(form.type)) return "No day of month selected.";
-  if (form.type == AlarmType::kFortnightly) return "No start date selected.";
+  switch (DateFieldOf(form.type)) {
+    case DateField::None:
+      return "";
+    case DateField::Date:
+      return "No date selected.";
+    case DateField::StartDate:
+      return "No start date selected.";
+    case DateField::DayOrWeek:
+      return "No day of month selected.";
+  }
   return "";
 }
 
-// One Date and Fortnightly: a real date, today or later, and if today a later time.
+// A calendar date (a date or a start date): a real date, today or later, and if
+// today a later time.
 std::string CheckCalendarDate(const AlarmForm& form, const ClockSnapshot& clock,
                               DateFormat dateFormat) {
-  if (!HasCalendarDate(form.type)) return "";
+  const DateField field = DateFieldOf(form.type);
+  if (field != DateField::Date && field != DateField::StartDate) return "";
   if (!IsDateForm(form.date)) {
     return dateFormat == DateFormat::Us ? "Date must be MM/DD/YY." : "Date must be DD/MM/YY.";
   }
@@ -137,14 +152,17 @@ std::string CheckCalendarDate(const AlarmForm& form, const ClockSnapshot& clock,
   return "";
 }
 
+// A kind fixed to today's date: a time later today.
 std::string CheckToday(const AlarmForm& form, const ClockSnapshot& clock, DateFormat) {
-  if (form.type != AlarmType::kToday) return "";
+  const KindRow* row = FindFormKind(form.type);
+  if (row == nullptr || row->dateField != DateField::None || row->datePreset != DatePreset::Today)
+    return "";
   return IsLaterToday(ReadTime(form.time), clock) ? "" : "Invalid time.";
 }
 
-// Monthly: a day of the month 1-31, or a week 1-4 or "last".
-std::string CheckMonthly(const AlarmForm& form, const ClockSnapshot&, DateFormat) {
-  if (!IsMonthly(form.type)) return "";
+// A day of the month 1-31, or with a weekday a week 1-4 or "last".
+std::string CheckDayOrWeek(const AlarmForm& form, const ClockSnapshot&, DateFormat) {
+  if (DateFieldOf(form.type) != DateField::DayOrWeek) return "";
   if (form.day == "None") {
     return IsNumberBetween(form.date, 1, 31) ? "" : "Invalid day of month.";
   }
@@ -155,8 +173,8 @@ std::string CheckMonthly(const AlarmForm& form, const ClockSnapshot&, DateFormat
 using Check = std::string (*)(const AlarmForm&, const ClockSnapshot&, DateFormat);
 
 // In this order; each check may rely on the ones before it having passed.
-constexpr std::array<Check, 7> kChecks{CheckTime,         CheckType,  CheckDay,    CheckDateGiven,
-                                       CheckCalendarDate, CheckToday, CheckMonthly};
+constexpr std::array<Check, 7> kChecks{CheckTime,         CheckType,  CheckDay,      CheckDateGiven,
+                                       CheckCalendarDate, CheckToday, CheckDayOrWeek};
 
 }  // namespace
 
@@ -170,7 +188,7 @@ std::string CheckNewAlarm(const AlarmForm& form, const ClockSnapshot& clock,
 }
 
 std::string NormalisedFormDate(const AlarmForm& form) {
-  if (!IsMonthly(form.type)) return form.date;
+  if (DateFieldOf(form.type) != DateField::DayOrWeek) return form.date;
   if (IsLast(form.date)) return "Last";
   if (AllDigits(form.date)) return std::to_string(ReadNumber(form.date));
   return form.date;

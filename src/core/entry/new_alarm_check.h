@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/model/date_format.h"
-#include "core/scheduler/clock_snapshot.h"
+#include "core/scheduler/clock_reading.h"
 
 // The four values of the "Set a new Alarm Call:" form.
 struct AlarmForm {

@@ -1,6 +1,6 @@
 #include "core/list/alarm_description.h"
 
-#include "core/model/alarm_type.h"
+#include "core/model/alarm_kind.h"
 #include "core/store/alarm_line.h"
 #include "core/store/alarm_table.h"
 
@@ -39,27 +39,44 @@ std::string OrdinalSuffix(const std::string& date) {
 
 std::string DescribeRecord(const AlarmRecord& record, const ClockSnapshot& clock,
                            DateFormat dateFormat) {
-  if (record.type == AlarmType::kDaily) return "Daily";
-  if (record.type == AlarmType::kWeekly) return record.day + "s";
-  if (record.type == AlarmType::kFortnightly)
-    return "Fort. from " + SwapDateOrder(record.date, dateFormat);
-  if (IsMonthly(record.type)) {
-    if (record.day == "None") return DescribeDayOfMonth(record);
-    return DescribeWeekInMonth(record, false);
+  const KindRow* row = FindStoredKind(record.type);
+  if (row == nullptr) return "";
+  switch (row->kind) {
+    case AlarmKind::kToday:
+    case AlarmKind::kTomorrow:
+    case AlarmKind::kOneDate:
+      return DescribeOneDate(record, clock, dateFormat);
+    case AlarmKind::kDaily:
+      return "Daily";
+    case AlarmKind::kWeekly:
+      return record.day + "s";
+    case AlarmKind::kFortnightly:
+      return "Fort. from " + SwapDateOrder(record.date, dateFormat);
+    case AlarmKind::kMonthly:
+      if (record.day == "None") return DescribeDayOfMonth(record);
+      return DescribeWeekInMonth(record, false);
   }
-  if (IsOneOff(record.type)) return DescribeOneDate(record, clock, dateFormat);
   return "";
 }
 
 std::string DescribeAlarmLong(const AlarmRecord& record, const ClockSnapshot& clock,
                               DateFormat dateFormat) {
-  if (IsOneOff(record.type)) return DescribeOneDate(record, clock, dateFormat);
-  if (record.type == AlarmType::kWeekly) return "Every " + record.day;
-  if (record.type == AlarmType::kFortnightly)
-    return "Fortnightly from " + SwapDateOrder(record.date, dateFormat);
-  if (IsMonthly(record.type)) {
-    if (record.day == "None") return DescribeDayOfMonth(record);
-    return DescribeWeekInMonth(record, true) + " in the month";
+  const KindRow* row = FindStoredKind(record.type);
+  if (row == nullptr) return record.type;
+  switch (row->kind) {
+    case AlarmKind::kToday:
+    case AlarmKind::kTomorrow:
+    case AlarmKind::kOneDate:
+      return DescribeOneDate(record, clock, dateFormat);
+    case AlarmKind::kDaily:
+      return "Daily";
+    case AlarmKind::kWeekly:
+      return "Every " + record.day;
+    case AlarmKind::kFortnightly:
+      return "Fortnightly from " + SwapDateOrder(record.date, dateFormat);
+    case AlarmKind::kMonthly:
+      if (record.day == "None") return DescribeDayOfMonth(record);
+      return DescribeWeekInMonth(record, true) + " in the month";
   }
   return record.type;
 }

@@ -6,8 +6,7 @@
 
 // One alarm call: five texts with the fixed forms every part compares against.
 struct AlarmRecord {
-  std::string
-      type;  // "One Date", "Daily", "Weekly", "Fortnightly", "Monthly"; "Error"; empty when free
+  std::string type;  // a stored kind's type text (alarm_kind.h); "Error"; empty when free
   std::string day;   // "Monday" ... "Sunday", "None", empty; "error"
   std::string time;  // "HH:MM"
   std::string date;  // day-first "DD/MM/YY", a day of the month, a week "1".."4"/"Last", or empty

@@ -1,6 +1,6 @@
 #include "core/scheduler/calendar_rules.h"
 
-#include "core/model/alarm_type.h"
+#include "core/model/alarm_kind.h"
 #include "core/platform/simple_number.h"
 #include "core/platform/text_parts.h"
 
@@ -44,12 +44,21 @@ bool MonthWeekCovers(std::string_view week, int day, int daysInMonth) {
 }
 
 bool TypeAcceptsDay(const AlarmRecord& record, const ClockSnapshot& snapshot) {
-  if (IsOneOff(record.type)) return record.date == snapshot.todayText;
-  if (record.type == AlarmType::kDaily) return true;
-  if (record.type == AlarmType::kWeekly) return record.day == snapshot.weekdayName;
-  if (record.type == AlarmType::kFortnightly) {
-    return FortnightlyFallsOn(record.date, 2000 + snapshot.year, snapshot.month, snapshot.day);
+  const KindRow* row = FindStoredKind(record.type);
+  if (row == nullptr) return false;
+  switch (row->kind) {
+    case AlarmKind::kToday:
+    case AlarmKind::kTomorrow:
+    case AlarmKind::kOneDate:
+      return record.date == snapshot.todayText;
+    case AlarmKind::kDaily:
+      return true;
+    case AlarmKind::kWeekly:
+      return record.day == snapshot.weekdayName;
+    case AlarmKind::kFortnightly:
+      return FortnightlyFallsOn(record.date, 2000 + snapshot.year, snapshot.month, snapshot.day);
+    case AlarmKind::kMonthly:
+      return MonthlyAccepts(record, snapshot);
   }
-  if (IsMonthly(record.type)) return MonthlyAccepts(record, snapshot);
   return false;
 }

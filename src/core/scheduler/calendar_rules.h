@@ -5,7 +5,7 @@
 
 #include "core/model/alarm_record.h"
 #include "core/scheduler/civil_date.h"
-#include "core/scheduler/clock_snapshot.h"
+#include "core/scheduler/clock_reading.h"
 
 // The calendar rules by which each alarm type accepts a day, and the readers
 // of the stored texts they look at.

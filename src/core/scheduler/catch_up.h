@@ -6,7 +6,7 @@
 
 #include "core/model/alarm_record.h"
 #include "core/platform/local_clock.h"
-#include "core/scheduler/clock_snapshot.h"
+#include "core/scheduler/clock_reading.h"
 #include "core/scheduler/pass_step.h"
 #include "core/store/alarm_table.h"
 

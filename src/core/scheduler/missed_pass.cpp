@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "core/model/alarm_type.h"
+#include "core/model/alarm_kind.h"
 #include "core/platform/simple_number.h"
 #include "core/platform/text_parts.h"
 #include "core/scheduler/calendar_rules.h"

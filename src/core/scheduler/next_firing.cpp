@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/scheduler/clock_snapshot.h"
+#include "core/scheduler/clock_reading.h"
 #include "core/scheduler/due_pass.h"
 #include "core/scheduler/minute_walk.h"
 

@@ -1,6 +1,6 @@
 #include "core/scheduler/pass_step.h"
 
-#include "core/model/alarm_type.h"
+#include "core/model/alarm_kind.h"
 
 int FindFiredRecord(const AlarmTable& table, const AlarmRecord& fired, int was) {
   if (was >= 0 && was < table.Count() && table.At(was) == fired) return was;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "core/model/alarm_type.h"
+#include "core/model/alarm_kind.h"
 #include "core/platform/simple_number.h"
 #include "core/platform/text_parts.h"
 
@@ -42,6 +42,11 @@ std::string EightDigits(std::string_view date) {
   return std::string(kDateCodeWidth - digits.size(), '0') + digits;
 }
 
+// The code of a line whose date is a week in the month ("Last" allowed).
+bool IsWeekCode(const KindRow& row, std::string_view typeCode) {
+  return row.weekLineCode != row.lineCode && typeCode[0] == row.weekLineCode;
+}
+
 unsigned char Folded(char c) {
   return static_cast<unsigned char>(AsciiLower(c));
 }
@@ -49,21 +54,14 @@ unsigned char Folded(char c) {
 }  // namespace
 
 std::string EncodeType(std::string_view type, std::string_view day) {
-  if (type == AlarmType::kOneDate) return "0";
-  if (type == AlarmType::kDaily) return "1";
-  if (type == AlarmType::kWeekly) return "2";
-  if (type == AlarmType::kFortnightly) return "3";
-  if (type == AlarmType::kMonthly) return day == "None" ? "4" : "5";
-  return "9";
+  const KindRow* row = FindStoredKind(type);
+  if (row == nullptr) return "9";
+  return std::string(1, day == "None" ? row->lineCode : row->weekLineCode);
 }
 
 std::string DecodeType(std::string_view code) {
-  if (code == "0") return std::string(AlarmType::kOneDate);
-  if (code == "1") return std::string(AlarmType::kDaily);
-  if (code == "2") return std::string(AlarmType::kWeekly);
-  if (code == "3") return std::string(AlarmType::kFortnightly);
-  if (code == "4" || code == "5") return std::string(AlarmType::kMonthly);
-  return std::string(AlarmType::kError);
+  const KindRow* row = FindLineCode(code);
+  return std::string(row != nullptr ? row->typeText : kErrorType);
 }
 
 std::string EncodeDay(std::string_view day) {
@@ -82,19 +80,35 @@ std::string DecodeDay(std::string_view code) {
 }
 
 std::string EncodeDate(std::string_view typeCode, std::string_view date) {
-  if (typeCode == "0" || typeCode == "3") return FitWidth(SwapYearAndDay(date), kDateCodeWidth);
-  if (typeCode == "1" || typeCode == "2") return "00/00/00";
-  if (typeCode == "4") return EightDigits(date);
-  if (typeCode == "5")
-    return EqualsNoCase(date, "last") ? std::string(kLastWeekCode) : EightDigits(date);
+  const KindRow* row = FindLineCode(typeCode);
+  if (row == nullptr) return "00000000";
+  switch (row->dateField) {
+    case DateField::None:
+      return "00/00/00";
+    case DateField::Date:
+    case DateField::StartDate:
+      return FitWidth(SwapYearAndDay(date), kDateCodeWidth);
+    case DateField::DayOrWeek:
+      if (IsWeekCode(*row, typeCode) && EqualsNoCase(date, "last"))
+        return std::string(kLastWeekCode);
+      return EightDigits(date);
+  }
   return "00000000";
 }
 
 std::string DecodeDate(std::string_view typeCode, std::string_view dateCode) {
-  if (typeCode == "1" || typeCode == "2") return "";
-  if (typeCode == "0" || typeCode == "3") return SwapYearAndDay(dateCode);
-  if (typeCode == "5" && dateCode == kLastWeekCode) return "Last";
-  if (typeCode == "4" || typeCode == "5") return std::to_string(ReadNumber(dateCode));
+  const KindRow* row = FindLineCode(typeCode);
+  if (row == nullptr) return "99/99/99";
+  switch (row->dateField) {
+    case DateField::None:
+      return "";
+    case DateField::Date:
+    case DateField::StartDate:
+      return SwapYearAndDay(dateCode);
+    case DateField::DayOrWeek:
+      if (IsWeekCode(*row, typeCode) && dateCode == kLastWeekCode) return "Last";
+      return std::to_string(ReadNumber(dateCode));
+  }
   return "99/99/99";
 }
 

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/model/alarm_type.h"
+#include "core/model/alarm_kind.h"
 #include "core/model/clock_snapshot.h"
 #include "core/model/core_ui.h"
 #include "core/platform/atomic_file.h"
@@ -17,13 +17,22 @@
 
 namespace {
 
-// The date the record keeps for a type chosen in the entry form.
-std::string StoredDate(std::string_view type, std::string_view date, const ClockSnapshot& clock,
+// The date the record keeps for a kind chosen in the entry form: a kind that
+// takes no date keeps the date it is fixed to, if any.
+std::string StoredDate(const KindRow* row, std::string_view date, const ClockSnapshot& clock,
                        DateFormat dateFormat) {
-  if (type == AlarmType::kToday) return clock.todayText;
-  if (type == AlarmType::kTomorrow) return clock.tomorrowText;
-  if (HasCalendarDate(type)) return SwapDateOrder(date, dateFormat);
-  if (IsMonthly(type)) return date == "last" ? "Last" : std::string(date);
+  if (row == nullptr) return "";
+  switch (row->dateField) {
+    case DateField::None:
+      if (row->datePreset == DatePreset::Today) return clock.todayText;
+      if (row->datePreset == DatePreset::Tomorrow) return clock.tomorrowText;
+      return "";
+    case DateField::Date:
+    case DateField::StartDate:
+      return SwapDateOrder(date, dateFormat);
+    case DateField::DayOrWeek:
+      return date == "last" ? "Last" : std::string(date);
+  }
   return "";
 }
 
@@ -88,10 +97,11 @@ void AlarmTable::AppendAlarm(std::string_view type, std::string_view day, std::s
                              DateFormat dateFormat) {
   if (m_count < 0 || m_count >= kMaxAlarms) return;
   AlarmRecord& record = Entry(m_count);
-  record.type = std::string(IsRelativeDay(type) ? AlarmType::kOneDate : type);
+  const KindRow* row = FindFormKind(type);
+  record.type = std::string(row != nullptr ? RowOf(row->storedAs).typeText : type);
   record.time = std::string(time);
   record.day = std::string(day);
-  record.date = StoredDate(type, date, clock, dateFormat);
+  record.date = StoredDate(row, date, clock, dateFormat);
   record.text = std::string(kNewAlarmMarker);
   ++m_count;
   TellChanged();

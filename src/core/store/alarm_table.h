@@ -53,8 +53,8 @@ class AlarmTable {
   void Follow(FollowedRecord* record) { m_followed = record; }
 
   // Appends the form's values as a new record carrying the new-alarm marker:
-  // "Today" and "Tomorrow" take the clock's dates, a typed date is turned from
-  // the dateFormat order into day first. Does nothing when the table is full.
+  // a kind fixed to today or tomorrow takes the clock's date, a typed date is
+  // turned from the dateFormat order into day first. Does nothing when the table is full.
   void AppendAlarm(std::string_view type, std::string_view day, std::string_view time,
                    std::string_view date, const ClockSnapshot& clock, DateFormat dateFormat);
   // Takes entry i out of the table in memory, later entries moving up by one;

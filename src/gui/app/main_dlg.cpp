@@ -5,7 +5,7 @@
 #include <QPaintEvent>
 #include <QScreen>
 
-#include "core/settings/alarm_settings.h"
+#include "core/settings/settings_store.h"
 #include "gui/dialog/data_exchange.h"
 #include "gui/dialog/dialog_builder.h"
 #include "gui/dialog/dialog_template.h"

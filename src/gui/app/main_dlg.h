@@ -12,7 +12,7 @@
 
 #include "core/model/core_ui.h"
 #include "core/platform/local_clock.h"
-#include "core/settings/alarm_settings.h"
+#include "core/settings/settings_store.h"
 #include "core/store/alarm_table.h"
 #include "gui/entry/entry_form.h"
 #include "gui/list/alarm_list.h"

@@ -2,7 +2,7 @@
 #include <QCloseEvent>
 #include <cstdlib>
 
-#include "core/settings/alarm_settings.h"
+#include "core/settings/settings_store.h"
 #include "gui/app/main_dlg.h"
 
 // Exit, and Enter in any field: the settings are written even when a field

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "core/model/alarm_type.h"
+#include "core/model/alarm_kind.h"
 #include "core/store/alarm_table.h"
 #include "gui/dialog/control_ids.h"
 #include "gui/dialog/dialog_template.h"

@@ -1,12 +1,13 @@
 #include "gui/dialog/shown_texts.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/entry/form_preset.h"
 #include "core/list/alarm_description.h"
-#include "core/model/alarm_type.h"
-#include "core/scheduler/clock_snapshot.h"
+#include "core/model/alarm_kind.h"
+#include "core/model/clock_snapshot.h"
 
 namespace {
 
@@ -40,22 +41,39 @@ std::vector<std::string> DaysOfMonth() {
   return days;
 }
 
-// One record of every kind, each date and weekday they can name.
+// The Day box values and dates a record of a kind can hold.
+std::vector<std::pair<std::string, std::string>> DaysAndDates(const KindRow& row) {
+  std::vector<std::pair<std::string, std::string>> result;
+  switch (row.dateField) {
+    case DateField::None:
+      if (row.dayField != DayField::Weekday) result.emplace_back("None", "");
+      if (row.dayField != DayField::None) {
+        for (std::string_view day : kWeekdayNames) result.emplace_back(std::string(day), "");
+      }
+      break;
+    case DateField::Date:
+    case DateField::StartDate:
+      for (int n : RepeatedDigits()) result.emplace_back("None", DateOf(n));
+      break;
+    case DateField::DayOrWeek:
+      for (std::string_view day : kWeekdayNames) {
+        for (const char* week : kWeeks) result.emplace_back(std::string(day), week);
+      }
+      for (const std::string& date : DaysOfMonth()) result.emplace_back("None", date);
+      break;
+  }
+  return result;
+}
+
+// One record of every stored kind, each date and weekday they can name, and
+// one of a line read back as an error.
 std::vector<AlarmRecord> EveryKindOfRecord() {
-  std::vector<AlarmRecord> records;
-  for (std::string_view type : {AlarmType::kDaily, AlarmType::kError})
-    records.push_back({std::string(type), "None", "", "", ""});
-  for (int n : RepeatedDigits()) {
-    records.push_back({std::string(AlarmType::kFortnightly), "None", "", DateOf(n), ""});
-    records.push_back({std::string(AlarmType::kOneDate), "None", "", DateOf(n), ""});
+  std::vector<AlarmRecord> records{{std::string(kErrorType), "None", "", "", ""}};
+  for (const KindRow& row : kKindRows) {
+    if (!IsStored(row)) continue;
+    for (const auto& [day, date] : DaysAndDates(row))
+      records.push_back({std::string(row.typeText), day, "", date, ""});
   }
-  for (std::string_view day : kWeekdayNames) {
-    records.push_back({std::string(AlarmType::kWeekly), std::string(day), "", "", ""});
-    for (const char* week : kWeeks)
-      records.push_back({std::string(AlarmType::kMonthly), std::string(day), "", week, ""});
-  }
-  for (const std::string& date : DaysOfMonth())
-    records.push_back({std::string(AlarmType::kMonthly), "None", "", date, ""});
   return records;
 }
 

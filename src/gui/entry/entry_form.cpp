@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "core/model/alarm_type.h"
-#include "core/settings/alarm_settings.h"
+#include "core/model/alarm_kind.h"
+#include "core/settings/settings_store.h"
 #include "gui/dialog/control_ids.h"
 #include "gui/dialog/data_exchange.h"
 #include "gui/dialog/dialog_builder.h"
@@ -99,13 +99,15 @@ void EntryForm::OnTypeChange() {
   ShowForm(PresetForType(m_type, current, m_snapshot, m_settings.Order()));
 }
 
-// A day picked in the Day box. For Monthly it switches the date field between
-// a day of the month ("None") and a week in the month (a weekday).
+// A day picked in the Day box. Where the kind takes a weekday or "None" (Monthly)
+// it switches the date field between a day of the month ("None") and a week in
+// the month (a weekday).
 void EntryForm::OnDayChange() {
   m_type = SelectedItemText(m_typeBox);
   m_day = SelectedItemText(m_dayBox);
   FormPreset form = FormState();
-  if (IsMonthly(m_type)) form = PresetForMonthlyDay(m_day, form, m_snapshot);
+  if (DayFieldOf(m_type) == DayField::WeekdayOrNone)
+    form = PresetForMonthlyDay(m_day, form, m_snapshot);
   ShowForm(form);
 }
 

@@ -6,7 +6,7 @@
 #include "core/entry/form_preset.h"
 #include "core/model/clock_snapshot.h"
 #include "core/platform/local_clock.h"
-#include "core/settings/alarm_settings.h"
+#include "core/settings/settings_store.h"
 
 class AlarmTable;
 class CDateEdit;

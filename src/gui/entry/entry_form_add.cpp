@@ -1,7 +1,7 @@
 #include "core/entry/new_alarm_check.h"
 #include "core/list/list_window.h"
-#include "core/scheduler/clock_snapshot.h"
-#include "core/settings/alarm_settings.h"
+#include "core/scheduler/clock_reading.h"
+#include "core/settings/settings_store.h"
 #include "core/store/alarm_table.h"
 #include "gui/entry/entry_form.h"
 

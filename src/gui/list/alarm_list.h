@@ -6,7 +6,7 @@
 
 #include "core/list/list_window.h"
 #include "core/model/clock_snapshot.h"
-#include "core/settings/alarm_settings.h"
+#include "core/settings/settings_store.h"
 
 class AlarmTable;
 class DataExchange;

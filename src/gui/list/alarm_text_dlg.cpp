@@ -9,7 +9,7 @@
 
 #include "core/list/alarm_description.h"
 #include "core/list/wake_up_text.h"
-#include "core/scheduler/clock_snapshot.h"
+#include "core/scheduler/clock_reading.h"
 #include "core/store/alarm_table.h"
 #include "gui/dialog/control_ids.h"
 #include "gui/dialog/data_exchange.h"

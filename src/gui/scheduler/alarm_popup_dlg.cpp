@@ -5,8 +5,8 @@
 #include <QWindow>
 #include <array>
 
+#include "core/model/alarm_kind.h"
 #include "core/model/alarm_settings.h"
-#include "core/model/alarm_type.h"
 #include "core/scheduler/late_alarm_text.h"
 #include "gui/dialog/dialog_builder.h"
 #include "gui/dialog/dialog_template.h"
@@ -28,12 +28,8 @@ const std::array<QColor, 5> kColours = {QColor(255, 255, 153), QColor(180, 250, 
 const QColor kUnknownColour(255, 255, 255);
 
 int ColourIndexOfType(const std::string& type, const AlarmSettings& settings) {
-  if (type == AlarmType::kOneDate) return settings.OColour;
-  if (type == AlarmType::kDaily) return settings.DColour;
-  if (type == AlarmType::kWeekly) return settings.WColour;
-  if (type == AlarmType::kFortnightly) return settings.FColour;
-  if (type == AlarmType::kMonthly) return settings.MColour;
-  return -1;
+  const KindRow* row = FindStoredKind(type);
+  return row != nullptr ? settings.*(row->colour) : -1;
 }
 
 // A font of the face whose character cell is kFontCellHeight pixels high.

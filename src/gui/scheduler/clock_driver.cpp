@@ -3,9 +3,9 @@
 #include <QWidget>
 
 #include "core/platform/local_clock.h"
-#include "core/scheduler/clock_snapshot.h"
+#include "core/scheduler/clock_reading.h"
 #include "core/scheduler/minute_walk.h"
-#include "core/settings/alarm_settings.h"
+#include "core/settings/settings_store.h"
 #include "gui/dialog/control_ids.h"
 #include "gui/dialog/data_exchange.h"
 #include "gui/scheduler/clock_change_watch.h"

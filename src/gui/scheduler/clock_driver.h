@@ -10,7 +10,7 @@
 #include "core/model/clock_snapshot.h"
 #include "core/platform/local_clock.h"
 #include "core/platform/timer_calls.h"
-#include "core/settings/alarm_settings.h"
+#include "core/settings/settings_store.h"
 
 class AlarmTable;
 class DataExchange;

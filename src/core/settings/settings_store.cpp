@@ -1,4 +1,4 @@
-#include "core/settings/alarm_settings.h"
+#include "core/settings/settings_store.h"
 
 #include <string>
 

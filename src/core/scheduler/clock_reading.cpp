@@ -1,4 +1,4 @@
-#include "core/scheduler/clock_snapshot.h"
+#include "core/scheduler/clock_reading.h"
 
 #include "core/model/alarm_record.h"
 #include "core/scheduler/civil_date.h"
