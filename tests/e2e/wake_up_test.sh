@@ -119,31 +119,35 @@ xdotool key Tab Tab Tab space
 wait_for_line "0,$today,0,$added," || fail "Add did not write the alarm for $added"
 expect_armed "after Add"
 
+# The question box Clear asks (a window of the program's name beside the main
+# one), waited for up to 5 s; empty when none came.
+question_box() { windows "$APP_PID" tockmere | grep -vxF "$main" | head -n 1 || true; }
+wait_question_box() {
+  local box=""
+  for _ in $(seq 1 100); do
+    box="$(question_box)"
+    [ -n "$box" ] && break
+    sleep 0.05
+  done
+  echo "$box"
+}
+
 # Clear row 1, the earlier alarm: from Add, Tab reaches row 1's Text, then Clear.
 xdotool key Tab Tab space
-for _ in $(seq 1 100); do
-  box="$(windows "$APP_PID" tockmere | grep -vxF "$main" | head -n 1 || true)"
-  [ -n "$box" ] && break
-  sleep 0.05
-done
+box="$(wait_question_box)"
 [ -n "$box" ] || fail "Clear asked nothing"
 press_enter "$box"
 wait_line_gone "0,$today,0,$added," || fail "Clear did not remove the alarm for $added"
 expect_armed "after Clear"
 
 # Clear the last alarm: the focus is back on row 1's Clear.
-question_box() { windows "$APP_PID" tockmere | grep -vxF "$main" | head -n 1 || true; }
 for _ in $(seq 1 100); do
   [ -z "$(question_box)" ] && break
   sleep 0.05
 done
 timeout 5 xdotool windowfocus --sync "$main" || fail "could not focus the main window"
 xdotool key space
-for _ in $(seq 1 100); do
-  box="$(question_box)"
-  [ -n "$box" ] && break
-  sleep 0.05
-done
+box="$(wait_question_box)"
 [ -n "$box" ] || fail "Clear of the last alarm asked nothing"
 press_enter "$box"
 wait_line_gone "$START_LINE" || fail "Clear did not remove the last alarm"
