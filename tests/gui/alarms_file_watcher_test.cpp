@@ -1,7 +1,7 @@
 // An alarms.txt changed by another program shows in the list by itself, but
 // never under an open dialog, and what the user is typing stays. A file being
 // written is read once its writer is done; a deleted one leaves the alarms.
-#include "gui/list/alarms_file_watcher.h"
+#include "gui/watch/alarms_file_watcher.h"
 
 #include <QDialog>
 #include <QPlainTextEdit>
@@ -28,7 +28,12 @@ class AlarmsFileWatcherTest : public MainWindowTest {
     settings = SettingsStore();
     folder.Write("alarms.txt", file);
     StartAt(At(2026, 6, 15, 10, 0));
-    watcher = new AlarmsFileWatcher(dlg.get(), table, *dlg);
+    watcher = Watch();
+  }
+  // The watcher as the application makes it, on the window started last.
+  AlarmsFileWatcher* Watch() {
+    return new AlarmsFileWatcher(dlg.get(), table, dlg->Clock(),
+                                 [this] { dlg->List().ShowTableChange(); });
   }
   // Writes the file as an editor does: a new file renamed over the old one.
   void EditByRename(const std::string& content) const {
@@ -156,7 +161,7 @@ TEST_F(AlarmsFileWatcherTest, ASlowWritersAlarmsOfTheMinuteItCrossedGoOffOnceLat
   const std::string tea = "1,00/00/00,0,07:30,Tea|\r\n";
   folder.Write("alarms.txt", tea + "1,00/00/00,0,09:00,Later|\r\n");
   StartAt(At(2026, 6, 15, 7, 29, 50));
-  new AlarmsFileWatcher(dlg.get(), table, *dlg);
+  Watch();
   ModalCatcher popups(folder, table);
   std::ofstream writer(folder.path() / "alarms.txt", std::ios::binary | std::ios::trunc);
   writer << tea << std::flush;
@@ -182,7 +187,7 @@ TEST_F(AlarmsFileWatcherTest, ARemovalWaitsForAWriterThatWroteBackWhatTheFileHel
   const std::string held = "0,26/06/15,0,08:00,Bus|\r\n1,00/00/00,0,09:00,Later|\r\n";
   folder.Write("alarms.txt", held);
   StartAt(At(2026, 6, 15, 7, 59, 58));
-  new AlarmsFileWatcher(dlg.get(), table, *dlg);
+  Watch();
   ModalCatcher popups(folder, table);
   std::ofstream writer(folder.path() / "alarms.txt", std::ios::binary | std::ios::trunc);
   writer << held << std::flush;

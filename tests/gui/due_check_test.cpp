@@ -50,7 +50,7 @@ TEST_F(DueCheckTest, AlarmsReadInCatchUpFromTheMinuteAfterTheChangeBegan) {
   const std::vector<AlarmRecord> brought = {AlarmRecord{"Daily", "None", "07:30", "", "Before|"},
                                             AlarmRecord{"Daily", "None", "07:31", "", "After|"}};
   table.SetTableRecords(brought);
-  dlg->CatchUpReadIn(brought, MinuteOf(At(2026, 12, 7, 7, 30)));
+  dlg->Clock().CatchUpReadIn(brought, MinuteOf(At(2026, 12, 7, 7, 30)));
   ASSERT_EQ(catcher.seen().size(), 1u);
   EXPECT_EQ(catcher.seen()[0].text, "After|");
 }

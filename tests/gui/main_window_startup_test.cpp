@@ -33,7 +33,7 @@ TEST_F(StartupTest, ASecondWindowStartsFromItsOwnState) {
   clock.Set(At(2003, 7, 14, 9, 30));
   CMainDlg second(table, settings, clock);
   EXPECT_TRUE(second.NormalRect().isNull());
-  EXPECT_EQ(second.LastCheckedMinute(), MinuteOf(At(2003, 7, 14, 9, 30)));
+  EXPECT_EQ(second.Clock().LastCheckedMinute(), MinuteOf(At(2003, 7, 14, 9, 30)));
 }
 
 TEST_F(StartupTest, FormOpensWithTodayAndTheCurrentTime) {

@@ -2,7 +2,7 @@
 # Fails when the Qt floor leaves the layout docs/architecture.md gives it:
 #   - its folders stand in this order, lowest first, and a file includes only
 #     gui headers of its own folder and of folders below it:
-#       platform resources dialog settings scheduler list entry app
+#       platform resources dialog settings watch scheduler list entry app
 #   - the main window's members are defined in at most three files of app/
 #     named for it (main_dlg*.cpp);
 #   - no file keeps a program-wide variable in a header (extern), nor a reset
@@ -20,7 +20,7 @@ failed=0
 source "$(dirname "$0")/folder_order.sh"
 # shellcheck source=tests/tools/program_wide_state.sh
 source "$(dirname "$0")/program_wide_state.sh"
-check_folder_order "$gui" gui platform resources dialog settings scheduler list entry app || failed=1
+check_folder_order "$gui" gui platform resources dialog settings watch scheduler list entry app || failed=1
 
 mapfile -t defining < <(grep -rlE '\bCMainDlg::[A-Za-z_~]+\(' "$gui" --include='*.cpp' |
   grep -v '/app/alarm_app\.cpp$' | sort)

@@ -9,7 +9,7 @@
 #include "gui/app/main_dlg.h"
 #include "gui/app/single_instance.h"
 #include "gui/app/termination_signals.h"
-#include "gui/list/alarms_file_watcher.h"
+#include "gui/watch/alarms_file_watcher.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ bool CAlarmApp::InitInstance() {
   if (m_instance != nullptr) folder.WhenEnteredAgain([this] { m_instance->FollowFolder(); });
   table.SetFolder(std::move(folder));
   CMainDlg dlg(table, settings, clock);
-  new AlarmsFileWatcher(&dlg, table, dlg);
+  new AlarmsFileWatcher(&dlg, table, dlg.Clock(), [&dlg] { dlg.List().ShowTableChange(); });
   if (m_instance != nullptr) {
     QObject::connect(m_instance, &SingleInstance::wakeRequested, &dlg,
                      [&dlg] { dlg.BringToFront(); });

@@ -115,7 +115,7 @@ bool CMainDlg::UpdateData(bool saveAndValidate) {
 }
 
 // Who is told of what: a deletion (a Clear, a fired one-off alarm) and a
-// change read in go to the list; a new minute and a new date format to the
+// change Add read in go to the list; a new minute and a new date format to the
 // form as well; every change of the alarms to the clock driver, whose wake-up
 // timer follows them.
 void CMainDlg::AlarmDeleted(int i, int count) {
@@ -142,14 +142,6 @@ void CMainDlg::MinuteTurned() {
 void CMainDlg::DateFormatChanged() {
   m_list->Refresh(0);
   m_entry->OnTypeChange();
-}
-
-std::int64_t CMainDlg::LastCheckedMinute() const {
-  return m_clockDriver->LastCheckedMinute();
-}
-
-void CMainDlg::CatchUpReadIn(const std::vector<AlarmRecord>& records, std::int64_t sinceMinute) {
-  m_clockDriver->CatchUpReadIn(records, sinceMinute);
 }
 
 void CMainDlg::ShowMessage(const std::string& text, const std::string& caption) {

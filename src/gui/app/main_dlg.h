@@ -8,7 +8,6 @@
 #include <memory>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "core/model/core_ui.h"
 #include "core/platform/local_clock.h"
@@ -16,7 +15,6 @@
 #include "core/store/alarm_table.h"
 #include "gui/entry/entry_form.h"
 #include "gui/list/alarm_list.h"
-#include "gui/list/alarms_file_watcher.h"
 #include "gui/scheduler/clock_driver.h"
 
 class DataExchange;
@@ -28,7 +26,6 @@ class QMenuBar;
 // inside its modal run.
 class CMainDlg : public QDialog,
                  public CoreUi,
-                 public ReadInListener,
                  private EntryFormHost,
                  private AlarmListHost,
                  private ClockHost {
@@ -59,11 +56,6 @@ class CMainDlg : public QDialog,
   void AlarmDeleted(int i, int count) override;
   void TableChanged() override;
   void ShowMessage(const std::string& text, const std::string& caption) override;
-
-  // What reading in a change of alarms.txt tells (the watcher, and Add).
-  std::int64_t LastCheckedMinute() const override;
-  void ShowTableChange() override;
-  void CatchUpReadIn(const std::vector<AlarmRecord>& records, std::int64_t sinceMinute) override;
 
   // The Options menu.
   void OnSettings();
@@ -98,6 +90,7 @@ class CMainDlg : public QDialog,
 
  private:
   // What the panels tell.
+  void ShowTableChange() override;
   void AlarmAdded() override;
   void MinuteTurned() override;
   void DateFormatChanged() override;

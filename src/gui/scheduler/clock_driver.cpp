@@ -9,7 +9,7 @@
 #include "gui/dialog/control_ids.h"
 #include "gui/dialog/data_exchange.h"
 #include "gui/scheduler/clock_change_watch.h"
-#include "gui/scheduler/open_dialog_watch.h"
+#include "gui/watch/open_dialog_watch.h"
 
 ClockDriver::ClockDriver(QWidget* window, AlarmTable& table, const SettingsStore& settings,
                          const LocalClock& clock, ClockHost& host, ClockTimerCalls calls)

@@ -11,6 +11,7 @@
 #include "core/platform/local_clock.h"
 #include "core/platform/timer_calls.h"
 #include "core/settings/settings_store.h"
+#include "gui/watch/read_in_catch_up.h"
 
 class AlarmTable;
 class DataExchange;
@@ -41,9 +42,9 @@ struct ClockTimerCalls {
 
 // The clock of the main window: its timers and tick, the clock line, the due
 // check with its pop-ups, the missed-alarm pass at start-up and the catch-up
-// of alarms read in from alarms.txt. A fired one-off alarm is deleted from the
-// table, which tells its listener.
-class ClockDriver : public QObject {
+// of alarms read in from alarms.txt (for the alarms file watcher). A fired
+// one-off alarm is deleted from the table, which tells its listener.
+class ClockDriver : public QObject, public ReadInCatchUp {
   Q_OBJECT
 
  public:
@@ -66,10 +67,10 @@ class ClockDriver : public QObject {
   // The window was minimised or restored.
   void WindowStateChanged();
   // The minute of real time the due check judged last.
-  std::int64_t LastCheckedMinute() const;
+  std::int64_t LastCheckedMinute() const override;
   // Alarms that reading alarms.txt in brought into the table: those due in a
   // minute judged after sinceMinute pop up once now, late.
-  void CatchUpReadIn(const std::vector<AlarmRecord>& records, std::int64_t sinceMinute);
+  void CatchUpReadIn(const std::vector<AlarmRecord>& records, std::int64_t sinceMinute) override;
   // The alarms changed: the wake-up timer is set for the next.
   void TableChanged();
 

@@ -4,8 +4,8 @@
 #include "core/platform/local_clock.h"
 #include "gui/dialog/control_ids.h"
 #include "gui/scheduler/clock_driver.h"
-#include "gui/scheduler/open_dialog_watch.h"
 #include "gui/scheduler/wake_up_timer.h"
+#include "gui/watch/open_dialog_watch.h"
 
 // The clock ticks once a wall-clock second while anybody may look: the window
 // is shown, or a dialog of the program is open. Only the first tick of a minute

@@ -4,33 +4,18 @@
 #include <QTimer>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
-#include <vector>
 
-#include "core/model/alarm_record.h"
+#include "gui/watch/read_in_catch_up.h"
 
 class AlarmTable;
 class OpenDialogWatch;
 class QSocketNotifier;
 class QWidget;
 struct inotify_event;
-
-// Whom the watcher tells of a change it read in.
-class ReadInListener {
- public:
-  // The minute of real time the due check judged last.
-  virtual std::int64_t LastCheckedMinute() const = 0;
-  // Shows the changed table, keeping what the user is typing.
-  virtual void ShowTableChange() = 0;
-  // The alarms the change brought in, due in a minute judged after sinceMinute,
-  // pop up once, late.
-  virtual void CatchUpReadIn(const std::vector<AlarmRecord>& records, std::int64_t sinceMinute) = 0;
-
- protected:
-  ~ReadInListener() = default;
-};
 
 // Reads in an alarms.txt that another program changed, so that a hand edit
 // simply shows in the list and its alarms fire. The kernel reports changes in
@@ -55,8 +40,11 @@ class AlarmsFileWatcher : public QObject {
   Q_OBJECT
 
  public:
-  // Lives as a child of the main window, whose dialogs it watches.
-  AlarmsFileWatcher(QWidget* window, AlarmTable& table, ReadInListener& listener);
+  // Lives as a child of the main window, whose dialogs it watches. The alarms
+  // a change brought in go to catchUp; showChange shows the changed table,
+  // keeping what the user is typing.
+  AlarmsFileWatcher(QWidget* window, AlarmTable& table, ReadInCatchUp& catchUp,
+                    std::function<void()> showChange);
   ~AlarmsFileWatcher() override;
 
  private:
@@ -85,7 +73,8 @@ class AlarmsFileWatcher : public QObject {
   void SayIfFileGone();
 
   AlarmTable& m_table;
-  ReadInListener& m_listener;
+  ReadInCatchUp& m_catchUp;
+  std::function<void()> m_showChange;
   std::filesystem::path m_folder;  // the alarms folder, by the path it was named with
   int m_fd = -1;
   QSocketNotifier* m_notifier = nullptr;

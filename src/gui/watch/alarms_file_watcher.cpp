@@ -1,4 +1,4 @@
-#include "gui/list/alarms_file_watcher.h"
+#include "gui/watch/alarms_file_watcher.h"
 
 #include <sys/inotify.h>
 #include <sys/stat.h>
@@ -8,12 +8,13 @@
 #include <QSocketNotifier>
 #include <QWidget>
 #include <cstdio>
+#include <utility>
 
 #include "core/platform/regular_file.h"
 #include "core/store/alarm_table.h"
 #include "core/store/alarms_file.h"
 #include "core/store/alarms_folder.h"
-#include "gui/scheduler/open_dialog_watch.h"
+#include "gui/watch/open_dialog_watch.h"
 
 namespace fs = std::filesystem;
 
@@ -57,8 +58,13 @@ std::string AlarmsKept(int n) {
 
 }  // namespace
 
-AlarmsFileWatcher::AlarmsFileWatcher(QWidget* window, AlarmTable& table, ReadInListener& listener)
-    : QObject(window), m_table(table), m_listener(listener), m_folder(StartFolder(table.Folder())) {
+AlarmsFileWatcher::AlarmsFileWatcher(QWidget* window, AlarmTable& table, ReadInCatchUp& catchUp,
+                                     std::function<void()> showChange)
+    : QObject(window),
+      m_table(table),
+      m_catchUp(catchUp),
+      m_showChange(std::move(showChange)),
+      m_folder(StartFolder(table.Folder())) {
   m_quiet.setSingleShot(true);
   // Queued, so that the pop-ups of a late alarm do not run inside the timer.
   connect(&m_quiet, &QTimer::timeout, this, &AlarmsFileWatcher::Settle, Qt::QueuedConnection);
@@ -164,7 +170,7 @@ void AlarmsFileWatcher::Take(const inotify_event& event, Heard& heard) {
 // it and written back the lines it held has not finished.
 void AlarmsFileWatcher::Noticed() {
   if (m_writing || m_table.AlarmsFileChanged()) {
-    if (!m_pending) m_sinceMinute = m_listener.LastCheckedMinute();
+    if (!m_pending) m_sinceMinute = m_catchUp.LastCheckedMinute();
     m_pending = true;
     m_table.SetAlarmsFileBusy(true);
   }
@@ -193,10 +199,10 @@ void AlarmsFileWatcher::Settle() {
   const bool changed = ReadIn();
   SayIfFileGone();
   const std::vector<AlarmRecord> brought = m_table.TakeRecordsReadIn();
-  if (changed || !brought.empty()) m_listener.ShowTableChange();
-  const std::int64_t since = m_pending ? m_sinceMinute : m_listener.LastCheckedMinute();
+  if (changed || !brought.empty()) m_showChange();
+  const std::int64_t since = m_pending ? m_sinceMinute : m_catchUp.LastCheckedMinute();
   m_pending = DialogOpen() && m_table.AlarmsFileChanged();
-  if (!brought.empty()) m_listener.CatchUpReadIn(brought, since);
+  if (!brought.empty()) m_catchUp.CatchUpReadIn(brought, since);
   m_settling = false;
   if (m_settleAgain) {
     m_settleAgain = false;

@@ -1,4 +1,4 @@
-#include "gui/scheduler/open_dialog_watch.h"
+#include "gui/watch/open_dialog_watch.h"
 
 #include <QApplication>
 #include <QDialog>
