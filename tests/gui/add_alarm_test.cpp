@@ -139,19 +139,26 @@ TEST_F(AddAlarmTest, FullTableIsRefusedBeforeTheFormIsRead) {
   EXPECT_EQ(table.Count(), 12);
 }
 
-// A hand edit not yet read in makes the twelfth alarm: Add counts the file's.
+// A hand edit not yet read in makes the twelfth alarm: Add counts the file's,
+// and waits for its writer when it is still at it.
 TEST_F(AddAlarmTest, AHandEditThatFillsTheTableIsReadInBeforeTheCount) {
-  std::string file;
-  for (int hour = 10; hour < 21; ++hour) file += "1,00/00/00,0," + TwoDigits(hour) + ":00,\r\n";
-  folder.Write("alarms.txt", file);
-  Open(Now());
-  file += "1,00/00/00,0,23:00,\r\n";
-  folder.Write("alarms.txt", file);
-  Fill("07:30", "Daily", "", "");
-  ClickAdd();
-  EXPECT_EQ(prompter.texts(), (std::vector<QString>{"You already have the max of 12 alarms."}));
-  EXPECT_EQ(folder.Read("alarms.txt"), file);
-  EXPECT_EQ(table.Count(), 12);
+  for (bool writing : {false, true}) {
+    SCOPED_TRACE(writing ? "still writing" : "written");
+    std::string file;
+    for (int hour = 10; hour < 21; ++hour) file += "1,00/00/00,0," + TwoDigits(hour) + ":00,\r\n";
+    folder.Write("alarms.txt", file);
+    Open(Now());
+    file += "1,00/00/00,0,23:00,\r\n";
+    folder.Write("alarms.txt", file);
+    table.SetAlarmsFileBusy(writing);
+    QTimer::singleShot(300, [this] { table.SetAlarmsFileBusy(false); });
+    Fill("07:30", "Daily", "", "");
+    prompter.clear();
+    ClickAdd();
+    EXPECT_EQ(prompter.texts(), (std::vector<QString>{"You already have the max of 12 alarms."}));
+    EXPECT_EQ(folder.Read("alarms.txt"), file);
+    EXPECT_EQ(table.Count(), 12);
+  }
 }
 
 TEST_F(AddAlarmTest, TooLongFieldStopsAddWithTheLengthMessage) {

@@ -1,3 +1,7 @@
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QTimer>
+
 #include "core/entry/new_alarm_check.h"
 #include "core/list/list_window.h"
 #include "core/scheduler/clock_reading.h"
@@ -5,12 +9,38 @@
 #include "core/store/alarm_table.h"
 #include "gui/entry/entry_form.h"
 
+namespace {
+
+// Long enough for a writer that has just closed the file to be heard of as
+// done (the file watcher waits a second of quiet); a writer that keeps the
+// file open longer leaves Add to go on, its save waiting for the writer.
+constexpr int kWriterPatienceMs = 3000;
+constexpr int kLookAgainMs = 50;
+
+// Lets the file watcher hear another program finish writing alarms.txt, the
+// user's clicks and keys held back meanwhile.
+void WaitForOtherWriter(const AlarmTable& table) {
+  const QDeadlineTimer deadline(kWriterPatienceMs);
+  while (table.AlarmsFileBusy() && !deadline.hasExpired()) {
+    QEventLoop loop;
+    QTimer::singleShot(kLookAgainMs, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+  }
+}
+
+}  // namespace
+
 // Add: checks the form and, when it passes, stores the new alarm call and
 // brings it into view. A refused entry changes nothing and leaves the form as
 // the user typed it. A change of alarms.txt by another program is read in
-// first, so that the check counts the alarms the file holds now.
+// first, so that the check counts the alarms the file holds now; while that
+// program is still writing, Add waits for it a moment, or the check would
+// count alarms the file no longer holds and the save, merging the change,
+// would have to drop one.
 void EntryForm::OnAdd() {
-  if (m_table.ReadInAlarmsChange()) m_host.ShowTableChange();
+  const bool readIn = m_table.ReadInAlarmsChange();
+  WaitForOtherWriter(m_table);
+  if (m_table.ReadInAlarmsChange() || readIn) m_host.ShowTableChange();
   if (m_table.Count() >= kMaxAlarms) {
     m_host.ShowMessage(kTableFullMessage, "");
     return;
