@@ -316,13 +316,15 @@ std::vector<std::size_t> OrderBy(const std::vector<QRect>& places, Edge edge) {
 // then heights from top to bottom, at the widths found.
 void FitTexts(const std::vector<QWidget*>& widgets, const std::vector<ControlTemplate>& controls,
               const std::vector<QRect>& places, DialogGrowth& growth) {
+  TextWidths widths;
   for (std::size_t k : OrderBy(places, [](const QRect& r) { return r.x() + r.width(); })) {
     const QSize size = growth.Map(places[k]).size();
-    growth.Widen(places[k], TextShortfall(widgets[k], controls[k], size).width());
+    growth.Widen(places[k], TextShortfall(widgets[k], controls[k], size, widths).width());
   }
   for (std::size_t k : OrderBy(places, [](const QRect& r) { return r.y() + r.height(); })) {
+    if (!CanNeedHeight(widgets[k])) continue;
     const QSize size = growth.Map(places[k]).size();
-    growth.Deepen(places[k], TextShortfall(widgets[k], controls[k], size).height());
+    growth.Deepen(places[k], TextShortfall(widgets[k], controls[k], size, widths).height());
   }
 }
 

@@ -23,12 +23,6 @@ namespace {
 constexpr int kLineEditMargin = 2;
 constexpr int kCursorRoom = 1;
 
-int WidestOf(const QFontMetrics& metrics, const QStringList& texts) {
-  int widest = 0;
-  for (const QString& text : texts) widest = std::max(widest, metrics.horizontalAdvance(text));
-  return widest;
-}
-
 // The width a line edit of this size has for its text.
 int LineEditRoom(const QLineEdit* edit, QSize size) {
   QStyleOptionFrame option;
@@ -105,10 +99,11 @@ int TemplateLines(const ControlTemplate& ctl) {
 }
 
 QSize LabelShortfall(const QLabel* label, const ControlTemplate& ctl, const QStringList& texts,
-                     QSize size) {
+                     QSize size, TextWidths& widths) {
   const int frame = 2 * label->frameWidth();
   const QFontMetrics metrics = label->fontMetrics();
-  if (!label->wordWrap()) return QSize(WidestOf(metrics, texts) + frame - size.width(), 0);
+  if (!label->wordWrap())
+    return QSize(widths.Widest(label->font(), texts) + frame - size.width(), 0);
   return WrappedShortfall(metrics, texts, size - QSize(frame, frame), TemplateLines(ctl));
 }
 
@@ -120,14 +115,14 @@ QSize TextEditShortfall(const QPlainTextEdit* edit, const ControlTemplate& ctl,
                           TemplateLines(ctl));
 }
 
-int WidthShortfall(const QWidget* widget, const QStringList& texts, QSize size) {
-  const QFontMetrics metrics = widget->fontMetrics();
+int WidthShortfall(const QWidget* widget, const QStringList& texts, QSize size,
+                   TextWidths& widths) {
   if (const auto* edit = qobject_cast<const QLineEdit*>(widget))
-    return WidestOf(metrics, texts) - LineEditRoom(edit, size);
+    return widths.Widest(edit->font(), texts) - LineEditRoom(edit, size);
   if (const auto* box = qobject_cast<const QComboBox*>(widget))
-    return WidestOf(metrics, texts) - ComboBoxRoom(box, size);
+    return widths.Widest(box->font(), texts) - ComboBoxRoom(box, size);
   if (const auto* button = qobject_cast<const QPushButton*>(widget))
-    return WidestOf(metrics, texts) - ButtonRoom(button, size);
+    return widths.Widest(button->font(), texts) - ButtonRoom(button, size);
   if (const auto* group = qobject_cast<const QGroupBox*>(widget))
     return group->minimumSizeHint().width() - size.width();
   return 0;
@@ -145,17 +140,36 @@ QStringList TextsOf(const QWidget* widget, const ControlTemplate& ctl) {
 
 }  // namespace
 
-QSize TextShortfall(const QWidget* widget, const ControlTemplate& ctl, QSize size) {
+int TextWidths::Widest(const QFont& font, const QStringList& texts) {
+  const QFontMetrics metrics(font);
+  const QString fontKey = font.key() + QLatin1Char('\n');
+  int widest = 0;
+  for (const QString& text : texts) {
+    auto it = m_widths.find(fontKey + text);
+    if (it == m_widths.end()) it = m_widths.insert(fontKey + text, metrics.horizontalAdvance(text));
+    widest = std::max(widest, *it);
+  }
+  return widest;
+}
+
+bool CanNeedHeight(const QWidget* widget) {
+  if (const auto* label = qobject_cast<const QLabel*>(widget)) return label->wordWrap();
+  return qobject_cast<const QPlainTextEdit*>(widget) != nullptr ||
+         qobject_cast<const QCalendarWidget*>(widget) != nullptr;
+}
+
+QSize TextShortfall(const QWidget* widget, const ControlTemplate& ctl, QSize size,
+                    TextWidths& widths) {
   if (const auto* calendar = qobject_cast<const QCalendarWidget*>(widget))
     return (calendar->minimumSizeHint() - size).expandedTo(QSize(0, 0));
   const QStringList texts = TextsOf(widget, ctl);
   QSize shortfall(0, 0);
   if (const auto* label = qobject_cast<const QLabel*>(widget)) {
-    if (!texts.isEmpty()) shortfall = LabelShortfall(label, ctl, texts, size);
+    if (!texts.isEmpty()) shortfall = LabelShortfall(label, ctl, texts, size, widths);
   } else if (const auto* edit = qobject_cast<const QPlainTextEdit*>(widget)) {
     if (!texts.isEmpty()) shortfall = TextEditShortfall(edit, ctl, texts, size);
   } else if (!texts.isEmpty() || qobject_cast<const QGroupBox*>(widget) != nullptr) {
-    shortfall.setWidth(WidthShortfall(widget, texts, size));
+    shortfall.setWidth(WidthShortfall(widget, texts, size, widths));
   }
   return shortfall.expandedTo(QSize(0, 0));
 }
