@@ -1,5 +1,7 @@
 #include "core/list/alarm_description.h"
 
+#include <optional>
+
 #include "core/model/alarm_kind.h"
 #include "core/store/alarm_line.h"
 #include "core/store/alarm_table.h"
@@ -37,10 +39,14 @@ std::string OrdinalSuffix(const std::string& date) {
   return "th";
 }
 
-std::string DescribeRecord(const AlarmRecord& record, const ClockSnapshot& clock,
-                           DateFormat dateFormat) {
+namespace {
+
+// The list row's short form, or the alarm text dialog's long one; nullopt for a
+// type no kind has.
+std::optional<std::string> DescribeKind(const AlarmRecord& record, const ClockSnapshot& clock,
+                                        DateFormat dateFormat, bool longForm) {
   const KindRow* row = FindStoredKind(record.type);
-  if (row == nullptr) return "";
+  if (row == nullptr) return std::nullopt;
   switch (row->kind) {
     case AlarmKind::kToday:
     case AlarmKind::kTomorrow:
@@ -49,36 +55,28 @@ std::string DescribeRecord(const AlarmRecord& record, const ClockSnapshot& clock
     case AlarmKind::kDaily:
       return "Daily";
     case AlarmKind::kWeekly:
-      return record.day + "s";
+      return longForm ? "Every " + record.day : record.day + "s";
     case AlarmKind::kFortnightly:
-      return "Fort. from " + SwapDateOrder(record.date, dateFormat);
+      return (longForm ? "Fortnightly from " : "Fort. from ") +
+             SwapDateOrder(record.date, dateFormat);
     case AlarmKind::kMonthly:
       if (record.day == "None") return DescribeDayOfMonth(record);
-      return DescribeWeekInMonth(record, false);
+      return longForm ? DescribeWeekInMonth(record, true) + " in the month"
+                      : DescribeWeekInMonth(record, false);
   }
-  return "";
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::string DescribeRecord(const AlarmRecord& record, const ClockSnapshot& clock,
+                           DateFormat dateFormat) {
+  return DescribeKind(record, clock, dateFormat, false).value_or("");
 }
 
 std::string DescribeAlarmLong(const AlarmRecord& record, const ClockSnapshot& clock,
                               DateFormat dateFormat) {
-  const KindRow* row = FindStoredKind(record.type);
-  if (row == nullptr) return record.type;
-  switch (row->kind) {
-    case AlarmKind::kToday:
-    case AlarmKind::kTomorrow:
-    case AlarmKind::kOneDate:
-      return DescribeOneDate(record, clock, dateFormat);
-    case AlarmKind::kDaily:
-      return "Daily";
-    case AlarmKind::kWeekly:
-      return "Every " + record.day;
-    case AlarmKind::kFortnightly:
-      return "Fortnightly from " + SwapDateOrder(record.date, dateFormat);
-    case AlarmKind::kMonthly:
-      if (record.day == "None") return DescribeDayOfMonth(record);
-      return DescribeWeekInMonth(record, true) + " in the month";
-  }
-  return record.type;
+  return DescribeKind(record, clock, dateFormat, true).value_or(record.type);
 }
 
 std::string DescribeAlarm(const AlarmTable& table, int i, const ClockSnapshot& clock,
