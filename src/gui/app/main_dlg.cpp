@@ -11,6 +11,7 @@
 #include "gui/dialog/dialog_template.h"
 #include "gui/dialog/prompter.h"
 #include "gui/entry/entry_fields.h"
+#include "gui/platform/window_activation.h"
 #include "gui/resources/app_icon.h"
 
 // The panels take their controls from the built window, the clock driver
@@ -79,10 +80,9 @@ void CMainDlg::ApplyPlacement(bool minimised) {
   if (isVisible()) showNormal();
 }
 
-void CMainDlg::BringToFront() {
+void CMainDlg::BringToFront(const QString& token) {
   ApplyPlacement(false);
-  raise();
-  activateWindow();
+  ActivateWindow(this, token);
 }
 
 // The first paint of the window in its normal state runs one extra tick.
