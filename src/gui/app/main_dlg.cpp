@@ -96,11 +96,6 @@ void CMainDlg::paintEvent(QPaintEvent* event) {
   }
 }
 
-void CMainDlg::changeEvent(QEvent* event) {
-  QDialog::changeEvent(event);
-  if (event->type() == QEvent::WindowStateChange) m_clockDriver->WindowStateChanged();
-}
-
 // The value members of the three panels and their controls.
 void CMainDlg::DoDataExchange(DataExchange& dx) {
   m_clockDriver->Exchange(dx);

@@ -87,7 +87,6 @@ class CMainDlg : public QDialog,
   void reject() override;
   void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
-  void changeEvent(QEvent* event) override;
 
  private:
   // What the panels tell.
