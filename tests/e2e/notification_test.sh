@@ -115,7 +115,10 @@ sleep 1
 expect_line '1,00/00/00,0,07:31,Snooze, then tea & toast|Second line|'
 alive "$APP_PID" || fail "the program ended after the snooze"
 pass "Snooze closed the pop-up and added '$SNOOZED', once"
-stop_app
+kill -TERM "$APP_PID"
+wait "$APP_PID"
+status=$?
+[ "$status" = 0 ] || fail "the program ended with status $status after listening to the service"
 stop_service
 
 # A pop-up closed before the desktop has answered: its notification is
