@@ -6,7 +6,15 @@ call, one tab-separated line each, when the call comes:
 
   ready
   Notify <app_name> <replaces_id> <app_icon> <summary> <body> <urgency> <image WxH> <timeout> <id>
+  Actions <id> <key> <label> <key> <label> ...
   Close <id>
+  Invoked <id> <key> <token>
+
+A test stands in for the user choosing an action of notification <id> with
+  notification_service.py --invoke <id> <key> <token> [<times>]
+which has the service send ActivationToken (when the token is not empty) and
+ActionInvoked, as a desktop does for a click; <times> such clicks at once
+(2: a double click).
 """
 import sys
 
@@ -17,6 +25,7 @@ from gi.repository import GLib
 
 NAME = "org.freedesktop.Notifications"
 PATH = "/org/freedesktop/Notifications"
+TEST = "org.tockmere.Test"
 
 
 class Service(dbus.service.Object):
@@ -40,6 +49,7 @@ class Service(dbus.service.Object):
         urgency = int(hints["urgency"]) if "urgency" in hints else "none"
         self.write("Notify", app_name, int(replaces_id), app_icon, summary, body, urgency,
                    size, int(timeout), self.last_id)
+        self.write("Actions", self.last_id, *actions)
         answer = dbus.UInt32(self.last_id)
         if self.delay_ms > 0:
             GLib.timeout_add(self.delay_ms, lambda: reply(answer) or False)
@@ -55,16 +65,41 @@ class Service(dbus.service.Object):
     def NotificationClosed(self, notification_id, reason):
         pass
 
+    @dbus.service.signal(NAME, signature="us")
+    def ActionInvoked(self, notification_id, action_key):
+        pass
+
+    @dbus.service.signal(NAME, signature="us")
+    def ActivationToken(self, notification_id, token):
+        pass
+
+    @dbus.service.method(TEST, in_signature="ussu", out_signature="")
+    def Invoke(self, notification_id, action_key, token, times):
+        for _ in range(times):
+            self.write("Invoked", int(notification_id), action_key, token)
+            if token:
+                self.ActivationToken(notification_id, token)
+            self.ActionInvoked(notification_id, action_key)
+
     @dbus.service.method(NAME, in_signature="", out_signature="as")
     def GetCapabilities(self):
-        return ["body", "body-markup"]
+        return ["actions", "body", "body-markup"]
 
     @dbus.service.method(NAME, in_signature="", out_signature="ssss")
     def GetServerInformation(self):
         return ("test-notifications", "tockmere-tests", "1", "1.2")
 
 
+def invoke(notification_id, action_key, token, times="1"):
+    service = dbus.SessionBus().get_object(NAME, PATH)
+    service.Invoke(dbus.UInt32(int(notification_id)), action_key, token, dbus.UInt32(int(times)),
+                   dbus_interface=TEST)
+
+
 def main():
+    if sys.argv[1] == "--invoke":
+        invoke(*sys.argv[2:6])
+        return
     dbus.mainloop.glib.DBusGMainLoop(set_as_default=True)
     bus = dbus.SessionBus()
     log = open(sys.argv[1], "a", encoding="utf-8")

@@ -4,7 +4,7 @@
 # one urgent notification (the time and the first line of the text, the
 # program's icon) and withdraws it when it closes. With a bus but no service,
 # with the bus gone, and with no bus at all, the pop-up alone shows and the
-# program runs on.
+# program runs on. Choosing "Snooze 10 minutes" in it adds a one-off alarm.
 source "$(dirname "$0")/lib.sh"
 setup "$1"
 
@@ -87,6 +87,38 @@ wait_call "^Close	$id\$" || fail "the notification was not withdrawn when the po
 [ "$(grep -c '^Notify' "$CALLS")" = 1 ] || fail "more than one notification for one pop-up"
 pass "notification $id withdrawn when the pop-up closed"
 stop_app
+stop_service
+
+# Choosing "Snooze 10 minutes" in the notification closes the pop-up and
+# puts a one-off alarm ten minutes on, with the same text, in alarms.txt,
+# once for a double click. A choice in another program's notification, and
+# one told after the notification was closed, add nothing.
+invoke() {
+  DBUS_SESSION_BUS_ADDRESS="$E2E_SESSION_BUS" /usr/bin/python3 "$SERVICE" --invoke "$@" ||
+    fail "could not reach the notification service"
+}
+
+start_service 0
+popup_at_0731 'Snooze, then tea & toast|Second line|'
+wait_call '^Notify' || fail "no notification for the pop-up to snooze"
+id="$(grep '^Notify' "$CALLS" | cut -f10)"
+grep -qxF "Actions	$id	default	Show	snooze	Snooze 10 minutes" "$CALLS" ||
+  fail "the notification offered: $(grep '^Actions' "$CALLS")"
+invoke $((id + 100)) snooze ''
+invoke "$id" snooze token-1 2
+wait_window_gone "$APP_PID" "$POPUP" 5 || fail "Snooze did not close the pop-up"
+readonly SNOOZED='0,26/10/22,0,07:41,Snooze, then tea & toast|Second line|'
+wait_for_line "$SNOOZED" || fail "no snoozed alarm in alarms.txt: $(alarm_lines)"
+invoke "$id" snooze token-1
+sleep 1
+[ "$(alarm_lines | grep -c ',07:41,')" = 1 ] || fail "snoozed more than once: $(alarm_lines)"
+expect_line '1,00/00/00,0,07:31,Snooze, then tea & toast|Second line|'
+alive "$APP_PID" || fail "the program ended after the snooze"
+pass "Snooze closed the pop-up and added '$SNOOZED', once"
+kill -TERM "$APP_PID"
+wait "$APP_PID"
+status=$?
+[ "$status" = 0 ] || fail "the program ended with status $status after listening to the service"
 stop_service
 
 # A pop-up closed before the desktop has answered: its notification is

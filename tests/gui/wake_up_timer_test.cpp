@@ -129,6 +129,8 @@ class NoClockHost : public ClockHost {
   bool UpdateData(bool) override { return true; }
   void MinuteTurned() override {}
   void DateFormatChanged() override {}
+  void AlarmSnoozed(int) override {}
+  void ShowMessage(const std::string&, const std::string&) override {}
 };
 
 // The clock driver sets the timer again when the clock is set or the computer

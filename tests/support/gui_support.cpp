@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <cstdio>
 #include <memory>
+#include <utility>
 
 #include "gui/resources/fonts.h"
 #include "gui/scheduler/alarm_popup_dlg.h"
@@ -60,9 +61,18 @@ RecordingNotifier::~RecordingNotifier() {
   SetDesktopNotifier(nullptr);
 }
 
-int RecordingNotifier::Notify(const QString& summary, const QString& body, const QIcon& icon) {
-  sent_.push_back(Notification{summary, body, !icon.isNull(), false});
+int RecordingNotifier::Notify(const QString& summary, const QString& body, const QIcon& icon,
+                              NotificationActions actions) {
+  QStringList offered;
+  for (const auto& [key, label] : actions.offered) offered << key << label;
+  sent_.push_back(Notification{summary, body, !icon.isNull(), false, offered, std::move(actions)});
   return static_cast<int>(sent_.size());
+}
+
+void RecordingNotifier::Choose(int key, const QString& action, const QString& token) {
+  ASSERT_TRUE(key >= 1 && key <= static_cast<int>(sent_.size())) << "no notification " << key;
+  const NotificationActions chosen = std::exchange(sent_[key - 1].handling, {});
+  if (chosen.owner && chosen.handler) chosen.handler(action, token);
 }
 
 void RecordingNotifier::Withdraw(int key) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <deque>
 #include <functional>
 #include <vector>
@@ -68,6 +69,8 @@ class RecordingNotifier : public DesktopNotifier {
     QString body;
     bool hasIcon = false;
     bool withdrawn = false;
+    QStringList actions;  // the keys and labels offered, in turn
+    NotificationActions handling;
   };
 
   RecordingNotifier();
@@ -75,8 +78,13 @@ class RecordingNotifier : public DesktopNotifier {
   RecordingNotifier(const RecordingNotifier&) = delete;
   RecordingNotifier& operator=(const RecordingNotifier&) = delete;
 
-  int Notify(const QString& summary, const QString& body, const QIcon& icon) override;
+  int Notify(const QString& summary, const QString& body, const QIcon& icon,
+             NotificationActions actions) override;
   void Withdraw(int key) override;
+  // The user chooses an action of notification key (withdrawn or not, as a
+  // choice may come just after), the desktop sending token with it: the
+  // handler hears it while its owner lives, once.
+  void Choose(int key, const QString& action, const QString& token = QString());
 
   // Every notification sent, in order; key k is entry k - 1.
   const std::vector<Notification>& sent() const { return sent_; }

@@ -130,6 +130,10 @@ void CMainDlg::AlarmAdded() {
   m_list->Refresh(ShowNewAlarm);
 }
 
+void CMainDlg::AlarmSnoozed(int i) {
+  m_list->ShowTableChange(i);
+}
+
 void CMainDlg::MinuteTurned() {
   m_entry->TakeClockTime();
 }

@@ -94,6 +94,7 @@ class CMainDlg : public QDialog,
   void AlarmAdded() override;
   void MinuteTurned() override;
   void DateFormatChanged() override;
+  void AlarmSnoozed(int i) override;
 
   void DoDataExchange(DataExchange& dx);
   void BuildMenu();

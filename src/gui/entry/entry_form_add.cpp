@@ -1,34 +1,10 @@
-#include <QDeadlineTimer>
-#include <QEventLoop>
-#include <QTimer>
-
 #include "core/entry/new_alarm_check.h"
 #include "core/list/list_window.h"
 #include "core/scheduler/clock_reading.h"
 #include "core/settings/settings_store.h"
 #include "core/store/alarm_table.h"
 #include "gui/entry/entry_form.h"
-
-namespace {
-
-// Long enough for a writer that has just closed the file to be heard of as
-// done (the file watcher waits a second of quiet); a writer that keeps the
-// file open longer leaves Add to go on, its save waiting for the writer.
-constexpr int kWriterPatienceMs = 3000;
-constexpr int kLookAgainMs = 50;
-
-// Lets the file watcher hear another program finish writing alarms.txt, the
-// user's clicks and keys held back meanwhile.
-void WaitForOtherWriter(const AlarmTable& table) {
-  const QDeadlineTimer deadline(kWriterPatienceMs);
-  while (table.AlarmsFileBusy() && !deadline.hasExpired()) {
-    QEventLoop loop;
-    QTimer::singleShot(kLookAgainMs, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-  }
-}
-
-}  // namespace
+#include "gui/watch/writer_wait.h"
 
 // Add: checks the form and, when it passes, stores the new alarm call and
 // brings it into view. A refused entry changes nothing and leaves the form as

@@ -141,9 +141,9 @@ void AlarmList::Refresh(int top) {
 }
 
 // A minimised window has nothing typed, and may hold a newer time unshown.
-void AlarmList::ShowTableChange() {
+void AlarmList::ShowTableChange(int inView) {
   if (!m_window->isMinimized()) m_host.UpdateData(true);
-  Refresh(m_listWindow.Top());
+  Refresh(inView >= 0 ? TopForNewRecord(inView, m_table.Count()) : m_listWindow.Top());
 }
 
 void AlarmList::AlarmDeleted(int i, int count) {

@@ -40,8 +40,9 @@ class AlarmList : public QObject {
   void Exchange(DataExchange& dx);
   // Shows five records from top (or the newly added one, ShowNewAlarm).
   void Refresh(int top);
-  // Shows a table that reading alarms.txt in changed, keeping what the user is typing.
-  void ShowTableChange();
+  // Shows a table that reading alarms.txt in (or a snooze) changed, keeping
+  // what the user is typing; with entry inView brought into view as Add does.
+  void ShowTableChange(int inView = -1);
   // The table deleted entry i and holds count entries now.
   void AlarmDeleted(int i, int count);
   void OnVScroll(ScrollCode code, int position);

@@ -2,6 +2,7 @@
 // bus, the service every Linux desktop runs to show them.
 #include "gui/platform/desktop_notifier.h"
 
+#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -13,6 +14,7 @@
 #include <QSet>
 #include <QVariantMap>
 #include <map>
+#include <utility>
 
 namespace {
 
@@ -70,24 +72,51 @@ bool SessionBusAnnounced() {
 
 Q_DECLARE_METATYPE(NotificationImage)
 
+// Hears the notification service's signals on the session bus: the bus
+// hands them to a slot of an object, which passes them on.
+class NotificationSignals : public QObject {
+  Q_OBJECT
+
+ public:
+  NotificationSignals(QObject* parent, std::function<void(const QDBusMessage&)> heard)
+      : QObject(parent), heard_(std::move(heard)) {}
+
+ public slots:
+  void Heard(const QDBusMessage& message) { heard_(message); }
+
+ private:
+  std::function<void(const QDBusMessage&)> heard_;
+};
+
 namespace {
 
 // Each notification is sent with an asynchronous call; the desktop's id for it
 // arrives later. A notification withdrawn before its id came is closed as
 // soon as the id comes.
+//
+// The service tells every program of every choice made in any notification
+// (ActionInvoked, with just before it the activation token that came with the
+// choice, ActivationToken) and of every notification it took off
+// (NotificationClosed). Only ids this program was given count. A withdrawn
+// notification is listened to until the service says it is closed, so a
+// choice made just before the withdrawal still reaches its handler.
 class DBusNotifier : public DesktopNotifier {
  public:
   DBusNotifier() { qDBusRegisterMetaType<NotificationImage>(); }
 
-  int Notify(const QString& summary, const QString& body, const QIcon& icon) override {
+  int Notify(const QString& summary, const QString& body, const QIcon& icon,
+             NotificationActions actions) override {
     const int key = ++lastKey_;
     if (!SessionBusAnnounced()) return key;
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) return key;
+    ListenTo(bus);
+    ForgetGoneOwners();
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface, "Notify");
-    call << kAppName << 0u << kIconName << summary << EscapeMarkup(body) << QStringList()
+    call << kAppName << 0u << kIconName << summary << EscapeMarkup(body) << ActionList(actions)
          << Hints(icon) << kNeverExpires;
     pending_.insert(key);
+    if (actions.handler) waiting_[key] = Listened{std::move(actions), QString()};
     auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call));
     QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
                      [this, key](QDBusPendingCallWatcher* finished) {
@@ -109,6 +138,19 @@ class DBusNotifier : public DesktopNotifier {
   }
 
  private:
+  // A notification whose actions are listened for, with the activation token
+  // of the choice about to be told.
+  struct Listened {
+    NotificationActions actions;
+    QString token;
+  };
+
+  static QStringList ActionList(const NotificationActions& actions) {
+    QStringList list;
+    for (const auto& [actionKey, label] : actions.offered) list << actionKey << label;
+    return list;
+  }
+
   static QVariantMap Hints(const QIcon& icon) {
     QVariantMap hints;
     hints.insert("urgency", QVariant::fromValue(kUrgencyCritical));
@@ -121,9 +163,45 @@ class DBusNotifier : public DesktopNotifier {
     return hints;
   }
 
+  // Once per process, while the application lives (the listener is its child).
+  void ListenTo(QDBusConnection& bus) {
+    if (listener_ != nullptr || QCoreApplication::instance() == nullptr) return;
+    listener_ = new NotificationSignals(QCoreApplication::instance(),
+                                        [this](const QDBusMessage& message) { Heard(message); });
+    for (const char* name : {"ActionInvoked", "ActivationToken", "NotificationClosed"}) {
+      bus.connect(kService, kPath, kInterface, name, listener_, SLOT(Heard(QDBusMessage)));
+    }
+  }
+
+  void Heard(const QDBusMessage& message) {
+    const QList<QVariant> args = message.arguments();
+    if (args.size() != 2) return;
+    const auto listened = listened_.find(args[0].toUInt());
+    if (listened == listened_.end()) return;
+    if (message.member() == QLatin1String("ActivationToken")) {
+      listened->second.token = args[1].toString();
+    } else if (message.member() == QLatin1String("ActionInvoked")) {
+      // Taken out first: the handler may withdraw the notification.
+      const Listened chosen = std::move(listened->second);
+      listened_.erase(listened);
+      if (chosen.actions.owner) chosen.actions.handler(args[1].toString(), chosen.token);
+    } else if (message.member() == QLatin1String("NotificationClosed")) {
+      listened_.erase(listened);
+    }
+  }
+
+  void ForgetGoneOwners() {
+    std::erase_if(listened_, [](const auto& entry) { return !entry.second.actions.owner; });
+  }
+
   void Delivered(int key, const QDBusPendingReply<uint>& reply) {
     pending_.remove(key);
     const bool withdrawn = withdrawn_.remove(key);
+    const auto waiting = waiting_.find(key);
+    if (waiting != waiting_.end()) {
+      if (!reply.isError()) listened_[reply.value()] = std::move(waiting->second);
+      waiting_.erase(waiting);
+    }
     if (reply.isError()) return;
     if (withdrawn) {
       Close(reply.value());
@@ -143,6 +221,9 @@ class DBusNotifier : public DesktopNotifier {
   QSet<int> pending_;
   QSet<int> withdrawn_;
   std::map<int, uint> ids_;
+  std::map<int, Listened> waiting_;    // by key, until the desktop's id comes
+  std::map<uint, Listened> listened_;  // by the desktop's id
+  QPointer<NotificationSignals> listener_;
 };
 
 DesktopNotifier* g_notifier = nullptr;
@@ -161,3 +242,5 @@ DesktopNotifier& GetDesktopNotifier() {
 void SetDesktopNotifier(DesktopNotifier* notifier) {
   g_notifier = notifier;
 }
+
+#include "desktop_notifier.moc"

@@ -12,11 +12,16 @@
 #include "gui/dialog/dialog_template.h"
 #include "gui/platform/desktop_notifier.h"
 #include "gui/platform/system_sound.h"
+#include "gui/platform/window_activation.h"
 #include "gui/resources/fonts.h"
 
 namespace {
 
 constexpr int kFontCellHeight = 30;
+const QString kSnoozeAction = QStringLiteral("snooze");
+// Some desktops show the default action as a button too.
+const QString kShowLabel = QStringLiteral("Show");
+const QString kSnoozeLabel = QStringLiteral("Snooze 10 minutes");
 // About as long as the warning sound lasts.
 constexpr int kWarningSpanMs = 1000;
 
@@ -78,7 +83,33 @@ void CAlarmPopupDlg::showEvent(QShowEvent* event) {
   }
   if (m_notification != 0) return;
   m_notification = GetDesktopNotifier().Notify(NotificationSummary(m_alarm, m_minutesLate),
-                                               NotificationBody(m_alarm), windowIcon());
+                                               NotificationBody(m_alarm), windowIcon(), Actions());
+}
+
+void CAlarmPopupDlg::OfferSnooze(QObject* owner, std::function<void(const AlarmRecord&)> snooze) {
+  m_snoozeOwner = owner;
+  m_snooze = std::move(snooze);
+}
+
+// The handler outlives the pop-up when a snooze is offered, so it holds what
+// it needs by value and the pop-up by a guarded pointer: a click on the
+// notification of a closed pop-up does nothing.
+NotificationActions CAlarmPopupDlg::Actions() {
+  NotificationActions actions;
+  actions.offered = {{kDefaultAction, kShowLabel}};
+  actions.owner = this;
+  if (m_snooze && m_snoozeOwner) {
+    actions.offered.append({kSnoozeAction, kSnoozeLabel});
+    actions.owner = m_snoozeOwner;
+  }
+  actions.handler = [popup = QPointer<CAlarmPopupDlg>(this), snooze = m_snooze, alarm = m_alarm](
+                        const QString& key, const QString& token) {
+    if (key == kDefaultAction && popup) ActivateWindow(popup, token);
+    if (key != kSnoozeAction || !snooze) return;
+    if (popup) popup->reject();
+    snooze(alarm);
+  };
+  return actions;
 }
 
 void CAlarmPopupDlg::done(int result) {

@@ -7,9 +7,11 @@
 #include <QTimer>
 #include <QWindow>
 #include <cstdint>
+#include <functional>
 
 #include "core/model/alarm_record.h"
 #include "core/model/alarm_settings.h"
+#include "gui/platform/desktop_notifier.h"
 #include "gui/scheduler/alert_dialog.h"
 
 // The pop-up "Your alarm call:": the wake-up text on a panel in the colour of
@@ -18,7 +20,9 @@
 // is open, a desktop notification with the alarm's time and first line stands
 // for it where the desktop keeps it behind the user's window; the
 // notification of a pop-up that comes after the alarm's minute says how late
-// it is. The window itself shows the same either way.
+// it is. The window itself shows the same either way. Clicking the
+// notification brings the pop-up forward; where a snooze is offered, choosing
+// "Snooze 10 minutes" closes the pop-up and hands its alarm on.
 class CAlarmPopupDlg : public CAlertDialog {
   Q_OBJECT
 
@@ -49,6 +53,10 @@ class CAlarmPopupDlg : public CAlertDialog {
   QRect TextArea() const;
   // Closes the pop-up and withdraws its notification.
   void done(int result) override;
+  // Has the notification offer a snooze, handed the alarm when chosen: also
+  // when the choice comes after the pop-up closed, as long as owner lives.
+  // Before the pop-up shows.
+  void OfferSnooze(QObject* owner, std::function<void(const AlarmRecord&)> snooze);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -59,11 +67,14 @@ class CAlarmPopupDlg : public CAlertDialog {
  private:
   void PaintAlarm();
   void WithdrawNotification();
+  NotificationActions Actions();
 
   AlarmRecord m_alarm;
   const AlarmSettings& m_settings;
   std::int64_t m_minutesLate = 0;
-  int m_notification = 0;             // the key of the notification shown, 0 while none
+  int m_notification = 0;           // the key of the notification shown, 0 while none
+  QPointer<QObject> m_snoozeOwner;  // who hears of a snooze, and how
+  std::function<void(const AlarmRecord&)> m_snooze;
   QPointer<QWindow> m_watchedWindow;  // the window whose exposures sound the warning
   QTimer m_warningSpan;               // runs while the last warning sounds
 };

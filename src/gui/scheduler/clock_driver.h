@@ -29,6 +29,10 @@ class ClockHost {
   virtual void MinuteTurned() = 0;
   // The date format changed: whatever shows a date is shown again.
   virtual void DateFormatChanged() = 0;
+  // A snooze added entry i: the table is shown again with it in view.
+  virtual void AlarmSnoozed(int i) = 0;
+  // A message box (an empty caption: the program's name).
+  virtual void ShowMessage(const std::string& text, const std::string& caption) = 0;
 
  protected:
   ~ClockHost() = default;
@@ -44,7 +48,8 @@ struct ClockTimerCalls {
 // The clock of the main window: its timers and tick, the clock line, the due
 // check with its pop-ups, the missed-alarm pass at start-up and the catch-up
 // of alarms read in from alarms.txt (for the alarms file watcher). A fired
-// one-off alarm is deleted from the table, which tells its listener.
+// one-off alarm is deleted from the table, which tells its listener. A pop-up
+// snoozed from its notification adds a one-off alarm.
 class ClockDriver : public QObject, public ReadInCatchUp {
   Q_OBJECT
 
@@ -75,6 +80,8 @@ class ClockDriver : public QObject, public ReadInCatchUp {
 
  private:
   void CheckDueAlarms(std::int64_t sinceMinute);
+  // Calls again in ten minutes with the text: a one-off alarm added and saved.
+  void Snooze(const std::string& text);
   // The pop-up of entry i, which fell due in dueMinute (MinuteOf): shown in a
   // later minute, its notification says how late it is.
   void ShowAlarmPopup(int i, std::int64_t dueMinute);

@@ -2,6 +2,7 @@
 // due alarms at each new minute, and alarms read in from alarms.txt.
 #include <QWidget>
 
+#include "core/entry/snooze_alarm.h"
 #include "core/platform/local_clock.h"
 #include "core/scheduler/catch_up.h"
 #include "core/scheduler/minute_walk.h"
@@ -10,6 +11,7 @@
 #include "gui/scheduler/alarm_popup_dlg.h"
 #include "gui/scheduler/cleared_notice_dlg.h"
 #include "gui/scheduler/clock_driver.h"
+#include "gui/watch/writer_wait.h"
 
 // One notice for each cleared alarm; every removal is saved before the next notice.
 void ClockDriver::ClearMissedAlarms() {
@@ -46,5 +48,16 @@ void ClockDriver::ShowAlarmPopup(int i, std::int64_t dueMinute) {
   if (i < 0 || i >= m_table.Count()) return;
   CAlarmPopupDlg popup(m_table.At(i), m_settings.Values(), m_window->windowIcon(),
                        MinuteOf(m_clock.Now()) - dueMinute);
+  popup.OfferSnooze(this, [this](const AlarmRecord& alarm) { Snooze(alarm.text); });
   popup.exec();
+}
+
+// As Add: a change another program is still writing is waited for, so the
+// count is that of the file as it will be.
+void ClockDriver::Snooze(const std::string& text) {
+  m_table.ReadInAlarmsChange();
+  WaitForOtherWriter(m_table);
+  const SnoozeAdded added = AddSnoozedAlarm(m_table, text, m_clock);
+  if (!added.message.empty()) m_host.ShowMessage(added.message, "");
+  m_host.AlarmSnoozed(added.index);
 }
