@@ -13,6 +13,9 @@ int main(int argc, char** argv) {
   if (const int status = StartInAlarmsFolder(argc, argv, folder); status >= 0) return status;
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tockmere"));
+  // The desktop entry the desktop finds the program's name and icon in, and
+  // the app id a Wayland compositor knows the windows by.
+  QGuiApplication::setDesktopFileName(QStringLiteral("tockmere"));
   InstallFontSubstitutes();
   SingleInstance instance;
   if (instance.OtherCopyRuns()) {
