@@ -27,11 +27,16 @@
 enum { kSide = 16, kWaitMs = 5000 };
 
 struct state {
+  struct wl_registry* registry;
   struct wl_compositor* compositor;
   struct wl_shm* shm;
   struct xdg_wm_base* wm_base;
   struct xdg_activation_v1* activation;
   struct wl_surface* surface;
+  struct xdg_surface* xdg_surface;
+  struct xdg_toplevel* toplevel;
+  struct wl_buffer* buffer;
+  struct xdg_activation_token_v1* request;
   int configured;
   int active;
   int answered;
@@ -152,28 +157,64 @@ static int show_active_window(struct wl_display* display, struct state* s) {
   }
   xdg_wm_base_add_listener(s->wm_base, &wm_base_listener, s);
   s->surface = wl_compositor_create_surface(s->compositor);
-  struct xdg_surface* xdg = xdg_wm_base_get_xdg_surface(s->wm_base, s->surface);
-  xdg_surface_add_listener(xdg, &surface_listener, s);
-  struct xdg_toplevel* toplevel = xdg_surface_get_toplevel(xdg);
-  xdg_toplevel_add_listener(toplevel, &toplevel_listener, s);
-  xdg_toplevel_set_title(toplevel, "activation token");
+  s->xdg_surface = xdg_wm_base_get_xdg_surface(s->wm_base, s->surface);
+  xdg_surface_add_listener(s->xdg_surface, &surface_listener, s);
+  s->toplevel = xdg_surface_get_toplevel(s->xdg_surface);
+  xdg_toplevel_add_listener(s->toplevel, &toplevel_listener, s);
+  xdg_toplevel_set_title(s->toplevel, "activation token");
   wl_surface_commit(s->surface);
   if (wait_for(display, &s->configured) < 0) {
     fprintf(stderr, "activation_token: the window was never configured\n");
     return -1;
   }
-  struct wl_buffer* buffer = grey_buffer(s->shm);
-  if (!buffer) {
+  s->buffer = grey_buffer(s->shm);
+  if (!s->buffer) {
     fprintf(stderr, "activation_token: no shared memory: %s\n", strerror(errno));
     return -1;
   }
-  wl_surface_attach(s->surface, buffer, 0, 0);
+  wl_surface_attach(s->surface, s->buffer, 0, 0);
   wl_surface_commit(s->surface);
   if (wait_for(display, &s->active) < 0) {
     fprintf(stderr, "activation_token: the window never became active\n");
     return -1;
   }
   return 0;
+}
+
+/* Prints a token; 0 when there is one, 1 otherwise. */
+static int ask_for_token(struct wl_display* display, struct state* s, int with_surface) {
+  s->registry = wl_display_get_registry(display);
+  wl_registry_add_listener(s->registry, &registry_listener, s);
+  wl_display_roundtrip(display);
+  if (!s->activation) {
+    fprintf(stderr, "activation_token: the compositor offers no xdg_activation_v1\n");
+    return 1;
+  }
+  if (with_surface && show_active_window(display, s) < 0) return 1;
+  s->request = xdg_activation_v1_get_activation_token(s->activation);
+  xdg_activation_token_v1_add_listener(s->request, &token_listener, s);
+  if (s->surface) xdg_activation_token_v1_set_surface(s->request, s->surface);
+  xdg_activation_token_v1_commit(s->request);
+  if (wait_for(display, &s->answered) < 0 || !s->token) {
+    fprintf(stderr, "activation_token: no token within %d ms\n", kWaitMs);
+    return 1;
+  }
+  printf("%s\n", s->token);
+  return 0;
+}
+
+static void release(struct state* s) {
+  free(s->token);
+  if (s->request) xdg_activation_token_v1_destroy(s->request);
+  if (s->toplevel) xdg_toplevel_destroy(s->toplevel);
+  if (s->xdg_surface) xdg_surface_destroy(s->xdg_surface);
+  if (s->surface) wl_surface_destroy(s->surface);
+  if (s->buffer) wl_buffer_destroy(s->buffer);
+  if (s->activation) xdg_activation_v1_destroy(s->activation);
+  if (s->wm_base) xdg_wm_base_destroy(s->wm_base);
+  if (s->shm) wl_shm_destroy(s->shm);
+  if (s->compositor) wl_compositor_destroy(s->compositor);
+  if (s->registry) wl_registry_destroy(s->registry);
 }
 
 int main(int argc, char** argv) {
@@ -188,24 +229,8 @@ int main(int argc, char** argv) {
     return 1;
   }
   struct state s = {0};
-  struct wl_registry* registry = wl_display_get_registry(display);
-  wl_registry_add_listener(registry, &registry_listener, &s);
-  wl_display_roundtrip(display);
-  if (!s.activation) {
-    fprintf(stderr, "activation_token: the compositor offers no xdg_activation_v1\n");
-    return 1;
-  }
-  if (with_surface && show_active_window(display, &s) < 0) return 1;
-  struct xdg_activation_token_v1* token = xdg_activation_v1_get_activation_token(s.activation);
-  xdg_activation_token_v1_add_listener(token, &token_listener, &s);
-  if (s.surface) xdg_activation_token_v1_set_surface(token, s.surface);
-  xdg_activation_token_v1_commit(token);
-  if (wait_for(display, &s.answered) < 0 || !s.token) {
-    fprintf(stderr, "activation_token: no token within %d ms\n", kWaitMs);
-    return 1;
-  }
-  printf("%s\n", s.token);
-  free(s.token);
+  const int status = ask_for_token(display, &s, with_surface);
+  release(&s);
   wl_display_disconnect(display);
-  return 0;
+  return status;
 }
