@@ -15,12 +15,17 @@
 #                            programs started by lib.sh run on Qt's Wayland
 #                            platform in this compositor (APP_ENV), and
 #                            WAYLAND_DISPLAY names it for the test's own clients.
+#   start_weston             start Weston's headless back end instead, in
+#                            RUN_DIR/runtime (no session bus, no window list: it
+#                            shows every window, and ignores a request to
+#                            minimise one); the programs run in it as above.
 #   kwin_script JS           run a KWin script and print what it print()s, one
 #                            line per call. The script may use answer(...) to
 #                            print its fields separated by tabs.
 #   kwin_windows             print one line per window KWin manages:
 #                            pid, minimised, active, keep-above, top (whether no
-#                            other window lies above it; each true or false) and
+#                            window that is not minimised lies above it; each
+#                            true or false) and
 #                            caption (without the " <2>" by which KWin tells
 #                            windows of one title apart), separated by tabs.
 #   kwin_window PID CAPTION  the line of kwin_windows for that window (maybe none).
@@ -83,6 +88,24 @@ start_kwin() {
   APP_ENV=(QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY="$WAYLAND_DISPLAY")
 }
 
+start_weston() {
+  local socket=tockmere-weston runtime="$RUN_DIR/runtime" pid _
+  command -v weston >/dev/null || fail "weston is not installed"
+  env -u LD_PRELOAD -u WAYLAND_DISPLAY -u DISPLAY XDG_RUNTIME_DIR="$runtime" \
+    weston --backend=headless-backend.so --use-pixman --socket="$socket" --width=1024 \
+    --height=768 >"$RUN_DIR/weston.log" 2>&1 &
+  pid=$!
+  track_pid "$pid"
+  for _ in $(seq 300); do
+    [ -S "$runtime/$socket" ] && break
+    alive "$pid" || fail "weston did not start: $(tail -n 20 "$RUN_DIR/weston.log")"
+    sleep 0.05
+  done
+  [ -S "$runtime/$socket" ] || fail "weston made no socket within 15 s"
+  export WAYLAND_DISPLAY="$runtime/$socket"
+  APP_ENV=(QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY="$WAYLAND_DISPLAY")
+}
+
 # A method call on KWin's scripting object; prints the reply.
 kwin_dbus() {
   local method="$1"
@@ -118,7 +141,9 @@ kwin_windows() {
   kwin_script '
 var clients = workspace.clientList();
 var top = -1;
-for (var i = 0; i < clients.length; ++i) top = Math.max(top, clients[i].stackingOrder);
+for (var i = 0; i < clients.length; ++i) {
+  if (!clients[i].minimized) top = Math.max(top, clients[i].stackingOrder);
+}
 for (var i = 0; i < clients.length; ++i) {
   var c = clients[i];
   answer(c.pid, c.minimized, workspace.activeClient == c, c.keepAbove,
