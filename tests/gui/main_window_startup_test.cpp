@@ -72,6 +72,7 @@ TEST_F(StartupTest, DateFormatChangeRefreshesWithinOneTick) {
 
 TEST_F(StartupTest, TimeFieldFollowsEachNewMinute) {
   StartAt(At(2003, 7, 14, 9, 5));
+  ShowOnScreen();
   DlgItem<QLineEdit>(dlg.get(), IDC_TIME)->setText("07:3");
   TickAt(At(2003, 7, 14, 9, 5, 40));
   EXPECT_EQ(Text(IDC_TIME), "07:3");
@@ -87,7 +88,7 @@ TEST_F(StartupTest, RestoredWindowShowsTheMinutesPassedWhileMinimised) {
   ASSERT_TRUE(dlg->windowState() & Qt::WindowMinimized);
   TickAt(At(2003, 7, 14, 9, 6));
   TickAt(At(2003, 7, 14, 9, 7, 1));
-  dlg->BringToFront();
+  ShowOnScreen();
   EXPECT_EQ(Text(IDC_TIME), "09:07");
   EXPECT_EQ(Text(IDC_CLOCK), "09:07   Monday   14/07/03");
   TickAt(At(2003, 7, 14, 9, 8));
@@ -115,7 +116,7 @@ TEST_F(StartupTest, EveryWayOfClosingWritesTheSettings) {
 
 TEST_F(StartupTest, EnterInTheTimeFieldExits) {
   StartAt(At(2003, 7, 14, 9, 5));
-  dlg->show();
+  ShowOnScreen();
   QTest::keyClick(DlgItem<QLineEdit>(dlg.get(), IDC_TIME), Qt::Key_Return);
   EXPECT_EQ(dlg->result(), QDialog::Accepted);
   EXPECT_FALSE(folder.Read("config/Tockmere/registry.reg").empty());

@@ -55,6 +55,15 @@ class MainWindowTest : public ::testing::Test {
     dlg->OnInitDialog();
   }
 
+  // Shows the window, or brings it back from minimised, and waits until it is
+  // on the screen and the clock has taken that in.
+  void ShowOnScreen() {
+    dlg->show();
+    dlg->BringToFront();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dlg.get()));
+    QCoreApplication::processEvents();
+  }
+
   // Moves the clock and runs one timer tick.
   void TickAt(std::int64_t moment) {
     clock.Set(moment);

@@ -93,17 +93,24 @@ TEST_F(InstanceLockTest, EveryPathToTheFolderFindsTheSameGuard) {
 }
 
 TEST_F(InstanceLockTest, ALaterCopyWakesTheFirstAndTheGuardEndsWithIt) {
+  using Tokens = std::vector<std::string>;
   auto first = Lock("alarms");
   ASSERT_GE(first->wakeSocket(), 0);
-  EXPECT_EQ(first->TakeWakeRequests(), 0);
+  EXPECT_EQ(first->TakeWakeRequests(), Tokens());
   const auto second = Lock("alarms");
   ASSERT_EQ(second->state(), State::Another);
-  EXPECT_EQ(first->TakeWakeRequests(), 1);
+  EXPECT_EQ(first->TakeWakeRequests(), Tokens{""}) << "a request without a token is answered";
   EXPECT_TRUE(second->WakeFirst());
   Lock("alarms");  // ends before the first copy answers
-  EXPECT_EQ(first->TakeWakeRequests(), 0);
+  EXPECT_EQ(first->TakeWakeRequests(), Tokens());
   EXPECT_EQ(InstanceLock("alarms", m_folder.path() / "guards", 0ms, false).state(), State::Another);
-  EXPECT_EQ(first->TakeWakeRequests(), 0) << "a copy that does not ask is not answered";
+  EXPECT_EQ(first->TakeWakeRequests(), Tokens()) << "a copy that does not ask is not answered";
+
+  // The launcher's activation token reaches the first copy with the request.
+  const auto third = Lock("alarms");
+  std::thread ask([&third] { EXPECT_TRUE(third->WakeFirst("kwin-1234_TIME5")); });
+  EXPECT_EQ(first->TakeWakeRequests(), Tokens{"kwin-1234_TIME5"});
+  ask.join();
 
   first.reset();
   const auto next = Lock("alarms");
@@ -196,5 +203,5 @@ TEST_F(InstanceLockTest, AnotherUserCanNeitherStopNorWakeACopy) {
       },
       SocketPath());
   ASSERT_TRUE(caller.ready());
-  EXPECT_EQ(first->TakeWakeRequests(), 0);
+  EXPECT_TRUE(first->TakeWakeRequests().empty());
 }

@@ -20,6 +20,11 @@ namespace {
 
 constexpr int kRetryMs = 20;
 constexpr int kBacklog = 8;
+// A token is sent right after connecting; a request without one (from an
+// older copy) is answered after this wait. Tokens are far shorter than the
+// limit.
+constexpr int kTokenWaitMs = 250;
+constexpr std::size_t kMaxTokenBytes = 256;
 
 int NewSocket() {
   return socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
@@ -49,6 +54,29 @@ bool IsMine(int fd) {
 
 std::string Failed(const std::string& what, const fs::path& path, int why) {
   return "cannot " + what + " " + path.string() + ": " + std::strerror(why);
+}
+
+// The token a later copy sends on its connection, up to the newline; empty
+// when none comes within the wait.
+std::string ReadToken(int client) {
+  std::string token;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kTokenWaitMs);
+  while (token.size() < kMaxTokenBytes) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    if (left.count() <= 0) return {};
+    pollfd waiting{client, POLLIN, 0};
+    const int ready = poll(&waiting, 1, static_cast<int>(left.count()));
+    if (ready < 0 && errno == EINTR) continue;
+    if (ready != 1) return {};
+    char byte = 0;
+    const ssize_t got = recv(client, &byte, 1, MSG_DONTWAIT);
+    if (got < 0 && (errno == EINTR || errno == EAGAIN)) continue;
+    if (got != 1) return {};
+    if (byte == '\n') return token;
+    token += byte;
+  }
+  return {};
 }
 
 }  // namespace
@@ -191,20 +219,28 @@ int InstanceLock::RemainingMs() const {
   return static_cast<int>(std::max<std::chrono::milliseconds::rep>(left.count(), 0));
 }
 
-int InstanceLock::TakeWakeRequests() {
-  int taken = 0;
+std::vector<std::string> InstanceLock::TakeWakeRequests() {
+  std::vector<std::string> tokens;
   for (;;) {
     const int client = accept4(m_wakeFd, nullptr, nullptr, SOCK_CLOEXEC);
     if (client < 0) break;
-    // A copy that has given up is gone by now: the answer fails, nothing wakes.
-    if (IsMine(client) && send(client, "!", 1, MSG_NOSIGNAL | MSG_DONTWAIT) == 1) ++taken;
+    if (IsMine(client)) {
+      std::string token = ReadToken(client);
+      // A copy that has given up is gone by now: the answer fails, nothing wakes.
+      if (send(client, "!", 1, MSG_NOSIGNAL | MSG_DONTWAIT) == 1)
+        tokens.push_back(std::move(token));
+    }
     close(client);
   }
-  return taken;
+  return tokens;
 }
 
-bool InstanceLock::WakeFirst() {
+bool InstanceLock::WakeFirst(const std::string& token) {
   if (m_firstFd < 0) return false;
+  // The first copy may have answered already (then the send fails): the
+  // answer counts all the same.
+  const std::string line = token.substr(0, kMaxTokenBytes) + '\n';
+  (void)send(m_firstFd, line.data(), line.size(), MSG_NOSIGNAL);
   pollfd answer{m_firstFd, POLLIN, 0};
   int ready = 0;
   do {

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 // One copy of the program per alarms folder: two copies would fire every alarm
 // twice and race on alarms.txt.
@@ -19,7 +20,9 @@
 // Beside it the holder listens on the socket "<device>-<inode>.sock".
 //
 // A later copy connects to that socket to ask for the first one's window;
-// connecting is the request, and the first copy answers it with one byte.
+// connecting is the request. It then sends the activation token it was
+// started with (the desktop's leave to come forward), ended by a newline, and
+// the first copy answers with one byte.
 // Another user can neither lock nor reach the files of this user's guard
 // folder; both ends still check who is at the other, so another user's
 // requests are ignored and a guard folder that is not private leaves the copy
@@ -54,11 +57,13 @@ class InstanceLock {
   // window; -1 otherwise.
   int wakeSocket() const { return m_wakeFd; }
   // First copy: answers the waiting requests of this user and drops those of
-  // others; how many were answered.
-  int TakeWakeRequests();
-  // Another copy: waits for the first copy's answer to its request until the
-  // patience runs out. False when none came: the first copy is stopped or hung.
-  bool WakeFirst();
+  // others; the activation token of each one answered (empty when it sent
+  // none).
+  std::vector<std::string> TakeWakeRequests();
+  // Another copy: hands the first copy the activation token (may be empty)
+  // and waits for its answer until the patience runs out. False when none
+  // came: the first copy is stopped or hung.
+  bool WakeFirst(const std::string& token = {});
 
  private:
   bool TryLock();

@@ -46,7 +46,7 @@ bool CAlarmApp::InitInstance() {
   new AlarmsFileWatcher(&dlg, table, dlg.Clock(), [&dlg] { dlg.List().ShowTableChange(); });
   if (m_instance != nullptr) {
     QObject::connect(m_instance, &SingleInstance::wakeRequested, &dlg,
-                     [&dlg] { dlg.BringToFront(); });
+                     [&dlg](const QString& token) { dlg.BringToFront(token); });
   }
   const TerminationSignals terminations([&dlg] { dlg.OnEndSession(); });
   EndWithTheSession(dlg);

@@ -11,6 +11,7 @@
 #include "gui/dialog/dialog_template.h"
 #include "gui/dialog/prompter.h"
 #include "gui/entry/entry_fields.h"
+#include "gui/platform/window_activation.h"
 #include "gui/resources/app_icon.h"
 
 // The panels take their controls from the built window, the clock driver
@@ -79,10 +80,9 @@ void CMainDlg::ApplyPlacement(bool minimised) {
   if (isVisible()) showNormal();
 }
 
-void CMainDlg::BringToFront() {
+void CMainDlg::BringToFront(const QString& token) {
   ApplyPlacement(false);
-  raise();
-  activateWindow();
+  ActivateWindow(this, token);
 }
 
 // The first paint of the window in its normal state runs one extra tick.
@@ -94,11 +94,6 @@ void CMainDlg::paintEvent(QPaintEvent* event) {
     QMetaObject::invokeMethod(
         this, [this] { m_clockDriver->Tick(); }, Qt::QueuedConnection);
   }
-}
-
-void CMainDlg::changeEvent(QEvent* event) {
-  QDialog::changeEvent(event);
-  if (event->type() == QEvent::WindowStateChange) m_clockDriver->WindowStateChanged();
 }
 
 // The value members of the three panels and their controls.

@@ -44,8 +44,9 @@ class CMainDlg : public QDialog,
 
   // Initialises and runs the window modally; returns its result.
   int DoModal();
-  // Restores the window and brings it above other programs' windows.
-  void BringToFront();
+  // Restores the window and brings it above other programs' windows, with the
+  // activation token of whoever asked for it (empty when none came).
+  void BringToFront(const QString& token = {});
   // The start-up steps, in their binding order.
   bool OnInitDialog();
 
@@ -86,7 +87,6 @@ class CMainDlg : public QDialog,
   void reject() override;
   void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
-  void changeEvent(QEvent* event) override;
 
  private:
   // What the panels tell.

@@ -5,6 +5,16 @@
 
 #include "core/platform/instance_lock.h"
 
+// The desktop's leave for this start to bring a window forward: a Wayland
+// launcher's activation token, or an X11 launcher's startup id.
+QString SingleInstance::LaunchToken() {
+  for (const char* name : {"XDG_ACTIVATION_TOKEN", "DESKTOP_STARTUP_ID"}) {
+    const QString token = qEnvironmentVariable(name);
+    if (!token.isEmpty()) return token;
+  }
+  return {};
+}
+
 SingleInstance::SingleInstance() {
   Take(InstanceLock::kPatience, true);
 }
@@ -29,7 +39,9 @@ void SingleInstance::Take(std::chrono::milliseconds patience, bool ask) {
   if (m_lock->wakeSocket() < 0) return;
   m_notifier = new QSocketNotifier(m_lock->wakeSocket(), QSocketNotifier::Read, this);
   connect(m_notifier, &QSocketNotifier::activated, this, [this] {
-    if (m_lock->TakeWakeRequests() > 0) emit wakeRequested();
+    for (const std::string& token : m_lock->TakeWakeRequests()) {
+      emit wakeRequested(QString::fromStdString(token));
+    }
   });
 }
 
@@ -38,7 +50,7 @@ bool SingleInstance::OtherCopyRuns() const {
 }
 
 bool SingleInstance::WakeFirst() {
-  return m_lock->WakeFirst();
+  return m_lock->WakeFirst(LaunchToken().toStdString());
 }
 
 void SingleInstance::FollowFolder() {

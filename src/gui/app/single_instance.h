@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <chrono>
 #include <memory>
 
@@ -21,17 +22,20 @@ class SingleInstance : public QObject {
 
   // Another copy holds the guard of this folder.
   bool OtherCopyRuns() const;
-  // From a later copy: asks the first copy to show its window. False when it
-  // gave no answer in time (stopped or hung).
+  // From a later copy: asks the first copy to show its window, handing it
+  // this start's activation token. False when it gave no answer in time
+  // (stopped or hung).
   bool WakeFirst();
   // The program works in its alarms folder again, made anew or replaced: takes
   // the new folder's guard in place of the old one's.
   void FollowFolder();
 
  signals:
-  void wakeRequested();
+  // A later copy asked for the window, with its activation token (may be empty).
+  void wakeRequested(const QString& token);
 
  private:
+  static QString LaunchToken();
   void Take(std::chrono::milliseconds patience, bool ask);
 
   std::unique_ptr<InstanceLock> m_lock;

@@ -9,6 +9,7 @@
 #include "gui/dialog/control_ids.h"
 #include "gui/dialog/data_exchange.h"
 #include "gui/scheduler/clock_change_watch.h"
+#include "gui/watch/on_screen_watch.h"
 #include "gui/watch/open_dialog_watch.h"
 
 ClockDriver::ClockDriver(QWidget* window, AlarmTable& table, const SettingsStore& settings,
@@ -22,6 +23,7 @@ ClockDriver::ClockDriver(QWidget* window, AlarmTable& table, const SettingsStore
   connect(&m_coarseTimer, &QTimer::timeout, this, [this] { OnClockTimeout(); });
   m_dialogWatch = new OpenDialogWatch(window, [this] { FitClockTimers(); });
   m_dialogWatch->setParent(this);
+  m_onScreen = new OnScreenWatch(window, [this] { OnScreenChanged(); });
   new ClockChangeWatch([this] { OnClockChanged(); }, this, calls.clockChange);
   m_wakeUpCalls = calls.wakeUp;
 }
@@ -61,11 +63,11 @@ std::int64_t ClockDriver::LastCheckedMinute() const {
   return m_firstTick ? MinuteOf(m_clock.Now()) : m_lastCheckedMinute;
 }
 
-// A minimised window is not on the screen: it takes the new minute into its
-// controls when it is restored, which spares it a redraw a minute meanwhile.
+// A window off the screen takes the new minute into its controls when it is
+// seen again, which spares it a redraw a minute meanwhile.
 void ClockDriver::ShowNewMinute() {
   m_minuteUnshown = true;
-  if (!m_window->isMinimized()) ShowUnshownMinute();
+  if (m_onScreen->OnScreen()) ShowUnshownMinute();
 }
 
 void ClockDriver::ShowUnshownMinute() {

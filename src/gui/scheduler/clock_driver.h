@@ -15,6 +15,7 @@
 
 class AlarmTable;
 class DataExchange;
+class OnScreenWatch;
 class OpenDialogWatch;
 class QWidget;
 class WakeUpTimer;
@@ -64,8 +65,6 @@ class ClockDriver : public QObject, public ReadInCatchUp {
   void ClearMissedAlarms();
   // Starts the timers, at its step of the start-up.
   void Start();
-  // The window was minimised or restored.
-  void WindowStateChanged();
   // The minute of real time the due check judged last.
   std::int64_t LastCheckedMinute() const override;
   // Alarms that reading alarms.txt in brought into the table: those due in a
@@ -87,6 +86,8 @@ class ClockDriver : public QObject, public ReadInCatchUp {
   void OnClockTimeout();
   void OnClockChanged();
   void StartWakeUpTimer();
+  // The window went off the screen or came back.
+  void OnScreenChanged();
 
   QWidget* m_window;
   AlarmTable& m_table;
@@ -103,6 +104,7 @@ class ClockDriver : public QObject, public ReadInCatchUp {
   std::int64_t m_lastCheckedMinute = 0;  // the minute of real time the due check saw last
   bool m_clockStarted = false;           // start-up has reached the timer's step
   OpenDialogWatch* m_dialogWatch = nullptr;
+  OnScreenWatch* m_onScreen = nullptr;
   WakeUpTimer* m_wakeUp = nullptr;  // made once the window is up
   TimerCalls m_wakeUpCalls;
   bool m_minuteUnshown = false;  // a new minute not yet put into the controls

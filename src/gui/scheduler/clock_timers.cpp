@@ -5,18 +5,20 @@
 #include "gui/dialog/control_ids.h"
 #include "gui/scheduler/clock_driver.h"
 #include "gui/scheduler/wake_up_timer.h"
+#include "gui/watch/on_screen_watch.h"
 #include "gui/watch/open_dialog_watch.h"
 
 // The clock ticks once a wall-clock second while anybody may look: the window
-// is shown, or a dialog of the program is open. Only the first tick of a minute
+// is on the screen, or a dialog of the program is open. Only the first tick of a minute
 // must be punctual (it runs the due check), so while the window is shown a
 // coarse repeating timer gives the ordinary ticks, which Qt lets share their
 // wake-ups with the caret's blinking, and a precise single-shot timer lands
-// just after each minute turns. Minimised with a dialog open (no caret blinks
-// then) the precise timer lands just after every second instead. Minimised
-// with no dialog open nothing on the screen shows the time: the program wakes
+// just after each minute turns. Off the screen with a dialog open (no caret
+// blinks then) the precise timer lands just after every second instead. Off
+// the screen with no dialog open nothing shows the time: the program wakes
 // once a minute, just after it turns, and when the clock is set or the
-// computer resumes.
+// computer resumes. Off the screen is minimised, hidden or not exposed (see
+// OnScreenWatch).
 
 namespace {
 // How long after the second or minute turns the precise timer lands.
@@ -49,7 +51,7 @@ void ClockDriver::StartWakeUpTimer() {
 // Fits the timers to what is on the screen; called again when that changes.
 void ClockDriver::FitClockTimers() {
   if (!m_clockStarted) return;
-  if (m_window->isMinimized()) {
+  if (!m_onScreen->OnScreen()) {
     m_coarseTimer.stop();
   } else if (!m_coarseTimer.isActive()) {
     m_coarseTimer.start();
@@ -58,7 +60,7 @@ void ClockDriver::FitClockTimers() {
 }
 
 void ClockDriver::ArmClockTimer() {
-  const bool everySecond = m_window->isMinimized() && m_dialogWatch->AnyOpen();
+  const bool everySecond = !m_onScreen->OnScreen() && m_dialogWatch->AnyOpen();
   ArmClockTimerEvery(everySecond ? kClockIntervalMs : kMinuteMs);
 }
 
@@ -93,12 +95,12 @@ void ClockDriver::TableChanged() {
   if (m_wakeUp != nullptr) m_wakeUp->Rearm();
 }
 
-// Restored, the window ticks at once, so that the snapshot it shows and works
-// from is of this second, and takes any new minute into its controls.
-void ClockDriver::WindowStateChanged() {
+// Back on the screen, the window ticks at once, so that the snapshot it shows
+// and works from is of this second, and takes any new minute into its controls.
+void ClockDriver::OnScreenChanged() {
   if (!m_clockStarted) return;
   FitClockTimers();
-  if (m_window->isMinimized()) return;
+  if (!m_onScreen->OnScreen()) return;
   OnClockTimeout();
   ShowUnshownMinute();
 }
