@@ -41,10 +41,16 @@
 #                            click on the title bar would.
 #   on_top PID CAPTION       true when the window is the active one and the top
 #                            of the stacking order.
-#   activation_token [--surface]  print a token KWin grants for activating a
-#                            window, as a launcher or a notification service gets
-#                            it (tests/support/activation_token, named by
-#                            ACTIVATION_TOKEN in the environment).
+#   activation_token         print a token KWin grants for activating a window,
+#                            as a launcher or a notification service gets it
+#                            (tests/support/activation_token, named by
+#                            ACTIVATION_TOKEN in the environment). KWin grants it
+#                            only while no window is active.
+#   hold_activation_token    the same while another window is active: a small
+#                            window of the test's own becomes the active one and
+#                            asks for it, and stays until stop_token_holder, as a
+#                            launcher does (KWin withdraws the token once another
+#                            window is activated). Sets TOKEN.
 #   main_thread_wakeups PID  print how often the main thread of PID has gone to
 #                            sleep and been woken (voluntary context switches).
 #
@@ -73,7 +79,7 @@ start_kwin() {
   env -u LD_PRELOAD -u WAYLAND_DISPLAY -u DISPLAY HOME="$RUN_DIR/kwin-home" \
     XDG_CONFIG_HOME="$RUN_DIR/kwin-home/config" XDG_DATA_HOME="$RUN_DIR/kwin-home/data" \
     XDG_CACHE_HOME="$RUN_DIR/kwin-home/cache" XDG_RUNTIME_DIR="$runtime" \
-    DBUS_SESSION_BUS_ADDRESS="$E2E_SESSION_BUS" QT_LOGGING_RULES='kwin_scripting=true' \
+    DBUS_SESSION_BUS_ADDRESS="$E2E_SESSION_BUS" QT_LOGGING_RULES="${KWIN_LOGGING:-kwin_scripting=true}" \
     "$kwin" --virtual --no-lockscreen --socket "$KWIN_SOCKET" --width 1024 --height 768 \
     >"$RUN_DIR/kwin.log" 2>&1 &
   pid=$!
@@ -229,6 +235,30 @@ activation_token() {
     not-granted*) fail "KWin did not grant an activation token ($token)" ;;
   esac
   echo "$token"
+}
+
+TOKEN=""
+TOKEN_HOLDER=""
+hold_activation_token() {
+  local file="$RUN_DIR/token.$((${#STARTED_PIDS[@]} + 1))" _
+  [ -x "${ACTIVATION_TOKEN:-}" ] || fail "ACTIVATION_TOKEN names no activation_token program"
+  "$ACTIVATION_TOKEN" --surface >"$file" 2>"$file.err" &
+  TOKEN_HOLDER=$!
+  track_pid "$TOKEN_HOLDER"
+  for _ in $(seq 200); do
+    [ -s "$file" ] && break
+    alive "$TOKEN_HOLDER" || fail "KWin gave no activation token: $(cat "$file.err")"
+    sleep 0.05
+  done
+  TOKEN="$(head -n 1 "$file")"
+  case "$TOKEN" in
+    "" | not-granted*) fail "KWin did not grant an activation token ('$TOKEN')" ;;
+  esac
+}
+
+stop_token_holder() {
+  kill "$TOKEN_HOLDER" 2>/dev/null || true
+  wait "$TOKEN_HOLDER" 2>/dev/null || true
 }
 
 main_thread_wakeups() {

@@ -6,6 +6,9 @@
  * Plain, the request names no surface. With --surface it first shows a small
  * window of its own and waits until the compositor makes it the active one:
  * a compositor that hands tokens only to the focused client then grants it.
+ * It then keeps that window until it is killed, as a launcher stays on the
+ * screen while the program it started comes up: KWin withdraws a token once
+ * another window becomes active.
  * Exits 1 with a message when there is no compositor, no xdg_activation_v1,
  * or no answer within five seconds. */
 #define _POSIX_C_SOURCE 200809L
@@ -200,6 +203,11 @@ static int ask_for_token(struct wl_display* display, struct state* s, int with_s
     return 1;
   }
   printf("%s\n", s->token);
+  fflush(stdout);
+  if (with_surface) {
+    while (wl_display_dispatch(display) >= 0) {
+    }
+  }
   return 0;
 }
 
