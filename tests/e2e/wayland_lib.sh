@@ -54,7 +54,9 @@
 #   main_thread_wakeups PID  print how often the main thread of PID has gone to
 #                            sleep and been woken (voluntary context switches).
 #
-# KWin's output is in RUN_DIR/kwin.log. KWin's program file carries file
+# KWin's output is in RUN_DIR/kwin.log (KWIN_LOGGING, if set, replaces its
+# QT_LOGGING_RULES, e.g. "kwin_scripting=true;kwin_core.debug=true" shows why it
+# refuses an activation). KWin's program file carries file
 # capabilities, with which the loader drops variables such as XDG_RUNTIME_DIR's
 # companions and LD_*; in a container it may not start at all. A copy of the
 # file carries none.
