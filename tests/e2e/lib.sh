@@ -31,7 +31,8 @@
 #                            It starts from RUN_DIR with the arguments in
 #                            APP_ARGS (default: --folder WORK_DIR); with
 #                            APP_ARGS=() it uses its default folder,
-#                            DATA_DIR/tockmere.
+#                            DATA_DIR/tockmere. APP_ENV (default none) holds
+#                            more NAME=VALUE settings for its environment.
 #   start_tockmere_real [WRAPPER...]  the same on the real clock (no faketime,
 #                            so kernel timers and the program agree), exec'd
 #                            through WRAPPER when given: a command that ends by
@@ -78,6 +79,7 @@ CONFIG_DIR=""
 DATA_DIR=""
 RUN_DIR=""
 APP_ARGS=()
+APP_ENV=()
 APP_PID=""
 APP_LOG=""
 XVFB_PIDS=()
@@ -231,7 +233,7 @@ start_tockmere() {
     cd "$RUN_DIR"
     exec env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM $(session_bus_env) \
       XDG_CONFIG_HOME="$CONFIG_DIR" XDG_DATA_HOME="$DATA_DIR" XDG_RUNTIME_DIR="$RUN_DIR/runtime" \
-      LD_PRELOAD="$FAKETIME_LIB" FAKETIME_FMT=%s FAKETIME="@$epoch x$speed" \
+      LD_PRELOAD="$FAKETIME_LIB" FAKETIME_FMT=%s FAKETIME="@$epoch x$speed" "${APP_ENV[@]}" \
       "$TOCKMERE" "${APP_ARGS[@]}" >"$APP_LOG" 2>&1
   ) &
   APP_PID=$!
@@ -247,7 +249,7 @@ start_tockmere_real() {
     cd "$RUN_DIR"
     exec env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LD_PRELOAD $(session_bus_env) \
       XDG_CONFIG_HOME="$CONFIG_DIR" XDG_DATA_HOME="$DATA_DIR" XDG_RUNTIME_DIR="$RUN_DIR/runtime" \
-      "$@" "$TOCKMERE" "${APP_ARGS[@]}" >"$APP_LOG" 2>&1
+      "${APP_ENV[@]}" "$@" "$TOCKMERE" "${APP_ARGS[@]}" >"$APP_LOG" 2>&1
   ) &
   APP_PID=$!
   track_pid "$APP_PID"
