@@ -78,6 +78,7 @@ void ClockDriver::OnClockTimeout() {
   const std::int64_t second = m_clock.NowMilliseconds() / kClockIntervalMs;
   if (second == m_lastTickSecond) return;
   m_lastTickSecond = second;
+  m_onScreen->OfferAFrame();
   QMetaObject::invokeMethod(
       this, [this] { Tick(); }, Qt::QueuedConnection);
 }

@@ -1,11 +1,13 @@
 #include "gui/watch/on_screen_watch.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 
 OnScreenWatch::OnScreenWatch(QWidget* window, std::function<void()> changed)
     : QObject(window), m_window(window), m_changed(std::move(changed)) {
+  m_wayland = QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
   window->installEventFilter(this);
   FollowNativeWindow();
   m_onScreen = OnScreen();
@@ -15,6 +17,10 @@ bool OnScreenWatch::OnScreen() const {
   const QWindow* native = m_window->windowHandle();
   return m_window->isVisible() && !m_window->isMinimized() && native != nullptr &&
          native->isExposed();
+}
+
+void OnScreenWatch::OfferAFrame() {
+  if (m_wayland && OnScreen()) m_window->update(0, 0, 1, 1);
 }
 
 // The native window exists from the first show on; its exposure is told to it

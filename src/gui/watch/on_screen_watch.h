@@ -21,6 +21,12 @@ class OnScreenWatch : public QObject {
   OnScreenWatch(QWidget* window, std::function<void()> changed);
 
   bool OnScreen() const;
+  // Called once a second while the window is on the screen. A Wayland
+  // compositor says a window is no longer shown only by not asking for its
+  // next frame, and a window whose contents did not change offers none: so
+  // one pixel is drawn again, and Qt counts the window unexposed when the
+  // compositor does not ask for that frame.
+  void OfferAFrame();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -32,5 +38,6 @@ class OnScreenWatch : public QObject {
   QWidget* m_window;
   std::function<void()> m_changed;
   QPointer<QWindow> m_native;
+  bool m_wayland = false;
   bool m_onScreen = false;
 };
