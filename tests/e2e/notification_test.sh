@@ -9,8 +9,7 @@ source "$(dirname "$0")/lib.sh"
 setup "$1"
 
 readonly POPUP='Your alarm call:'
-readonly SERVICE="$(dirname "$0")/notification_service.py"
-readonly CALLS="$RUN_DIR/notifications.log"
+source "$(dirname "$0")/notification_lib.sh"
 
 command -v dbus-daemon >/dev/null || fail "dbus-daemon is not installed"
 dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$RUN_DIR/bus.address" \
@@ -22,24 +21,6 @@ for _ in $(seq 100); do
 done
 E2E_SESSION_BUS="$(head -n 1 "$RUN_DIR/bus.address")"
 [ -n "$E2E_SESSION_BUS" ] || fail "the private session bus did not start"
-
-# Starts the notification service, answering Notify after $1 ms.
-start_service() {
-  : >"$CALLS"
-  DBUS_SESSION_BUS_ADDRESS="$E2E_SESSION_BUS" /usr/bin/python3 "$SERVICE" "$CALLS" "$1" \
-    2>"$RUN_DIR/service.err" &
-  service_pid=$!
-  track_pid "$service_pid"
-  for _ in $(seq 100); do
-    grep -qx ready "$CALLS" 2>/dev/null && break
-    sleep 0.05
-  done
-  grep -qx ready "$CALLS" || fail "the notification service did not start: $(cat "$RUN_DIR/service.err")"
-}
-
-stop_service() {
-  { kill -TERM "$service_pid" && wait "$service_pid"; } 2>/dev/null || true
-}
 
 # Shows the pop-up of a Daily alarm at 07:31 (text "$1") and closes it with
 # Enter; the program is stopped afterwards.
@@ -59,15 +40,6 @@ close_popup() {
 
 stop_app() {
   { kill -KILL "$APP_PID" && wait "$APP_PID"; } 2>/dev/null || true
-}
-
-# Waits until the service has logged a line matching the pattern.
-wait_call() {
-  for _ in $(seq 100); do
-    grep -qE "$1" "$CALLS" && return 0
-    sleep 0.05
-  done
-  return 1
 }
 
 start_service 0
@@ -93,10 +65,6 @@ stop_service
 # puts a one-off alarm ten minutes on, with the same text, in alarms.txt,
 # once for a double click. A choice in another program's notification, and
 # one told after the notification was closed, add nothing.
-invoke() {
-  DBUS_SESSION_BUS_ADDRESS="$E2E_SESSION_BUS" /usr/bin/python3 "$SERVICE" --invoke "$@" ||
-    fail "could not reach the notification service"
-}
 
 start_service 0
 popup_at_0731 'Snooze, then tea & toast|Second line|'

@@ -132,8 +132,14 @@ kwin_script() {
     echo "$1"
     echo "print(\"$mark-end\");"
   } >"$file"
-  kwin_dbus org.kde.kwin.Scripting.loadScript string:"$file" string:"$mark" >/dev/null ||
-    fail "KWin did not load the script $file"
+  # KWin, busy with a closing window, has been seen to refuse a load once.
+  local loaded=""
+  for _ in 1 2 3; do
+    kwin_dbus org.kde.kwin.Scripting.loadScript string:"$file" string:"$mark" \
+      >/dev/null 2>"$file.err" && loaded=yes && break
+    sleep 0.2
+  done
+  [ -n "$loaded" ] || fail "KWin did not load the script $file: $(cat "$file.err")"
   kwin_dbus org.kde.kwin.Scripting.start >/dev/null || fail "KWin did not start its scripts"
   for _ in $(seq 100); do
     grep -qx "js: $mark-end" "$RUN_DIR/kwin.log" && break

@@ -2,7 +2,8 @@
 # Under a Wayland compositor (KWin with a virtual output), on Qt's own Wayland
 # platform: a first run shows the main window; a later start opens it
 # minimised; an alarm's pop-up comes up at its minute as the active window on
-# top; a second start given the launcher's activation token brings the first
+# top, a click on its notification brings it forward again and its snooze adds
+# the alarm; a second start given the launcher's activation token brings the first
 # copy's window forward and activates it; minimised, whether by the user or
 # from the start, the program's main thread wakes at most twice a minute.
 source "$(dirname "$0")/lib.sh"
@@ -28,26 +29,58 @@ line="$(wait_kwin_window "$first" Tockmere 20)" || fail "KWin lists no main wind
 [ "$(kwin_field "$line" minimised)" = false ] || fail "a first run opened minimised"
 pass "a first run shows its main window"
 
-# ---- a pop-up at its minute ----------------------------------------------------
+# ---- a pop-up at its minute, its notification's actions -------------------------
 # Under a faked clock, in a folder of its own, while the first run's window is
-# the active one.
+# the active one. A window of the test's own then covers the pop-up; a click
+# on the notification, with the token the desktop sends with it, brings the
+# pop-up forward again. The second alarm of the minute pops up when the first
+# is closed; "Snooze 10 minutes" in its notification closes it and adds the
+# alarm.
+source "$(dirname "$0")/notification_lib.sh"
+start_service 0
 CONFIG_DIR="$RUN_DIR/config-popup"
 write_settings
 mkdir -p "$RUN_DIR/popup"
 WORK_DIR="$RUN_DIR/popup"
 APP_ARGS=(--folder "$WORK_DIR")
-write_alarms '1,00/00/00,0,08:00,Wake up|'
+write_alarms '1,00/00/00,0,08:00,Wake up|' '1,00/00/00,0,08:00,Tea|'
 start_tockmere $(($(epoch_of '2026-06-15 08:00:00') - 8)) 1
 popup_pid="$APP_PID"
 wait_kwin_window "$popup_pid" "$POPUP" 25 >/dev/null || fail "KWin lists no pop-up for the 08:00 alarm"
-for _ in $(seq 25); do
-  on_top "$popup_pid" "$POPUP" && break
-  sleep 0.2
-done
-on_top "$popup_pid" "$POPUP" ||
-  fail "the pop-up is not the active window on top: $(kwin_windows | tr '\t' ' ')"
+wait_on_top() {
+  for _ in $(seq 25); do
+    on_top "$popup_pid" "$POPUP" && return 0
+    sleep 0.2
+  done
+  return 1
+}
+wait_on_top || fail "the pop-up is not the active window on top: $(kwin_windows | tr '\t' ' ')"
 pass "the pop-up comes up at its minute, active and on top"
+
+wait_call '^Notify' || fail "no notification for the pop-up"
+id="$(grep '^Notify' "$CALLS" | cut -f10)"
+hold_activation_token
+on_top "$popup_pid" "$POPUP" && fail "the test's window did not cover the pop-up"
+invoke "$id" default "$TOKEN"
+wait_on_top || fail "a click on the notification left the pop-up behind: $(kwin_windows | tr '\t' ' ')"
+stop_token_holder
+pass "a click on the notification brings the pop-up forward"
+
 kwin_close "$popup_pid" "$POPUP"
+wait_call '^Notify.*Tea' || fail "no notification for the second pop-up"
+id="$(grep '^Notify.*Tea' "$CALLS" | cut -f10)"
+invoke "$id" snooze ''
+wait_kwin_window_gone() {
+  for _ in $(seq 50); do
+    [ -z "$(kwin_window "$popup_pid" "$POPUP")" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+wait_kwin_window_gone || fail "Snooze did not close the pop-up"
+wait_for_line '0,26/06/15,0,08:10,Tea|' || fail "no snoozed alarm in alarms.txt: $(alarm_lines)"
+pass "Snooze closes the pop-up and adds the alarm for 08:10"
+stop_service
 kill "$popup_pid"
 wait_exit "$popup_pid" 5 || fail "the program with the pop-up did not end on SIGTERM"
 
