@@ -15,6 +15,8 @@
 #                            programs started by lib.sh run on Qt's Wayland
 #                            platform in this compositor (APP_ENV), and
 #                            WAYLAND_DISPLAY names it for the test's own clients.
+#   start_kwin_x11           start a private session bus and KWin as the window
+#                            manager of the test's X display instead.
 #   start_weston             start Weston's headless back end instead, in
 #                            RUN_DIR/runtime (no session bus, no window list: it
 #                            shows every window, and ignores a request to
@@ -63,11 +65,10 @@
 
 readonly KWIN_SOCKET=tockmere-e2e
 
-start_kwin() {
-  local kwin="$RUN_DIR/kwin_wayland" runtime="$RUN_DIR/runtime" pid _
-  command -v kwin_wayland >/dev/null || fail "kwin_wayland is not installed"
+# A private session bus at RUN_DIR/runtime/bus, which the program gets too.
+start_private_bus() {
+  local runtime="$RUN_DIR/runtime" _
   command -v dbus-daemon >/dev/null || fail "dbus-daemon is not installed"
-  cp "$(command -v kwin_wayland)" "$kwin"
   dbus-daemon --session --nofork --nopidfile --address="unix:path=$runtime/bus" \
     2>"$RUN_DIR/bus.log" &
   track_pid $!
@@ -77,15 +78,33 @@ start_kwin() {
     sleep 0.05
   done
   [ -S "$runtime/bus" ] || fail "the private session bus did not start: $(cat "$RUN_DIR/bus.log")"
+}
+
+# Runs a copy of KWin's program $1 with a home of its own on the private bus,
+# its output in RUN_DIR/kwin.log, the rest of the arguments its own; sets
+# KWIN_PID. Only kwin_x11 sees the test's X display.
+run_kwin() {
+  local kwin="$RUN_DIR/$1" runtime="$RUN_DIR/runtime" unset=(-u LD_PRELOAD -u WAYLAND_DISPLAY)
+  command -v "$1" >/dev/null || fail "$1 is not installed"
+  cp "$(command -v "$1")" "$kwin"
+  [ "$1" = kwin_x11 ] || unset+=(-u DISPLAY)
+  shift
   mkdir -p "$RUN_DIR/kwin-home"
-  env -u LD_PRELOAD -u WAYLAND_DISPLAY -u DISPLAY HOME="$RUN_DIR/kwin-home" \
+  env "${unset[@]}" HOME="$RUN_DIR/kwin-home" \
     XDG_CONFIG_HOME="$RUN_DIR/kwin-home/config" XDG_DATA_HOME="$RUN_DIR/kwin-home/data" \
     XDG_CACHE_HOME="$RUN_DIR/kwin-home/cache" XDG_RUNTIME_DIR="$runtime" \
     DBUS_SESSION_BUS_ADDRESS="$E2E_SESSION_BUS" QT_LOGGING_RULES="${KWIN_LOGGING:-kwin_scripting=true}" \
-    "$kwin" --virtual --no-lockscreen --socket "$KWIN_SOCKET" --width 1024 --height 768 \
-    >"$RUN_DIR/kwin.log" 2>&1 &
-  pid=$!
-  track_pid "$pid"
+    "$kwin" "$@" >"$RUN_DIR/kwin.log" 2>&1 &
+  KWIN_PID=$!
+  track_pid "$KWIN_PID"
+}
+
+start_kwin() {
+  local runtime="$RUN_DIR/runtime" pid _
+  start_private_bus
+  run_kwin kwin_wayland --virtual --no-lockscreen --socket "$KWIN_SOCKET" \
+    --width 1024 --height 768
+  pid="$KWIN_PID"
   for _ in $(seq 300); do
     [ -S "$runtime/$KWIN_SOCKET" ] && kwin_dbus org.freedesktop.DBus.Peer.Ping >/dev/null 2>&1 && break
     alive "$pid" || fail "kwin_wayland did not start: $(tail -n 20 "$RUN_DIR/kwin.log")"
@@ -94,6 +113,20 @@ start_kwin() {
   [ -S "$runtime/$KWIN_SOCKET" ] || fail "kwin_wayland made no socket within 15 s"
   export WAYLAND_DISPLAY="$runtime/$KWIN_SOCKET"
   APP_ENV=(QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY="$WAYLAND_DISPLAY")
+}
+
+# KWin as the window manager of the test's X display (DISPLAY), on a private
+# bus; waits until it manages the screen.
+start_kwin_x11() {
+  local _
+  start_private_bus
+  run_kwin kwin_x11 --replace
+  for _ in $(seq 300); do
+    kwin_dbus org.freedesktop.DBus.Peer.Ping >/dev/null 2>&1 && return 0
+    alive "$KWIN_PID" || fail "kwin_x11 did not start: $(tail -n 20 "$RUN_DIR/kwin.log")"
+    sleep 0.05
+  done
+  fail "kwin_x11 did not come up within 15 s"
 }
 
 start_weston() {

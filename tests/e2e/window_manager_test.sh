@@ -2,12 +2,16 @@
 # Under a real window manager, with Tockmere minimised and another program's
 # window covering the screen, an alarm's pop-up comes up above everything and
 # takes the focus; the main window stays minimised before, during and after.
+# Under KWin, which restores an iconic window it is asked to activate, a later
+# start stays minimised too.
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/wayland_lib.sh"
 setup "$1"
 
 readonly POPUP='Your alarm call:'
 openbox --sm-disable >/dev/null 2>&1 &
-track_pid $!
+openbox_pid=$!
+track_pid "$openbox_pid"
 sleep 1
 xmessage -geometry 1024x768+0+0 "another program" >/dev/null 2>&1 &
 track_pid $!
@@ -38,3 +42,19 @@ wait_window_gone "$APP_PID" "$POPUP" 5 || fail "Enter did not close the pop-up"
 sleep 0.3
 iconic "$main" || fail "the main window is not minimised after the pop-up"
 pass "after the pop-up the main window is still minimised"
+
+kill "$APP_PID" "$openbox_pid"
+wait "$APP_PID" "$openbox_pid" 2>/dev/null
+start_kwin_x11
+mkdir -p "$RUN_DIR/kwin-start"
+APP_ARGS=(--folder "$RUN_DIR/kwin-start")
+start_tockmere_real
+main=""
+for _ in $(seq 100); do
+  main="$(all_windows "$APP_PID" Tockmere | head -n 1)"
+  [ -n "$main" ] && xprop -id "$main" WM_STATE 2>/dev/null | grep -q 'window state' && break
+  sleep 0.05
+done
+sleep 2.5 # past the moment KWin restored it
+iconic "$main" || fail "under KWin a later start came up restored: $(xprop -id "$main" WM_STATE)"
+pass "under KWin a later start stays minimised"

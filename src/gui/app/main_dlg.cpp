@@ -58,6 +58,11 @@ bool CMainDlg::OnInitDialog() {
   return true;
 }
 
+namespace {
+// How soon after a minimised start a restore counts as the window manager's.
+constexpr qint64 kRestoredAtTheStartMs = 2000;
+}  // namespace
+
 // Centres the normal rectangle on the screen and, on every start after the
 // first, opens the window minimised.
 void CMainDlg::PlaceWindow() {
@@ -73,8 +78,10 @@ void CMainDlg::PlaceWindow() {
 void CMainDlg::ApplyPlacement(bool minimised) {
   if (minimised) {
     setWindowState(windowState() | Qt::WindowMinimized);
+    m_minimisedStart.start();
     return;
   }
+  m_minimisedStart.invalidate();
   setWindowState(windowState() & ~Qt::WindowMinimized);
   move(m_normalRect.topLeft());
   if (isVisible()) showNormal();
@@ -94,6 +101,22 @@ void CMainDlg::paintEvent(QPaintEvent* event) {
     QMetaObject::invokeMethod(
         this, [this] { m_clockDriver->Tick(); }, Qt::QueuedConnection);
   }
+}
+
+// Qt asks for a modal window to be activated as it is mapped, and KWin (on
+// X11, and for XWayland windows) restores an iconic window it is asked to
+// activate: a minimised start came up restored. Restored so soon after the
+// start, before anybody could have asked for it, the window is minimised
+// again, once.
+void CMainDlg::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() != QEvent::WindowStateChange || !m_minimisedStart.isValid()) return;
+  if (isMinimized()) return;
+  const bool atTheStart = m_minimisedStart.elapsed() < kRestoredAtTheStartMs;
+  m_minimisedStart.invalidate();
+  if (!atTheStart) return;
+  QMetaObject::invokeMethod(
+      this, [this] { setWindowState(windowState() | Qt::WindowMinimized); }, Qt::QueuedConnection);
 }
 
 // The value members of the three panels and their controls.
