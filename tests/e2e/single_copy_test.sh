@@ -3,7 +3,8 @@
 # first copy and exits at once with status 0: one process and one main window
 # remain, and the first copy's window, started minimised, is restored. The
 # guard lives in the user's guard folder, and a second copy started in the first
-# one's first milliseconds never ends it. When the folder is replaced, the
+# one's first milliseconds never ends it. The second start ends its
+# launcher's startup notification (a busy pointer otherwise). When the folder is replaced, the
 # guard follows the first copy into the new one. A start beside a stopped
 # first copy says so and ends with status 1.
 source "$(dirname "$0")/lib.sh"
@@ -33,16 +34,31 @@ guard_held "$WORK_DIR" || fail "the first copy holds no guard for its folder"
 [ "$(ls -A "$WORK_DIR")" = alarms.txt ] || fail "the alarms folder holds more than alarms.txt: $(ls -A "$WORK_DIR")"
 minimised "$main" || fail "with a registry.reg present the main window should start minimised"
 
+[ -x "${STARTUP_MESSAGES:-}" ] || fail "STARTUP_MESSAGES names no startup_messages program"
+"$STARTUP_MESSAGES" >"$RUN_DIR/startup.log" 2>&1 &
+track_pid $!
+for _ in $(seq 100); do
+  grep -qx ready "$RUN_DIR/startup.log" && break
+  sleep 0.05
+done
 ln -s "$WORK_DIR" "$RUN_DIR/link"
 APP_ARGS=(--folder "$RUN_DIR/link")
+APP_ENV=(DESKTOP_STARTUP_ID="launcher-7 x_TIME42")
 start_tockmere "$start" 1
 second="$APP_PID"
 APP_ARGS=(--folder "$WORK_DIR")
+APP_ENV=()
 wait_exit "$second" 10 || fail "the second copy is still running after 10 s"
 status=0
 wait "$second" || status=$?
 [ "$status" -eq 0 ] || fail "the second copy exited with status $status, not 0"
 pass "the second copy exited with status 0"
+for _ in $(seq 40); do
+  grep -q remove "$RUN_DIR/startup.log" && break
+  sleep 0.05
+done
+grep -qxF 'remove: ID="launcher-7 x_TIME42"' "$RUN_DIR/startup.log" ||
+  fail "the second start did not end its startup notification: $(cat "$RUN_DIR/startup.log")"
 
 for _ in $(seq 1 100); do
   minimised "$main" || break

@@ -6,11 +6,13 @@
 #include "gui/app/alarm_app.h"
 #include "gui/app/command_line.h"
 #include "gui/app/single_instance.h"
+#include "gui/platform/startup_notification.h"
 #include "gui/resources/fonts.h"
 
 int main(int argc, char** argv) {
   std::filesystem::path folder;
   if (const int status = StartInAlarmsFolder(argc, argv, folder); status >= 0) return status;
+  const QByteArray startupId = X11StartupId();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tockmere"));
   // The desktop entry the desktop finds the program's name and icon in, and
@@ -19,7 +21,9 @@ int main(int argc, char** argv) {
   InstallFontSubstitutes();
   SingleInstance instance;
   if (instance.OtherCopyRuns()) {
-    if (instance.WakeFirst()) return 0;
+    const bool woken = instance.WakeFirst(startupId);
+    EndStartupNotification(startupId);
+    if (woken) return 0;
     std::fprintf(stderr,
                  "Tockmere is already running on this alarms folder but gave no answer "
                  "within %lld s (stopped or hung?); this copy ends.\n",

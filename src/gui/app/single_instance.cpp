@@ -5,16 +5,6 @@
 
 #include "core/platform/instance_lock.h"
 
-// The desktop's leave for this start to bring a window forward: a Wayland
-// launcher's activation token, or an X11 launcher's startup id.
-QString SingleInstance::LaunchToken() {
-  for (const char* name : {"XDG_ACTIVATION_TOKEN", "DESKTOP_STARTUP_ID"}) {
-    const QString token = qEnvironmentVariable(name);
-    if (!token.isEmpty()) return token;
-  }
-  return {};
-}
-
 SingleInstance::SingleInstance() {
   Take(InstanceLock::kPatience, true);
 }
@@ -49,8 +39,11 @@ bool SingleInstance::OtherCopyRuns() const {
   return m_lock->state() == InstanceLock::State::Another;
 }
 
-bool SingleInstance::WakeFirst() {
-  return m_lock->WakeFirst(LaunchToken().toStdString());
+// The desktop's leave for this start to bring a window forward: a Wayland
+// launcher's activation token, or an X11 launcher's startup id.
+bool SingleInstance::WakeFirst(const QByteArray& x11StartupId) {
+  const QByteArray wayland = qgetenv("XDG_ACTIVATION_TOKEN");
+  return m_lock->WakeFirst((wayland.isEmpty() ? x11StartupId : wayland).toStdString());
 }
 
 void SingleInstance::FollowFolder() {

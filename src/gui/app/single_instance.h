@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <chrono>
@@ -23,9 +24,10 @@ class SingleInstance : public QObject {
   // Another copy holds the guard of this folder.
   bool OtherCopyRuns() const;
   // From a later copy: asks the first copy to show its window, handing it
-  // this start's activation token. False when it gave no answer in time
-  // (stopped or hung).
-  bool WakeFirst();
+  // this start's activation token (XDG_ACTIVATION_TOKEN, else the X11 startup
+  // id read before Qt took it). False when it gave no answer in time (stopped
+  // or hung).
+  bool WakeFirst(const QByteArray& x11StartupId);
   // The program works in its alarms folder again, made anew or replaced: takes
   // the new folder's guard in place of the old one's.
   void FollowFolder();
@@ -35,7 +37,6 @@ class SingleInstance : public QObject {
   void wakeRequested(const QString& token);
 
  private:
-  static QString LaunchToken();
   void Take(std::chrono::milliseconds patience, bool ask);
 
   std::unique_ptr<InstanceLock> m_lock;
