@@ -35,8 +35,14 @@ CMainDlg::~CMainDlg() {
   m_table.SetListener(nullptr);
 }
 
+// Qt on X11 asks for a modal window to be activated as it is mapped, and KWin
+// (on X11, and for XWayland windows) restores an iconic window it is asked to
+// activate: a minimised start came up restored. Shown before the loop, the
+// window is not modal and nothing asks for it to be activated; no other
+// window of the program is open then for it to block.
 int CMainDlg::DoModal() {
   OnInitDialog();
+  if (isMinimized()) show();
   return exec();
 }
 
@@ -58,11 +64,6 @@ bool CMainDlg::OnInitDialog() {
   return true;
 }
 
-namespace {
-// How soon after a minimised start a restore counts as the window manager's.
-constexpr qint64 kRestoredAtTheStartMs = 2000;
-}  // namespace
-
 // Centres the normal rectangle on the screen and, on every start after the
 // first, opens the window minimised.
 void CMainDlg::PlaceWindow() {
@@ -78,10 +79,8 @@ void CMainDlg::PlaceWindow() {
 void CMainDlg::ApplyPlacement(bool minimised) {
   if (minimised) {
     setWindowState(windowState() | Qt::WindowMinimized);
-    m_minimisedStart.start();
     return;
   }
-  m_minimisedStart.invalidate();
   setWindowState(windowState() & ~Qt::WindowMinimized);
   move(m_normalRect.topLeft());
   if (isVisible()) showNormal();
@@ -101,22 +100,6 @@ void CMainDlg::paintEvent(QPaintEvent* event) {
     QMetaObject::invokeMethod(
         this, [this] { m_clockDriver->Tick(); }, Qt::QueuedConnection);
   }
-}
-
-// Qt asks for a modal window to be activated as it is mapped, and KWin (on
-// X11, and for XWayland windows) restores an iconic window it is asked to
-// activate: a minimised start came up restored. Restored so soon after the
-// start, before anybody could have asked for it, the window is minimised
-// again, once.
-void CMainDlg::changeEvent(QEvent* event) {
-  QDialog::changeEvent(event);
-  if (event->type() != QEvent::WindowStateChange || !m_minimisedStart.isValid()) return;
-  if (isMinimized()) return;
-  const bool atTheStart = m_minimisedStart.elapsed() < kRestoredAtTheStartMs;
-  m_minimisedStart.invalidate();
-  if (!atTheStart) return;
-  QMetaObject::invokeMethod(
-      this, [this] { setWindowState(windowState() | Qt::WindowMinimized); }, Qt::QueuedConnection);
 }
 
 // The value members of the three panels and their controls.

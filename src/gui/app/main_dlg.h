@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QIcon>
 #include <QRect>
 #include <cstdlib>
@@ -88,7 +87,6 @@ class CMainDlg : public QDialog,
   void reject() override;
   void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
-  void changeEvent(QEvent* event) override;
 
  private:
   // What the panels tell.
@@ -108,8 +106,7 @@ class CMainDlg : public QDialog,
   const LocalClock& m_clock;
   QIcon m_icon;
   QRect m_normalRect;
-  bool m_firstPaint = true;        // the window has not yet been painted in its normal state
-  QElapsedTimer m_minimisedStart;  // running from a minimised start until it has held
+  bool m_firstPaint = true;  // the window has not yet been painted in its normal state
   std::function<void(int)> m_endProcess = [](int code) { std::_Exit(code); };
   QMenuBar* m_menuBar = nullptr;
   std::unique_ptr<ClockDriver> m_clockDriver;
