@@ -155,6 +155,9 @@ class DBusNotifier : public DesktopNotifier {
     QVariantMap hints;
     hints.insert("urgency", QVariant::fromValue(kUrgencyCritical));
     hints.insert("desktop-entry", kIconName);
+    // Not taken off when the user clicks it: Snooze stays on offer while the
+    // pop-up is open.
+    hints.insert("resident", true);
     if (!icon.isNull()) {
       const QImage image =
           icon.pixmap(kImageSize, kImageSize).toImage().convertToFormat(QImage::Format_RGBA8888);
@@ -181,10 +184,13 @@ class DBusNotifier : public DesktopNotifier {
     if (message.member() == QLatin1String("ActivationToken")) {
       listened->second.token = args[1].toString();
     } else if (message.member() == QLatin1String("ActionInvoked")) {
-      // Taken out first: the handler may withdraw the notification.
-      const Listened chosen = std::move(listened->second);
-      listened_.erase(listened);
-      if (chosen.actions.owner) chosen.actions.handler(args[1].toString(), chosen.token);
+      const QString key = args[1].toString();
+      // Taken out first, unless it was a click that leaves the other actions
+      // on offer: the handler may withdraw the notification.
+      Listened chosen = listened->second;
+      listened->second.token.clear();
+      if (key != kDefaultAction) listened_.erase(listened);
+      if (chosen.actions.owner) chosen.actions.handler(key, chosen.token);
     } else if (message.member() == QLatin1String("NotificationClosed")) {
       listened_.erase(listened);
     }

@@ -27,10 +27,11 @@ class DesktopNotifier {
  public:
   virtual ~DesktopNotifier() = default;
   // Shows an urgent notification (summary and body are plain text) with its
-  // actions; the result is the key that withdraws it. The handler hears at
-  // most one choice: a desktop takes a notification off once one of its
-  // actions is chosen. A choice the user made just before the notification
-  // was withdrawn still reaches it.
+  // actions; the result is the key that withdraws it. It stays on the desktop
+  // until withdrawn ("resident"): a click on it (kDefaultAction) reaches the
+  // handler each time, another action once, after which nothing more does.
+  // A choice the user made just before the notification was withdrawn still
+  // reaches it.
   virtual int Notify(const QString& summary, const QString& body, const QIcon& icon,
                      NotificationActions actions) = 0;
   // Takes the notification of the key off the desktop (if it is still there).
