@@ -9,11 +9,10 @@ class QWindow;
 
 // Tells whether a top-level window is on the screen, and when that changes.
 // Minimised is not enough to know: a Wayland compositor never tells a program
-// its window was minimised, and some X11 window managers iconify without the
-// state Qt reads. What every platform does tell is exposure: the window is
-// exposed while the desktop draws it (a Wayland compositor stops asking a
-// window it does not show for frames, and Qt then counts it unexposed; an X11
-// window manager unmaps an iconified window).
+// its window was minimised. What every platform does tell is exposure: the
+// window is exposed while the desktop draws it (a Wayland compositor stops
+// asking a window it does not show for frames, and Qt then counts it
+// unexposed; an X11 window manager unmaps an iconified window).
 class OnScreenWatch : public QObject {
   Q_OBJECT
 
