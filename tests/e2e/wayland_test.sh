@@ -129,7 +129,7 @@ for pid in "$first" "$later"; do
   kwin_minimise "$pid" Tockmere
   wait_kwin_state "$pid" Tockmere minimised true || fail "KWin did not minimise a window"
 done
-sleep 2
+sleep 7 # a window learns within 5 s that it is no longer drawn
 for how in "${!asleep[@]}"; do wakes[$how]="$(main_thread_wakeups "${asleep[$how]}")"; done
 sleep 60
 for how in "${!asleep[@]}"; do

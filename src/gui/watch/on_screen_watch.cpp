@@ -5,6 +5,11 @@
 #include <QWidget>
 #include <QWindow>
 
+namespace {
+// How long a window minimised or covered up may go on ticking every second.
+constexpr int kSecondsPerOfferedFrame = 5;
+}  // namespace
+
 OnScreenWatch::OnScreenWatch(QWidget* window, std::function<void()> changed)
     : QObject(window), m_window(window), m_changed(std::move(changed)) {
   m_wayland = QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
@@ -20,7 +25,10 @@ bool OnScreenWatch::OnScreen() const {
 }
 
 void OnScreenWatch::OfferAFrame() {
-  if (m_wayland && OnScreen()) m_window->update(0, 0, 1, 1);
+  if (!m_wayland || !OnScreen() || m_window->isActiveWindow()) return;
+  if (++m_secondsWithoutFrame < kSecondsPerOfferedFrame) return;
+  m_secondsWithoutFrame = 0;
+  m_window->update(0, 0, 1, 1);
 }
 
 // The native window exists from the first show on; its exposure is told to it

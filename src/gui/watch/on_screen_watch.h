@@ -23,8 +23,10 @@ class OnScreenWatch : public QObject {
   // Called once a second while the window is on the screen. A Wayland
   // compositor says a window is no longer shown only by not asking for its
   // next frame, and a window whose contents did not change offers none: so
-  // one pixel is drawn again, and Qt counts the window unexposed when the
-  // compositor does not ask for that frame.
+  // every few seconds one pixel is drawn again, and Qt counts the window
+  // unexposed when the compositor does not ask for that frame. The active
+  // window needs none: its caret draws, and it loses the keyboard when it is
+  // minimised.
   void OfferAFrame();
 
  protected:
@@ -38,5 +40,6 @@ class OnScreenWatch : public QObject {
   std::function<void()> m_changed;
   QPointer<QWindow> m_native;
   bool m_wayland = false;
+  int m_secondsWithoutFrame = 0;
   bool m_onScreen = false;
 };
