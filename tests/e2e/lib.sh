@@ -276,9 +276,17 @@ all_windows() {
 }
 
 wait_window() {
-  local pid="$1" title="$2" seconds="${3:-15}" found tries=0
+  wait_first_line "${3:-15}" "$1" windows "$1" "$2"
+}
+
+# Runs the command (its arguments after the first two) until it prints a line,
+# for up to $1 seconds while process $2 lives; prints that line. Status 1 if
+# none came.
+wait_first_line() {
+  local seconds="$1" pid="$2" found tries=0
+  shift 2
   while [ "$tries" -lt $((seconds * 20)) ]; do
-    found="$(windows "$pid" "$title" | head -n 1)"
+    found="$("$@" | head -n 1)"
     if [ -n "$found" ]; then
       echo "$found"
       return 0

@@ -100,17 +100,11 @@ run_kwin() {
 }
 
 start_kwin() {
-  local runtime="$RUN_DIR/runtime" pid _
+  local runtime="$RUN_DIR/runtime"
   start_private_bus
   run_kwin kwin_wayland --virtual --no-lockscreen --socket "$KWIN_SOCKET" \
     --width 1024 --height 768
-  pid="$KWIN_PID"
-  for _ in $(seq 300); do
-    [ -S "$runtime/$KWIN_SOCKET" ] && kwin_dbus org.freedesktop.DBus.Peer.Ping >/dev/null 2>&1 && break
-    alive "$pid" || fail "kwin_wayland did not start: $(tail -n 20 "$RUN_DIR/kwin.log")"
-    sleep 0.05
-  done
-  [ -S "$runtime/$KWIN_SOCKET" ] || fail "kwin_wayland made no socket within 15 s"
+  wait_started "$KWIN_PID" kwin_wayland "$RUN_DIR/kwin.log" kwin_answers "$runtime/$KWIN_SOCKET"
   export WAYLAND_DISPLAY="$runtime/$KWIN_SOCKET"
   APP_ENV=(QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY="$WAYLAND_DISPLAY")
 }
@@ -121,12 +115,25 @@ start_kwin_x11() {
   local _
   start_private_bus
   run_kwin kwin_x11 --replace
+  wait_started "$KWIN_PID" kwin_x11 "$RUN_DIR/kwin.log" kwin_answers
+}
+
+# Whether KWin answers on the private bus, and has made the socket $1 if given.
+kwin_answers() {
+  { [ -z "${1:-}" ] || [ -S "$1" ]; } && kwin_dbus org.freedesktop.DBus.Peer.Ping >/dev/null 2>&1
+}
+
+# Waits up to 15 s for the command (the arguments after the first three) to
+# succeed, failing the test if the process $1, named $2, ends first (its log $3).
+wait_started() {
+  local pid="$1" name="$2" log="$3" _
+  shift 3
   for _ in $(seq 300); do
-    kwin_dbus org.freedesktop.DBus.Peer.Ping >/dev/null 2>&1 && return 0
-    alive "$KWIN_PID" || fail "kwin_x11 did not start: $(tail -n 20 "$RUN_DIR/kwin.log")"
+    "$@" && return 0
+    alive "$pid" || fail "$name did not start: $(tail -n 20 "$log")"
     sleep 0.05
   done
-  fail "kwin_x11 did not come up within 15 s"
+  fail "$name did not come up within 15 s"
 }
 
 start_weston() {
@@ -137,12 +144,7 @@ start_weston() {
     --height=768 >"$RUN_DIR/weston.log" 2>&1 &
   pid=$!
   track_pid "$pid"
-  for _ in $(seq 300); do
-    [ -S "$runtime/$socket" ] && break
-    alive "$pid" || fail "weston did not start: $(tail -n 20 "$RUN_DIR/weston.log")"
-    sleep 0.05
-  done
-  [ -S "$runtime/$socket" ] || fail "weston made no socket within 15 s"
+  wait_started "$pid" weston "$RUN_DIR/weston.log" test -S "$runtime/$socket"
   export WAYLAND_DISPLAY="$runtime/$socket"
   APP_ENV=(QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY="$WAYLAND_DISPLAY")
 }
@@ -203,18 +205,7 @@ kwin_window() {
 }
 
 wait_kwin_window() {
-  local pid="$1" caption="$2" seconds="${3:-15}" line tries=0
-  while [ "$tries" -lt $((seconds * 5)) ]; do
-    line="$(kwin_window "$pid" "$caption" | head -n 1)"
-    if [ -n "$line" ]; then
-      echo "$line"
-      return 0
-    fi
-    alive "$pid" || return 1
-    sleep 0.2
-    tries=$((tries + 1))
-  done
-  return 1
+  wait_first_line "${3:-15}" "$1" kwin_window "$1" "$2"
 }
 
 kwin_field() {

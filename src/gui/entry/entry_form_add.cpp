@@ -14,9 +14,7 @@
 // count alarms the file no longer holds and the save, merging the change,
 // would have to drop one.
 void EntryForm::OnAdd() {
-  const bool readIn = m_table.ReadInAlarmsChange();
-  WaitForOtherWriter(m_table);
-  if (m_table.ReadInAlarmsChange() || readIn) m_host.ShowTableChange();
+  if (ReadInOtherWriter(m_table)) m_host.ShowTableChange();
   if (m_table.Count() >= kMaxAlarms) {
     m_host.ShowMessage(kTableFullMessage, "");
     return;

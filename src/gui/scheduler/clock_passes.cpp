@@ -55,8 +55,7 @@ void ClockDriver::ShowAlarmPopup(int i, std::int64_t dueMinute) {
 // As Add: a change another program is still writing is waited for, so the
 // count is that of the file as it will be.
 void ClockDriver::Snooze(const std::string& text) {
-  m_table.ReadInAlarmsChange();
-  WaitForOtherWriter(m_table);
+  ReadInOtherWriter(m_table);
   const SnoozeAdded added = AddSnoozedAlarm(m_table, text, m_clock);
   if (!added.message.empty()) m_host.ShowMessage(added.message, "");
   m_host.AlarmSnoozed(added.index);

@@ -15,11 +15,14 @@ constexpr int kLookAgainMs = 50;
 
 }  // namespace
 
-void WaitForOtherWriter(const AlarmTable& table) {
+bool ReadInOtherWriter(AlarmTable& table) {
+  // Read in first, which also takes in the watcher's news of a writer at work.
+  const bool readIn = table.ReadInAlarmsChange();
   const QDeadlineTimer deadline(kWriterPatienceMs);
   while (table.AlarmsFileBusy() && !deadline.hasExpired()) {
     QEventLoop loop;
     QTimer::singleShot(kLookAgainMs, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
   }
+  return table.ReadInAlarmsChange() || readIn;
 }
