@@ -55,9 +55,7 @@
 #   press_enter WIN          focus WIN and press and release Return.
 #   alive PID                true while the process runs (and is no zombie).
 #   guard_held FOLDER        true while a copy holds the one-copy guard of FOLDER
-#                            (the lock on its file in guard_folder, named from
-#                            the folder's device and inode).
-#   guard_folder             print the folder of this user's guards.
+#                            (its lock on the folder).
 #   wait_exit PID [SECONDS]  returns 1 if PID still runs after SECONDS (default 10).
 #   fail MESSAGE             print "FAIL: MESSAGE" with the program's output, exit 1.
 #   pass MESSAGE             print "PASS: MESSAGE".
@@ -338,19 +336,8 @@ alive() {
   [ -n "$state" ] && [ "$state" != Z ]
 }
 
-guard_folder() {
-  local session="/run/user/$(id -u)"
-  if [ -d "$session" ] && [ -O "$session" ] && [ "$(stat -c '%a' "$session")" = 700 ]; then
-    echo "$session/tockmere"
-  else
-    echo "/tmp/tockmere-$(id -u)"
-  fi
-}
-
 guard_held() {
-  local lock
-  lock="$(guard_folder)/$(stat -L -c '%d-%i' "$1").lock" || return 1
-  [ -f "$lock" ] && ! flock -n "$lock" true
+  [ -d "$1" ] && ! flock -n "$1" true
 }
 
 wait_exit() {

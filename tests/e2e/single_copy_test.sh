@@ -2,11 +2,12 @@
 # A second start in the same alarms folder, named by another path, wakes the
 # first copy and exits at once with status 0: one process and one main window
 # remain, and the first copy's window, started minimised, is restored. The
-# guard lives in the user's guard folder, and a second copy started in the first
+# guard is a lock on the alarms folder itself, and a second copy started in the first
 # one's first milliseconds never ends it. The second start ends its
 # launcher's startup notification (a busy pointer otherwise). When the folder is replaced, the
 # guard follows the first copy into the new one. A start beside a stopped
-# first copy says so and ends with status 1.
+# first copy says so and ends with status 1; a stopped copy that wakes in a
+# folder another copy has taken meanwhile ends.
 source "$(dirname "$0")/lib.sh"
 setup "$1"
 
@@ -96,6 +97,25 @@ wait "$APP_PID" || status=$?
 grep -q 'gave no answer within 2 s' "$APP_LOG" || fail "the start beside a stopped copy did not say why it ended"
 kill -CONT "$first"
 pass "a start beside a stopped first copy said so and ended with status 1"
+
+# The folder is replaced while the first copy is stopped, and a copy starts in
+# the new one: woken, the first finds it there and ends, without calling its
+# window forward.
+kill -STOP "$first"
+mv "$WORK_DIR" "$RUN_DIR/aside-2"
+mkdir "$WORK_DIR"
+write_alarms "$DAILY"
+start_tockmere "$start" 1
+second="$APP_PID"
+second_main="$(wait_window "$second" Tockmere 20)" || fail "the copy in the new folder shows no window"
+kill -CONT "$first"
+wait_exit "$first" 10 || fail "the woken copy runs on beside the one in its new folder"
+grep -q "this copy ends" "$APP_LOG_FIRST" || fail "the woken copy did not say why it ended"
+sleep 1
+alive "$second" || fail "the copy in the new folder ended"
+minimised "$second_main" || fail "the woken copy brought the other's window forward"
+pass "a copy woken in a folder another copy works in ends, and leaves the other be"
+first="$second"
 
 # Two copies started together, five times: exactly one runs on each time.
 kill -KILL "$first"

@@ -2,6 +2,7 @@
 #include "gui/app/command_line.h"
 
 #include <gtest/gtest.h>
+#include <poll.h>
 
 #include <QDir>
 #include <QFileInfo>
@@ -9,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "core/platform/instance_lock.h"
+#include "gui/app/single_instance.h"
 #include "test_support.h"
 
 namespace {
@@ -123,3 +126,25 @@ TEST(AlarmsFolder, AFolderWhoseNameIsNotUtf8IsEnteredByItsBytes) {
 }
 
 }  // namespace
+
+// A copy that enters its folder again and finds another copy there ends, and
+// asks nothing of the other.
+TEST(SingleInstanceTest, AFolderAnotherCopyTookEndsThisCopy) {
+  const ScratchFolder scratch;
+  const std::filesystem::path folder = scratch.path() / "alarms";
+  std::filesystem::create_directory(folder);
+  std::filesystem::current_path(folder);
+  SingleInstance instance;
+  ASSERT_FALSE(instance.OtherCopyRuns());
+  bool ended = false;
+  QObject::connect(&instance, &SingleInstance::folderTakenByAnother, [&ended] { ended = true; });
+  std::filesystem::rename(folder, scratch.path() / "aside");
+  std::filesystem::create_directory(folder);
+  const InstanceLock other(folder, GuardFolder());
+  ASSERT_EQ(other.state(), InstanceLock::State::First) << other.error();
+  std::filesystem::current_path(folder);
+  instance.FollowFolder();
+  EXPECT_TRUE(ended);
+  pollfd request{other.wakeSocket(), POLLIN, 0};
+  EXPECT_EQ(poll(&request, 1, 300), 0) << "the other copy was asked for its window";
+}

@@ -1,5 +1,6 @@
 #include <QPushButton>
 
+#include "gui/platform/window_activation.h"
 #include "main_window_fixture.h"
 
 namespace {
@@ -82,6 +83,17 @@ TEST_F(SnoozeTest, ClickOnTheNotificationActivatesThePopup) {
     EXPECT_TRUE(popup->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
   });
   TickAt(At(2026, 12, 7, 7, 30, 0));
+}
+
+// A token of up to 256 printable bytes, as a later start hands it over.
+TEST(ActivationTokenTest, PrintableAndUpTo256Bytes) {
+  const std::pair<QString, bool> cases[] = {{QString(256, 'k'), true},
+                                            {QString(257, 'k'), false},
+                                            {"", false},
+                                            {"a b", false},
+                                            {"kwin-1234_TIME5", true}};
+  for (const auto& [token, valid] : cases)
+    EXPECT_EQ(IsActivationToken(token), valid) << token.size();
 }
 
 }  // namespace

@@ -2,8 +2,12 @@
 // the first copy, giving up on one that never answers, and other users.
 #include "core/platform/instance_lock.h"
 
+#include <fcntl.h>
 #include <grp.h>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <pwd.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -12,6 +16,8 @@
 
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <memory>
 #include <string>
 #include <thread>
@@ -106,11 +112,30 @@ TEST_F(InstanceLockTest, ALaterCopyWakesTheFirstAndTheGuardEndsWithIt) {
   EXPECT_EQ(InstanceLock("alarms", m_folder.path() / "guards", 0ms, false).state(), State::Another);
   EXPECT_EQ(first->TakeWakeRequests(), Tokens()) << "a copy that does not ask is not answered";
 
-  // The launcher's activation token reaches the first copy with the request.
-  const auto third = Lock("alarms");
-  std::thread ask([&third] { EXPECT_TRUE(third->WakeFirst("kwin-1234_TIME5")); });
-  EXPECT_EQ(first->TakeWakeRequests(), Tokens{"kwin-1234_TIME5"});
-  ask.join();
+  // The launcher's activation token reaches the first copy with the request,
+  // however long it may be; one sent a moment after connecting too.
+  for (const std::string& token : {std::string("kwin-1234_TIME5"), std::string(256, 't')}) {
+    const auto third = Lock("alarms");
+    std::thread ask([&third, &token] { EXPECT_TRUE(third->WakeFirst(token)); });
+    EXPECT_EQ(first->TakeWakeRequests(), Tokens{token});
+    ask.join();
+  }
+  std::thread late([this] {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, SocketPath().c_str(), sizeof address.sun_path - 1);
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_EQ(connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    std::this_thread::sleep_for(100ms);
+    EXPECT_EQ(send(fd, "late\n", 5, 0), 5);
+    char byte = 0;
+    EXPECT_EQ(recv(fd, &byte, 1, 0), 1);
+    close(fd);
+  });
+  pollfd request{first->wakeSocket(), POLLIN, 0};
+  ASSERT_EQ(poll(&request, 1, 2000), 1);
+  EXPECT_EQ(first->TakeWakeRequests(), Tokens{"late"});
+  late.join();
 
   first.reset();
   const auto next = Lock("alarms");
@@ -140,18 +165,61 @@ TEST_F(InstanceLockTest, AFirstCopyThatAnswersAfterASecondIsFound) {
   answer.join();
 }
 
-TEST_F(InstanceLockTest, WithoutAGuardTheCopyRunsAndSaysWhy) {
+// A guard folder another user made first, or one a tmp cleaner deleted, only
+// leaves the copy unreachable: a second copy never runs beside it.
+TEST_F(InstanceLockTest, AGuardFolderTakenOrDeletedNeverLetsTwoCopiesRun) {
   EXPECT_NE(Lock("missing")->error().find("missing: No such file"), std::string::npos);
-  fs::create_directory("guards");
-  for (const fs::perms mode : {fs::perms::owner_all | fs::perms::group_exec, fs::perms::all}) {
-    fs::permissions("guards", mode);
-    const auto lock = Lock("alarms");
-    EXPECT_EQ(lock->state(), State::Unguarded);
-    EXPECT_NE(lock->error().find("guards is not a folder private to this user"), std::string::npos)
-        << lock->error();
+  const auto makeFolder = [](fs::perms mode) {
+    return [mode] {
+      fs::create_directory("guards");
+      fs::permissions("guards", mode);
+    };
+  };
+  const auto makeLink = [] {
+    fs::create_directory("mine");
+    fs::permissions("mine", fs::perms::owner_all);
+    fs::create_directory_symlink("mine", "guards");
+  };
+  const std::vector<std::function<void()>> taken = {
+      makeFolder(fs::perms::owner_all | fs::perms::group_exec), makeFolder(fs::perms::all),
+      [] { std::ofstream("guards") << "x"; }, makeLink};
+  for (std::size_t i = 0; i < taken.size(); ++i) {
+    taken[i]();
+    const auto first = Lock("alarms");
+    EXPECT_EQ(first->state(), State::First) << i;
+    EXPECT_NE(first->error().find("guards is not a folder private to this user"), std::string::npos)
+        << i << ": " << first->error();
+    EXPECT_EQ(Lock("alarms", 0ms)->state(), State::Another) << i;
+    fs::remove_all("guards");
+    fs::remove_all("mine");
   }
+
+  const auto first = Lock("alarms");
+  ASSERT_EQ(first->state(), State::First);
+  fs::remove_all("guards");
+  EXPECT_EQ(Lock("alarms", 0ms)->state(), State::Another) << "guard folder deleted";
 }
 
+// The session's runtime folder holds the guards only when it is this user's
+// alone.
+TEST_F(InstanceLockTest, TheRuntimeFolderServesOnlyWhenPrivate) {
+  const fs::path own = fs::path("run") / std::to_string(geteuid());
+  const fs::path home = fs::path(getpwuid(geteuid())->pw_dir) / ".cache" / "tockmere";
+  using P = fs::perms;
+  for (const P mode :
+       {P::owner_all, P::owner_all | P::others_read | P::others_exec,
+        P::owner_all | P::group_read | P::group_exec, P::owner_all | P::others_all}) {
+    fs::create_directories(own);
+    fs::permissions(own, mode);
+    EXPECT_EQ(GuardFolder("run"), mode == P::owner_all ? own / "tockmere" : home)
+        << static_cast<int>(mode);
+    fs::remove_all("run");
+  }
+  fs::create_directories("run/real");
+  fs::permissions("run/real", P::owner_all);
+  fs::create_directory_symlink("real", own);
+  EXPECT_EQ(GuardFolder("run"), home) << "a symlink";
+}
 // Anyone may bind any abstract socket name: one named from the user and the
 // folder, held by a socket whose queue is full, is no copy of this user's.
 TEST_F(InstanceLockTest, ASocketAnyoneCouldBindDoesNotStopAStart) {
@@ -182,10 +250,12 @@ TEST_F(InstanceLockTest, AnotherUserCanNeitherStopNorWakeACopy) {
   fs::create_directory("guards");
   fs::permissions("guards", fs::perms::owner_all);
   ASSERT_EQ(chown("guards", 65534, 65534), 0);
-  const auto foreign = Lock("alarms");
-  EXPECT_EQ(foreign->state(), State::Unguarded);
-  EXPECT_NE(foreign->error().find("(owner uid 65534, mode 0700)"), std::string::npos)
-      << foreign->error();
+  {
+    const auto foreign = Lock("alarms");
+    EXPECT_EQ(foreign->state(), State::First);
+    EXPECT_NE(foreign->error().find("(owner uid 65534, mode 0700)"), std::string::npos)
+        << foreign->error();
+  }
 
   ASSERT_EQ(chown("guards", 0, 0), 0);
   const auto first = Lock("alarms");
@@ -204,4 +274,24 @@ TEST_F(InstanceLockTest, AnotherUserCanNeitherStopNorWakeACopy) {
       SocketPath());
   ASSERT_TRUE(caller.ready());
   EXPECT_TRUE(first->TakeWakeRequests().empty());
+}
+
+// Another user who may read the alarms folder locks it: the copy still runs,
+// guarded by the lock file of its own guard folder.
+TEST_F(InstanceLockTest, AnotherUsersLockOnTheFolderNeitherStopsNorDoubles) {
+  if (geteuid() != 0) GTEST_SKIP() << "needs root to act as another user";
+  for (fs::path up = fs::current_path(); up != up.root_path(); up = up.parent_path()) {
+    fs::permissions(up, fs::perms::others_exec, fs::perm_options::add);
+  }
+  fs::permissions("alarms", fs::perms::others_read | fs::perms::others_exec, fs::perm_options::add);
+  const AsNobody locker(
+      [](const fs::path& folder) {
+        const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+        return fd >= 0 && flock(fd, LOCK_EX | LOCK_NB) == 0;
+      },
+      fs::current_path() / "alarms");
+  ASSERT_TRUE(locker.ready());
+  const auto first = Lock("alarms", 0ms);
+  EXPECT_EQ(first->state(), State::First) << first->error();
+  EXPECT_EQ(Lock("alarms", 0ms)->state(), State::Another);
 }

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -13,6 +14,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+
+#include "core/platform/lock_holders.h"
 
 namespace fs = std::filesystem;
 
@@ -61,7 +64,7 @@ std::string Failed(const std::string& what, const fs::path& path, int why) {
 std::string ReadToken(int client) {
   std::string token;
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kTokenWaitMs);
-  while (token.size() < kMaxTokenBytes) {
+  while (token.size() <= kMaxTokenBytes) {
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
         deadline - std::chrono::steady_clock::now());
     if (left.count() <= 0) return {};
@@ -81,25 +84,38 @@ std::string ReadToken(int client) {
 
 }  // namespace
 
-// Not from XDG_RUNTIME_DIR: every copy of the user must find the same guard,
-// one started outside the desktop session (or with the variable set
-// otherwise) as much as one started inside it.
-fs::path GuardFolder() {
-  const std::string uid = std::to_string(geteuid());
-  const fs::path session = "/run/user/" + uid;
+namespace {
+
+bool IsPrivateFolder(const struct stat& info) {
+  return S_ISDIR(info.st_mode) && info.st_uid == geteuid() && (info.st_mode & 077) == 0;
+}
+
+std::string HomeFolder() {
+  const passwd* user = getpwuid(geteuid());
+  return user != nullptr && user->pw_dir != nullptr ? user->pw_dir : "";
+}
+
+}  // namespace
+
+// Not from XDG_RUNTIME_DIR nor HOME: every copy of the user must find the same
+// guard folder, one started outside the desktop session (or with the variables
+// set otherwise) as much as one started inside it.
+fs::path GuardFolder(const fs::path& runRoot) {
+  const fs::path session = runRoot / std::to_string(geteuid());
   struct stat info {};
-  const bool usable = stat(session.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
-                      info.st_uid == geteuid() && (info.st_mode & 077) == 0;
-  return usable ? session / "tockmere" : fs::path("/tmp/tockmere-" + uid);
+  if (lstat(session.c_str(), &info) == 0 && IsPrivateFolder(info)) return session / "tockmere";
+  return fs::path(HomeFolder()) / ".cache" / "tockmere";
 }
 
 std::string MakePrivateFolder(const fs::path& folder) {
+  if (folder.is_relative()) return "no home folder for the guard folder";
+  (void)mkdir(folder.parent_path().c_str(), 0700);
   if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
     return Failed("make the guard folder", folder, errno);
   }
   struct stat info {};
   if (lstat(folder.c_str(), &info) != 0) return Failed("read the guard folder", folder, errno);
-  if (S_ISDIR(info.st_mode) && info.st_uid == geteuid() && (info.st_mode & 077) == 0) return {};
+  if (IsPrivateFolder(info)) return {};
   char mode[8];
   std::snprintf(mode, sizeof mode, "%04o", static_cast<unsigned>(info.st_mode & 07777));
   return "the guard folder " + folder.string() +
@@ -116,23 +132,24 @@ std::string InstanceLockName(const fs::path& alarmsFolder) {
 InstanceLock::InstanceLock(const fs::path& alarmsFolder, const fs::path& guardFolder,
                            std::chrono::milliseconds patience, bool ask)
     : m_deadline(std::chrono::steady_clock::now() + patience) {
+  m_folderFd = open(alarmsFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   struct stat folder {};
-  if (stat(alarmsFolder.c_str(), &folder) != 0) {
+  if (m_folderFd < 0 || fstat(m_folderFd, &folder) != 0) {
     m_error = alarmsFolder.string() + ": " + std::strerror(errno);
     return;
   }
   m_device = folder.st_dev;
   m_inode = folder.st_ino;
-  m_error = MakePrivateFolder(guardFolder);
-  if (!m_error.empty()) return;
+  m_guardError = MakePrivateFolder(guardFolder);
   const std::string name = std::to_string(m_device) + "-" + std::to_string(m_inode);
   m_lockPath = guardFolder / (name + ".lock");
   m_socketPath = guardFolder / (name + ".sock");
   // The holder may be ending, or not yet listening: try again until it is
   // clear who holds the folder. One that never listens is stopped or hung.
-  while (!TryLock() && !(ask && TryReach())) {
+  while (!TryLock() && !(ask && m_guardError.empty() && TryReach())) {
     if (RemainingMs() == 0) {
       m_state = State::Another;
+      m_error = m_guardError;
       return;
     }
     usleep(kRetryMs * 1000);
@@ -146,6 +163,7 @@ InstanceLock::~InstanceLock() {
   }
   if (m_firstFd >= 0) close(m_firstFd);
   if (m_lockFd >= 0) close(m_lockFd);
+  if (m_folderFd >= 0) close(m_folderFd);
 }
 
 bool InstanceLock::Guards(const fs::path& alarmsFolder) const {
@@ -154,23 +172,52 @@ bool InstanceLock::Guards(const fs::path& alarmsFolder) const {
          folder.st_dev == m_device && folder.st_ino == m_inode;
 }
 
-// Locks the folder's lock file; false when another copy holds it.
+// Locks the alarms folder, and the lock file when the guard folder can be
+// used; false when another copy of this user holds either.
 bool InstanceLock::TryLock() {
+  const Hold folder = LockFolder();
+  if (folder == Hold::Held) return false;
+  if (folder == Hold::Failed) return true;
+  const Hold file = LockGuardFile();
+  if (file == Hold::Held) {
+    if (folder == Hold::Taken) flock(m_folderFd, LOCK_UN);
+    return false;
+  }
+  if (folder == Hold::Taken || file == Hold::Taken) {
+    m_state = State::First;
+    if (file == Hold::Taken) Listen();
+    return true;
+  }
+  m_error = "the alarms folder is locked by another user, and " + m_error;
+  return true;
+}
+
+InstanceLock::Hold InstanceLock::LockFolder() {
+  if (flock(m_folderFd, LOCK_EX | LOCK_NB) == 0) return Hold::Taken;
+  if (errno == EINTR) return Hold::Held;
+  if (errno != EWOULDBLOCK) {
+    m_error = "cannot lock the alarms folder: " + std::string(std::strerror(errno));
+    return Hold::Failed;
+  }
+  struct stat folder {};
+  return fstat(m_folderFd, &folder) != 0 || HeldByThisUser(folder) ? Hold::Held : Hold::Foreign;
+}
+
+// Failed (error() says why) when the guard folder cannot be used.
+InstanceLock::Hold InstanceLock::LockGuardFile() {
+  m_error = m_guardError;
+  if (!m_error.empty()) return Hold::Failed;
   if (m_lockFd < 0) {
     m_lockFd = open(m_lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (m_lockFd < 0) {
       m_error = Failed("open the guard's lock", m_lockPath, errno);
-      return true;
+      return Hold::Failed;
     }
   }
-  if (flock(m_lockFd, LOCK_EX | LOCK_NB) != 0) {
-    if (errno == EWOULDBLOCK || errno == EINTR) return false;
-    m_error = Failed("lock", m_lockPath, errno);
-    return true;
-  }
-  m_state = State::First;
-  Listen();
-  return true;
+  if (flock(m_lockFd, LOCK_EX | LOCK_NB) == 0) return Hold::Taken;
+  if (errno == EWOULDBLOCK || errno == EINTR) return Hold::Held;
+  m_error = Failed("lock", m_lockPath, errno);
+  return Hold::Failed;
 }
 
 // The holder's socket, made anew over one a holder that ended left behind.

@@ -47,6 +47,10 @@ bool CAlarmApp::InitInstance() {
   if (m_instance != nullptr) {
     QObject::connect(m_instance, &SingleInstance::wakeRequested, &dlg,
                      [&dlg](const QString& token) { dlg.BringToFront(token); });
+    // Once the handler that entered the folder again is done; the settings
+    // and alarms there are the other copy's now.
+    QObject::connect(m_instance, &SingleInstance::folderTakenByAnother, &dlg,
+                     [&dlg] { QTimer::singleShot(0, &dlg, [] { std::_Exit(0); }); });
   }
   const TerminationSignals terminations([&dlg] { dlg.OnEndSession(); });
   EndWithTheSession(dlg);

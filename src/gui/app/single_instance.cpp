@@ -21,6 +21,9 @@ void SingleInstance::Take(std::chrono::milliseconds patience, bool ask) {
                  "Tockmere: no guard against a second copy on this alarms folder: %s; "
                  "running without it.\n",
                  m_lock->error().c_str());
+  } else if (!m_lock->error().empty() && OtherCopyRuns()) {
+    std::fprintf(stderr, "Tockmere: cannot reach the copy that works in this alarms folder: %s.\n",
+                 m_lock->error().c_str());
   } else if (!m_lock->error().empty()) {
     std::fprintf(stderr,
                  "Tockmere: a second copy on this alarms folder cannot reach this one: %s.\n",
@@ -52,6 +55,7 @@ void SingleInstance::FollowFolder() {
   if (!OtherCopyRuns()) return;
   std::fputs(
       "Tockmere: another copy already works in the alarms folder this one entered again; "
-      "both go off for its alarms until one of them ends.\n",
+      "this copy ends, and the other goes off for its alarms.\n",
       stderr);
+  emit folderTakenByAnother();
 }

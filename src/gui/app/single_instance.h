@@ -29,12 +29,15 @@ class SingleInstance : public QObject {
   // or hung).
   bool WakeFirst(const QByteArray& x11StartupId);
   // The program works in its alarms folder again, made anew or replaced: takes
-  // the new folder's guard in place of the old one's.
+  // the new folder's guard in place of the old one's. When another copy holds
+  // it, says so and tells (folderTakenByAnother): this copy must end.
   void FollowFolder();
 
  signals:
   // A later copy asked for the window, with its activation token (may be empty).
   void wakeRequested(const QString& token);
+  // The folder this copy entered again is another copy's.
+  void folderTakenByAnother();
 
  private:
   void Take(std::chrono::milliseconds patience, bool ask);
