@@ -149,7 +149,7 @@ InstanceLock::InstanceLock(const fs::path& alarmsFolder, const fs::path& guardFo
   while (!TryLock() && !(ask && m_guardError.empty() && TryReach())) {
     if (RemainingMs() == 0) {
       m_state = State::Another;
-      m_error = m_guardError;
+      if (m_error.empty()) m_error = m_guardError;
       return;
     }
     usleep(kRetryMs * 1000);
@@ -245,6 +245,7 @@ bool InstanceLock::TryReach() {
   const int fd = NewSocket();
   if (fd < 0) return false;
   if (connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+    m_error = Failed("connect to", m_socketPath, errno);
     close(fd);
     return false;
   }
@@ -252,6 +253,7 @@ bool InstanceLock::TryReach() {
   if (holder == static_cast<long>(geteuid())) {
     m_firstFd = fd;
     m_state = State::Another;
+    m_error.clear();
     return true;
   }
   close(fd);
