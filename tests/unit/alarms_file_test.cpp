@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/platform/regular_file.h"
 #include "core/platform/text_encoding.h"
 #include "core/store/alarm_table.h"
 #include "core/store/alarms_folder.h"
@@ -98,13 +99,28 @@ TEST(TextEncoding, Utf16RoundTripsAndBrokenUnitsReadAsReplacement) {
   EXPECT_EQ(EncodeText("A", TextEncoding::Utf16Le),
             "\xFF\xFE"
             "A\0"s);
-  // A lone surrogate, then an odd last byte.
+  // A lone surrogate, then an odd last byte, which is no half of a pair.
   EXPECT_EQ(DecodeText("\xFF\xFE\x00\xD8"
                        "A\0x"s)
                 .text,
             "\xEF\xBF\xBD"
             "A\xEF\xBF\xBD");
+  EXPECT_EQ(DecodeText("\xFE\xFF\xD8\x3D\xDC"s).text, "\xEF\xBF\xBD\xEF\xBF\xBD");
   EXPECT_EQ(DecodeText("plain").encoding, TextEncoding::Utf8);
+}
+
+// The size limit is the file's own: 64 MiB is read, a byte more is not.
+TEST(RegularFile, AFileOfUpTo64MiBIsRead) {
+  ScratchFolder folder;
+  for (const std::size_t size : {kMaxReadSize, kMaxReadSize + 1}) {
+    folder.Write("big", "");
+    fs::resize_file("big", size);
+    std::string bytes, why;
+    const bool read = size == kMaxReadSize;
+    EXPECT_EQ(ReadRegularFile("big", bytes, &why), read ? FileRead::Read : FileRead::Unreadable);
+    EXPECT_EQ(bytes.size(), read ? size : 0);
+    EXPECT_EQ(why, read ? "" : "it is larger than 64 MiB");
+  }
 }
 
 TEST_F(AlarmsFileTest, AlarmsAfterABlankLineOrWithOtherLineEndsAreLoadedAndKept) {
@@ -301,6 +317,13 @@ TEST_F(AlarmsFileTest, ASaveWritesThroughASymbolicLink) {
   ASSERT_TRUE(AddAndSave());
   EXPECT_TRUE(fs::is_symlink(kAlarmsFileName));
   EXPECT_EQ(m_folder.Read("synced/new.txt"), CrLf({"1,00/00/00,0,23:00,$%&"}));
+
+  // A chain of relative links, each read from the folder that holds it.
+  fs::remove(kAlarmsFileName);
+  fs::create_symlink("new.txt", "synced/link");
+  fs::create_symlink("synced/link", kAlarmsFileName);
+  ASSERT_TRUE(AddAndSave());
+  EXPECT_EQ(m_folder.Read("synced/new.txt"), CrLf(Lines(2, "1,00/00/00,0,23:00,$%&")));
 }
 
 // A file the program does not read, or reads as UTF-8 though it looks like
