@@ -238,6 +238,24 @@ TEST_F(AlarmsFileTest, ARemovalWhileTheFileIsBeingWrittenIsMadeOnTheFinishedFile
   EXPECT_FALSE(table.AlarmsSaveWaiting());
 }
 
+// At the end, a save that waited and cannot be made says what it loses.
+TEST_F(AlarmsFileTest, AWaitingSaveThatCannotBeMadeAtTheEndSaysWhatIsLost) {
+  LoadFile(CrLf({kSix, kSeven}));
+  table.SetAlarmsFileBusy(true);
+  table.DeleteAlarm(0);
+  AddAndSave();
+  table.SetText(1, "Tea|");
+  fs::remove(kAlarmsFileName);
+  fs::create_directory(kAlarmsFileName);
+  ::testing::internal::CaptureStderr();
+  EXPECT_FALSE(table.FinishWaitingSave());
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+            "tockmere: cannot read alarms.txt: it is not a regular file; its alarms do not go off "
+            "and it is not replaced\ntockmere: cannot save alarms.txt at the end; not saved: added "
+            "\"1,00/00/00,0,23:00,Tea|\", removed \"1,00/00/00,0,06:00,\"\n");
+  EXPECT_TRUE(m_ui.messages.empty());
+}
+
 // The alarms folder moved aside and a new one made under its name, then
 // deleted: a save writes into the folder of that name, made again if need be.
 TEST_F(AlarmsFileTest, ASaveFindsTheAlarmsFolderAgainByItsPath) {
