@@ -202,7 +202,9 @@ TEST_F(AlarmsFileWatcherTest, ARemovalWaitsForAWriterThatWroteBackWhatTheFileHel
             "1,00/00/00,0,09:00,Later|\r\n1,00/00/00,0,10:00,Daily|\r\n");
 }
 
-// A save that comes before the watcher has heard of a writer still waits for it.
+// A save that comes before the watcher has heard of a writer still waits for
+// it; at the end of the session, with the writer still at it, it is made on
+// the file as the writer left it.
 TEST_F(AlarmsFileWatcherTest, ASaveRightAfterAWriterStartedWaitsForIt) {
   const std::string held = "1,00/00/00,0,07:00,\r\n";
   Start(held);
@@ -212,6 +214,9 @@ TEST_F(AlarmsFileWatcherTest, ASaveRightAfterAWriterStartedWaitsForIt) {
   EXPECT_TRUE(table.SaveAlarms());
   EXPECT_TRUE(table.AlarmsSaveWaiting());
   EXPECT_EQ(folder.Read("alarms.txt"), held);
+  writer << "1,00/00/00,0,08:00,\r\n" << std::flush;
+  dlg->OnEndSession();
+  EXPECT_EQ(folder.Read("alarms.txt"), "1,00/00/00,0,08:00,\r\n");
 }
 
 TEST_F(AlarmsFileWatcherTest, AnAddAfterAHandEditKeepsBothAndTheBackup) {

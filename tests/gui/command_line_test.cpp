@@ -104,8 +104,10 @@ TEST(AlarmsFolder, ChosenFolderMustExistAndAFailureKeepsTheWorkingDirectory) {
   EXPECT_EQ(QDir::currentPath(), here);
 
   QDir().mkpath(here + "/chosen");
-  EXPECT_EQ(EnterAlarmsFolder(ReadCommandLine({"--folder=chosen"})), "");
+  std::filesystem::path named;
+  EXPECT_EQ(EnterAlarmsFolder(ReadCommandLine({"--folder=chosen/"}), &named), "");
   EXPECT_EQ(QDir::currentPath(), here + "/chosen");
+  EXPECT_EQ(named, scratch.path() / "chosen");
 }
 
 // File names are bytes: neither UTF-8 nor any other encoding is required.

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/platform/regular_file.h"
 #include "core/platform/text_encoding.h"
 #include "core/store/alarm_table.h"
 #include "core/store/alarms_folder.h"
@@ -98,13 +99,27 @@ TEST(TextEncoding, Utf16RoundTripsAndBrokenUnitsReadAsReplacement) {
   EXPECT_EQ(EncodeText("A", TextEncoding::Utf16Le),
             "\xFF\xFE"
             "A\0"s);
-  // A lone surrogate, then an odd last byte.
+  // A lone surrogate, then an odd last byte, which is no half of a pair.
   EXPECT_EQ(DecodeText("\xFF\xFE\x00\xD8"
                        "A\0x"s)
                 .text,
             "\xEF\xBF\xBD"
             "A\xEF\xBF\xBD");
+  EXPECT_EQ(DecodeText("\xFE\xFF\xD8\x3D\xDC"s).text, "\xEF\xBF\xBD\xEF\xBF\xBD");
   EXPECT_EQ(DecodeText("plain").encoding, TextEncoding::Utf8);
+}
+
+// The size limit is the file's own: 64 MiB is read, a byte more is not.
+TEST(RegularFile, AFileOfUpTo64MiBIsRead) {
+  ScratchFolder folder;
+  for (const std::size_t size : {kMaxReadSize, kMaxReadSize + 1}) {
+    folder.Write("big", "");
+    fs::resize_file("big", size);
+    std::string bytes;
+    const bool read = size == kMaxReadSize;
+    EXPECT_EQ(ReadRegularFile("big", bytes), read ? FileRead::Read : FileRead::Unreadable);
+    EXPECT_EQ(bytes.size(), read ? size : 0);
+  }
 }
 
 TEST_F(AlarmsFileTest, AlarmsAfterABlankLineOrWithOtherLineEndsAreLoadedAndKept) {
@@ -222,6 +237,24 @@ TEST_F(AlarmsFileTest, ARemovalWhileTheFileIsBeingWrittenIsMadeOnTheFinishedFile
   EXPECT_FALSE(table.AlarmsSaveWaiting());
 }
 
+// At the end, a save that waited and cannot be made says what it loses.
+TEST_F(AlarmsFileTest, AWaitingSaveThatCannotBeMadeAtTheEndSaysWhatIsLost) {
+  LoadFile(CrLf({kSix, kSeven}));
+  table.SetAlarmsFileBusy(true);
+  table.DeleteAlarm(0);
+  AddAndSave();
+  table.SetText(1, "Tea|");
+  fs::remove(kAlarmsFileName);
+  fs::create_directory(kAlarmsFileName);
+  ::testing::internal::CaptureStderr();
+  EXPECT_FALSE(table.FinishWaitingSave());
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+            "tockmere: cannot read alarms.txt: it is not a regular file; its alarms do not go off "
+            "and it is not replaced\ntockmere: cannot save alarms.txt at the end; not saved: added "
+            "\"1,00/00/00,0,23:00,Tea|\", removed \"1,00/00/00,0,06:00,\"\n");
+  EXPECT_TRUE(m_ui.messages.empty());
+}
+
 // The alarms folder moved aside and a new one made under its name, then
 // deleted: a save writes into the folder of that name, made again if need be.
 TEST_F(AlarmsFileTest, ASaveFindsTheAlarmsFolderAgainByItsPath) {
@@ -301,6 +334,13 @@ TEST_F(AlarmsFileTest, ASaveWritesThroughASymbolicLink) {
   ASSERT_TRUE(AddAndSave());
   EXPECT_TRUE(fs::is_symlink(kAlarmsFileName));
   EXPECT_EQ(m_folder.Read("synced/new.txt"), CrLf({"1,00/00/00,0,23:00,$%&"}));
+
+  // A chain of relative links, each read from the folder that holds it.
+  fs::remove(kAlarmsFileName);
+  fs::create_symlink("new.txt", "synced/link");
+  fs::create_symlink("synced/link", kAlarmsFileName);
+  ASSERT_TRUE(AddAndSave());
+  EXPECT_EQ(m_folder.Read("synced/new.txt"), CrLf(Lines(2, "1,00/00/00,0,23:00,$%&")));
 }
 
 // A file the program does not read, or reads as UTF-8 though it looks like

@@ -1,17 +1,21 @@
 // A save killed half-way leaves nothing beside the file, and a start removes
-// what a killed save of an earlier run left, but nothing else.
+// what a killed save of an earlier run left, but nothing else: neither a
+// user's file nor the temporary of a save still running.
 #include "core/platform/atomic_file.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/inotify.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <csignal>
+#include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +24,18 @@
 #include "test_support.h"
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// What runs at the start of each rename of this process: a save's last step.
+std::function<void()> g_beforeRename;
+
+}  // namespace
+
+extern "C" int rename(const char* from, const char* to) noexcept {
+  if (g_beforeRename) g_beforeRename();
+  return renameat(AT_FDCWD, from, AT_FDCWD, to);
+}
 
 namespace {
 
@@ -57,17 +73,60 @@ TEST(AtomicFile, ASaveKilledHalfWayLeavesNothingBehind) {
   EXPECT_EQ(folder.Read("alarms.txt"), "old");
 }
 
+// Nothing is written under the temporary's name before it is whole (where
+// the file system has files without a name, as here).
+TEST(AtomicFile, ASaveWritesNoFileUnderItsName) {
+  ScratchFolder folder;
+  const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+  ASSERT_GE(inotify_add_watch(watch, ".", IN_MODIFY), 0);
+  ASSERT_TRUE(WriteFileAtomically("alarms.txt", "new"));
+  alignas(inotify_event) char events[4096];
+  const ssize_t n = read(watch, events, sizeof events);
+  for (const char* p = events; p < events + n; p += sizeof(inotify_event)) {
+    const auto* event = reinterpret_cast<const inotify_event*>(p);
+    EXPECT_FALSE(std::string_view(event->name).starts_with(".alarms.txt.")) << event->name;
+    p += event->len;
+  }
+  close(watch);
+}
+
+// A copy starting while another's save has named its temporary and not yet
+// renamed it leaves it: that save still succeeds.
+TEST(AtomicFile, ASaveSurvivesACopyStartingBeforeItsRename) {
+  ScratchFolder folder;
+  folder.Write("config/Tockmere/registry.reg", "old");
+  SettingsStore starting;
+  g_beforeRename = [&starting] { starting.LoadSettings(); };
+  ::testing::internal::CaptureStderr();
+  EXPECT_TRUE(SettingsStore().WriteSettings());
+  g_beforeRename = nullptr;
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+  EXPECT_NE(folder.Read("config/Tockmere/registry.reg").find("\"Sound\""), std::string::npos);
+}
+
 TEST(AtomicFile, AStartRemovesOnlyTheLeftoversOfKilledSaves) {
   ScratchFolder folder;
-  const std::vector<std::string> leftovers = {".alarms.txt.a1B2c3", ".alarms.txt.bak.Zz9Yy8",
-                                              "config/Tockmere/.registry.reg.Q7w8E9"};
-  const std::vector<std::string> kept = {".alarms.txt.a1B2c", ".alarms.txt.notmine",
-                                         ".other.txt.a1B2c3", "alarms.txt.a1B2c3",
-                                         ".alarms.txt.Saving"};
+  const std::vector<std::string> leftovers = {".alarms.txt.tockmere-save-a1B2c3",
+                                              ".alarms.txt.bak.tockmere-save-Zz9Yy8",
+                                              "config/Tockmere/.registry.reg.tockmere-save-Q7w8E9"};
+  std::vector<std::string> kept = {".alarms.txt.backup",
+                                   ".alarms.txt.2026v1",
+                                   ".alarms.txt.bak.old001",
+                                   ".alarms.txt.notmine",
+                                   ".other.txt.tockmere-save-a1B2c3",
+                                   "alarms.txt.tockmere-save-a1B2c3",
+                                   ".alarms.txt.tockmere-save-a1B2c",
+                                   ".alarms.txt.tockmere-save-Saving"};
   for (const std::string& name : leftovers) folder.Write(name, "x");
   for (const std::string& name : kept) folder.Write(name, "x");
+  folder.Write("config/Tockmere/.registry.reg.backup", "x");
+  // Another user's file (where the test may give one away).
+  folder.Write(".alarms.txt.tockmere-save-Theirs", "x");
+  if (chown(".alarms.txt.tockmere-save-Theirs", 65534, 65534) == 0) {
+    kept.push_back(".alarms.txt.tockmere-save-Theirs");
+  }
   // A save of another copy that is still running holds its file locked.
-  const int running = open(".alarms.txt.Saving", O_RDONLY | O_CLOEXEC);
+  const int running = open(".alarms.txt.tockmere-save-Saving", O_RDONLY | O_CLOEXEC);
   ASSERT_EQ(flock(running, LOCK_EX), 0);
 
   AlarmTable table;
@@ -80,7 +139,8 @@ TEST(AtomicFile, AStartRemovesOnlyTheLeftoversOfKilledSaves) {
   expected.push_back("config");
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(Names(folder.path()), expected);
-  EXPECT_TRUE(Names(folder.path() / "config/Tockmere").empty());
+  EXPECT_EQ(Names(folder.path() / "config/Tockmere"),
+            std::vector<std::string>{".registry.reg.backup"});
 }
 
 }  // namespace

@@ -218,15 +218,24 @@ TEST_F(SettingsTest, UncreatableConfigFolderShowsTheMessageAndWritesNothing) {
   EXPECT_EQ(m_folder.Read("config/Tockmere"), "a file where the folder should be");
 }
 
+// Each failure after a save that worked is said on stderr again.
 TEST_F(SettingsTest, ReadOnlyRegistryFileShowsTheMessageAndStaysAsItWas) {
   const std::string before = std::string(kHeader) + "\"FontNo\"=\"3\"\n";
   m_folder.Write(kRegFile, before);
   ASSERT_EQ(chmod(kRegFile, 0444), 0);
   m_settings.LoadSettings();
   m_settings.Values().FontNo = 0;
+  ::testing::internal::CaptureStderr();
   m_settings.SaveSettings(m_ui);
   EXPECT_EQ(m_ui.messages, kRegistryError);
   EXPECT_EQ(m_folder.Read(kRegFile), before);
+  for (const mode_t mode : {0644, 0444}) {
+    ASSERT_EQ(chmod(kRegFile, mode), 0);
+    m_settings.WriteSettings();
+  }
+  const std::string said = "tockmere: cannot save the settings to " +
+                           (m_folder.path() / kRegFile).string() + ": Permission denied\n";
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), said + said);
 }
 
 // Whatever stands in place of the settings file, the program starts with the

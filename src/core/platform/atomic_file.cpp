@@ -18,7 +18,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A temporary file is named ".<target>." and six letters or digits.
+// A temporary file is named ".<target>.tockmere-save-" and six letters or
+// digits: a name no user gives a file of theirs, so that the removal of what a
+// killed save left never takes one.
+constexpr std::string_view kTempMark = ".tockmere-save-";
 constexpr std::size_t kTempTailSize = 6;
 constexpr int kNameTries = 100;
 
@@ -93,42 +96,37 @@ std::string RandomTail() {
 }
 
 // The content in a file without a name, given one only once it is whole: a
-// save killed before that leaves nothing behind. False where the file system
-// has no unnamed files (or /proc is not there); the caller then names it first.
-bool WriteUnnamed(const fs::path& folder, const std::string& prefix, mode_t mode,
-                  std::string_view content, std::string& temp) {
+// save killed before that leaves nothing behind. The file, named temp and
+// still locked; -1 where the file system has no unnamed files (or /proc is not
+// there), and the caller then names it first.
+int WriteUnnamed(const fs::path& folder, const std::string& prefix, mode_t mode,
+                 std::string_view content, std::string& temp) {
   const int fd = open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
-  if (fd < 0) return false;
+  if (fd < 0) return -1;
   if (!Fill(fd, mode, content)) {
     Discard(fd, "");
-    return false;
+    return -1;
   }
   const std::string self = "/proc/self/fd/" + std::to_string(fd);
   for (int i = 0; i < kNameTries; ++i) {
     temp = prefix + RandomTail();
-    if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) == 0) {
-      if (close(fd) == 0) return true;
-      Discard(-1, temp);
-      return false;
-    }
+    if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) == 0) return fd;
     if (errno != EEXIST) break;
   }
   Discard(fd, "");
-  return false;
+  return -1;
 }
 
-bool WriteNamed(const std::string& prefix, mode_t mode, std::string_view content,
-                std::string& temp) {
+int WriteNamed(const std::string& prefix, mode_t mode, std::string_view content,
+               std::string& temp) {
   temp = prefix + "XXXXXX";
   const int fd = mkstemp(temp.data());
-  if (fd < 0) return false;
+  if (fd < 0) return -1;
   if (!Fill(fd, mode, content)) {
     Discard(fd, temp);
-    return false;
+    return -1;
   }
-  if (close(fd) == 0) return true;
-  Discard(-1, temp);
-  return false;
+  return fd;
 }
 
 // Makes the rename itself survive a crash; a failure here loses nothing.
@@ -144,8 +142,9 @@ fs::path FolderOf(const fs::path& target) {
   return folder.empty() ? fs::path(".") : folder;
 }
 
-std::string TempPrefix(const fs::path& target) {
-  return (FolderOf(target) / ("." + target.filename().string() + ".")).string();
+// The start of the temporary files' names beside target.
+std::string TempName(const fs::path& target) {
+  return "." + target.filename().string() + std::string(kTempMark);
 }
 
 // A leftover of this user's that no save holds locked.
@@ -167,24 +166,26 @@ bool WriteFileAtomically(const fs::path& link, std::string_view content) {
   const fs::path target = FinalTarget(link);
   if (!MayReplace(target)) return false;
   const fs::path folder = FolderOf(target);
-  const std::string prefix = TempPrefix(target);
+  const std::string prefix = (folder / TempName(target)).string();
   const mode_t mode = ModeFor(target);
   std::string temp;
-  if (!WriteUnnamed(folder, prefix, mode, content, temp) &&
-      !WriteNamed(prefix, mode, content, temp)) {
-    return false;
-  }
+  int fd = WriteUnnamed(folder, prefix, mode, content, temp);
+  if (fd < 0) fd = WriteNamed(prefix, mode, content, temp);
+  if (fd < 0) return false;
+  // Locked until it has replaced the target, so that a copy starting meanwhile
+  // never takes it for the leftover of a killed save.
   if (std::rename(temp.c_str(), target.c_str()) != 0) {
-    Discard(-1, temp);
+    Discard(fd, temp);
     return false;
   }
+  close(fd);  // the content is on disk already
   SyncFolder(folder);
   return true;
 }
 
 void RemoveStaleTemporaries(const fs::path& link) {
   const fs::path target = FinalTarget(link);
-  const std::string prefix = "." + target.filename().string() + ".";
+  const std::string prefix = TempName(target);
   std::error_code error;
   for (const fs::directory_entry& entry : fs::directory_iterator(FolderOf(target), error)) {
     const std::string name = entry.path().filename().string();

@@ -15,5 +15,7 @@
 bool WriteFileAtomically(const std::filesystem::path& target, std::string_view content);
 
 // Removes the temporary files that saves of target killed before their rename
-// left beside it (this user's, and none a running save holds).
+// left beside it: only files named as this program names its temporaries,
+// this user's, and none a running save holds (it keeps its temporary locked
+// until the rename). A file of the user's named like the target is never one.
 void RemoveStaleTemporaries(const std::filesystem::path& target);

@@ -18,17 +18,18 @@ constexpr const char* kTooLarge = "it is larger than 64 MiB";
 // The most links followed before a path counts as a loop, as the kernel does.
 constexpr int kMaxLinks = 40;
 
+// Reads to the end, refusing more than kMaxReadSize bytes: the file may have
+// grown since it was measured.
 bool ReadAll(int fd, std::size_t size, std::string& bytes) {
   bytes.assign(size, '\0');
   std::size_t got = 0;
   for (;;) {
     if (got == bytes.size()) {
-      // The file may have grown since it was measured.
-      if (bytes.size() >= kMaxReadSize) {
+      if (bytes.size() > kMaxReadSize) {
         errno = EFBIG;
         return false;
       }
-      bytes.resize(std::min(kMaxReadSize, bytes.size() + 4096));
+      bytes.resize(std::min(kMaxReadSize + 1, bytes.size() + 4096));
     }
     const ssize_t n = read(fd, bytes.data() + got, bytes.size() - got);
     if (n < 0 && errno == EINTR) continue;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/store/alarm_line.h"
 #include "core/store/alarm_table.h"
 
 namespace {
@@ -58,4 +59,18 @@ Records NewAlarms(const Records& before, const Records& after) {
     if (!TakeOldText(gone, added, old)) fresh.push_back(added);
   }
   return fresh;
+}
+
+std::string DescribeChanges(const Records& base, const Records& ours) {
+  std::string words;
+  const auto describe = [&words](const Records& records, const char* what) {
+    for (const AlarmRecord& record : records) {
+      std::string line = EncodeRecordLine(record);
+      if (line.ends_with('\n')) line.pop_back();
+      words += (words.empty() ? "" : ", ") + std::string(what) + " \"" + line + "\"";
+    }
+  };
+  describe(Without(ours, base), "added");
+  describe(Without(base, ours), "removed");
+  return words;
 }

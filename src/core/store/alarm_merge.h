@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "core/model/alarm_record.h"
@@ -22,3 +23,9 @@ std::vector<AlarmRecord> MergeAlarmChanges(const std::vector<AlarmRecord>& base,
 // changed is not a new alarm).
 std::vector<AlarmRecord> NewAlarms(const std::vector<AlarmRecord>& before,
                                    const std::vector<AlarmRecord>& after);
+
+// This program's changes since base, in words, for a user who must make them
+// again: each line ours added and each line it removed
+// ("added \"1,00/00/00,0,09:30,\", removed \"...\""); empty when there are none.
+std::string DescribeChanges(const std::vector<AlarmRecord>& base,
+                            const std::vector<AlarmRecord>& ours);

@@ -13,6 +13,7 @@
 #include "core/platform/regular_file.h"
 #include "core/platform/text_encoding.h"
 #include "core/store/alarm_line.h"
+#include "core/store/alarm_merge.h"
 #include "core/store/alarms_file.h"
 
 namespace {
@@ -142,23 +143,36 @@ bool AlarmTable::SaveAlarms() {
     m_saveWaiting = true;
     return true;
   }
-  m_folder.ReenterAlarmsFolder(true);
-  ReadInAlarmsChange();
-  SortAlarms();
-  const auto sorted = std::span(m_sortedLines).first(static_cast<std::size_t>(m_count));
   std::string why;
-  if (m_file.Replace(kAlarmsFileName, FileText(sorted), why)) {
-    m_saveWaiting = false;
-    m_fileRecords = TableRecords();
-    m_saidWrite.Clear();
-    return true;
-  }
+  if (WriteTable(why)) return true;
   if (!why.empty()) {
     m_saidWrite.Say("cannot save " + FileName() + ": " + why +
                     "; the alarms in memory go off as before");
   }
   ShowFileOpenError();
   return false;
+}
+
+bool AlarmTable::FinishWaitingSave() {
+  std::string why;
+  if (!m_saveWaiting || WriteTable(why)) return true;
+  const std::string lost = DescribeChanges(m_fileRecords, TableRecords());
+  if (lost.empty()) return true;
+  m_saidWrite.Say("cannot save " + FileName() + " at the end" + (why.empty() ? "" : ": " + why) +
+                  "; not saved: " + lost);
+  return false;
+}
+
+bool AlarmTable::WriteTable(std::string& why) {
+  m_folder.ReenterAlarmsFolder(true);
+  ReadInFile();
+  SortAlarms();
+  const auto sorted = std::span(m_sortedLines).first(static_cast<std::size_t>(m_count));
+  if (!m_file.Replace(kAlarmsFileName, FileText(sorted), why)) return false;
+  m_saveWaiting = false;
+  m_fileRecords = TableRecords();
+  m_saidWrite.Clear();
+  return true;
 }
 
 void AlarmTable::LoadAlarms() {

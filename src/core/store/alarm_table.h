@@ -94,6 +94,11 @@ class AlarmTable {
   bool AlarmsFileBusy() const { return m_busy; }
   // A save waited for the other program; the watcher saves once it is done.
   bool AlarmsSaveWaiting() const { return m_saveWaiting; }
+  // At the end of the program, when the other program has not finished: the
+  // save that waited is made now on the file as it stands, that program's
+  // change read in first. Nothing is shown; when changes cannot be saved,
+  // stderr is told which, and the result is false.
+  bool FinishWaitingSave();
   // Reads the file in when it is not what this program last read or wrote and
   // is not being written: the table becomes the file's records with this
   // program's own changes made again. A file that is gone or cannot be read
@@ -120,6 +125,9 @@ class AlarmTable {
   // Reads alarms.txt, saying once on stderr what it did not read, and why.
   FileRead ReadAlarmsFile(std::string& bytes);
   void TellChanged();
+  // SaveAlarms and ReadInAlarmsChange once the file is not busy.
+  bool WriteTable(std::string& why);
+  bool ReadInFile();
 
   std::array<std::string, kMaxAlarms> m_sortedLines;  // work buffer of the save
   std::array<AlarmRecord, kMaxAlarms> m_records;      // entries 0 .. count-1 are in use

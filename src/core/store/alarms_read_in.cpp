@@ -12,7 +12,10 @@ bool AlarmTable::AlarmsFileChanged() const {
 
 bool AlarmTable::ReadInAlarmsChange() {
   TakeFileNews();
-  if (m_busy) return false;
+  return !m_busy && ReadInFile();
+}
+
+bool AlarmTable::ReadInFile() {
   std::string bytes;
   const FileRead result = ReadAlarmsFile(bytes);
   if (result != FileRead::Read || m_file.SameAsLastSeen(result, bytes)) return false;

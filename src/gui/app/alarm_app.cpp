@@ -14,13 +14,16 @@
 namespace {
 
 // The main window while its loop runs: exit() leaves it in place.
-const CMainDlg* s_openWindow = nullptr;
+CMainDlg* s_openWindow = nullptr;
 
 // A broken X connection ends the process from inside the toolkit: the
-// settings are still written on the way out, without a message box.
+// settings, and a save of the alarms still waiting for another program's
+// writer, are still written on the way out, without a message box.
 void SaveSettingsAtExit() {
-  const CMainDlg* window = std::exchange(s_openWindow, nullptr);
-  if (window != nullptr) window->SaveSettingsUnattended();
+  CMainDlg* window = std::exchange(s_openWindow, nullptr);
+  if (window == nullptr) return;
+  window->SaveSettingsUnattended();
+  window->Table().FinishWaitingSave();
 }
 
 // Logout, shutdown and the termination signals close the window as Exit does,

@@ -4,23 +4,31 @@
 
 #include "core/settings/settings_store.h"
 #include "gui/app/main_dlg.h"
+#include "gui/watch/writer_wait.h"
+
+// Every way out first writes a save of the alarms that still waits for
+// another program writing alarms.txt (SaveBeforeTheEnd).
 
 // Exit, and Enter in any field: the settings are written even when a field
 // turns out too long and the window stays open.
 void CMainDlg::OnOK() {
   m_settings.SaveSettings(*this);
-  if (UpdateData(true)) QDialog::done(QDialog::Accepted);
+  if (!UpdateData(true)) return;
+  SaveBeforeTheEnd(m_table);
+  QDialog::done(QDialog::Accepted);
 }
 
 // Esc.
 void CMainDlg::OnCancel() {
   m_settings.SaveSettings(*this);
+  SaveBeforeTheEnd(m_table);
   QDialog::done(QDialog::Rejected);
 }
 
 // The close box ends the process at once.
 void CMainDlg::OnClose() {
   m_settings.SaveSettings(*this);
+  SaveBeforeTheEnd(m_table);
   m_endProcess(0);
 }
 
@@ -44,6 +52,7 @@ void CMainDlg::closeEvent(QCloseEvent* event) {
 // ending, so no message box waits for a click that would hold it up.
 void CMainDlg::OnEndSession() {
   SaveSettingsUnattended();
+  SaveBeforeTheEnd(m_table);
   if (QApplication::activeModalWidget() == this) {
     QDialog::done(QDialog::Rejected);
   } else {

@@ -13,16 +13,28 @@ namespace {
 constexpr int kWriterPatienceMs = 3000;
 constexpr int kLookAgainMs = 50;
 
+// Lets the event loop run, the user's input held back, while waiting() holds,
+// for at most the patience.
+template <typename Condition>
+void WaitWhile(Condition waiting) {
+  const QDeadlineTimer deadline(kWriterPatienceMs);
+  while (waiting() && !deadline.hasExpired()) {
+    QEventLoop loop;
+    QTimer::singleShot(kLookAgainMs, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+  }
+}
+
 }  // namespace
 
 bool ReadInOtherWriter(AlarmTable& table) {
   // Read in first, which also takes in the watcher's news of a writer at work.
   const bool readIn = table.ReadInAlarmsChange();
-  const QDeadlineTimer deadline(kWriterPatienceMs);
-  while (table.AlarmsFileBusy() && !deadline.hasExpired()) {
-    QEventLoop loop;
-    QTimer::singleShot(kLookAgainMs, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-  }
+  WaitWhile([&table] { return table.AlarmsFileBusy(); });
   return table.ReadInAlarmsChange() || readIn;
+}
+
+void SaveBeforeTheEnd(AlarmTable& table) {
+  WaitWhile([&table] { return table.AlarmsSaveWaiting() && table.AlarmsFileBusy(); });
+  table.FinishWaitingSave();
 }

@@ -9,3 +9,9 @@ class AlarmTable;
 // for it. Before counting the alarms for a new one, so that the count is that
 // of the file as it will be. Whether a change was read in.
 bool ReadInOtherWriter(AlarmTable& table);
+
+// At the end of the program: a save still waiting for another program
+// writing alarms.txt waits for it the same moment, then is made on the file
+// as that program left it (FinishWaitingSave); what cannot be saved is said
+// on stderr.
+void SaveBeforeTheEnd(AlarmTable& table);
