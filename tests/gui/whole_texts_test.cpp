@@ -14,6 +14,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <memory>
+#include <vector>
 
 #include "core/list/alarm_description.h"
 #include "core/scheduler/clock_reading.h"
@@ -145,6 +146,54 @@ TEST(WholeTexts, EveryControlShowsItsLongestTextInEachFace) {
       for (const QString& text : row.texts)
         EXPECT_TRUE(ShowsWhole(widget, text)) << text.toStdString();
       EXPECT_TRUE(dialog->rect().contains(widget->geometry()));
+    }
+  }
+}
+
+const std::vector<const DialogTemplate*>& AllTemplates() {
+  static const std::vector<const DialogTemplate*> all = {
+      &AboutTemplate(),    &MainTemplate(),     &AlarmTextTemplate(),    &AlarmPopupTemplate(),
+      &SettingsTemplate(), &CalendarTemplate(), &ClearedNoticeTemplate()};
+  return all;
+}
+
+// Whether the template puts b to the right of a, their rows overlapping.
+bool RightOf(const QRect& a, const QRect& b) {
+  return a.x() + a.width() <= b.x() && a.y() < b.y() + b.height() && b.y() < a.y() + a.height();
+}
+
+int GapRight(const QRect& a, const QRect& b) {
+  return b.x() - (a.x() + a.width());
+}
+
+// A rectangle with x and y exchanged: what stands below stands to the right.
+QRect Flipped(const QRect& r) {
+  return QRect(r.y(), r.x(), r.height(), r.width());
+}
+
+// What stands to the right of a control in the template, or below it, stays as
+// far from it once the controls have grown to their texts and pictures.
+TEST(WholeTexts, ControlsKeepTheirDistancesInEachFace) {
+  for (const char* face : kFaces) {
+    SCOPED_TRACE(face);
+    for (const DialogTemplate* tmpl : AllTemplates()) {
+      SCOPED_TRACE(tmpl->id);
+      const auto dialog = BuildIn(*tmpl, face);
+      const auto widgets = dialog->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+      ASSERT_EQ(std::size_t(widgets.size()), tmpl->controls.size());
+      const DialogUnits units = MeasureDialogUnits(dialog->font());
+      for (qsizetype a = 0; a < widgets.size(); ++a) {
+        for (qsizetype b = 0; b < widgets.size(); ++b) {
+          const QRect& ua = tmpl->controls[std::size_t(a)].rect;
+          const QRect& ub = tmpl->controls[std::size_t(b)].rect;
+          for (const auto turn : {+[](const QRect& r) { return r; }, &Flipped}) {
+            if (!RightOf(turn(ua), turn(ub))) continue;
+            EXPECT_GE(GapRight(turn(widgets[a]->geometry()), turn(widgets[b]->geometry())),
+                      GapRight(turn(units.ToPixels(ua)), turn(units.ToPixels(ub))))
+                << a << " to " << b << (turn == &Flipped ? " below" : " right");
+          }
+        }
+      }
     }
   }
 }

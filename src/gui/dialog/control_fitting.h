@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QRect>
+#include <vector>
+
+#include "gui/dialog/dialog_template.h"
+
+class DialogGrowth;
+class QWidget;
+
+// Has the built controls of a template grow as far as their texts and
+// pictures need (places: where each stood, in pixels, before any growth).
+void FitControls(const std::vector<QWidget*>& widgets, const std::vector<ControlTemplate>& controls,
+                 const std::vector<QRect>& places, DialogGrowth& growth);
