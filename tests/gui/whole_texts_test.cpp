@@ -171,9 +171,14 @@ QRect Flipped(const QRect& r) {
   return QRect(r.y(), r.x(), r.height(), r.width());
 }
 
+bool IsPushButton(const ControlTemplate& ctl) {
+  return ctl.kind == ControlKind::PushButton || ctl.kind == ControlKind::DefPushButton;
+}
+
 // What stands to the right of a control in the template, or below it, stays as
-// far from it once the controls have grown to their texts and pictures.
-TEST(WholeTexts, ControlsKeepTheirDistancesInEachFace) {
+// far from it once the controls have grown to their texts and pictures; push
+// buttons drawn alike in one row (Cancel and Save) stay one width.
+TEST(WholeTexts, ControlsKeepTheirDistancesAndPairsInEachFace) {
   for (const char* face : kFaces) {
     SCOPED_TRACE(face);
     for (const DialogTemplate* tmpl : AllTemplates()) {
@@ -186,6 +191,11 @@ TEST(WholeTexts, ControlsKeepTheirDistancesInEachFace) {
         for (qsizetype b = 0; b < widgets.size(); ++b) {
           const QRect& ua = tmpl->controls[std::size_t(a)].rect;
           const QRect& ub = tmpl->controls[std::size_t(b)].rect;
+          if (a < b && IsPushButton(tmpl->controls[std::size_t(a)]) &&
+              IsPushButton(tmpl->controls[std::size_t(b)]) && ua.y() == ub.y() &&
+              ua.size() == ub.size()) {
+            EXPECT_EQ(widgets[a]->width(), widgets[b]->width()) << a << " and " << b;
+          }
           for (const auto turn : {+[](const QRect& r) { return r; }, &Flipped}) {
             if (!RightOf(turn(ua), turn(ub))) continue;
             EXPECT_GE(GapRight(turn(widgets[a]->geometry()), turn(widgets[b]->geometry())),

@@ -20,6 +20,32 @@ std::vector<std::size_t> OrderBy(const std::vector<ControlTemplate>& controls, E
   return order;
 }
 
+bool IsPushButton(const ControlTemplate& ctl) {
+  return ctl.kind == ControlKind::PushButton || ctl.kind == ControlKind::DefPushButton;
+}
+
+// Push buttons the template draws alike in one row stand as a pair (Cancel and
+// Save): each grows to the widest of them, so that they stay alike. Widening
+// one moves the others of its row along, but leaves their widths.
+void GrowPairsTogether(const std::vector<ControlTemplate>& controls,
+                       const std::vector<QRect>& places, DialogGrowth& growth) {
+  auto width = [&](std::size_t k) { return growth.Map(controls[k].rect, places[k]).width(); };
+  for (std::size_t a = 0; a < controls.size(); ++a) {
+    if (!IsPushButton(controls[a])) continue;
+    std::vector<std::size_t> pair;
+    int widest = 0;
+    for (std::size_t b = 0; b < controls.size(); ++b) {
+      const QRect& r = controls[b].rect;
+      if (!IsPushButton(controls[b]) || r.y() != controls[a].rect.y() ||
+          r.size() != controls[a].rect.size())
+        continue;
+      pair.push_back(b);
+      widest = std::max(widest, width(b));
+    }
+    for (std::size_t b : pair) growth.Widen(controls[b].rect, widest - width(b));
+  }
+}
+
 }  // namespace
 
 // Each control grows as far as its texts need beyond what the controls before
@@ -31,6 +57,7 @@ void FitControls(const std::vector<QWidget*>& widgets, const std::vector<Control
   auto size = [&](std::size_t k) { return growth.Map(controls[k].rect, places[k]).size(); };
   for (std::size_t k : OrderBy(controls, [](const QRect& r) { return r.x() + r.width(); }))
     growth.Widen(controls[k].rect, TextShortfall(widgets[k], controls[k], size(k), widths).width());
+  GrowPairsTogether(controls, places, growth);
   for (std::size_t k : OrderBy(controls, [](const QRect& r) { return r.y() + r.height(); })) {
     if (!CanNeedHeight(widgets[k])) continue;
     growth.Deepen(controls[k].rect,
