@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QFontDatabase>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -201,6 +202,60 @@ TEST(WholeTexts, ControlsKeepTheirDistancesAndPairsInEachFace) {
             EXPECT_GE(GapRight(turn(widgets[a]->geometry()), turn(widgets[b]->geometry())),
                       GapRight(turn(units.ToPixels(ua)), turn(units.ToPixels(ub))))
                 << a << " to " << b << (turn == &Flipped ? " below" : " right");
+          }
+        }
+      }
+    }
+  }
+}
+
+// The dialog as a screen at this scale shows it.
+QImage Rendered(QWidget* dialog, double scale) {
+  QImage image((QSizeF(dialog->size()) * scale).toSize(), QImage::Format_RGB32);
+  image.setDevicePixelRatio(scale);
+  dialog->render(&image);
+  return image;
+}
+
+// Whether a line darker than the dialog's face runs along every side of the
+// field placed at place: within a pixel of each side, nine steps in ten.
+bool FramedAllRound(const QImage& image, const QRect& place, int face) {
+  const double scale = image.devicePixelRatio();
+  const int left = qRound(place.x() * scale), right = qRound((place.x() + place.width()) * scale);
+  const int top = qRound(place.y() * scale), bottom = qRound((place.y() + place.height()) * scale);
+  auto dark = [&](int x, int y) {
+    return image.valid(x, y) && qGray(image.pixel(x, y)) < face - 30;
+  };
+  auto side = [&](int from, int to, auto inked) {
+    int missing = 0;
+    for (int t = from + 3; t < to - 3; ++t)
+      missing += !(inked(t, -1) || inked(t, 0) || inked(t, 1));
+    return missing * 10 <= to - from;
+  };
+  return side(top, bottom, [&](int y, int d) { return dark(left + d, y); }) &&
+         side(top, bottom, [&](int y, int d) { return dark(right - 1 + d, y); }) &&
+         side(left, right, [&](int x, int d) { return dark(x, top + d); }) &&
+         side(left, right, [&](int x, int d) { return dark(x, bottom - 1 + d); });
+}
+
+// Framed fields show their frames whole at the fractional scales of the screen
+// too, where a line on a field's very edge falls out of it.
+TEST(WholeTexts, FramedFieldsShowWholeFramesAtEachScaleAndFace) {
+  for (const char* face : kFaces) {
+    SCOPED_TRACE(face);
+    for (const DialogTemplate* tmpl : AllTemplates()) {
+      SCOPED_TRACE(tmpl->id);
+      const auto dialog = BuildIn(*tmpl, face);
+      const int faceGray = qGray(dialog->palette().color(QPalette::Window).rgb());
+      for (double scale : {1.0, 1.22, 1.5}) {
+        const QImage image = Rendered(dialog.get(), scale);
+        for (QWidget* field : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+          auto* edit = qobject_cast<QLineEdit*>(field);
+          auto* text = qobject_cast<QPlainTextEdit*>(field);
+          if ((edit != nullptr && edit->hasFrame()) ||
+              (text != nullptr && text->frameShape() != QFrame::NoFrame)) {
+            EXPECT_TRUE(FramedAllRound(image, field->geometry(), faceGray))
+                << field->objectName().toStdString() << " at " << scale;
           }
         }
       }

@@ -23,6 +23,7 @@
 #include "gui/dialog/control_fitting.h"
 #include "gui/dialog/control_ids.h"
 #include "gui/dialog/dialog_growth.h"
+#include "gui/dialog/field_frame.h"
 #include "gui/resources/bitmaps.h"
 
 namespace {
@@ -135,7 +136,11 @@ void ConfigureLineEdit(QLineEdit* edit, const ControlTemplate& ctl) {
 void ConfigureTextEdit(QPlainTextEdit* edit, const ControlTemplate& ctl) {
   edit->setPlainText(ctl.text);
   edit->setReadOnly(ctl.style & kReadOnly);
-  if (!(ctl.style & kBorder)) edit->setFrameShape(QFrame::NoFrame);
+  if (ctl.style & kBorder) {
+    FrameAsLineEdit(edit);
+  } else {
+    edit->setFrameShape(QFrame::NoFrame);
+  }
   // Lines wrap at the field's width and the field never scrolls by itself.
   edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
