@@ -14,6 +14,11 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionButton>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -62,6 +67,28 @@ QStringList ClockLines() {
   return lines;
 }
 
+// A dialog whose controls the template draws too narrow for their texts: a
+// button, and two labels ending at one edge, the shorter first.
+const int kShortLabel = 101, kLongLabel = 102;
+
+ControlTemplate Narrow(int id, ControlKind kind, const char* text, QRect rect) {
+  ControlTemplate ctl;
+  ctl.id = id, ctl.kind = kind, ctl.text = QString::fromLatin1(text), ctl.rect = rect;
+  return ctl;
+}
+
+const DialogTemplate& NarrowTemplate() {
+  static const DialogTemplate narrow = [] {
+    DialogTemplate t;
+    t.width = 30, t.height = 44;
+    t.controls = {Narrow(IDOK_BUTTON, ControlKind::DefPushButton, "Cancel", QRect(4, 4, 10, 14)),
+                  Narrow(kShortLabel, ControlKind::Label, "One-off:", QRect(4, 22, 10, 8)),
+                  Narrow(kLongLabel, ControlKind::Label, "Fortnightly:", QRect(4, 32, 10, 8))};
+    return t;
+  }();
+  return narrow;
+}
+
 struct Longest {
   const DialogTemplate& (*tmpl)();
   int id;
@@ -91,6 +118,9 @@ std::vector<Longest> Table() {
       {SettingsTemplate, IDC_DATE_FORMAT, {"U.K. (dd/mm/yy)", "U.S. (mm/dd/yy)"}},
       {SettingsTemplate, IDCANCEL_BUTTON, {"Cancel"}},
       {SettingsTemplate, IDOK_BUTTON, {"Save"}},
+      {NarrowTemplate, IDOK_BUTTON, {"Cancel"}},
+      {NarrowTemplate, kShortLabel, {"One-off:"}},
+      {NarrowTemplate, kLongLabel, {"Fortnightly:"}},
   };
   for (int id : kColourBoxIds) table.push_back({SettingsTemplate, id, {"Yellow", "Orange"}});
   for (int k = 0; k < kListRowCount; ++k) {
@@ -103,14 +133,32 @@ std::vector<Longest> Table() {
   return table;
 }
 
-// A line edit that scrolls its text to show the end has cut off its start.
+// Where a line edit starts its text, with the cursor at the position given.
+int TextStart(QLineEdit* edit, int cursor, const QString& text) {
+  edit->setCursorPosition(cursor);
+  edit->grab();  // the scroll is worked out as it paints
+  const QRect rect = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+  return rect.center().x() - edit->fontMetrics().horizontalAdvance(text.left(cursor));
+}
+
+// A line edit that shows its text whole starts it in one place wherever the
+// cursor is: one that must scroll to show the cursor at the end has cut off
+// the start (setText leaves the cursor there).
 bool LineShowsWhole(QLineEdit* edit, const QString& text) {
   edit->setText(text);
-  edit->setCursorPosition(text.size());
-  edit->grab();  // the scroll is worked out as it paints
-  const QRect cursor = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect();
-  const int start = cursor.center().x() - edit->fontMetrics().horizontalAdvance(text);
-  return start >= edit->contentsRect().left();
+  return TextStart(edit, int(text.size()), text) == TextStart(edit, 0, text);
+}
+
+// A button's text is centred with a pixel of air each side between its frame.
+bool ButtonShowsWhole(QPushButton* button, const QString& text) {
+  QStyleOptionButton option;
+  option.initFrom(button);
+  option.text = text;
+  if (button->autoDefault()) option.features |= QStyleOptionButton::AutoDefaultButton;
+  if (button->isDefault()) option.features |= QStyleOptionButton::DefaultButton;
+  const QRect contents =
+      button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+  return button->fontMetrics().horizontalAdvance(text) + 2 <= contents.width();
 }
 
 bool ShowsWhole(QWidget* widget, const QString& text) {
@@ -127,14 +175,32 @@ bool ShowsWhole(QWidget* widget, const QString& text) {
     if (label->wordWrap()) return label->heightForWidth(label->width()) <= label->height();
     return metrics.horizontalAdvance(text) <= label->contentsRect().width();
   }
-  if (auto* button = qobject_cast<QPushButton*>(widget)) {
-    const int frame = button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
-    return metrics.horizontalAdvance(text) <= button->width() - 2 * frame;
-  }
+  if (auto* button = qobject_cast<QPushButton*>(widget)) return ButtonShowsWhole(button, text);
   ADD_FAILURE() << "no measure for " << widget->metaObject()->className();
   return false;
 }
 
+// The lines the control shows its text in, once ShowsWhole has put it there.
+int ShownLines(QWidget* widget) {
+  if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
+    int lines = 0;
+    for (QTextBlock block = edit->document()->begin(); block.isValid(); block = block.next())
+      lines += block.layout()->lineCount();
+    return lines;
+  }
+  auto* label = qobject_cast<QLabel*>(widget);
+  if (label == nullptr || !label->wordWrap()) return 1;
+  const int height = label->heightForWidth(label->width()) - 2 * label->frameWidth();
+  return qRound(double(height) / label->fontMetrics().lineSpacing());
+}
+
+const ControlTemplate& ControlOf(const DialogTemplate& tmpl, int id) {
+  return *std::find_if(tmpl.controls.begin(), tmpl.controls.end(),
+                       [id](const ControlTemplate& ctl) { return ctl.id == id; });
+}
+
+// Each text shows whole, in no more lines than the template drew the control
+// for: a line of text is 8 dialog units high.
 TEST(WholeTexts, EveryControlShowsItsLongestTextInEachFace) {
   for (const char* face : kFaces) {
     SCOPED_TRACE(face);
@@ -144,8 +210,11 @@ TEST(WholeTexts, EveryControlShowsItsLongestTextInEachFace) {
       const auto dialog = BuildIn(row.tmpl(), face);
       QWidget* widget = GetDlgItem(dialog.get(), row.id);
       ASSERT_NE(widget, nullptr);
-      for (const QString& text : row.texts)
+      const int lines = std::max(1, ControlOf(row.tmpl(), row.id).rect.height() / 8);
+      for (const QString& text : row.texts) {
         EXPECT_TRUE(ShowsWhole(widget, text)) << text.toStdString();
+        EXPECT_LE(ShownLines(widget), lines) << text.toStdString();
+      }
       EXPECT_TRUE(dialog->rect().contains(widget->geometry()));
     }
   }
