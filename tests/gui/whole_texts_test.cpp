@@ -245,39 +245,6 @@ bool IsPushButton(const ControlTemplate& ctl) {
   return ctl.kind == ControlKind::PushButton || ctl.kind == ControlKind::DefPushButton;
 }
 
-// What stands to the right of a control in the template, or below it, stays as
-// far from it once the controls have grown to their texts and pictures; push
-// buttons drawn alike in one row (Cancel and Save) stay one width.
-TEST(WholeTexts, ControlsKeepTheirDistancesAndPairsInEachFace) {
-  for (const char* face : kFaces) {
-    SCOPED_TRACE(face);
-    for (const DialogTemplate* tmpl : AllTemplates()) {
-      SCOPED_TRACE(tmpl->id);
-      const auto dialog = BuildIn(*tmpl, face);
-      const auto widgets = dialog->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-      ASSERT_EQ(std::size_t(widgets.size()), tmpl->controls.size());
-      const DialogUnits units = MeasureDialogUnits(dialog->font());
-      for (qsizetype a = 0; a < widgets.size(); ++a) {
-        for (qsizetype b = 0; b < widgets.size(); ++b) {
-          const QRect& ua = tmpl->controls[std::size_t(a)].rect;
-          const QRect& ub = tmpl->controls[std::size_t(b)].rect;
-          if (a < b && IsPushButton(tmpl->controls[std::size_t(a)]) &&
-              IsPushButton(tmpl->controls[std::size_t(b)]) && ua.y() == ub.y() &&
-              ua.size() == ub.size()) {
-            EXPECT_EQ(widgets[a]->width(), widgets[b]->width()) << a << " and " << b;
-          }
-          for (const auto turn : {+[](const QRect& r) { return r; }, &Flipped}) {
-            if (!RightOf(turn(ua), turn(ub))) continue;
-            EXPECT_GE(GapRight(turn(widgets[a]->geometry()), turn(widgets[b]->geometry())),
-                      GapRight(turn(units.ToPixels(ua)), turn(units.ToPixels(ub))))
-                << a << " to " << b << (turn == &Flipped ? " below" : " right");
-          }
-        }
-      }
-    }
-  }
-}
-
 // The dialog as a screen at this scale shows it.
 QImage Rendered(QWidget* dialog, double scale) {
   QImage image((QSizeF(dialog->size()) * scale).toSize(), QImage::Format_RGB32);
@@ -307,23 +274,50 @@ bool FramedAllRound(const QImage& image, const QRect& place, int face) {
          side(left, right, [&](int x, int d) { return dark(x, bottom - 1 + d); });
 }
 
-// Framed fields show their frames whole at the fractional scales of the screen
-// too, where a line on a field's very edge falls out of it.
-TEST(WholeTexts, FramedFieldsShowWholeFramesAtEachScaleAndFace) {
+bool HasFrame(QWidget* field) {
+  auto* edit = qobject_cast<QLineEdit*>(field);
+  auto* text = qobject_cast<QPlainTextEdit*>(field);
+  return (edit != nullptr && edit->hasFrame()) ||
+         (text != nullptr && text->frameShape() != QFrame::NoFrame);
+}
+
+// What stands to the right of a control in the template, or below it, stays as
+// far from it once the controls have grown to their texts and pictures; push
+// buttons drawn alike in one row (Cancel and Save) stay one width; framed
+// fields show their frames whole at the fractional scales of a screen too,
+// where a line on a field's very edge falls out of it.
+TEST(WholeTexts, ControlsKeepTheirDistancesPairsAndFramesInEachFace) {
   for (const char* face : kFaces) {
     SCOPED_TRACE(face);
     for (const DialogTemplate* tmpl : AllTemplates()) {
       SCOPED_TRACE(tmpl->id);
       const auto dialog = BuildIn(*tmpl, face);
-      const int faceGray = qGray(dialog->palette().color(QPalette::Window).rgb());
+      const auto widgets = dialog->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+      ASSERT_EQ(std::size_t(widgets.size()), tmpl->controls.size());
+      const DialogUnits units = MeasureDialogUnits(dialog->font());
+      for (qsizetype a = 0; a < widgets.size(); ++a) {
+        for (qsizetype b = 0; b < widgets.size(); ++b) {
+          const QRect& ua = tmpl->controls[std::size_t(a)].rect;
+          const QRect& ub = tmpl->controls[std::size_t(b)].rect;
+          if (a < b && IsPushButton(tmpl->controls[std::size_t(a)]) &&
+              IsPushButton(tmpl->controls[std::size_t(b)]) && ua.y() == ub.y() &&
+              ua.size() == ub.size()) {
+            EXPECT_EQ(widgets[a]->width(), widgets[b]->width()) << a << " and " << b;
+          }
+          for (const auto turn : {+[](const QRect& r) { return r; }, &Flipped}) {
+            if (!RightOf(turn(ua), turn(ub))) continue;
+            EXPECT_GE(GapRight(turn(widgets[a]->geometry()), turn(widgets[b]->geometry())),
+                      GapRight(turn(units.ToPixels(ua)), turn(units.ToPixels(ub))))
+                << a << " to " << b << (turn == &Flipped ? " below" : " right");
+          }
+        }
+      }
+      const int gray = qGray(dialog->palette().color(QPalette::Window).rgb());
       for (double scale : {1.0, 1.22, 1.5}) {
         const QImage image = Rendered(dialog.get(), scale);
-        for (QWidget* field : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-          auto* edit = qobject_cast<QLineEdit*>(field);
-          auto* text = qobject_cast<QPlainTextEdit*>(field);
-          if ((edit != nullptr && edit->hasFrame()) ||
-              (text != nullptr && text->frameShape() != QFrame::NoFrame)) {
-            EXPECT_TRUE(FramedAllRound(image, field->geometry(), faceGray))
+        for (QWidget* field : widgets) {
+          if (HasFrame(field)) {
+            EXPECT_TRUE(FramedAllRound(image, field->geometry(), gray))
                 << field->objectName().toStdString() << " at " << scale;
           }
         }
