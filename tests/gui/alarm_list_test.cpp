@@ -80,6 +80,41 @@ TEST_F(AlarmListTest, RealScrollBarArrowsAndTroughClicks) {
   EXPECT_EQ(Bar()->value(), 0);
 }
 
+// On the scroll bar, the keys move the list as its arrows and track do.
+TEST_F(AlarmListTest, KeysOnTheScrollBarMoveTheList) {
+  StartWithDailyAlarms(12);  // first rows 0 to 7
+  struct Case {
+    Qt::Key key;
+    int top;
+  };
+  for (const Case& c : {Case{Qt::Key_Down, 1}, Case{Qt::Key_PageDown, 6}, Case{Qt::Key_PageDown, 7},
+                        Case{Qt::Key_Up, 6}, Case{Qt::Key_PageUp, 1}, Case{Qt::Key_PageUp, 0},
+                        Case{Qt::Key_End, 7}, Case{Qt::Key_Home, 0}}) {
+    QTest::keyClick(Bar(), c.key);
+    EXPECT_EQ(Bar()->value(), c.top) << "key " << std::hex << c.key;
+    EXPECT_EQ(Labels()[0], QString::number(c.top + 1));
+  }
+}
+
+// Tab goes through each row's Text and Clear, then to the scroll bar.
+TEST_F(AlarmListTest, TabOrderEndsTheRowsWithTheScrollBar) {
+  StartWithDailyAlarms(7);
+  QStringList expected;
+  for (int k = 0; k < kListRowCount; ++k) {
+    const RowNames names = RowNamesOf(k + 1);
+    expected << names.text << names.clear;
+  }
+  expected << Bar()->accessibleName();
+  QWidget* stop = GetDlgItem(dlg.get(), kRowTextIds[0]);
+  QStringList chain = {stop->accessibleName()};
+  while (chain.size() < expected.size()) {
+    do stop = stop->nextInFocusChain();
+    while (!(stop->focusPolicy() & Qt::TabFocus));
+    chain << stop->accessibleName();
+  }
+  EXPECT_EQ(chain.join(" | ").toStdString(), expected.join(" | ").toStdString());
+}
+
 TEST_F(AlarmListTest, DescriptionsOfEachKind) {
   folder.Write("alarms.txt",
                "0,26/12/07,0,07:00,\r\n0,26/12/08,0,07:00,\r\n0,27/01/02,0,07:00,\r\n"

@@ -18,12 +18,12 @@
 #include <QTextOption>
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 #include <vector>
 
+#include "gui/dialog/control_fitting.h"
 #include "gui/dialog/control_ids.h"
 #include "gui/dialog/dialog_growth.h"
-#include "gui/dialog/text_room.h"
+#include "gui/dialog/field_frame.h"
 #include "gui/resources/bitmaps.h"
 
 namespace {
@@ -136,7 +136,11 @@ void ConfigureLineEdit(QLineEdit* edit, const ControlTemplate& ctl) {
 void ConfigureTextEdit(QPlainTextEdit* edit, const ControlTemplate& ctl) {
   edit->setPlainText(ctl.text);
   edit->setReadOnly(ctl.style & kReadOnly);
-  if (!(ctl.style & kBorder)) edit->setFrameShape(QFrame::NoFrame);
+  if (ctl.style & kBorder) {
+    FrameAsLineEdit(edit);
+  } else {
+    edit->setFrameShape(QFrame::NoFrame);
+  }
   // Lines wrap at the field's width and the field never scrolls by itself.
   edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -301,33 +305,6 @@ Qt::WindowFlags DialogFlags(const QDialog* dialog, const DialogTemplate& tmpl) {
   return flags;
 }
 
-// The indices of the places ordered by the edge given.
-template <typename Edge>
-std::vector<std::size_t> OrderBy(const std::vector<QRect>& places, Edge edge) {
-  std::vector<std::size_t> order(places.size());
-  std::iota(order.begin(), order.end(), std::size_t{0});
-  std::stable_sort(order.begin(), order.end(),
-                   [&](std::size_t a, std::size_t b) { return edge(places[a]) < edge(places[b]); });
-  return order;
-}
-
-// Each control grows as far as its texts need beyond what the controls
-// before it gave it: widths from the left edge of the dialog to the right,
-// then heights from top to bottom, at the widths found.
-void FitTexts(const std::vector<QWidget*>& widgets, const std::vector<ControlTemplate>& controls,
-              const std::vector<QRect>& places, DialogGrowth& growth) {
-  TextWidths widths;
-  for (std::size_t k : OrderBy(places, [](const QRect& r) { return r.x() + r.width(); })) {
-    const QSize size = growth.Map(places[k]).size();
-    growth.Widen(places[k], TextShortfall(widgets[k], controls[k], size, widths).width());
-  }
-  for (std::size_t k : OrderBy(places, [](const QRect& r) { return r.y() + r.height(); })) {
-    if (!CanNeedHeight(widgets[k])) continue;
-    const QSize size = growth.Map(places[k]).size();
-    growth.Deepen(places[k], TextShortfall(widgets[k], controls[k], size, widths).height());
-  }
-}
-
 }  // namespace
 
 QRect DialogUnits::ToPixels(const QRect& units) const {
@@ -376,14 +353,18 @@ void BuildDialog(QDialog* dialog, const DialogTemplate& tmpl, const ControlFacto
     if (!ctl.name.isEmpty()) widget->setAccessibleName(ctl.name);
     NameByLabel(widget, ctl, lastLabel);
     places.push_back(TemplatePlace(widget, ctl, units, topOffset));
+    // A picture is drawn first, so that what stands beyond it makes room for
+    // the picture's own size.
+    if (ctl.kind == ControlKind::Picture) Place(widget, ctl, places.back());
     JoinRadioGroup(dialog, widget, ctl, radioGroup);
     ConnectStandardButton(dialog, widget, ctl.id);
   }
-  FitTexts(widgets, tmpl.controls, places, growth);
+  FitControls(widgets, tmpl.controls, places, growth);
   for (std::size_t k = 0; k < widgets.size(); ++k)
-    Place(widgets[k], tmpl.controls[k], growth.Map(places[k]));
+    Place(widgets[k], tmpl.controls[k], growth.Map(tmpl.controls[k].rect, places[k]));
   const QSize size = units.ToPixels(tmpl.width, tmpl.height) + QSize(0, topOffset);
-  dialog->setFixedSize(growth.Map(QRect(QPoint(), size)).size());
+  const QRect whole(0, 0, tmpl.width, tmpl.height);
+  dialog->setFixedSize(growth.Map(whole, QRect(QPoint(), size)).size());
 }
 
 QWidget* GetDlgItem(const QWidget* dialog, int id) {

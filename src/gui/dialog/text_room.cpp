@@ -98,9 +98,13 @@ int TemplateLines(const ControlTemplate& ctl) {
   return ctl.rect.height() / 8;
 }
 
+// A label showing a picture shows it at the picture's own size.
 QSize LabelShortfall(const QLabel* label, const ControlTemplate& ctl, const QStringList& texts,
                      QSize size, TextWidths& widths) {
   const int frame = 2 * label->frameWidth();
+  if (!label->pixmap().isNull())
+    return label->pixmap().deviceIndependentSize().toSize() + QSize(frame, frame) - size;
+  if (texts.isEmpty()) return QSize(0, 0);
   const QFontMetrics metrics = label->fontMetrics();
   if (!label->wordWrap())
     return QSize(widths.Widest(label->font(), texts) + frame - size.width(), 0);
@@ -153,7 +157,8 @@ int TextWidths::Widest(const QFont& font, const QStringList& texts) {
 }
 
 bool CanNeedHeight(const QWidget* widget) {
-  if (const auto* label = qobject_cast<const QLabel*>(widget)) return label->wordWrap();
+  if (const auto* label = qobject_cast<const QLabel*>(widget))
+    return label->wordWrap() || !label->pixmap().isNull();
   return qobject_cast<const QPlainTextEdit*>(widget) != nullptr ||
          qobject_cast<const QCalendarWidget*>(widget) != nullptr;
 }
@@ -165,7 +170,7 @@ QSize TextShortfall(const QWidget* widget, const ControlTemplate& ctl, QSize siz
   const QStringList texts = TextsOf(widget, ctl);
   QSize shortfall(0, 0);
   if (const auto* label = qobject_cast<const QLabel*>(widget)) {
-    if (!texts.isEmpty()) shortfall = LabelShortfall(label, ctl, texts, size, widths);
+    shortfall = LabelShortfall(label, ctl, texts, size, widths);
   } else if (const auto* edit = qobject_cast<const QPlainTextEdit*>(widget)) {
     if (!texts.isEmpty()) shortfall = TextEditShortfall(edit, ctl, texts, size);
   } else if (!texts.isEmpty() || qobject_cast<const QGroupBox*>(widget) != nullptr) {
