@@ -6,6 +6,7 @@ call, one tab-separated line each, when the call comes:
 
   ready
   Notify <app_name> <replaces_id> <app_icon> <summary> <body> <urgency> <image WxH> <timeout> <id>
+         <resident: 1, 0 or none>
   Actions <id> <key> <label> <key> <label> ...
   Close <id>
   Invoked <id> <key> <token>
@@ -47,8 +48,9 @@ class Service(dbus.service.Object):
         image = hints.get("image-data")
         size = "%dx%d" % (image[0], image[1]) if image is not None else "none"
         urgency = int(hints["urgency"]) if "urgency" in hints else "none"
+        resident = int(hints["resident"]) if "resident" in hints else "none"
         self.write("Notify", app_name, int(replaces_id), app_icon, summary, body, urgency,
-                   size, int(timeout), self.last_id)
+                   size, int(timeout), self.last_id, resident)
         self.write("Actions", self.last_id, *actions)
         answer = dbus.UInt32(self.last_id)
         if self.delay_ms > 0:

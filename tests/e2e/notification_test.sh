@@ -4,7 +4,9 @@
 # one urgent notification (the time and the first line of the text, the
 # program's icon) and withdraws it when it closes. With a bus but no service,
 # with the bus gone, and with no bus at all, the pop-up alone shows and the
-# program runs on. Choosing "Snooze 10 minutes" in it adds a one-off alarm.
+# program runs on. Choosing "Snooze 10 minutes" in it adds a one-off alarm,
+# also after a click on it; a service started again in the place of the first
+# cannot.
 source "$(dirname "$0")/lib.sh"
 setup "$1"
 
@@ -45,13 +47,15 @@ stop_app() {
 start_service 0
 popup_at_0731 'Feed the cat & dog|Then tea|'
 wait_call '^Notify' || fail "no notification while the pop-up is open"
-IFS=$'\t' read -r _ app replaces icon summary body urgency image timeout id < <(grep '^Notify' "$CALLS")
+IFS=$'\t' read -r _ app replaces icon summary body urgency image timeout id resident \
+  < <(grep '^Notify' "$CALLS")
 [ "$app" = Tockmere ] || fail "notification from '$app', not Tockmere"
 [ "$summary" = "Your alarm call: 07:31" ] || fail "notification summary '$summary'"
 [ "$body" = "Feed the cat &amp; dog" ] || fail "notification body '$body'"
 [ "$urgency" = 2 ] || fail "notification urgency '$urgency', not critical (2)"
 [ "$icon" = tockmere ] && [ "$image" = 64x64 ] || fail "notification icon '$icon', image '$image'"
 [ "$replaces" = 0 ] && [ "$timeout" = 0 ] || fail "notification replaces $replaces, timeout $timeout"
+[ "$resident" = 1 ] || fail "notification resident '$resident': a click would take Snooze away"
 grep -q '^Close' "$CALLS" && fail "the notification was withdrawn while the pop-up is open"
 pass "notification $id sent while the pop-up is open: '$summary' / '$body'"
 close_popup
@@ -61,10 +65,10 @@ pass "notification $id withdrawn when the pop-up closed"
 stop_app
 stop_service
 
-# Choosing "Snooze 10 minutes" in the notification closes the pop-up and
-# puts a one-off alarm ten minutes on, with the same text, in alarms.txt,
-# once for a double click. A choice in another program's notification, and
-# one told after the notification was closed, add nothing.
+# Choosing "Snooze 10 minutes" in the notification, after a click on it,
+# closes the pop-up and puts a one-off alarm ten minutes on, with the same
+# text, in alarms.txt, once for a double click. A choice in another program's
+# notification, and one told after the notification was closed, add nothing.
 
 start_service 0
 popup_at_0731 'Snooze, then tea & toast|Second line|'
@@ -73,6 +77,7 @@ id="$(grep '^Notify' "$CALLS" | cut -f10)"
 grep -qxF "Actions	$id	default	Show	snooze	Snooze 10 minutes" "$CALLS" ||
   fail "the notification offered: $(grep '^Actions' "$CALLS")"
 invoke $((id + 100)) snooze ''
+invoke "$id" default token-0
 invoke "$id" snooze token-1 2
 wait_window_gone "$APP_PID" "$POPUP" 5 || fail "Snooze did not close the pop-up"
 readonly SNOOZED='0,26/10/22,0,07:41,Snooze, then tea & toast|Second line|'
@@ -87,6 +92,25 @@ kill -TERM "$APP_PID"
 wait "$APP_PID"
 status=$?
 [ "$status" = 0 ] || fail "the program ended with status $status after listening to the service"
+stop_service
+
+# A service started again counts its ids afresh: a choice in its own
+# notification 1 is not one in the pop-up's, which it was never sent, and the
+# pop-up's withdrawal does not close its notification 1.
+start_service 0
+popup_at_0731 'Restarted|'
+wait_call '^Notify' || fail "no notification for the pop-up before the service restarts"
+stop_service
+start_service 0
+invoke 1 snooze ''
+sleep 1
+[ -n "$(windows "$APP_PID" "$POPUP")" ] || fail "a choice told by the new service closed the pop-up"
+[ "$(alarm_lines | grep -c 'Restarted|')" = 1 ] || fail "the new service's choice snoozed: $(alarm_lines)"
+close_popup
+sleep 1
+grep '^Close' "$CALLS" && fail "the pop-up's withdrawal closed the new service's notification"
+pass "a service started again could neither snooze the pop-up nor be asked to close its own id 1"
+stop_app
 stop_service
 
 # A pop-up closed before the desktop has answered: its notification is

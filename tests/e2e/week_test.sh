@@ -27,30 +27,40 @@ test_started="$(date +%s)"
 
 # ---- the faked clock -------------------------------------------------------
 # The program reads its time from CLOCK_FILE at every call: writing
-# "@EPOCH xSPEED" sets its clock to EPOCH, running SPEED times real speed.
-# Writing the same text again changes nothing (the clock runs on), so it is
-# not written again.
+# "@EPOCH xSPEED" sets its clock to EPOCH, running SPEED times real speed from
+# its first reading of the new text. The test reckons the program's time
+# (clock_now) from just before it wrote the text, so its reckoning is never
+# behind the program's clock: a pop-up it sees before the pop-up's minute came
+# early by the program's clock too, however busy the machine. The clock is
+# never set back, which would show a minute's pop-up at a reckoning before
+# it: until the program reads a new text it runs on by the old one, so a new
+# EPOCH lies at least half a second of the old clock (longer than a write
+# takes on a busy machine) ahead of the reckoning.
 
-CLOCK_EPOCH=0 CLOCK_NS=0 CLOCK_SPEED=1
+CLOCK_EPOCH="" CLOCK_NS=0 CLOCK_SPEED=1
 
+# The reckoning at the real time $1 (nanoseconds), in whole seconds.
+clock_at() {
+  echo $((CLOCK_EPOCH + ($1 - CLOCK_NS) * CLOCK_SPEED / 1000000000))
+}
+
+clock_now() { clock_at "$(date +%s%N)"; }
+
+# Sets the clock to EPOCH (or the least it may be set to) at SPEED; a change
+# that would only set it back is not made.
 set_clock() {
-  [ "$1" != "$CLOCK_EPOCH" ] || [ "$2" != "$CLOCK_SPEED" ] || [ ! -e "$CLOCK_FILE" ] || return 0
-  CLOCK_EPOCH="$1" CLOCK_SPEED="$2" CLOCK_NS="$(date +%s%N)"
-  printf '@%s x%s\n' "$1" "$2" >"$CLOCK_FILE.new"
+  local epoch="$1" speed="$2" now_ns least
+  now_ns="$(date +%s%N)"
+  if [ -n "$CLOCK_EPOCH" ]; then
+    least="$(clock_at "$now_ns")"
+    [ "$epoch" -gt "$least" ] || [ "$speed" != "$CLOCK_SPEED" ] || return 0
+    least=$((least + 1 + (CLOCK_SPEED + 1) / 2))
+    [ "$epoch" -ge "$least" ] || epoch="$least"
+  fi
+  CLOCK_EPOCH="$epoch" CLOCK_SPEED="$speed" CLOCK_NS="$now_ns"
+  printf '@%s x%s\n' "$epoch" "$speed" >"$CLOCK_FILE.new"
   mv "$CLOCK_FILE.new" "$CLOCK_FILE"
-  [ -z "${WEEK_DEBUG:-}" ] || echo "clock $(local_time "$1") x$2 at $CLOCK_NS" >>"$WEEK_DEBUG"
-}
-
-clock_now() {
-  echo $((CLOCK_EPOCH + ($(date +%s%N) - CLOCK_NS) * CLOCK_SPEED / 1000000000))
-}
-
-# Moves the clock forward to EPOCH at SPEED; never back, so that no minute
-# is examined twice.
-clock_forward_to() {
-  local now
-  now="$(clock_now)"
-  if [ "$1" -gt "$now" ]; then set_clock "$1" "$2"; else set_clock "$now" "$2"; fi
+  [ -z "${WEEK_DEBUG:-}" ] || echo "clock $(local_time "$epoch") x$speed at $now_ns" >>"$WEEK_DEBUG"
 }
 
 local_time() { date -d "@$1" '+%a %F %T %Z'; }
@@ -169,7 +179,7 @@ add_alarm() {
   count="$(alarm_lines | grep -c . || true)"
   # A new minute writes the current time into the time field: type within one.
   if [ $(($(clock_now) % 60)) -gt 45 ]; then
-    clock_forward_to $(($(clock_now) / 60 * 60 + 62)) 1
+    set_clock $(($(clock_now) / 60 * 60 + 62)) 1
     sleep 1.2
   fi
   xdotool key Tab
@@ -303,23 +313,28 @@ watch_until() {
     capture "$popup" "$shot"
     printf '%s\t%s\n' "$shown_at" "$shot" >>"$SHOTS/seen"
     press_enter "$popup"
-    for _ in $(seq 1 100); do
+    # Noted once, however long a busy machine takes to close it.
+    for _ in $(seq 1 200); do
       windows "$APP_PID" "$POPUP" | grep -qxF "$popup" || break
-      sleep 0.03
+      sleep 0.05
     done
+    ! windows "$APP_PID" "$POPUP" | grep -qxF "$popup" ||
+      fail "Enter did not close the pop-up shown at $(local_time "$shown_at")"
     [ "$CLOCK_SPEED" = 60 ] || set_clock "$(clock_now)" 60
   done
 }
 
 # Watches the predicted minute EPOCH and a little on either side. Its first
 # seconds run at ten times real speed, so that the minute in which a pop-up
-# came is told exactly even when the machine is slow to notice it.
+# came is told exactly even when the machine is slow to notice it. The clock
+# slows down in a jump to 5 s before the minute, made while that lies ahead of
+# the least it may be set to (set_clock).
 watch_minute() {
   local epoch="$1"
-  if [ "$(clock_now)" -lt $((epoch - 5)) ]; then
-    watch_until $((epoch - 5))
+  if [ "$(clock_now)" -lt $((epoch - 60)) ]; then
+    watch_until $((epoch - 60))
   fi
-  [ "$CLOCK_SPEED" = 10 ] || set_clock "$(clock_now)" 10
+  set_clock $((epoch - 5)) 10
   watch_until $((epoch + 62))
 }
 
@@ -335,16 +350,16 @@ run_until() {
     if [ "$epoch" -ge "$NIGHT_FROM" ] && [ "$epoch" -lt "$NIGHT_UNTIL" ]; then
       if [ "$(clock_now)" -lt "$NIGHT_FROM" ]; then
         echo "running through the night from $(local_time "$NIGHT_FROM")"
-        clock_forward_to "$NIGHT_FROM" 60
+        set_clock "$NIGHT_FROM" 60
       fi
     else
       finish_night
-      clock_forward_to $((epoch - 5)) 10
+      set_clock $((epoch - 5)) 10
     fi
     watch_minute "$epoch"
   done <"$RUN_DIR/predicted.now"
   finish_night
-  clock_forward_to "$until" 60
+  set_clock "$until" 60
 }
 
 # Within the night, runs on to its end before the clock jumps again.

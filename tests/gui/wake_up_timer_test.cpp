@@ -13,6 +13,7 @@
 #include "core/settings/settings_store.h"
 #include "core/store/alarm_table.h"
 #include "gui/scheduler/clock_driver.h"
+#include "gui_support.h"
 #include "test_support.h"
 
 namespace {
@@ -150,6 +151,25 @@ TEST_F(WakeUpTimerTest, SetAgainAfterTheClockChanges) {
   ASSERT_EQ(write(PlayedClockChange::pipe[1], "x", 1), 1);
   EXPECT_TRUE(SetFor(At(6, 6, 59)));
   close(PlayedClockChange::pipe[1]);
+}
+
+// A missed-alarm notice at start-up may wait for hours: the computer is woken
+// for the next alarm meanwhile.
+TEST_F(WakeUpTimerTest, SetWhileAMissedAlarmNoticeWaits) {
+  const ScratchFolder folder;
+  m_table.SetTableRecords({AlarmRecord{"One Date", "None", "06:00", "07/12/26", "missed|"},
+                           AlarmRecord{"Daily", "None", "07:00", "", "a|"}});
+  m_clock.Set(At(7, 6, 30));
+  QWidget window;
+  SettingsStore settings;
+  NoClockHost host;
+  ClockDriver driver(&window, m_table, settings, m_clock, host,
+                     {{&PlayedAlarm::Create, &PlayedAlarm::SetTime}, {}});
+  driver.Tick();
+  bool setDuringTheNotice = false;
+  WhenModalOpens([&](QWidget*) { setDuringTheNotice = SetFor(At(7, 6, 59)); });
+  driver.ClearMissedAlarms();
+  EXPECT_TRUE(setDuringTheNotice);
 }
 
 }  // namespace

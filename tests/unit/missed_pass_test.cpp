@@ -86,11 +86,17 @@ TEST_F(MissedPassTest, WhichAlarmsAreMissed) {
 }
 
 TEST_F(MissedPassTest, MomentIsLocalTimeWithDaylightSaving) {
-  // 01:30 on 25 October 2026 happens twice (00:30 and 01:30 UTC); mktime may
-  // pick either, but both lie after 01:00 BST and before 02:00 GMT.
+  // 01:00 to 01:59 on 25 October 2026 come twice, in BST and in GMT: such an
+  // alarm is missed only once its GMT minute has come.
   const std::int64_t midnight = m_clock.FromLocal(2026, 10, 25, 0, 0, 0);  // 23:00 UTC
+  const std::int64_t gmtOne = midnight + 2 * 3600;                         // 01:00 GMT
   EXPECT_FALSE(IsMissedAlarm(OneOff("25/10/26", "01:30"), midnight + 3600, m_clock));
+  EXPECT_FALSE(IsMissedAlarm(OneOff("25/10/26", "01:30"), gmtOne, m_clock));
   EXPECT_TRUE(IsMissedAlarm(OneOff("25/10/26", "01:30"), midnight + 3 * 3600, m_clock));
+  EXPECT_FALSE(IsMissedAlarm(OneOff("25/10/26", "01:00"), gmtOne - 10, m_clock));  // 01:59:50 BST
+  EXPECT_TRUE(IsMissedAlarm(OneOff("25/10/26", "01:00"), gmtOne, m_clock));
+  EXPECT_TRUE(IsMissedAlarm(OneOff("25/10/26", "00:59"), gmtOne - 10, m_clock));
+  EXPECT_FALSE(IsMissedAlarm(OneOff("25/10/26", "02:00"), gmtOne + 3599, m_clock));
   // After 2038.
   const std::int64_t newYear2040 = m_clock.FromLocal(2040, 1, 1, 0, 0, 0);
   EXPECT_TRUE(IsMissedAlarm(OneOff("31/12/39", "23:59"), newYear2040, m_clock));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -83,6 +84,16 @@ TEST_F(SnoozeAlarmTest, FullTableRefusesWithTheMessageOfAdd) {
   EXPECT_EQ(added.message, "You already have the max of 12 alarms.");
   EXPECT_EQ(table.Count(), 12);
   EXPECT_EQ(folder.Read("alarms.txt"), lines);
+}
+
+// An alarm the save could not write is taken out again, also the first of
+// the table: here alarms.txt can be neither written nor read back (a folder
+// has its name), so the table is not reloaded.
+TEST_F(SnoozeAlarmTest, AlarmTheSaveCouldNotWriteIsTakenOut) {
+  std::filesystem::create_directory(folder.path() / "alarms.txt");
+  clock.Set(At(2026, 10, 22, 7, 31));
+  EXPECT_EQ(AddSnoozedAlarm(table, "Bins|", clock).index, -1);
+  EXPECT_EQ(table.Count(), 0);
 }
 
 }  // namespace

@@ -8,14 +8,6 @@ namespace {
 
 constexpr std::int64_t kSecondsPerHour = 3600;
 
-// The local clock's distance from UTC at a moment, in seconds.
-std::int64_t UtcOffset(const LocalClock& clock, std::int64_t moment) {
-  const LocalTime local = clock.ToLocal(moment);
-  const std::int64_t localSeconds = DaysFromCivil(local.year, local.month, local.day) * 86400 +
-                                    local.hour * kSecondsPerHour + local.minute * 60 + local.second;
-  return localSeconds - moment;
-}
-
 // Minute of the local day of a moment at a known UTC offset.
 int MinuteOfDay(std::int64_t moment, std::int64_t offset) {
   return static_cast<int>(FloorMod(FloorDiv(moment + offset, kSecondsPerMinute), kMinutesPerDay));
@@ -29,6 +21,13 @@ int TwoDigitsAt(std::string_view text, std::size_t at) {
 }
 
 }  // namespace
+
+std::int64_t UtcOffset(const LocalClock& clock, std::int64_t moment) {
+  const LocalTime local = clock.ToLocal(moment);
+  const std::int64_t localSeconds = DaysFromCivil(local.year, local.month, local.day) * 86400 +
+                                    local.hour * kSecondsPerHour + local.minute * 60 + local.second;
+  return localSeconds - moment;
+}
 
 int MinuteOfDayOf(std::string_view time) {
   if (time.size() != 5 || time[2] != ':') return -1;

@@ -24,6 +24,9 @@ int MinuteOfDayOf(std::string_view time);
 // The minutes named by the times of a table's entries.
 DayMinutes AlarmMinutes(const AlarmTable& table);
 
+// The local clock's distance from UTC at a moment, in seconds.
+std::int64_t UtcOffset(const LocalClock& clock, std::int64_t moment);
+
 // The whole minute of real time a moment lies in (minutes since the epoch).
 std::int64_t MinuteOf(std::int64_t moment);
 

@@ -6,7 +6,28 @@
 #include "core/platform/simple_number.h"
 #include "core/platform/text_parts.h"
 #include "core/scheduler/calendar_rules.h"
+#include "core/scheduler/minute_walk.h"
 #include "core/scheduler/pass_step.h"
+
+namespace {
+
+constexpr std::int64_t kSecondsPerDay = 86400;
+
+// The last moment whose local time is the one `moment` shows: where the
+// clocks go back, a local time comes twice and the later moment is a day's
+// offset away. A time the clocks skip has been moved on by FromLocal already.
+std::int64_t LastMomentOfItsLocalTime(const LocalClock& clock, std::int64_t moment) {
+  const std::int64_t local = moment + UtcOffset(clock, moment);
+  std::int64_t last = moment;
+  for (const std::int64_t day : {-kSecondsPerDay, kSecondsPerDay}) {
+    const std::int64_t offset = UtcOffset(clock, moment + day);
+    const std::int64_t other = local - offset;
+    if (other > last && UtcOffset(clock, other) == offset) last = other;
+  }
+  return last;
+}
+
+}  // namespace
 
 bool IsMissedAlarm(const AlarmRecord& record, std::int64_t now, const LocalClock& clock) {
   if (!IsOneOff(record.type)) return false;
@@ -14,7 +35,7 @@ bool IsMissedAlarm(const AlarmRecord& record, std::int64_t now, const LocalClock
   const std::int64_t moment = clock.FromLocal(static_cast<int>(date.year), date.month, date.day,
                                               ReadNumber(TextPart(record.time, 0, 2)),
                                               ReadNumber(LastChars(record.time, 2)), 0);
-  return moment <= now;
+  return LastMomentOfItsLocalTime(clock, moment) <= now;
 }
 
 void RunMissedPass(const AlarmTable& table, std::int64_t now, const LocalClock& clock,

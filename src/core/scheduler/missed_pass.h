@@ -8,7 +8,8 @@
 #include "core/platform/local_clock.h"
 #include "core/store/alarm_table.h"
 
-// Whether a one-off record's moment is at or before now.
+// Whether a one-off record's moment is at or before now: of a local time the
+// clocks go back over, which comes twice, the second.
 bool IsMissedAlarm(const AlarmRecord& record, std::int64_t now, const LocalClock& clock);
 
 // One pass over the table at start-up: the missed one-off alarms are found

@@ -97,7 +97,10 @@ namespace {
 // The service tells every program of every choice made in any notification
 // (ActionInvoked, with just before it the activation token that came with the
 // choice, ActivationToken) and of every notification it took off
-// (NotificationClosed). Only ids this program was given count. A withdrawn
+// (NotificationClosed). Only ids this program was given count, and only from
+// the service that gave them: a service started again in the place of the
+// first counts its ids afresh, and its id 1 is not the first one's. An id is
+// kept with the unique bus name of the service that gave it. A withdrawn
 // notification is listened to until the service says it is closed, so a
 // choice made just before the withdrawal still reaches its handler.
 class DBusNotifier : public DesktopNotifier {
@@ -138,6 +141,9 @@ class DBusNotifier : public DesktopNotifier {
   }
 
  private:
+  // A notification's id, with the unique bus name of the service that gave it.
+  using ShownId = std::pair<QString, uint>;
+
   // A notification whose actions are listened for, with the activation token
   // of the choice about to be told.
   struct Listened {
@@ -179,7 +185,7 @@ class DBusNotifier : public DesktopNotifier {
   void Heard(const QDBusMessage& message) {
     const QList<QVariant> args = message.arguments();
     if (args.size() != 2) return;
-    const auto listened = listened_.find(args[0].toUInt());
+    const auto listened = listened_.find(ShownId{message.service(), args[0].toUInt()});
     if (listened == listened_.end()) return;
     if (message.member() == QLatin1String("ActivationToken")) {
       listened->second.token = args[1].toString();
@@ -204,31 +210,34 @@ class DBusNotifier : public DesktopNotifier {
     pending_.remove(key);
     const bool withdrawn = withdrawn_.remove(key);
     const auto waiting = waiting_.find(key);
+    const ShownId shown{reply.reply().service(), reply.isError() ? 0 : reply.value()};
     if (waiting != waiting_.end()) {
-      if (!reply.isError()) listened_[reply.value()] = std::move(waiting->second);
+      if (!reply.isError()) listened_[shown] = std::move(waiting->second);
       waiting_.erase(waiting);
     }
     if (reply.isError()) return;
     if (withdrawn) {
-      Close(reply.value());
+      Close(shown);
     } else {
-      ids_[key] = reply.value();
+      ids_[key] = shown;
     }
   }
 
-  static void Close(uint id) {
+  // Asked of the service that gave the id: where another has taken its place
+  // since, the call reaches nobody.
+  static void Close(const ShownId& shown) {
     QDBusMessage call =
-        QDBusMessage::createMethodCall(kService, kPath, kInterface, "CloseNotification");
-    call << id;
+        QDBusMessage::createMethodCall(shown.first, kPath, kInterface, "CloseNotification");
+    call << shown.second;
     QDBusConnection::sessionBus().send(call);
   }
 
   int lastKey_ = 0;
   QSet<int> pending_;
   QSet<int> withdrawn_;
-  std::map<int, uint> ids_;
-  std::map<int, Listened> waiting_;    // by key, until the desktop's id comes
-  std::map<uint, Listened> listened_;  // by the desktop's id
+  std::map<int, ShownId> ids_;
+  std::map<int, Listened> waiting_;       // by key, until the desktop's id comes
+  std::map<ShownId, Listened> listened_;  // by the desktop's id
   QPointer<NotificationSignals> listener_;
 };
 

@@ -13,9 +13,12 @@
 #include "gui/scheduler/clock_driver.h"
 #include "gui/watch/writer_wait.h"
 
-// One notice for each cleared alarm; every removal is saved before the next notice.
+// One notice for each cleared alarm; every removal is saved before the next
+// notice. A notice may wait for hours, with the computer suspended: the
+// wake-up timer is set before the first.
 void ClockDriver::ClearMissedAlarms() {
   const auto notify = [this](int i) {
+    StartWakeUpTimer();
     CClearedNoticeDlg notice(m_table.At(i), m_window->windowIcon());
     notice.exec();
   };

@@ -42,8 +42,9 @@ void ClockDriver::Start() {
 }
 
 // Asking whether the computer may be woken and searching for the next alarm
-// wait until the window is up: nobody needs them sooner. The timer is then set
-// from the alarms and the clock of that moment.
+// wait until the window is up, or a missed-alarm notice holds the start-up:
+// nobody needs them sooner. The timer is then set from the alarms and the
+// clock of that moment.
 void ClockDriver::StartWakeUpTimer() {
   if (m_wakeUp == nullptr) m_wakeUp = new WakeUpTimer(m_table, m_clock, this, m_wakeUpCalls);
 }
