@@ -29,7 +29,7 @@ E2E_SESSION_BUS="$(head -n 1 "$RUN_DIR/bus.address")"
 popup_at_0731() {
   write_alarms "1,00/00/00,0,07:31,$1"
   write_settings
-  start_tockmere "$(epoch_of '2026-10-22 07:30:56')" 1
+  start_tockmere "$(epoch_of '2026-10-22 07:30:48')" 1
   popup="$(wait_window "$APP_PID" "$POPUP" 20)" || fail "no pop-up for the 07:31 alarm"
   shown_popup="$popup"
 }
