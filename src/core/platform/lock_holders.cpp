@@ -47,12 +47,13 @@ bool OpensAsThisUser(const fs::path& process, const struct stat& target) {
 
 }  // namespace
 
-bool HeldByThisUser(const struct stat& target, const fs::path& procRoot) {
-  std::ifstream locks(procRoot / "locks");
+bool HeldByThisUser(const struct stat& target) {
+  const fs::path proc = "/proc";
+  std::ifstream locks(proc / "locks");
   std::string line;
   while (std::getline(locks, line)) {
     const long pid = FlockHolder(line, target.st_ino);
-    if (pid > 0 && OpensAsThisUser(procRoot / std::to_string(pid), target)) return true;
+    if (pid > 0 && OpensAsThisUser(proc / std::to_string(pid), target)) return true;
   }
   return false;
 }

@@ -24,8 +24,9 @@ int TwoDigitsAt(std::string_view text, std::size_t at) {
 
 std::int64_t UtcOffset(const LocalClock& clock, std::int64_t moment) {
   const LocalTime local = clock.ToLocal(moment);
-  const std::int64_t localSeconds = DaysFromCivil(local.year, local.month, local.day) * 86400 +
-                                    local.hour * kSecondsPerHour + local.minute * 60 + local.second;
+  const std::int64_t localSeconds =
+      DaysFromCivil(local.year, local.month, local.day) * kSecondsPerDay +
+      local.hour * kSecondsPerHour + local.minute * 60 + local.second;
   return localSeconds - moment;
 }
 

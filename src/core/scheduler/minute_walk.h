@@ -13,6 +13,7 @@
 // to do, so a walk over days or years costs little.
 
 inline constexpr std::int64_t kSecondsPerMinute = 60;
+inline constexpr std::int64_t kSecondsPerDay = 86400;
 inline constexpr int kMinutesPerDay = 1440;
 
 // Minutes of the local day (0-1439), marked when some entry's time names them.

@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr std::int64_t kSecondsPerDay = 86400;
-
 // The last moment whose local time is the one `moment` shows: where the
 // clocks go back, a local time comes twice and the later moment is a day's
 // offset away. A time the clocks skip has been moved on by FromLocal already.

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr std::int64_t kSecondsPerDay = 86400;
-
 bool AnyDue(const AlarmTable& table, const ClockSnapshot& minute) {
   for (int i = 0; i < table.Count(); ++i) {
     if (IsAlarmDue(table.At(i), minute)) return true;
