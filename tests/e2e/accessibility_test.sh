@@ -2,7 +2,8 @@
 # What a screen reader hears of the program, read through AT-SPI on a private
 # session bus: every focusable control of the main window has a name and no
 # two of its buttons share one; Tab reaches the list's scroll bar, where End
-# brings the 7th alarm into view; the pop-up is an alert whose wake-up text
+# brings the 7th alarm into view, whose row's buttons say its time and kind;
+# the window says the clock line; the pop-up is an alert whose wake-up text
 # can be read.
 source "$(dirname "$0")/lib.sh"
 setup "$1"
@@ -15,8 +16,14 @@ for _ in $(seq 1 100); do [ -s "$bus_file" ] && break; sleep 0.05; done
 [ -s "$bus_file" ] || fail "the private session bus did not start"
 export E2E_SESSION_BUS="$(head -n 1 "$bus_file")"
 export DBUS_SESSION_BUS_ADDRESS="$E2E_SESSION_BUS"
-/usr/libexec/at-spi-bus-launcher --launch-immediately &
-track_pid $!
+# The accessibility bus's socket goes into this run's own runtime folder, and
+# its daemon, which outlives a killed launcher, is stopped with the run.
+XDG_RUNTIME_DIR="$RUN_DIR/runtime" /usr/libexec/at-spi-bus-launcher --launch-immediately &
+launcher=$!
+track_pid "$launcher"
+for _ in $(seq 1 100); do a11y_bus="$(pgrep -P "$launcher" || true)" && [ -n "$a11y_bus" ] && break; sleep 0.05; done
+[ -n "$a11y_bus" ] || fail "the accessibility bus did not start"
+track_pid "$a11y_bus"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 write_alarms '1,00/00/00,0,06:01,|' '1,00/00/00,0,06:02,|' '1,00/00/00,0,06:03,|' \
@@ -34,7 +41,11 @@ xdotool key End
 sleep 0.5
 shown="$("$tree" field 'Alarm 7 time')" || fail "End on the scroll bar did not show the 7th alarm"
 [ "$shown" = "06:07" ] || fail "the row named for the 7th alarm shows '$shown', not 06:07"
-pass "every control of the main window is named; Tab and End bring the 7th alarm into view"
+said="$("$tree" description 'Text of alarm 7')"
+[ "$said" = "06:07, Daily" ] || fail "the 7th alarm's Text button says '$said', not its alarm"
+said="$("$tree" description Tockmere)"
+[[ "$said" == *16/09/26* ]] || fail "the main window does not say the clock line: '$said'"
+pass "every control of the main window is named; Tab and End bring the 7th alarm into view, whose buttons say its time and kind; the window says the clock line"
 
 wait_window "$APP_PID" 'Your alarm call:' 60 >/dev/null || fail "no pop-up at 10:00"
 "$tree" alert 'Feed the cat' || fail "the pop-up's text cannot be read"

@@ -8,6 +8,8 @@
       presses Tab (xdotool) until the focused control is called NAME.
   accessibility_tree.py field NAME
       prints the text of the control called NAME (fails when there is none).
+  accessibility_tree.py description NAME
+      prints the description of the control or window called NAME.
   accessibility_tree.py alert TEXT
       fails unless a window of the program is an alert whose text can be
       read (its description or a text inside it) and holds TEXT.
@@ -109,12 +111,19 @@ def tab_to(name):
     fail("Tab never reached the control called '%s'" % name)
 
 
-def field(name):
+def shown(name):
     for node in nodes(application()):
-        if node.name == name and has(node, pyatspi.STATE_SHOWING):
-            print(text_of(node))
-            return
+        if node.name == name and has(node, pyatspi.STATE_SHOWING) and node.getRoleName() != "application":
+            return node
     fail("no control called '%s' is shown" % name)
+
+
+def field(name):
+    print(text_of(shown(name)))
+
+
+def description(name):
+    print(shown(name).description)
 
 
 def alert(text):
@@ -134,4 +143,5 @@ def alert(text):
 
 if __name__ == "__main__":
     command, argument = sys.argv[1], sys.argv[2]
-    {"names": check_names, "tab-to": tab_to, "field": field, "alert": alert}[command](argument)
+    {"names": check_names, "tab-to": tab_to, "field": field, "description": description,
+     "alert": alert}[command](argument)

@@ -242,10 +242,13 @@ DialogTemplate MakeClearedNotice() {
 
 }  // namespace
 
-RowNames RowNamesOf(int number) {
+RowNames RowNamesOf(int number, const QString& time, const QString& kind) {
   const QString n = QString::number(number);
+  QString alarm = time.isEmpty() ? QStringLiteral("Empty row") : time;
+  if (!time.isEmpty() && !kind.isEmpty()) alarm += QStringLiteral(", ") + kind;
   return {QStringLiteral("Alarm %1 time").arg(n), QStringLiteral("Alarm %1 type").arg(n),
-          QStringLiteral("Text of alarm %1").arg(n), QStringLiteral("Clear alarm %1").arg(n)};
+          QStringLiteral("Text of alarm %1").arg(n), QStringLiteral("Clear alarm %1").arg(n),
+          alarm};
 }
 
 const DialogTemplate& AboutTemplate() {
