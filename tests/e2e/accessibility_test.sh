@@ -3,8 +3,8 @@
 # session bus: every focusable control of the main window has a name and no
 # two of its buttons share one; Tab reaches the list's scroll bar, where End
 # brings the 7th alarm into view, whose row's buttons say its time and kind;
-# the window says the clock line; the pop-up is an alert whose wake-up text
-# can be read.
+# the window says the clock line; F10 opens the menu, which Esc closes; the
+# pop-up is an alert whose wake-up text can be read.
 source "$(dirname "$0")/lib.sh"
 setup "$1"
 tree="$(dirname "$0")/accessibility_tree.py"
@@ -46,6 +46,15 @@ said="$("$tree" description 'Text of alarm 7')"
 said="$("$tree" description Tockmere)"
 [[ "$said" == *16/09/26* ]] || fail "the main window does not say the clock line: '$said'"
 pass "every control of the main window is named; Tab and End bring the 7th alarm into view, whose buttons say its time and kind; the window says the clock line"
+
+xdotool key F10
+"$tree" focus Options || fail "F10 did not open the Options menu"
+xdotool key Down
+"$tree" focus Settings || fail "Down did not reach the Options menu's first item"
+xdotool key Escape Escape
+"$tree" focus 'Scroll the alarm calls' || fail "Esc did not close the menu"
+alive "$APP_PID" || fail "Esc on the open menu ended the program"
+pass "F10 opens the Options menu and Esc closes it, leaving the program running"
 
 wait_window "$APP_PID" 'Your alarm call:' 60 >/dev/null || fail "no pop-up at 10:00"
 "$tree" alert 'Feed the cat' || fail "the pop-up's text cannot be read"

@@ -6,6 +6,8 @@
       window with one name; prints every focusable control's role and name.
   accessibility_tree.py tab-to NAME
       presses Tab (xdotool) until the focused control is called NAME.
+  accessibility_tree.py focus NAME
+      waits up to 5 s for the focus to be on a control called NAME.
   accessibility_tree.py field NAME
       prints the text of the control called NAME (fails when there is none).
   accessibility_tree.py description NAME
@@ -111,6 +113,16 @@ def tab_to(name):
     fail("Tab never reached the control called '%s'" % name)
 
 
+def focus(name):
+    """A menu's item is focused together with the menu bar's title above it."""
+    for _ in range(50):
+        names = [n.name for n in nodes(application()) if has(n, pyatspi.STATE_FOCUSED)]
+        if name in names:
+            return
+        time.sleep(0.1)
+    fail("the focus is on %s, not on '%s'" % (names, name))
+
+
 def shown(name):
     for node in nodes(application()):
         if node.name == name and has(node, pyatspi.STATE_SHOWING) and node.getRoleName() != "application":
@@ -143,5 +155,5 @@ def alert(text):
 
 if __name__ == "__main__":
     command, argument = sys.argv[1], sys.argv[2]
-    {"names": check_names, "tab-to": tab_to, "field": field, "description": description,
+    {"names": check_names, "tab-to": tab_to, "focus": focus, "field": field, "description": description,
      "alert": alert}[command](argument)

@@ -1,6 +1,7 @@
 // The Options menu and its commands.
 #include <QAction>
 #include <QMenuBar>
+#include <QShortcut>
 
 #include "gui/app/about_dlg.h"
 #include "gui/app/info_texts.h"
@@ -39,6 +40,10 @@ void CMainDlg::BuildMenu() {
     action->setData(item.command);
     connect(action, &QAction::triggered, this, item.handler);
   }
+  // F10 opens the menu from the keyboard, as on every desktop; Esc then
+  // closes the menu, not the window.
+  connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
+          [this, options] { m_menuBar->setActiveAction(options->menuAction()); });
 }
 
 // A new date format reaches the window at the next tick.
