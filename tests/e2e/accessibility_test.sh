@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # What a screen reader hears of the program, read through AT-SPI on a private
 # session bus: every focusable control of the main window has a name and no
-# two of its buttons share one; Tab reaches the list's scroll bar, where End
-# brings the 7th alarm into view, whose row's buttons say its time and kind;
-# the window says the clock line; F10 opens the menu, which Esc closes; the
-# pop-up is an alert whose wake-up text can be read.
+# two of its buttons share one; the time and date fields are read whole; Tab
+# reaches the list's scroll bar, where End brings the 7th alarm into view,
+# whose row's buttons say its time and kind; the window says the clock line;
+# F10 opens the menu, which Esc closes; the pop-up is an alert whose wake-up
+# text can be read.
 source "$(dirname "$0")/lib.sh"
 setup "$1"
 tree="$(dirname "$0")/accessibility_tree.py"
@@ -35,6 +36,11 @@ main="$(wait_window "$APP_PID" Tockmere 20)" || fail "the main window did not ap
 
 names="$("$tree" names Tockmere)" || fail "the main window: $names"
 echo "$names"
+for field in Time: Date:; do
+  [ -n "$("$tree" field "$field")" ] || fail "the field '$field' is empty"
+  "$tree" runs "$field" || fail "a screen reader would not read the field '$field' whole"
+done
+pass "the time and date fields are read whole"
 timeout 5 xdotool windowfocus --sync "$main" || fail "could not focus the main window"
 "$tree" tab-to 'Scroll the alarm calls' || fail "Tab did not reach the list's scroll bar"
 xdotool key End

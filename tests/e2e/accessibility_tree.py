@@ -10,6 +10,10 @@
       waits up to 5 s for the focus to be on a control called NAME.
   accessibility_tree.py field NAME
       prints the text of the control called NAME (fails when there is none).
+  accessibility_tree.py runs NAME
+      fails unless the text of the control called NAME comes in attribute
+      runs that each hold the offset asked for (a screen reader reads the
+      text as far as the runs reach).
   accessibility_tree.py description NAME
       prints the description of the control or window called NAME.
   accessibility_tree.py alert TEXT
@@ -124,14 +128,25 @@ def focus(name):
 
 
 def shown(name):
+    """The control called name: not the label that names it, nor the program."""
     for node in nodes(application()):
-        if node.name == name and has(node, pyatspi.STATE_SHOWING) and node.getRoleName() != "application":
+        if node.name != name or node.getRoleName() in ("label", "application"):
+            continue
+        if has(node, pyatspi.STATE_SHOWING):
             return node
     fail("no control called '%s' is shown" % name)
 
 
 def field(name):
     print(text_of(shown(name)))
+
+
+def runs(name):
+    text = shown(name).queryText()
+    for offset in range(text.characterCount):
+        _, start, end = text.getAttributeRun(offset, False)
+        if not start <= offset < end:
+            fail("'%s': the attribute run at %d is %d-%d" % (name, offset, start, end))
 
 
 def description(name):
@@ -155,5 +170,6 @@ def alert(text):
 
 if __name__ == "__main__":
     command, argument = sys.argv[1], sys.argv[2]
-    {"names": check_names, "tab-to": tab_to, "focus": focus, "field": field, "description": description,
+    {"names": check_names, "tab-to": tab_to, "focus": focus, "field": field, "runs": runs,
+     "description": description,
      "alert": alert}[command](argument)
