@@ -4,8 +4,8 @@
 # two of its buttons share one; the time and date fields are read whole; Tab
 # reaches the list's scroll bar, where End brings the 7th alarm into view,
 # whose row's buttons say its time and kind; the window says the clock line;
-# F10 opens the menu, which Esc closes; the pop-up is an alert whose wake-up
-# text can be read.
+# F10 opens the menu, which Esc closes; after Add the focus is on the new
+# alarm's row; the pop-up is an alert whose wake-up text can be read.
 source "$(dirname "$0")/lib.sh"
 setup "$1"
 tree="$(dirname "$0")/accessibility_tree.py"
@@ -31,7 +31,7 @@ write_alarms '1,00/00/00,0,06:01,|' '1,00/00/00,0,06:02,|' '1,00/00/00,0,06:03,|
   '1,00/00/00,0,06:04,|' '1,00/00/00,0,06:05,|' '1,00/00/00,0,06:06,|' \
   '1,00/00/00,0,06:07,|' '0,26/09/16,0,10:00,Feed the cat|at the back door|'
 minute="$(epoch_of '2026-09-16 10:00:00')"
-start_tockmere $((minute - 20)) 1
+start_tockmere $((minute - 45)) 1
 main="$(wait_window "$APP_PID" Tockmere 20)" || fail "the main window did not appear"
 
 names="$("$tree" names Tockmere)" || fail "the main window: $names"
@@ -61,6 +61,16 @@ xdotool key Escape Escape
 "$tree" focus 'Scroll the alarm calls' || fail "Esc did not close the menu"
 alive "$APP_PID" || fail "Esc on the open menu ended the program"
 pass "F10 opens the Options menu and Esc closes it, leaving the program running"
+
+"$tree" tab-to 'Time:'
+xdotool key ctrl+a
+xdotool type --delay 50 0630
+xdotool key Tab Down Down Tab Tab space  # Daily, then Add
+wait_for_line '1,00/00/00,0,06:30,' || fail "Add did not store the Daily alarm at 06:30"
+"$tree" focus 'Text of alarm 9' || fail "the new alarm's row did not take the focus"
+said="$("$tree" description 'Text of alarm 9')"
+[ "$said" = "06:30, Daily" ] || fail "the new alarm's row says '$said'"
+pass "after Add the focus is on the new alarm's row, which says it"
 
 wait_window "$APP_PID" 'Your alarm call:' 60 >/dev/null || fail "no pop-up at 10:00"
 "$tree" alert 'Feed the cat' || fail "the pop-up's text cannot be read"

@@ -117,7 +117,8 @@ void AlarmList::Exchange(DataExchange& dx) {
   for (int r = 0; r < kListRowCount; ++r) dx.Text(kRowTypeIds[r], m_rowType[r]);
 }
 
-// Puts every value of the window into the controls.
+// Puts every value of the window into the controls. A newly added alarm's
+// Text button takes the focus, so that a screen reader says the alarm.
 void AlarmList::Refresh(int top) {
   if (top == ShowNewAlarm) {
     const int k = FindNewAlarmRecord(m_table);
@@ -125,9 +126,17 @@ void AlarmList::Refresh(int top) {
     if (k >= 0) {
       m_table.SetText(k, "");
       top = TopForNewRecord(k, m_table.Count());
+      const AlarmRecord added = m_table.At(k);
       m_table.SaveAlarms();  // which may read in a change of the file
+      ShowRows(top);
+      FocusRecord(FindRecord(m_table, added));
+      return;
     }
   }
+  ShowRows(top);
+}
+
+void AlarmList::ShowRows(int top) {
   const int count = m_table.Count();
   m_listWindow.ShowFrom(top, count);
   const QSignalBlocker blocker(m_scrollBar);
@@ -143,6 +152,11 @@ void AlarmList::Refresh(int top) {
     NameRow(r, i + 1);
   }
   m_host.UpdateData(false);
+}
+
+void AlarmList::FocusRecord(int i) {
+  const int row = i - m_listWindow.Top();
+  if (i >= 0 && row >= 0 && row < kListRowCount) GetDlgItem(m_window, kRowTextIds[row])->setFocus();
 }
 
 // A minimised window has nothing typed, and may hold a newer time unshown.

@@ -8,17 +8,13 @@
 #include "gui/list/alarm_list.h"
 #include "gui/list/alarm_text_dlg.h"
 
-namespace {
-
 // The first entry of the table equal to a record, or -1.
-int FindRecord(const AlarmTable& table, const AlarmRecord& record) {
+int AlarmList::FindRecord(const AlarmTable& table, const AlarmRecord& record) {
   for (int i = 0; i < table.Count(); ++i) {
     if (table.At(i) == record) return i;
   }
   return -1;
 }
-
-}  // namespace
 
 // The table index of the record a row shows, or -1 for a row that shows none.
 int AlarmList::RowRecord(int row) const {
