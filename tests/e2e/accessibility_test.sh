@@ -4,8 +4,9 @@
 # two of its buttons share one; the time and date fields are read whole; Tab
 # reaches the list's scroll bar, where End brings the 7th alarm into view,
 # whose row's buttons say its time and kind; the window says the clock line;
-# F10 opens the menu, which Esc closes; after Add the focus is on the new
-# alarm's row; the pop-up is an alert whose wake-up text can be read.
+# F10 opens the menu, which Esc closes; the calendar says its days in full;
+# after Add the focus is on the new alarm's row; the pop-up is an alert whose
+# wake-up text can be read.
 source "$(dirname "$0")/lib.sh"
 setup "$1"
 tree="$(dirname "$0")/accessibility_tree.py"
@@ -61,6 +62,22 @@ xdotool key Escape Escape
 "$tree" focus 'Scroll the alarm calls' || fail "Esc did not close the menu"
 alive "$APP_PID" || fail "Esc on the open menu ended the program"
 pass "F10 opens the Options menu and Esc closes it, leaving the program running"
+
+xdotool key F10
+for item in Options Settings Calendar; do
+  "$tree" focus "$item" || fail "F10 and Down did not reach the menu item $item"
+  xdotool key Down
+done
+xdotool key Up Return
+"$tree" focus 'Month calendar' || fail "the calendar's grid did not take the focus"
+said="$("$tree" description 'Month calendar')"
+[ "$said" = "Wednesday 16 September 2026" ] || fail "the calendar's grid says '$said' of today"
+xdotool key Right
+"$tree" focus 'Thursday 17 September 2026' || fail "Right in the calendar did not say the next day"
+xdotool key Escape
+wait_window_gone "$APP_PID" Calendar || fail "Esc did not close the calendar"
+timeout 5 xdotool windowfocus --sync "$main" || fail "could not focus the main window"
+pass "the calendar says the day chosen in full, as the arrow keys move it"
 
 "$tree" tab-to 'Time:'
 xdotool key ctrl+a
