@@ -4,9 +4,10 @@
 # two of its buttons share one; the time and date fields are read whole; Tab
 # reaches the list's scroll bar, where End brings the 7th alarm into view,
 # whose row's buttons say its time and kind; the window says the clock line;
-# F10 opens the menu, which Esc closes; the calendar says its days in full;
-# after Add the focus is on the new alarm's row; the pop-up is an alert whose
-# wake-up text can be read.
+# F10 opens the menu, which Esc closes; the settings open on the checked font;
+# the calendar says its days in full; after Add the focus is on the new
+# alarm's row; the alarm text dialog and the question of Clear say their
+# alarm; the pop-up is an alert whose wake-up text can be read.
 source "$(dirname "$0")/lib.sh"
 setup "$1"
 tree="$(dirname "$0")/accessibility_tree.py"
@@ -64,6 +65,18 @@ alive "$APP_PID" || fail "Esc on the open menu ended the program"
 pass "F10 opens the Options menu and Esc closes it, leaving the program running"
 
 xdotool key F10
+"$tree" focus Options || fail "F10 did not open the Options menu"
+xdotool key Down
+"$tree" focus Settings || fail "Down did not reach Settings"
+xdotool key Return
+"$tree" focus 'Alarm call font: Times New Roman' ||
+  fail "the settings dialog did not open on its checked font"
+xdotool key Escape
+wait_window_gone "$APP_PID" 'Tockmere Settings' || fail "Esc did not close the settings"
+timeout 5 xdotool windowfocus --sync "$main" || fail "could not focus the main window"
+pass "the settings dialog opens on its checked font"
+
+xdotool key F10
 for item in Options Settings Calendar; do
   "$tree" focus "$item" || fail "F10 and Down did not reach the menu item $item"
   xdotool key Down
@@ -88,6 +101,24 @@ wait_for_line '1,00/00/00,0,06:30,' || fail "Add did not store the Daily alarm a
 said="$("$tree" description 'Text of alarm 9')"
 [ "$said" = "06:30, Daily" ] || fail "the new alarm's row says '$said'"
 pass "after Add the focus is on the new alarm's row, which says it"
+
+xdotool key space
+wait_window "$APP_PID" 'Alarm Text' >/dev/null || fail "Text did not open the alarm's text"
+said="$("$tree" description 'Alarm Text')"
+[ "$said" = "06:30, Daily" ] || fail "the alarm text dialog says '$said' of its alarm"
+xdotool key Escape
+wait_window_gone "$APP_PID" 'Alarm Text' || fail "Esc did not close the alarm text dialog"
+timeout 5 xdotool windowfocus --sync "$main" || fail "could not focus the main window"
+"$tree" tab-to 'Clear alarm 9'
+xdotool key space
+"$tree" focus Yes || fail "Clear did not ask"
+said="$("$tree" description tockmere)"  # the box's caption is the program's name
+[ "$said" = "06:30, Daily" ] || fail "the question of Clear says '$said' of its alarm"
+xdotool key Escape
+timeout 5 xdotool windowfocus --sync "$main" || fail "could not focus the main window"
+"$tree" focus 'Clear alarm 9' || fail "Esc did not answer the question"
+expect_line '1,00/00/00,0,06:30,'
+pass "the alarm text dialog and the question of Clear say their alarm"
 
 wait_window "$APP_PID" 'Your alarm call:' 60 >/dev/null || fail "no pop-up at 10:00"
 "$tree" alert 'Feed the cat' || fail "the pop-up's text cannot be read"

@@ -23,6 +23,7 @@ class RecordingPrompter : public Prompter {
     Icon icon = Icon::Warning;
     bool question = false;
     QWidget* owner = nullptr;
+    QString about;  // what a question is about, for a screen reader
   };
 
   RecordingPrompter();
@@ -31,7 +32,7 @@ class RecordingPrompter : public Prompter {
   RecordingPrompter& operator=(const RecordingPrompter&) = delete;
 
   void Show(QWidget* owner, const QString& text, const QString& caption, Icon icon) override;
-  bool AskYesNo(QWidget* owner, const QString& text) override;
+  bool AskYesNo(QWidget* owner, const QString& text, const QString& about) override;
 
   // The answer to the next question that is asked.
   void AnswerNext(bool yes) { m_answers.push_back(yes); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <array>
 #include <string>
 
@@ -63,6 +64,7 @@ class AlarmList : public QObject {
   void FocusRecord(int i);
   void NameRow(int row, int number);
   int RowRecord(int row) const;
+  QString RowAlarm(const std::array<int, kListRowCount>& buttonIds, int row) const;
 
   QWidget* m_window;
   AlarmTable& m_table;
