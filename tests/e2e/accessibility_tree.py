@@ -16,6 +16,11 @@
       text as far as the runs reach).
   accessibility_tree.py description NAME
       prints the description of the control or window called NAME.
+  accessibility_tree.py events-before WINDOW_TITLE KEY
+      presses KEY (xdotool) and prints how many events other than state
+      changes the program sent before the window called WINDOW_TITLE was
+      activated: a screen reader works through them all before it says the
+      window.
   accessibility_tree.py alert TEXT
       fails unless a window of the program is an alert whose text can be
       read (its description or a text inside it) and holds TEXT.
@@ -25,6 +30,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 
 def fail(message):
@@ -153,6 +159,37 @@ def description(name):
     print(shown(name).description)
 
 
+def events_before(title, key):
+    seen = []
+
+    def heard(event):
+        if event.type.startswith("window:activate") and event.source.name == title:
+            pyatspi.Registry.stop()
+        elif event.host_application is not None and event.host_application.name == "Tockmere":
+            seen.append(event.type)
+
+    def press():
+        subprocess.run(["xdotool", "key", key], check=True)
+        return False
+
+    def give_up():
+        pyatspi.Registry.stop()
+        seen.append(None)
+        return False
+
+    application()
+    pyatspi.Registry.registerEventListener(heard, "object:", "window:activate")
+    GLib.timeout_add(200, press)
+    GLib.timeout_add(10000, give_up)
+    pyatspi.Registry.start()
+    if None in seen:
+        fail("the window '%s' was not activated within 10 s of %s" % (title, key))
+    # Its controls showing, the focus and the window becoming active are the
+    # dialog coming up; the rest (names, texts, carets, selections) tell of
+    # its building.
+    print(len([e for e in seen if not e.startswith("object:state-changed:")]))
+
+
 def alert(text):
     for _ in range(50):
         app = application()
@@ -169,7 +206,7 @@ def alert(text):
 
 
 if __name__ == "__main__":
-    command, argument = sys.argv[1], sys.argv[2]
+    command = sys.argv[1]
     {"names": check_names, "tab-to": tab_to, "focus": focus, "field": field, "runs": runs,
      "description": description,
-     "alert": alert}[command](argument)
+     "events-before": events_before, "alert": alert}[command](*sys.argv[2:])

@@ -8,6 +8,7 @@
 #include "gui/app/main_dlg.h"
 #include "gui/dialog/control_ids.h"
 #include "gui/dialog/prompter.h"
+#include "gui/dialog/quiet_build.h"
 #include "gui/settings/settings_dlg.h"
 
 namespace {
@@ -48,8 +49,10 @@ void CMainDlg::BuildMenu() {
 
 // A new date format reaches the window at the next tick.
 void CMainDlg::OnSettings() {
+  QuietBuild quiet;
   CSettingsDlg dlg(m_settings.Values(), this);
   dlg.OnInitDialog();
+  quiet.End();
   dlg.exec();
 }
 

@@ -7,6 +7,7 @@
 #include "gui/dialog/control_ids.h"
 #include "gui/dialog/dialog_builder.h"
 #include "gui/dialog/prompter.h"
+#include "gui/dialog/quiet_build.h"
 #include "gui/list/alarm_list.h"
 #include "gui/list/alarm_text_dlg.h"
 
@@ -50,9 +51,11 @@ void AlarmList::OnClearRow(int row) {
 void AlarmList::OnTextRow(int row) {
   const int i = RowRecord(row);
   if (i < 0) return;
+  QuietBuild quiet;
   CAlarmTextDlg dlg(m_table, i, m_snapshot, m_settings.Order(), m_window);
   dlg.setAccessibleDescription(RowAlarm(kRowTextIds, row));
   dlg.OnInitDialog();
+  quiet.End();
   if (dlg.exec() == QDialog::Accepted) m_table.SaveAlarms();
   if (dlg.ReadInChange()) ShowTableChange();
 }
