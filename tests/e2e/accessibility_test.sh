@@ -34,7 +34,7 @@ write_alarms '1,00/00/00,0,06:01,|' '1,00/00/00,0,06:02,|' '1,00/00/00,0,06:03,|
   '1,00/00/00,0,06:04,|' '1,00/00/00,0,06:05,|' '1,00/00/00,0,06:06,|' \
   '1,00/00/00,0,06:07,|' '0,26/09/16,0,10:00,Feed the cat|at the back door|'
 minute="$(epoch_of '2026-09-16 10:00:00')"
-start_tockmere $((minute - 45)) 1
+start_tockmere $((minute - 40)) 1
 main="$(wait_window "$APP_PID" Tockmere 20)" || fail "the main window did not appear"
 
 names="$("$tree" names Tockmere)" || fail "the main window: $names"
