@@ -63,17 +63,17 @@ struct DialogTemplate {
 };
 
 // What a screen reader calls the controls of the list row that shows alarm
-// number ("Alarm 1 time", "Alarm 1 type", "Text of alarm 1", "Clear alarm 1"),
-// and what it says of the row's alarm as the row shows it: its time and kind
-// ("07:01, Daily"), or that the row is empty.
+// number ("Alarm 1 time", "Alarm 1 type", "Text of alarm 1", "Clear alarm 1").
 struct RowNames {
   QString time;
   QString type;
   QString text;
   QString clear;
-  QString alarm;
 };
-RowNames RowNamesOf(int number, const QString& time, const QString& kind);
+RowNames RowNamesOf(int number);
+// What a screen reader says of the alarm a row shows: its time and kind as
+// the row shows them ("07:01, Daily"), or that the row is empty.
+QString RowAlarmWords(const QString& time, const QString& kind);
 
 // The program's dialog templates.
 const DialogTemplate& AboutTemplate();          // IDD_ABOUTBOX

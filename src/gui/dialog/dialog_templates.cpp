@@ -242,13 +242,15 @@ DialogTemplate MakeClearedNotice() {
 
 }  // namespace
 
-RowNames RowNamesOf(int number, const QString& time, const QString& kind) {
+RowNames RowNamesOf(int number) {
   const QString n = QString::number(number);
-  QString alarm = time.isEmpty() ? QStringLiteral("Empty row") : time;
-  if (!time.isEmpty() && !kind.isEmpty()) alarm += QStringLiteral(", ") + kind;
   return {QStringLiteral("Alarm %1 time").arg(n), QStringLiteral("Alarm %1 type").arg(n),
-          QStringLiteral("Text of alarm %1").arg(n), QStringLiteral("Clear alarm %1").arg(n),
-          alarm};
+          QStringLiteral("Text of alarm %1").arg(n), QStringLiteral("Clear alarm %1").arg(n)};
+}
+
+QString RowAlarmWords(const QString& time, const QString& kind) {
+  if (time.isEmpty()) return QStringLiteral("Empty row");
+  return kind.isEmpty() ? time : time + QStringLiteral(", ") + kind;
 }
 
 const DialogTemplate& AboutTemplate() {

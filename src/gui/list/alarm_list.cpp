@@ -87,15 +87,16 @@ bool AlarmList::eventFilter(QObject* watched, QEvent* event) {
 // A row's controls are named by the number of the alarm the row shows; its
 // two buttons, the only ones Tab reaches, also say that alarm's time and kind.
 void AlarmList::NameRow(int row, int number) {
-  const RowNames names =
-      RowNamesOf(number, QString::fromStdString(m_rowTime[static_cast<std::size_t>(row)]),
-                 QString::fromStdString(m_rowType[static_cast<std::size_t>(row)]));
+  const RowNames names = RowNamesOf(number);
+  const QString alarm =
+      RowAlarmWords(QString::fromStdString(m_rowTime[static_cast<std::size_t>(row)]),
+                    QString::fromStdString(m_rowType[static_cast<std::size_t>(row)]));
   GetDlgItem(m_window, kRowTimeIds[row])->setAccessibleName(names.time);
   GetDlgItem(m_window, kRowTypeIds[row])->setAccessibleName(names.type);
   GetDlgItem(m_window, kRowTextIds[row])->setAccessibleName(names.text);
   GetDlgItem(m_window, kRowClearIds[row])->setAccessibleName(names.clear);
   for (const int id : {kRowTextIds[row], kRowClearIds[row]})
-    GetDlgItem(m_window, id)->setAccessibleDescription(names.alarm);
+    GetDlgItem(m_window, id)->setAccessibleDescription(alarm);
 }
 
 // Each row's two buttons call the one handler of their kind with the row.
