@@ -37,61 +37,56 @@ minute="$(epoch_of '2026-09-16 10:00:00')"
 start_tockmere $((minute - 40)) 1
 main="$(wait_window "$APP_PID" Tockmere 20)" || fail "the main window did not appear"
 
+# Back to the main window once a dialog has gone (there is no window manager).
+back() { timeout 5 xdotool windowfocus --sync "$main" || fail "could not focus the main window"; }
+# The description of the control or window called $1 must be $2.
+says() {
+  local said
+  said="$("$tree" description "$1")"
+  [ "$said" = "$2" ] || fail "'$1' says '$said', not '$2'"
+}
+# F10, then Down to each menu item named in turn.
+menu() {
+  xdotool key F10
+  for item in Options "$@"; do
+    "$tree" focus "$item" || fail "F10 and Down did not reach the menu item $item"
+    [ "$item" = "${!#}" ] || xdotool key Down
+  done
+}
+
 names="$("$tree" names Tockmere)" || fail "the main window: $names"
 echo "$names"
-for field in Time: Date:; do
-  [ -n "$("$tree" field "$field")" ] || fail "the field '$field' is empty"
-  "$tree" runs "$field" || fail "a screen reader would not read the field '$field' whole"
-done
-pass "the time and date fields are read whole"
-timeout 5 xdotool windowfocus --sync "$main" || fail "could not focus the main window"
+"$tree" runs Time: && "$tree" runs Date: || fail "the time and date fields are not read whole"
+back
 "$tree" tab-to 'Scroll the alarm calls' || fail "Tab did not reach the list's scroll bar"
 xdotool key End
 sleep 0.5
 shown="$("$tree" field 'Alarm 7 time')" || fail "End on the scroll bar did not show the 7th alarm"
 [ "$shown" = "06:07" ] || fail "the row named for the 7th alarm shows '$shown', not 06:07"
-said="$("$tree" description 'Text of alarm 7')"
-[ "$said" = "06:07, Daily" ] || fail "the 7th alarm's Text button says '$said', not its alarm"
-said="$("$tree" description Tockmere)"
-[[ "$said" == *16/09/26* ]] || fail "the main window does not say the clock line: '$said'"
-pass "every control of the main window is named; Tab and End bring the 7th alarm into view, whose buttons say its time and kind; the window says the clock line"
+says 'Text of alarm 7' '06:07, Daily'
+[[ "$("$tree" description Tockmere)" == *16/09/26* ]] || fail "the window does not say the clock"
+pass "every control of the main window is named, the time and date are read whole; Tab and End bring the 7th alarm into view, whose buttons say it; the window says the clock line"
 
-xdotool key F10
-"$tree" focus Options || fail "F10 did not open the Options menu"
-xdotool key Down
-"$tree" focus Settings || fail "Down did not reach the Options menu's first item"
+menu Settings
 xdotool key Escape Escape
 "$tree" focus 'Scroll the alarm calls' || fail "Esc did not close the menu"
 alive "$APP_PID" || fail "Esc on the open menu ended the program"
-pass "F10 opens the Options menu and Esc closes it, leaving the program running"
-
-xdotool key F10
-"$tree" focus Options || fail "F10 did not open the Options menu"
-xdotool key Down
-"$tree" focus Settings || fail "Down did not reach Settings"
+menu Settings
 sent="$("$tree" events-before 'Tockmere Settings' Return)" || fail "Return did not open the settings"
 [ "$sent" -lt 10 ] || fail "$sent events told of the settings dialog's building before it came up"
-"$tree" focus 'Alarm call font: Times New Roman' ||
-  fail "the settings dialog did not open on its checked font"
+"$tree" focus 'Alarm call font: Times New Roman' || fail "the settings did not open on their font"
 xdotool key Escape
-wait_window_gone "$APP_PID" 'Tockmere Settings' || fail "Esc did not close the settings"
-timeout 5 xdotool windowfocus --sync "$main" || fail "could not focus the main window"
-pass "the settings dialog comes up at once, on its checked font"
+back
+pass "F10 opens the menu, which Esc closes; the settings come up at once, on their checked font"
 
-xdotool key F10
-for item in Options Settings Calendar; do
-  "$tree" focus "$item" || fail "F10 and Down did not reach the menu item $item"
-  xdotool key Down
-done
-xdotool key Up Return
+menu Settings Calendar
+xdotool key Return
 "$tree" focus 'Month calendar' || fail "the calendar's grid did not take the focus"
-said="$("$tree" description 'Month calendar')"
-[ "$said" = "Wednesday 16 September 2026" ] || fail "the calendar's grid says '$said' of today"
+says 'Month calendar' 'Wednesday 16 September 2026'
 xdotool key Right
 "$tree" focus 'Thursday 17 September 2026' || fail "Right in the calendar did not say the next day"
 xdotool key Escape
-wait_window_gone "$APP_PID" Calendar || fail "Esc did not close the calendar"
-timeout 5 xdotool windowfocus --sync "$main" || fail "could not focus the main window"
+back
 pass "the calendar says the day chosen in full, as the arrow keys move it"
 
 "$tree" tab-to 'Time:'
@@ -100,27 +95,21 @@ xdotool type --delay 50 0630
 xdotool key Tab Down Down Tab Tab space  # Daily, then Add
 wait_for_line '1,00/00/00,0,06:30,' || fail "Add did not store the Daily alarm at 06:30"
 "$tree" focus 'Text of alarm 9' || fail "the new alarm's row did not take the focus"
-said="$("$tree" description 'Text of alarm 9')"
-[ "$said" = "06:30, Daily" ] || fail "the new alarm's row says '$said'"
-pass "after Add the focus is on the new alarm's row, which says it"
-
+says 'Text of alarm 9' '06:30, Daily'
 xdotool key space
 wait_window "$APP_PID" 'Alarm Text' >/dev/null || fail "Text did not open the alarm's text"
-said="$("$tree" description 'Alarm Text')"
-[ "$said" = "06:30, Daily" ] || fail "the alarm text dialog says '$said' of its alarm"
+says 'Alarm Text' '06:30, Daily'
 xdotool key Escape
-wait_window_gone "$APP_PID" 'Alarm Text' || fail "Esc did not close the alarm text dialog"
-timeout 5 xdotool windowfocus --sync "$main" || fail "could not focus the main window"
+back
 "$tree" tab-to 'Clear alarm 9'
 xdotool key space
 "$tree" focus Yes || fail "Clear did not ask"
-said="$("$tree" description tockmere)"  # the box's caption is the program's name
-[ "$said" = "06:30, Daily" ] || fail "the question of Clear says '$said' of its alarm"
+says tockmere '06:30, Daily'  # the question's caption is the program's name
 xdotool key Escape
-timeout 5 xdotool windowfocus --sync "$main" || fail "could not focus the main window"
+back
 "$tree" focus 'Clear alarm 9' || fail "Esc did not answer the question"
 expect_line '1,00/00/00,0,06:30,'
-pass "the alarm text dialog and the question of Clear say their alarm"
+pass "after Add the focus is on the new alarm's row; its text and the question of Clear say it"
 
 wait_window "$APP_PID" 'Your alarm call:' 60 >/dev/null || fail "no pop-up at 10:00"
 "$tree" alert 'Feed the cat' || fail "the pop-up's text cannot be read"

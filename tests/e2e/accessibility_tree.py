@@ -8,19 +8,14 @@
       presses Tab (xdotool) until the focused control is called NAME.
   accessibility_tree.py focus NAME
       waits up to 5 s for the focus to be on a control called NAME.
-  accessibility_tree.py field NAME
-      prints the text of the control called NAME (fails when there is none).
+  accessibility_tree.py field|description NAME
+      prints the text or the description of the control called NAME.
   accessibility_tree.py runs NAME
-      fails unless the text of the control called NAME comes in attribute
-      runs that each hold the offset asked for (a screen reader reads the
-      text as far as the runs reach).
-  accessibility_tree.py description NAME
-      prints the description of the control or window called NAME.
+      fails unless the control's text is not empty and comes in attribute runs
+      that each hold the offset asked for (Orca reads as far as they reach).
   accessibility_tree.py events-before WINDOW_TITLE KEY
-      presses KEY (xdotool) and prints how many events other than state
-      changes the program sent before the window called WINDOW_TITLE was
-      activated: a screen reader works through them all before it says the
-      window.
+      presses KEY and prints how many events other than state changes came
+      before the window was activated (Orca works through them first).
   accessibility_tree.py alert TEXT
       fails unless a window of the program is an alert whose text can be
       read (its description or a text inside it) and holds TEXT.
@@ -143,20 +138,14 @@ def shown(name):
     fail("no control called '%s' is shown" % name)
 
 
-def field(name):
-    print(text_of(shown(name)))
-
-
 def runs(name):
     text = shown(name).queryText()
+    if text.characterCount == 0:
+        fail("the control called '%s' is empty" % name)
     for offset in range(text.characterCount):
         _, start, end = text.getAttributeRun(offset, False)
         if not start <= offset < end:
             fail("'%s': the attribute run at %d is %d-%d" % (name, offset, start, end))
-
-
-def description(name):
-    print(shown(name).description)
 
 
 def events_before(title, key):
@@ -168,25 +157,15 @@ def events_before(title, key):
         elif event.host_application is not None and event.host_application.name == "Tockmere":
             seen.append(event.type)
 
-    def press():
-        subprocess.run(["xdotool", "key", key], check=True)
-        return False
-
-    def give_up():
-        pyatspi.Registry.stop()
-        seen.append(None)
-        return False
-
     application()
     pyatspi.Registry.registerEventListener(heard, "object:", "window:activate")
-    GLib.timeout_add(200, press)
-    GLib.timeout_add(10000, give_up)
+    GLib.timeout_add(200, lambda: subprocess.run(["xdotool", "key", key]) and False)
+    GLib.timeout_add(10000, lambda: seen.append(None) or pyatspi.Registry.stop())
     pyatspi.Registry.start()
     if None in seen:
         fail("the window '%s' was not activated within 10 s of %s" % (title, key))
-    # Its controls showing, the focus and the window becoming active are the
-    # dialog coming up; the rest (names, texts, carets, selections) tell of
-    # its building.
+    # Its controls showing and the focus are the dialog coming up; the rest
+    # (names, texts, carets, selections) tell of its building.
     print(len([e for e in seen if not e.startswith("object:state-changed:")]))
 
 
@@ -207,6 +186,7 @@ def alert(text):
 
 if __name__ == "__main__":
     command = sys.argv[1]
-    {"names": check_names, "tab-to": tab_to, "focus": focus, "field": field, "runs": runs,
-     "description": description,
+    {"names": check_names, "tab-to": tab_to, "focus": focus, "runs": runs,
+     "field": lambda name: print(text_of(shown(name))),
+     "description": lambda name: print(shown(name).description),
      "events-before": events_before, "alert": alert}[command](*sys.argv[2:])

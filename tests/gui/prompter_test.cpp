@@ -43,7 +43,7 @@ TEST(Prompter, RecordingPrompterTakesOverAndAnswersFromItsQueue) {
 TEST(Prompter, RealYesNoBoxAsksWithTheWarningIconAndStandardCaption) {
   QDialog owner;
   owner.show();
-  QString title, text, about;
+  QString title, text;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   QWidget* parent = nullptr;
   WhenModalOpens([&](QWidget* w) {
@@ -51,15 +51,13 @@ TEST(Prompter, RealYesNoBoxAsksWithTheWarningIconAndStandardCaption) {
     ASSERT_NE(box, nullptr);
     title = box->windowTitle();
     text = box->text();
-    about = box->accessibleDescription();
     icon = box->icon();
     parent = box->parentWidget();
     box->button(QMessageBox::Yes)->click();
   });
-  EXPECT_TRUE(GetPrompter().AskYesNo(&owner, "Confirm Deletion of this Alarm.", "06:00, Daily"));
+  EXPECT_TRUE(GetPrompter().AskYesNo(&owner, "Confirm Deletion of this Alarm.", ""));
   EXPECT_EQ(title, StandardCaption());
   EXPECT_EQ(text, "Confirm Deletion of this Alarm.");
-  EXPECT_EQ(about, "06:00, Daily");
   EXPECT_EQ(icon, QMessageBox::Warning);
   EXPECT_EQ(parent, &owner);
   // Closing the box without choosing answers No.

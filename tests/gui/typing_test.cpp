@@ -1,5 +1,4 @@
 // Keys typed into the time and date fields.
-#include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
 
@@ -26,27 +25,6 @@ class TypingTest : public EntryFormTest {
 TEST_F(TypingTest, FieldsAreTheFilteringClasses) {
   EXPECT_NE(qobject_cast<CTimeEdit*>(TimeEdit()), nullptr);
   EXPECT_NE(qobject_cast<CDateEdit*>(DateEdit()), nullptr);
-}
-
-// A screen reader reads a field as far as its attribute runs reach: one run
-// holds the whole text. Its selection, and each character where it is drawn.
-TEST_F(TypingTest, AScreenReaderHasTheWholeField) {
-  Retype(TimeEdit(), "0730");
-  QAccessibleTextInterface* text =
-      QAccessible::queryAccessibleInterface(TimeEdit())->textInterface();
-  ASSERT_NE(text, nullptr);
-  int start = -1;
-  int end = -1;
-  text->attributes(4, &start, &end);
-  EXPECT_EQ(std::make_pair(start, end), std::make_pair(0, 5));
-  EXPECT_EQ(text->text(0, text->characterCount()), "07:30");
-  TimeEdit()->setSelection(1, 3);
-  text->selection(0, &start, &end);
-  EXPECT_EQ(std::make_pair(start, end), std::make_pair(1, 4));
-  const QRect first = text->characterRect(0);
-  const QRect last = text->characterRect(4);
-  EXPECT_LT(first.right(), last.left());
-  EXPECT_TRUE(QRect(TimeEdit()->mapToGlobal(QPoint()), TimeEdit()->size()).contains(last));
 }
 
 TEST_F(TypingTest, TimeGetsItsColonAndKeepsToFiveCharacters) {

@@ -28,11 +28,11 @@ RecordingPrompter::~RecordingPrompter() {
 
 void RecordingPrompter::Show(QWidget* owner, const QString& text, const QString& caption,
                              Icon icon) {
-  m_messages.push_back(Message{text, caption, icon, false, owner, QString()});
+  m_messages.push_back(Message{text, caption, icon, false, owner});
 }
 
-bool RecordingPrompter::AskYesNo(QWidget* owner, const QString& text, const QString& about) {
-  m_messages.push_back(Message{text, QString(), Icon::Warning, true, owner, about});
+bool RecordingPrompter::AskYesNo(QWidget* owner, const QString& text, const QString& /*about*/) {
+  m_messages.push_back(Message{text, QString(), Icon::Warning, true, owner});
   if (m_answers.empty()) return false;
   const bool yes = m_answers.front();
   m_answers.pop_front();

@@ -23,7 +23,6 @@ class RecordingPrompter : public Prompter {
     Icon icon = Icon::Warning;
     bool question = false;
     QWidget* owner = nullptr;
-    QString about;  // what a question is about, for a screen reader
   };
 
   RecordingPrompter();

@@ -1,5 +1,6 @@
 #include "gui/list/alarm_list.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -118,8 +119,10 @@ void AlarmList::Exchange(DataExchange& dx) {
   for (int r = 0; r < kListRowCount; ++r) dx.Text(kRowTypeIds[r], m_rowType[r]);
 }
 
-// Puts every value of the window into the controls. A newly added alarm's
-// Text button takes the focus, so that a screen reader says the alarm.
+// Puts every value of the window into the controls. While a screen reader
+// listens, a newly added alarm's Text button takes the focus, so that it says
+// the alarm (Qt 6.4 has no announcement, and what it sends of a changed name
+// or description Orca cannot say); otherwise the focus stays on Add.
 void AlarmList::Refresh(int top) {
   if (top == ShowNewAlarm) {
     const int k = FindNewAlarmRecord(m_table);
@@ -130,7 +133,7 @@ void AlarmList::Refresh(int top) {
       const AlarmRecord added = m_table.At(k);
       m_table.SaveAlarms();  // which may read in a change of the file
       ShowRows(top);
-      FocusRecord(FindRecord(m_table, added));
+      if (QAccessible::isActive()) FocusRecord(FindRecord(m_table, added));
       return;
     }
   }
