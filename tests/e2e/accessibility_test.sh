@@ -1,14 +1,8 @@
 #!/usr/bin/env bash
 # What a screen reader hears of the program, read through AT-SPI on a private
-# session bus: every focusable control of the main window has a name and no
-# two of its buttons share one; the time and date fields are read whole; Tab
-# reaches the list's scroll bar, where End brings the 7th alarm into view,
-# whose row's buttons say its time and kind; the window says the clock line;
-# F10 opens the menu, which Esc closes; the settings come up on the checked
-# font without first telling of their building; the calendar says its days in
-# full; after Add the focus is on the new alarm's row; the alarm text dialog
-# and the question of Clear say their alarm; the pop-up is an alert whose
-# wake-up text can be read.
+# session bus: names, the rows' alarms, the clock line and whole fields; F10
+# and the menu; the settings, the calendar, Add, the alarm text dialog, the
+# question of Clear and the pop-up each heard as the user meets them.
 source "$(dirname "$0")/lib.sh"
 setup "$1"
 tree="$(dirname "$0")/accessibility_tree.py"
@@ -40,11 +34,7 @@ main="$(wait_window "$APP_PID" Tockmere 20)" || fail "the main window did not ap
 # Back to the main window once a dialog has gone (there is no window manager).
 back() { timeout 5 xdotool windowfocus --sync "$main" || fail "could not focus the main window"; }
 # The description of the control or window called $1 must be $2.
-says() {
-  local said
-  said="$("$tree" description "$1")"
-  [ "$said" = "$2" ] || fail "'$1' says '$said', not '$2'"
-}
+says() { [ "$("$tree" description "$1")" = "$2" ] || fail "'$1' does not say '$2'"; }
 # F10, then Down to each menu item named in turn.
 menu() {
   xdotool key F10

@@ -118,8 +118,7 @@ def tab_to(name):
     fail("Tab never reached the control called '%s'" % name)
 
 
-def focus(name):
-    """A menu's item is focused together with the menu bar's title above it."""
+def focus(name):  # a menu item is focused with the menu bar's title above it
     for _ in range(50):
         names = [n.name for n in nodes(application()) if has(n, pyatspi.STATE_FOCUSED)]
         if name in names:
@@ -128,8 +127,7 @@ def focus(name):
     fail("the focus is on %s, not on '%s'" % (names, name))
 
 
-def shown(name):
-    """The control called name: not the label that names it, nor the program."""
+def shown(name):  # not the label that names it, nor the program
     for node in nodes(application()):
         if node.name != name or node.getRoleName() in ("label", "application"):
             continue

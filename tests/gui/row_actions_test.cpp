@@ -59,7 +59,7 @@ TEST_F(RowActionsTest, ClearAsksAndDeletesOnlyOnYes) {
   Click(kRowClearIds[1]);
   ASSERT_EQ(prompter.texts(), std::vector<QString>{"Confirm Deletion of this Alarm."});
   EXPECT_TRUE(prompter.messages()[0].question);
-  EXPECT_EQ(prompter.messages()[0].caption, "");            // the standard caption
+  EXPECT_EQ(prompter.messages()[0].caption, "");  // the standard caption
   EXPECT_EQ(FileText(), before);
   EXPECT_EQ(table.Count(), 3);
 
