@@ -6,8 +6,16 @@
       window with one name; prints every focusable control's role and name.
   accessibility_tree.py tab-to NAME
       presses Tab (xdotool) until the focused control is called NAME.
-  accessibility_tree.py field NAME
-      prints the text of the control called NAME (fails when there is none).
+  accessibility_tree.py focus NAME
+      waits up to 5 s for the focus to be on a control called NAME.
+  accessibility_tree.py field|description NAME
+      prints the text or the description of the control called NAME.
+  accessibility_tree.py runs NAME
+      fails unless the control's text is not empty and comes in attribute runs
+      that each hold the offset asked for (Orca reads as far as they reach).
+  accessibility_tree.py events-before WINDOW_TITLE KEY
+      presses KEY and prints how many events other than state changes came
+      before the window was activated (Orca works through them first).
   accessibility_tree.py alert TEXT
       fails unless a window of the program is an alert whose text can be
       read (its description or a text inside it) and holds TEXT.
@@ -17,6 +25,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 
 def fail(message):
@@ -109,12 +118,53 @@ def tab_to(name):
     fail("Tab never reached the control called '%s'" % name)
 
 
-def field(name):
-    for node in nodes(application()):
-        if node.name == name and has(node, pyatspi.STATE_SHOWING):
-            print(text_of(node))
+def focus(name):  # a menu item is focused with the menu bar's title above it
+    for _ in range(50):
+        names = [n.name for n in nodes(application()) if has(n, pyatspi.STATE_FOCUSED)]
+        if name in names:
             return
+        time.sleep(0.1)
+    fail("the focus is on %s, not on '%s'" % (names, name))
+
+
+def shown(name):  # not the label that names it, nor the program
+    for node in nodes(application()):
+        if node.name != name or node.getRoleName() in ("label", "application"):
+            continue
+        if has(node, pyatspi.STATE_SHOWING):
+            return node
     fail("no control called '%s' is shown" % name)
+
+
+def runs(name):
+    text = shown(name).queryText()
+    if text.characterCount == 0:
+        fail("the control called '%s' is empty" % name)
+    for offset in range(text.characterCount):
+        _, start, end = text.getAttributeRun(offset, False)
+        if not start <= offset < end:
+            fail("'%s': the attribute run at %d is %d-%d" % (name, offset, start, end))
+
+
+def events_before(title, key):
+    seen = []
+
+    def heard(event):
+        if event.type.startswith("window:activate") and event.source.name == title:
+            pyatspi.Registry.stop()
+        elif event.host_application is not None and event.host_application.name == "Tockmere":
+            seen.append(event.type)
+
+    application()
+    pyatspi.Registry.registerEventListener(heard, "object:", "window:activate")
+    GLib.timeout_add(200, lambda: subprocess.run(["xdotool", "key", key]) and False)
+    GLib.timeout_add(10000, lambda: seen.append(None) or pyatspi.Registry.stop())
+    pyatspi.Registry.start()
+    if None in seen:
+        fail("the window '%s' was not activated within 10 s of %s" % (title, key))
+    # Its controls showing and the focus are the dialog coming up; the rest
+    # (names, texts, carets, selections) tell of its building.
+    print(len([e for e in seen if not e.startswith("object:state-changed:")]))
 
 
 def alert(text):
@@ -133,5 +183,8 @@ def alert(text):
 
 
 if __name__ == "__main__":
-    command, argument = sys.argv[1], sys.argv[2]
-    {"names": check_names, "tab-to": tab_to, "field": field, "alert": alert}[command](argument)
+    command = sys.argv[1]
+    {"names": check_names, "tab-to": tab_to, "focus": focus, "runs": runs,
+     "field": lambda name: print(text_of(shown(name))),
+     "description": lambda name: print(shown(name).description),
+     "events-before": events_before, "alert": alert}[command](*sys.argv[2:])

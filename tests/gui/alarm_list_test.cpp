@@ -24,6 +24,12 @@ class AlarmListTest : public MainWindowTest {
     return labels;
   }
 
+  // What a screen reader says of the alarm of each row's Text and Clear.
+  std::vector<QString> Spoken(int row) const {
+    return {GetDlgItem(dlg.get(), kRowTextIds[row])->accessibleDescription(),
+            GetDlgItem(dlg.get(), kRowClearIds[row])->accessibleDescription()};
+  }
+
   std::vector<QString> Times() const {
     std::vector<QString> times;
     for (int id : kRowTimeIds) times.push_back(Text(id));
@@ -47,6 +53,8 @@ TEST_F(AlarmListTest, RowsLabelsAndScrollRangeByCount) {
     EXPECT_EQ(Labels(), (std::vector<QString>{"1", "2", "3", "4", "5"}));
     EXPECT_EQ(Times()[4], c.lastTime);
     EXPECT_EQ(Text(kRowTypeIds[0]), c.count > 0 ? "Daily" : "");
+    const QString last = c.lastTime.isEmpty() ? "Empty row" : c.lastTime + ", Daily";
+    EXPECT_EQ(Spoken(4), (std::vector<QString>{last, last}));
     dlg.reset();
   }
 }
@@ -130,6 +138,7 @@ TEST_F(AlarmListTest, DescriptionsOfEachKind) {
   EXPECT_EQ(Text(kRowTypeIds[3]), "Last Friday");
   EXPECT_EQ(Text(kRowTypeIds[4]), "");  // an unknown type shows its time only
   EXPECT_EQ(Text(kRowTimeIds[4]), "07:00");
+  EXPECT_EQ(Spoken(4)[0], "07:00");
 }
 
 TEST_F(AlarmListTest, NewAlarmIsShownAndOnlyTheMarkerIsEmptied) {

@@ -25,8 +25,8 @@ TEST(Prompter, RecordingPrompterTakesOverAndAnswersFromItsQueue) {
     RecordingPrompter recording;
     EXPECT_EQ(&GetPrompter(), &recording);
     recording.AnswerNext(true);
-    EXPECT_TRUE(GetPrompter().AskYesNo(nullptr, "Confirm Deletion of this Alarm."));
-    EXPECT_FALSE(GetPrompter().AskYesNo(nullptr, "Again?"));  // an empty queue answers No
+    EXPECT_TRUE(GetPrompter().AskYesNo(nullptr, "Confirm Deletion of this Alarm.", ""));
+    EXPECT_FALSE(GetPrompter().AskYesNo(nullptr, "Again?", ""));  // an empty queue answers No
     GetPrompter().Show(nullptr, "Tockmere Usage text", "Tockmere Usage",
                        Prompter::Icon::Information);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);  // no real box opened
@@ -55,14 +55,14 @@ TEST(Prompter, RealYesNoBoxAsksWithTheWarningIconAndStandardCaption) {
     parent = box->parentWidget();
     box->button(QMessageBox::Yes)->click();
   });
-  EXPECT_TRUE(GetPrompter().AskYesNo(&owner, "Confirm Deletion of this Alarm."));
+  EXPECT_TRUE(GetPrompter().AskYesNo(&owner, "Confirm Deletion of this Alarm.", ""));
   EXPECT_EQ(title, StandardCaption());
   EXPECT_EQ(text, "Confirm Deletion of this Alarm.");
   EXPECT_EQ(icon, QMessageBox::Warning);
   EXPECT_EQ(parent, &owner);
   // Closing the box without choosing answers No.
   WhenModalOpens([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
-  EXPECT_FALSE(GetPrompter().AskYesNo(&owner, "Confirm Deletion of this Alarm."));
+  EXPECT_FALSE(GetPrompter().AskYesNo(&owner, "Confirm Deletion of this Alarm.", ""));
 }
 
 TEST(Prompter, RealOkBoxShowsItsCaptionIconAndPlainText) {

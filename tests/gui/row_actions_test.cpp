@@ -110,7 +110,7 @@ class TickingPrompter : public Prompter {
   }
   ~TickingPrompter() override { SetPrompter(nullptr); }
   void Show(QWidget*, const QString&, const QString&, Icon) override {}
-  bool AskYesNo(QWidget*, const QString&) override {
+  bool AskYesNo(QWidget*, const QString&, const QString&) override {
     tick_();
     return true;
   }

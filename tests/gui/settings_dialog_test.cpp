@@ -83,6 +83,11 @@ TEST_F(SettingsDialogTest, OpensWithStoredValuesAndSoundOne) {
   RunSettings([](CSettingsDlg* d) {
     const Shown shown = Read(d);
     EXPECT_EQ(shown.checkedFont, 4);
+    for (const int k : {2, 4}) {  // Tab enters the font group on its checked button
+      DlgItem<QRadioButton>(d, kFontRadioIds[k])->click();
+      for (int j = 0; j < kFontChoiceCount; ++j)
+        EXPECT_EQ(DlgItem<QRadioButton>(d, kFontRadioIds[j])->focusPolicy() & Qt::TabFocus, j == k);
+    }
     EXPECT_EQ(shown.colours[2], "Yellow");
     EXPECT_EQ(shown.dateFormat, "U.S. (mm/dd/yy)");
     EXPECT_TRUE(shown.sound);

@@ -31,7 +31,7 @@ void RecordingPrompter::Show(QWidget* owner, const QString& text, const QString&
   m_messages.push_back(Message{text, caption, icon, false, owner});
 }
 
-bool RecordingPrompter::AskYesNo(QWidget* owner, const QString& text) {
+bool RecordingPrompter::AskYesNo(QWidget* owner, const QString& text, const QString& /*about*/) {
   m_messages.push_back(Message{text, QString(), Icon::Warning, true, owner});
   if (m_answers.empty()) return false;
   const bool yes = m_answers.front();

@@ -31,7 +31,7 @@ class RecordingPrompter : public Prompter {
   RecordingPrompter& operator=(const RecordingPrompter&) = delete;
 
   void Show(QWidget* owner, const QString& text, const QString& caption, Icon icon) override;
-  bool AskYesNo(QWidget* owner, const QString& text) override;
+  bool AskYesNo(QWidget* owner, const QString& text, const QString& about) override;
 
   // The answer to the next question that is asked.
   void AnswerNext(bool yes) { m_answers.push_back(yes); }

@@ -1,12 +1,14 @@
 // The Options menu and its commands.
 #include <QAction>
 #include <QMenuBar>
+#include <QShortcut>
 
 #include "gui/app/about_dlg.h"
 #include "gui/app/info_texts.h"
 #include "gui/app/main_dlg.h"
 #include "gui/dialog/control_ids.h"
 #include "gui/dialog/prompter.h"
+#include "gui/dialog/quiet_build.h"
 #include "gui/settings/settings_dlg.h"
 
 namespace {
@@ -39,12 +41,18 @@ void CMainDlg::BuildMenu() {
     action->setData(item.command);
     connect(action, &QAction::triggered, this, item.handler);
   }
+  // F10 opens the menu from the keyboard, as on every desktop; Esc then
+  // closes the menu, not the window.
+  connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
+          [this, options] { m_menuBar->setActiveAction(options->menuAction()); });
 }
 
 // A new date format reaches the window at the next tick.
 void CMainDlg::OnSettings() {
+  QuietBuild quiet;
   CSettingsDlg dlg(m_settings.Values(), this);
   dlg.OnInitDialog();
+  quiet.End();
   dlg.exec();
 }
 

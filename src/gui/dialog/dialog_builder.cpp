@@ -275,7 +275,7 @@ void NameByLabel(QWidget* widget, const ControlTemplate& ctl, QLabel*& lastLabel
 }
 
 // Radio buttons in a row form one exclusive group; a button with kGroupStart
-// begins a new one.
+// begins a new one. The checked button is the group's tab stop.
 void JoinRadioGroup(QDialog* dialog, QWidget* widget, const ControlTemplate& ctl,
                     QButtonGroup*& group) {
   auto* radio = qobject_cast<QRadioButton*>(widget);
@@ -286,6 +286,13 @@ void JoinRadioGroup(QDialog* dialog, QWidget* widget, const ControlTemplate& ctl
   if (group == nullptr || (ctl.style & kGroupStart)) {
     group = new QButtonGroup(dialog);
     group->setExclusive(true);
+    // Tab enters the group on its checked button, where the arrows leave it.
+    QObject::connect(
+        group, &QButtonGroup::buttonToggled, group, [group](QAbstractButton* checked, bool on) {
+          if (!on) return;
+          for (QAbstractButton* button : group->buttons())
+            button->setFocusPolicy(button == checked ? Qt::StrongFocus : Qt::ClickFocus);
+        });
   }
   group->addButton(radio, ctl.id);
 }

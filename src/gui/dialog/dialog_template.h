@@ -71,6 +71,9 @@ struct RowNames {
   QString clear;
 };
 RowNames RowNamesOf(int number);
+// What a screen reader says of the alarm a row shows: its time and kind as
+// the row shows them ("07:01, Daily"), or that the row is empty.
+QString RowAlarmWords(const QString& time, const QString& kind);
 
 // The program's dialog templates.
 const DialogTemplate& AboutTemplate();          // IDD_ABOUTBOX

@@ -248,6 +248,11 @@ RowNames RowNamesOf(int number) {
           QStringLiteral("Text of alarm %1").arg(n), QStringLiteral("Clear alarm %1").arg(n)};
 }
 
+QString RowAlarmWords(const QString& time, const QString& kind) {
+  if (time.isEmpty()) return QStringLiteral("Empty row");
+  return kind.isEmpty() ? time : time + QStringLiteral(", ") + kind;
+}
+
 const DialogTemplate& AboutTemplate() {
   static const DialogTemplate t = MakeAbout();
   return t;

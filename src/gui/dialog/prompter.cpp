@@ -59,9 +59,10 @@ class MessageBoxPrompter : public Prompter {
     RunBox(box);
   }
 
-  bool AskYesNo(QWidget* owner, const QString& text) override {
+  bool AskYesNo(QWidget* owner, const QString& text, const QString& about) override {
     QMessageBox box(QMessageBox::Warning, StandardCaption(), text,
                     QMessageBox::Yes | QMessageBox::No, owner);
+    box.setAccessibleDescription(about);
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
     return RunBox(box) == QMessageBox::Yes;

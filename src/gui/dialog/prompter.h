@@ -13,7 +13,8 @@ class Prompter {
   // An OK box. An empty caption means the standard caption (StandardCaption()).
   virtual void Show(QWidget* owner, const QString& text, const QString& caption, Icon icon) = 0;
   // A Yes/No box with the warning icon and the standard caption; true for Yes.
-  virtual bool AskYesNo(QWidget* owner, const QString& text) = 0;
+  // A screen reader says what the question is about (the box's description).
+  virtual bool AskYesNo(QWidget* owner, const QString& text, const QString& about) = 0;
 };
 
 // The program file's name without its extension.

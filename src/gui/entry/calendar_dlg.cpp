@@ -8,10 +8,12 @@
 #include "gui/dialog/control_ids.h"
 #include "gui/dialog/dialog_builder.h"
 #include "gui/dialog/dialog_template.h"
+#include "gui/entry/date_grid_accessible.h"
 
 // OK, Esc and the close box end the dialog by the dialog's standard handling.
 CCalendarDlg::CCalendarDlg(const LocalClock& clock, QWidget* parent)
     : QDialog(parent), m_clock(clock) {
+  DateGridAccessible::Install();
   BuildDialog(this, CalendarTemplate());
 }
 
@@ -26,7 +28,10 @@ bool CCalendarDlg::OnInitDialog() {
     calendar->setFocus();
     // The month grid takes Return for itself; the dialog's default button
     // should have it, as it has every other key the grid leaves alone.
-    if (QWidget* grid = calendar->focusProxy()) grid->installEventFilter(this);
+    if (QWidget* grid = calendar->focusProxy()) {
+      grid->installEventFilter(this);
+      grid->setAccessibleName(QStringLiteral("Month calendar"));
+    }
   }
   return true;
 }

@@ -9,6 +9,7 @@
 #include "gui/dialog/control_ids.h"
 #include "gui/dialog/data_exchange.h"
 #include "gui/dialog/dialog_builder.h"
+#include "gui/dialog/quiet_build.h"
 #include "gui/entry/calendar_dlg.h"
 #include "gui/entry/combo_text.h"
 #include "gui/entry/date_edit.h"
@@ -113,7 +114,9 @@ void EntryForm::OnDayChange() {
 
 // Options > Calendar: shows the month calendar; its result is of no account.
 void EntryForm::OnCalendar() {
+  QuietBuild quiet;
   CCalendarDlg dlg(m_clock, m_window);
   dlg.OnInitDialog();
+  quiet.End();
   dlg.exec();
 }

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 
 #include "core/entry/typing_filter.h"
+#include "gui/entry/field_accessible.h"
 
 namespace {
 
@@ -33,6 +34,7 @@ char FilterKeyFor(char32_t c) {
 }  // namespace
 
 FilteredEdit::FilteredEdit(QWidget* parent) : QLineEdit(parent) {
+  FieldAccessible::Install();
   // Paste, cut, Delete, undo, a replaced selection or a drop: whatever the
   // user changed without typing at the end, the counter follows the text.
   connect(this, &QLineEdit::textEdited, this, [this] {

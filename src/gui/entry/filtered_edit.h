@@ -21,6 +21,8 @@ class FilteredEdit : public QLineEdit {
   int KeyCount() const { return m_keyCount; }
   // The form sets the counter when it puts a value in the field.
   void SetKeyCount(int count) { m_keyCount = count; }
+  // Where the caret stands, for a screen reader to place the characters by.
+  QRect CaretRect() const { return cursorRect(); }
 
  protected:
   // The characters to put in for one typed key ('\b' for Backspace); updates keyCount.

@@ -1,5 +1,6 @@
 #include "gui/list/alarm_list.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -84,13 +85,19 @@ bool AlarmList::eventFilter(QObject* watched, QEvent* event) {
   return true;
 }
 
-// A row's controls are named by the number of the alarm the row shows.
+// A row's controls are named by the number of the alarm the row shows; its
+// two buttons, the only ones Tab reaches, also say that alarm's time and kind.
 void AlarmList::NameRow(int row, int number) {
   const RowNames names = RowNamesOf(number);
+  const QString alarm =
+      RowAlarmWords(QString::fromStdString(m_rowTime[static_cast<std::size_t>(row)]),
+                    QString::fromStdString(m_rowType[static_cast<std::size_t>(row)]));
   GetDlgItem(m_window, kRowTimeIds[row])->setAccessibleName(names.time);
   GetDlgItem(m_window, kRowTypeIds[row])->setAccessibleName(names.type);
   GetDlgItem(m_window, kRowTextIds[row])->setAccessibleName(names.text);
   GetDlgItem(m_window, kRowClearIds[row])->setAccessibleName(names.clear);
+  for (const int id : {kRowTextIds[row], kRowClearIds[row]})
+    GetDlgItem(m_window, id)->setAccessibleDescription(alarm);
 }
 
 // Each row's two buttons call the one handler of their kind with the row.
@@ -112,7 +119,10 @@ void AlarmList::Exchange(DataExchange& dx) {
   for (int r = 0; r < kListRowCount; ++r) dx.Text(kRowTypeIds[r], m_rowType[r]);
 }
 
-// Puts every value of the window into the controls.
+// Puts every value of the window into the controls. While a screen reader
+// listens, a newly added alarm's Text button takes the focus, so that it says
+// the alarm (Qt 6.4 has no announcement, and what it sends of a changed name
+// or description Orca cannot say); otherwise the focus stays on Add.
 void AlarmList::Refresh(int top) {
   if (top == ShowNewAlarm) {
     const int k = FindNewAlarmRecord(m_table);
@@ -120,9 +130,17 @@ void AlarmList::Refresh(int top) {
     if (k >= 0) {
       m_table.SetText(k, "");
       top = TopForNewRecord(k, m_table.Count());
+      const AlarmRecord added = m_table.At(k);
       m_table.SaveAlarms();  // which may read in a change of the file
+      ShowRows(top);
+      if (QAccessible::isActive()) FocusRecord(FindRecord(m_table, added));
+      return;
     }
   }
+  ShowRows(top);
+}
+
+void AlarmList::ShowRows(int top) {
   const int count = m_table.Count();
   m_listWindow.ShowFrom(top, count);
   const QSignalBlocker blocker(m_scrollBar);
@@ -138,6 +156,11 @@ void AlarmList::Refresh(int top) {
     NameRow(r, i + 1);
   }
   m_host.UpdateData(false);
+}
+
+void AlarmList::FocusRecord(int i) {
+  const int row = i - m_listWindow.Top();
+  if (i >= 0 && row >= 0 && row < kListRowCount) GetDlgItem(m_window, kRowTextIds[row])->setFocus();
 }
 
 // A minimised window has nothing typed, and may hold a newer time unshown.

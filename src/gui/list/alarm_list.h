@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <array>
 #include <string>
 
@@ -9,6 +10,7 @@
 #include "core/settings/settings_store.h"
 
 class AlarmTable;
+struct AlarmRecord;
 class DataExchange;
 class QLabel;
 class QScrollBar;
@@ -54,10 +56,15 @@ class AlarmList : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  static int FindRecord(const AlarmTable& table, const AlarmRecord& record);
   void TakeScrollKeys();
   void ConnectControls();
+  void ShowRows(int top);
+  // Gives the focus to the Text button of the row showing entry i, if one does.
+  void FocusRecord(int i);
   void NameRow(int row, int number);
   int RowRecord(int row) const;
+  QString RowAlarm(const std::array<int, kListRowCount>& buttonIds, int row) const;
 
   QWidget* m_window;
   AlarmTable& m_table;

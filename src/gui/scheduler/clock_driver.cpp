@@ -1,5 +1,6 @@
 #include "gui/scheduler/clock_driver.h"
 
+#include <QLineEdit>
 #include <QWidget>
 
 #include "core/platform/local_clock.h"
@@ -8,6 +9,7 @@
 #include "core/settings/settings_store.h"
 #include "gui/dialog/control_ids.h"
 #include "gui/dialog/data_exchange.h"
+#include "gui/dialog/dialog_builder.h"
 #include "gui/scheduler/clock_change_watch.h"
 #include "gui/watch/on_screen_watch.h"
 #include "gui/watch/open_dialog_watch.h"
@@ -26,6 +28,10 @@ ClockDriver::ClockDriver(QWidget* window, AlarmTable& table, const SettingsStore
   m_onScreen = new OnScreenWatch(window, [this] { OnScreenChanged(); });
   new ClockChangeWatch([this] { OnClockChanged(); }, this, calls.clockChange);
   m_wakeUpCalls = calls.wakeUp;
+  // A screen reader says the window's description as the window comes up:
+  // the clock line, which no key reaches.
+  connect(DlgItem<QLineEdit>(window, IDC_CLOCK), &QLineEdit::textChanged, window,
+          &QWidget::setAccessibleDescription);
 }
 
 void ClockDriver::Exchange(DataExchange& dx) {
