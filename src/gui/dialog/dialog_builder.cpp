@@ -367,22 +367,32 @@ void BuildDialog(QDialog* dialog, const DialogTemplate& tmpl, const ControlFacto
   dialog->setFixedSize(growth.Map(whole, QRect(QPoint(), size)).size());
 }
 
-QWidget* GetDlgItem(const QWidget* dialog, int id) {
-  if (dialog == nullptr || id == -1) return nullptr;
-  const QList<QWidget*> children =
-      dialog->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-  for (QWidget* child : children) {
-    if (!child->isWindow() && child->property(kIdProperty).toInt() == id &&
-        child->property(kIdProperty).isValid()) {
-      return child;
-    }
+namespace {
+
+// The control of name and id among the widgets under parent, none in another window.
+QWidget* FindControl(const QObject* parent, const QString& name, int id) {
+  const QObjectList& children = parent->children();
+  const auto inWindow = [](QObject* child) {
+    return child->isWidgetType() && !static_cast<QWidget*>(child)->isWindow();
+  };
+  // The name is quick to compare; the identifier tells.
+  for (QObject* child : children) {
+    if (inWindow(child) && child->objectName() == name && child->property(kIdProperty) == id)
+      return static_cast<QWidget*>(child);
   }
-  // Controls placed inside a container of the dialog (never inside another window).
-  for (QWidget* child : children) {
-    if (child->isWindow()) continue;
-    if (QWidget* found = GetDlgItem(child, id)) return found;
+  // Controls placed inside a container of the dialog.
+  for (QObject* child : children) {
+    if (!inWindow(child)) continue;
+    if (QWidget* found = FindControl(child, name, id)) return found;
   }
   return nullptr;
+}
+
+}  // namespace
+
+QWidget* GetDlgItem(const QWidget* dialog, int id) {
+  if (dialog == nullptr || id == -1) return nullptr;
+  return FindControl(dialog, QStringLiteral("ctl%1").arg(id), id);
 }
 
 void TakeOwnerIcon(QWidget* dialog) {
