@@ -335,7 +335,7 @@ QFont DialogFont(const DialogTemplate& tmpl) {
 // right (a calendar down), and what stands beyond it moves along, so that the
 // rows and columns of the dialog keep their order and their look.
 void BuildDialog(QDialog* dialog, const DialogTemplate& tmpl, const ControlFactories& factories,
-                 int topOffset) {
+                 int topOffset, FittingMemo* memo) {
   dialog->setWindowFlags(DialogFlags(dialog, tmpl));
   dialog->setWindowTitle(tmpl.caption);
   dialog->setFont(DialogFont(tmpl));
@@ -359,7 +359,7 @@ void BuildDialog(QDialog* dialog, const DialogTemplate& tmpl, const ControlFacto
     JoinRadioGroup(dialog, widget, ctl, radioGroup);
     ConnectStandardButton(dialog, widget, ctl.id);
   }
-  FitControls(widgets, tmpl.controls, places, growth);
+  FitControls(widgets, tmpl.controls, places, growth, memo);
   for (std::size_t k = 0; k < widgets.size(); ++k)
     Place(widgets[k], tmpl.controls[k], growth.Map(tmpl.controls[k].rect, places[k]));
   const QSize size = units.ToPixels(tmpl.width, tmpl.height) + QSize(0, topOffset);
