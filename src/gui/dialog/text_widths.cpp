@@ -4,7 +4,6 @@
 #include <QFontMetrics>
 #include <algorithm>
 #include <cstring>
-#include <iterator>
 #include <optional>
 
 #include "gui/dialog/face_print.h"
@@ -41,31 +40,37 @@ QSize TextWidths::Measured(const QFont& font, const char* what, std::initializer
 QByteArray TextWidths::MemoKey(const QFont& font, const char* what, std::initializer_list<int> args,
                                const QStringList& texts) {
   if (m_memo == nullptr || !PrintableAscii(texts)) return {};
-  // The fonts of one dialog's controls differ in nothing that equality leaves out.
-  auto face = std::find_if(m_faces.begin(), m_faces.end(),
-                           [&](const auto& known) { return known.first == font; });
-  if (face == m_faces.end()) {
-    const QByteArray print = FacePrint(font);
-    m_faces.emplace_back(
-        font, print.isEmpty() ? print : QCryptographicHash::hash(print, QCryptographicHash::Sha1));
-    face = std::prev(m_faces.end());
-  }
-  if (face->second.isEmpty()) return {};
-  const std::pair list(texts.constData(), texts.size());
-  auto listed = m_texts.find(list);
-  if (listed == m_texts.end()) {
-    QCryptographicHash digest(QCryptographicHash::Sha1);
-    for (const QString& text : texts) {
-      const qsizetype size = text.size();
-      digest.addData(QByteArrayView(reinterpret_cast<const char*>(&size), sizeof size));
-      digest.addData(QByteArrayView(reinterpret_cast<const char*>(text.utf16()), size * 2));
-    }
-    listed = m_texts.insert(list, {texts, digest.result()});
-  }
+  const QByteArray& face = FaceDigest(font);
+  if (face.isEmpty()) return {};
   QCryptographicHash key(QCryptographicHash::Sha1);
-  key.addData(face->second);
+  key.addData(face);
   key.addData(QByteArrayView(what, qsizetype(std::strlen(what)) + 1));
   for (int arg : args) key.addData(QByteArray::number(arg) + ' ');
-  key.addData(QByteArray::number(texts.size()) + ':' + listed->second);
+  key.addData(QByteArray::number(texts.size()) + ':' + TextsDigest(texts));
   return key.result().toHex();
+}
+
+// The fonts of one dialog's controls differ in nothing that equality leaves out.
+const QByteArray& TextWidths::FaceDigest(const QFont& font) {
+  auto face = std::find_if(m_faces.begin(), m_faces.end(),
+                           [&](const auto& known) { return known.first == font; });
+  if (face != m_faces.end()) return face->second;
+  const QByteArray print = FacePrint(font);
+  return m_faces
+      .emplace_back(
+          font, print.isEmpty() ? print : QCryptographicHash::hash(print, QCryptographicHash::Sha1))
+      .second;
+}
+
+const QByteArray& TextWidths::TextsDigest(const QStringList& texts) {
+  const std::pair list(texts.constData(), texts.size());
+  auto listed = m_texts.find(list);
+  if (listed != m_texts.end()) return listed->second;
+  QCryptographicHash digest(QCryptographicHash::Sha1);
+  for (const QString& text : texts) {
+    const qsizetype size = text.size();
+    digest.addData(QByteArrayView(reinterpret_cast<const char*>(&size), sizeof size));
+    digest.addData(QByteArrayView(reinterpret_cast<const char*>(text.utf16()), size * 2));
+  }
+  return m_texts.insert(list, {texts, digest.result()})->second;
 }

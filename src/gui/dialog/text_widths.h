@@ -31,6 +31,8 @@ class TextWidths {
  private:
   QByteArray MemoKey(const QFont& font, const char* what, std::initializer_list<int> args,
                      const QStringList& texts);
+  const QByteArray& FaceDigest(const QFont& font);
+  const QByteArray& TextsDigest(const QStringList& texts);
 
   FittingMemo* m_memo;
   QHash<QString, int> m_widths;  // by the font's key and the text
