@@ -9,7 +9,8 @@
 #
 #   setup BINARY             make a private alarms folder (WORK_DIR, chosen with
 #                            --folder), XDG_CONFIG_HOME (CONFIG_DIR), XDG_DATA_HOME
-#                            (DATA_DIR) and XDG_RUNTIME_DIR (RUN_DIR/runtime), start
+#                            (DATA_DIR), XDG_CACHE_HOME (RUN_DIR/cache) and
+#                            XDG_RUNTIME_DIR (RUN_DIR/runtime), start
 #                            Xvfb (sets DISPLAY), turn key repeat off, install the
 #                            cleanup trap.
 #   start_display            start one more Xvfb (key repeat off); sets LAST_DISPLAY.
@@ -231,7 +232,7 @@ start_tockmere() {
     cd "$RUN_DIR"
     exec env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM $(session_bus_env) \
       XDG_CONFIG_HOME="$CONFIG_DIR" XDG_DATA_HOME="$DATA_DIR" XDG_RUNTIME_DIR="$RUN_DIR/runtime" \
-      LD_PRELOAD="$FAKETIME_LIB" FAKETIME_FMT=%s FAKETIME="@$epoch x$speed" "${APP_ENV[@]}" \
+      XDG_CACHE_HOME="$RUN_DIR/cache" LD_PRELOAD="$FAKETIME_LIB" FAKETIME_FMT=%s FAKETIME="@$epoch x$speed" "${APP_ENV[@]}" \
       "$TOCKMERE" "${APP_ARGS[@]}" >"$APP_LOG" 2>&1
   ) &
   APP_PID=$!
@@ -247,7 +248,7 @@ start_tockmere_real() {
     cd "$RUN_DIR"
     exec env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LD_PRELOAD $(session_bus_env) \
       XDG_CONFIG_HOME="$CONFIG_DIR" XDG_DATA_HOME="$DATA_DIR" XDG_RUNTIME_DIR="$RUN_DIR/runtime" \
-      "${APP_ENV[@]}" "$@" "$TOCKMERE" "${APP_ARGS[@]}" >"$APP_LOG" 2>&1
+      XDG_CACHE_HOME="$RUN_DIR/cache" "${APP_ENV[@]}" "$@" "$TOCKMERE" "${APP_ARGS[@]}" >"$APP_LOG" 2>&1
   ) &
   APP_PID=$!
   track_pid "$APP_PID"

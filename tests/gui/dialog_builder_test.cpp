@@ -2,13 +2,16 @@
 #include "gui/dialog/dialog_builder.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QButtonGroup>
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCryptographicHash>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -19,10 +22,13 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "gui/dialog/control_ids.h"
 #include "gui/dialog/dialog_template.h"
+#include "gui/dialog/fitting_memo.h"
 #include "gui/resources/app_icon.h"
 #include "gui_support.h"
 
@@ -384,6 +390,60 @@ TEST(DialogBuilder, FactoriesMakeTheNamedProgramClasses) {
   EXPECT_TRUE(time->hasFrame());  // the template's styles still apply
   EXPECT_EQ(time->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
   EXPECT_EQ(time->geometry(), GetDlgItem(Build(MainTemplate()).get(), IDC_TIME)->geometry());
+}
+
+// A memo file as the program writes one: the lines, then their check.
+QByteArray Checked(const QByteArray& lines) {
+  return lines + "check " + QCryptographicHash::hash(lines, QCryptographicHash::Sha1).toHex() +
+         '\n';
+}
+
+// What fitting measured is believed only from a whole file as the program
+// writes it: any damage, or a line it would never write, leaves nothing
+// recalled, so the texts are measured again. The file's folder is the user's
+// alone.
+TEST(DialogBuilder, FittingMemoBelievesOnlyAWholeFile) {
+  QTemporaryDir dir;
+  const std::filesystem::path file = dir.filePath("cache/tockmere/fitted-texts").toStdString();
+  const QByteArray key(40, 'a');
+  FittingMemo written(file);
+  written.Remember(key, QSize(151, 7));
+  ASSERT_TRUE(written.Save());
+  struct stat folder {};
+  ASSERT_EQ(stat(file.parent_path().c_str(), &folder), 0);
+  EXPECT_EQ(folder.st_mode & 0777, 0700u);
+  QFile saved(QString::fromStdString(file.string()));
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+  const QByteArray whole = saved.readAll();
+  saved.close();
+  const QByteArray header = "tockmere fitted texts 1\n", line = key + " 151 7\n";
+  ASSERT_EQ(whole, Checked(header + line));
+  QByteArray changed = whole;
+  changed.replace(" 151 ", " 161 ");
+  const struct {
+    const char* damage;
+    QByteArray content;
+    bool believed;
+  } files[] = {
+      {"none", whole, true},
+      {"cut short", whole.chopped(1), false},
+      {"a width changed", changed, false},
+      {"the check left out", header + line, false},
+      {"another format", Checked("tockmere fitted texts 2\n" + line), false},
+      {"a negative width", Checked(header + key + " -151 7\n"), false},
+      {"a width with a leading zero", Checked(header + key + " 0151 7\n"), false},
+      {"a short key", Checked(header + key.chopped(1) + " 151 7\n"), false},
+      {"a line twice", Checked(header + line + line), false},
+      {"empty", "", false},
+  };
+  for (const auto& [damage, content, believed] : files) {
+    SCOPED_TRACE(damage);
+    ASSERT_TRUE(saved.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    saved.write(content);
+    saved.close();
+    FittingMemo memo(file);
+    EXPECT_EQ(memo.Recall(key), believed ? std::optional(QSize(151, 7)) : std::nullopt);
+  }
 }
 
 }  // namespace

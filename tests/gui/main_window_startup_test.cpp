@@ -1,8 +1,10 @@
 #include <QComboBox>
 #include <QLabel>
+#include <filesystem>
 
 #include "core/scheduler/minute_walk.h"
 #include "core/settings/settings_store.h"
+#include "gui/dialog/fitting_memo.h"
 #include "main_window_fixture.h"
 
 namespace {
@@ -34,6 +36,23 @@ TEST_F(StartupTest, ASecondWindowStartsFromItsOwnState) {
   CMainDlg second(table, settings, clock);
   EXPECT_TRUE(second.NormalRect().isNull());
   EXPECT_EQ(second.Clock().LastCheckedMinute(), MinuteOf(At(2003, 7, 14, 9, 30)));
+}
+
+// What fitting the window's controls measured is written once the window has
+// been painted, not before; the next start measures nothing.
+TEST_F(StartupTest, FittedTextsAreKeptAfterTheFirstPaint) {
+  const std::filesystem::path file = folder.path() / "cache" / "fitted-texts";
+  FittingMemo memo(file);
+  clock.Set(At(2003, 7, 14, 9, 5));
+  dlg = std::make_unique<CMainDlg>(table, settings, clock, &memo);
+  dlg->OnInitDialog();
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(std::filesystem::exists(file));
+  ShowOnScreen();
+  EXPECT_TRUE(WaitUntil([&] { return std::filesystem::exists(file); }, 2000));
+  FittingMemo kept(file);
+  CMainDlg second(table, settings, clock, &kept);
+  EXPECT_FALSE(kept.Changed());
 }
 
 TEST_F(StartupTest, FormOpensWithTodayAndTheCurrentTime) {

@@ -15,10 +15,12 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
 #include <algorithm>
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -27,6 +29,7 @@
 #include "gui/dialog/control_ids.h"
 #include "gui/dialog/dialog_builder.h"
 #include "gui/dialog/dialog_template.h"
+#include "gui/dialog/fitting_memo.h"
 #include "gui/entry/entry_fields.h"
 #include "gui_support.h"
 
@@ -34,11 +37,12 @@ namespace {
 
 const char* const kFaces[] = {"DejaVu Sans", "Liberation Sans", "Cantarell", "Noto Sans"};
 
-std::unique_ptr<QDialog> BuildIn(const DialogTemplate& tmpl, const char* face) {
+std::unique_ptr<QDialog> BuildIn(const DialogTemplate& tmpl, const char* face,
+                                 FittingMemo* memo = nullptr) {
   DialogTemplate copy = tmpl;
   copy.fontFace = QString::fromLatin1(face);
   auto dialog = std::make_unique<QDialog>();
-  BuildDialog(dialog.get(), copy, EntryFieldFactories());
+  BuildDialog(dialog.get(), copy, EntryFieldFactories(), 0, memo);
   dialog->show();
   return dialog;
 }
@@ -322,6 +326,35 @@ TEST(WholeTexts, ControlsKeepTheirDistancesPairsAndFramesInEachFace) {
           }
         }
       }
+    }
+  }
+}
+
+// Where a dialog and each of its controls stand.
+std::vector<QRect> Places(const QDialog& dialog) {
+  std::vector<QRect> places{dialog.rect()};
+  for (QWidget* w : dialog.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+    places.push_back(w->geometry());
+  return places;
+}
+
+// What fitting measured, kept and recalled at the next start, builds every
+// template exactly as measuring does in each face; what was kept for another
+// face (the face before) is not taken for this one's.
+TEST(WholeTexts, KeptMeasuresBuildTheSameDialogsInEachFace) {
+  QTemporaryDir dir;
+  const std::filesystem::path file = dir.filePath("fitted-texts").toStdString();
+  for (const DialogTemplate* tmpl : AllTemplates()) {
+    SCOPED_TRACE(tmpl->id);
+    for (const char* face : kFaces) {
+      SCOPED_TRACE(face);
+      const std::vector<QRect> measured = Places(*BuildIn(*tmpl, face));
+      FittingMemo another(file);
+      EXPECT_EQ(Places(*BuildIn(*tmpl, face, &another)), measured);
+      ASSERT_TRUE(another.Save());
+      FittingMemo kept(file);
+      EXPECT_EQ(Places(*BuildIn(*tmpl, face, &kept)), measured);
+      EXPECT_FALSE(kept.Changed());  // every measure was recalled
     }
   }
 }

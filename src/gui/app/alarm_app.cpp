@@ -9,6 +9,7 @@
 #include "gui/app/main_dlg.h"
 #include "gui/app/single_instance.h"
 #include "gui/app/termination_signals.h"
+#include "gui/dialog/fitting_memo.h"
 #include "gui/watch/alarms_file_watcher.h"
 
 namespace {
@@ -45,7 +46,8 @@ bool CAlarmApp::InitInstance() {
   AlarmsFolder folder(m_folder);
   if (m_instance != nullptr) folder.WhenEnteredAgain([this] { m_instance->FollowFolder(); });
   table.SetFolder(std::move(folder));
-  CMainDlg dlg(table, settings, clock);
+  FittingMemo fittingMemo(FittingMemo::UserFile());
+  CMainDlg dlg(table, settings, clock, &fittingMemo);
   new AlarmsFileWatcher(&dlg, table, dlg.Clock(), [&dlg] { dlg.List().ShowTableChange(); });
   if (m_instance != nullptr) {
     QObject::connect(m_instance, &SingleInstance::wakeRequested, &dlg,

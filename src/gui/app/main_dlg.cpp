@@ -9,6 +9,7 @@
 #include "gui/dialog/data_exchange.h"
 #include "gui/dialog/dialog_builder.h"
 #include "gui/dialog/dialog_template.h"
+#include "gui/dialog/fitting_memo.h"
 #include "gui/dialog/prompter.h"
 #include "gui/entry/entry_fields.h"
 #include "gui/platform/window_activation.h"
@@ -16,11 +17,17 @@
 
 // The panels take their controls from the built window, the clock driver
 // first: the other two read its clock.
-CMainDlg::CMainDlg(AlarmTable& table, SettingsStore& settings, const LocalClock& clock)
-    : m_table(table), m_settings(settings), m_clock(clock), m_icon(AppIcon()) {
+CMainDlg::CMainDlg(AlarmTable& table, SettingsStore& settings, const LocalClock& clock,
+                   FittingMemo* fittingMemo)
+    : m_table(table),
+      m_settings(settings),
+      m_clock(clock),
+      m_icon(AppIcon()),
+      m_fittingMemo(fittingMemo) {
   m_table.SetListener(this);
   BuildMenu();
-  BuildDialog(this, MainTemplate(), EntryFieldFactories(), m_menuBar->sizeHint().height());
+  BuildDialog(this, MainTemplate(), EntryFieldFactories(), m_menuBar->sizeHint().height(),
+              fittingMemo);
   ClockHost& clockHost = *this;
   AlarmListHost& listHost = *this;
   EntryFormHost& entryHost = *this;
@@ -91,9 +98,14 @@ void CMainDlg::BringToFront(const QString& token) {
   ActivateWindow(this, token);
 }
 
-// The first paint of the window in its normal state runs one extra tick.
+// The first paint of the window in its normal state runs one extra tick. What
+// fitting the controls measured is written after the first paint of all.
 void CMainDlg::paintEvent(QPaintEvent* event) {
   QDialog::paintEvent(event);
+  if (FittingMemo* memo = std::exchange(m_fittingMemo, nullptr)) {
+    QMetaObject::invokeMethod(
+        this, [memo] { memo->Save(); }, Qt::QueuedConnection);
+  }
   if (!isMinimized() && m_firstPaint) {
     m_firstPaint = false;
     // Queued, so that a pass it may run never opens a pop-up inside a paint.

@@ -18,6 +18,7 @@
 #include "gui/scheduler/clock_driver.h"
 
 class DataExchange;
+class FittingMemo;
 class QMenuBar;
 
 // The main window: the entry form, the alarm list and the clock line, each a
@@ -33,8 +34,10 @@ class CMainDlg : public QDialog,
 
  public:
   // The window shows and changes the table and the settings and reads the
-  // clock; the application owns all three.
-  CMainDlg(AlarmTable& table, SettingsStore& settings, const LocalClock& clock);
+  // clock; the application owns all three, and the memo of the texts'
+  // measures, which the window keeps up to date once it is first painted.
+  CMainDlg(AlarmTable& table, SettingsStore& settings, const LocalClock& clock,
+           FittingMemo* fittingMemo = nullptr);
   ~CMainDlg() override;
 
   AlarmTable& Table() { return m_table; }
@@ -106,7 +109,8 @@ class CMainDlg : public QDialog,
   const LocalClock& m_clock;
   QIcon m_icon;
   QRect m_normalRect;
-  bool m_firstPaint = true;  // the window has not yet been painted in its normal state
+  bool m_firstPaint = true;    // the window has not yet been painted in its normal state
+  FittingMemo* m_fittingMemo;  // until the window is first painted
   std::function<void(int)> m_endProcess = [](int code) { std::_Exit(code); };
   QMenuBar* m_menuBar = nullptr;
   std::unique_ptr<ClockDriver> m_clockDriver;

@@ -342,7 +342,7 @@ QFont DialogFont(const DialogTemplate& tmpl) {
 // right (a calendar down), and what stands beyond it moves along, so that the
 // rows and columns of the dialog keep their order and their look.
 void BuildDialog(QDialog* dialog, const DialogTemplate& tmpl, const ControlFactories& factories,
-                 int topOffset) {
+                 int topOffset, FittingMemo* memo) {
   dialog->setWindowFlags(DialogFlags(dialog, tmpl));
   dialog->setWindowTitle(tmpl.caption);
   dialog->setFont(DialogFont(tmpl));
@@ -366,7 +366,7 @@ void BuildDialog(QDialog* dialog, const DialogTemplate& tmpl, const ControlFacto
     JoinRadioGroup(dialog, widget, ctl, radioGroup);
     ConnectStandardButton(dialog, widget, ctl.id);
   }
-  FitControls(widgets, tmpl.controls, places, growth);
+  FitControls(widgets, tmpl.controls, places, growth, memo);
   for (std::size_t k = 0; k < widgets.size(); ++k)
     Place(widgets[k], tmpl.controls[k], growth.Map(tmpl.controls[k].rect, places[k]));
   const QSize size = units.ToPixels(tmpl.width, tmpl.height) + QSize(0, topOffset);
@@ -374,22 +374,32 @@ void BuildDialog(QDialog* dialog, const DialogTemplate& tmpl, const ControlFacto
   dialog->setFixedSize(growth.Map(whole, QRect(QPoint(), size)).size());
 }
 
-QWidget* GetDlgItem(const QWidget* dialog, int id) {
-  if (dialog == nullptr || id == -1) return nullptr;
-  const QList<QWidget*> children =
-      dialog->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-  for (QWidget* child : children) {
-    if (!child->isWindow() && child->property(kIdProperty).toInt() == id &&
-        child->property(kIdProperty).isValid()) {
-      return child;
-    }
+namespace {
+
+// The control of name and id among the widgets under parent, none in another window.
+QWidget* FindControl(const QObject* parent, const QString& name, int id) {
+  const QObjectList& children = parent->children();
+  const auto inWindow = [](QObject* child) {
+    return child->isWidgetType() && !static_cast<QWidget*>(child)->isWindow();
+  };
+  // The name is quick to compare; the identifier tells.
+  for (QObject* child : children) {
+    if (inWindow(child) && child->objectName() == name && child->property(kIdProperty) == id)
+      return static_cast<QWidget*>(child);
   }
-  // Controls placed inside a container of the dialog (never inside another window).
-  for (QWidget* child : children) {
-    if (child->isWindow()) continue;
-    if (QWidget* found = GetDlgItem(child, id)) return found;
+  // Controls placed inside a container of the dialog.
+  for (QObject* child : children) {
+    if (!inWindow(child)) continue;
+    if (QWidget* found = FindControl(child, name, id)) return found;
   }
   return nullptr;
+}
+
+}  // namespace
+
+QWidget* GetDlgItem(const QWidget* dialog, int id) {
+  if (dialog == nullptr || id == -1) return nullptr;
+  return FindControl(dialog, QStringLiteral("ctl%1").arg(id), id);
 }
 
 void TakeOwnerIcon(QWidget* dialog) {

@@ -24,11 +24,15 @@ struct DialogUnits {
 DialogUnits MeasureDialogUnits(const QFont& font);
 QFont DialogFont(const DialogTemplate& tmpl);
 
+class FittingMemo;
+
 // Builds every control of a template on the dialog at its place, sets the
 // caption, the font and the fixed client size. topOffset moves the controls
 // down (below a menu bar). Each control can be found again with GetDlgItem.
+// A memo gives the measures of the texts that an earlier start kept in it.
 void BuildDialog(QDialog* dialog, const DialogTemplate& tmpl,
-                 const ControlFactories& factories = {}, int topOffset = 0);
+                 const ControlFactories& factories = {}, int topOffset = 0,
+                 FittingMemo* memo = nullptr);
 
 // Gives a dialog the icon of the window that owns it; one without an owner
 // gets none.

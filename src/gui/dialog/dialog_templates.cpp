@@ -76,6 +76,7 @@ const QStringList kColourItems = {QStringLiteral("Yellow"), QStringLiteral("Gree
 
 // The five rows of the main window's alarm list: row k lies at 45 + 22 k.
 void AddListRows(std::vector<ControlTemplate>& controls) {
+  const QStringList times = TimeTexts(), descriptions = RowDescriptionTexts();
   for (int k = 0; k < kListRowCount; ++k) {
     const int y = 45 + 22 * k;
     controls.push_back(Showing(
@@ -83,10 +84,10 @@ void AddListRows(std::vector<ControlTemplate>& controls) {
         {QString::number(kMaxAlarms)}));
     controls.push_back(Showing(Ctl(kRowTimeIds[k], K::Edit, QString(),
                                    kReadOnly | kCentred | kBorder, QRect(126, y, 20, 12)),
-                               TimeTexts()));
+                               times));
     controls.push_back(
         Showing(Ctl(kRowTypeIds[k], K::Edit, QString(), kReadOnly | kBorder, QRect(152, y, 53, 12)),
-                RowDescriptionTexts()));
+                descriptions));
     controls.push_back(Ctl(kRowTextIds[k], K::PushButton, QStringLiteral("Text"), kTabStop,
                            QRect(211, y, 24, 12)));
     controls.push_back(Ctl(kRowClearIds[k], K::PushButton, QStringLiteral("Clear"), kTabStop,

@@ -98,6 +98,13 @@ int TemplateLines(const ControlTemplate& ctl) {
   return ctl.rect.height() / 8;
 }
 
+QSize WrappedShortfall(const QWidget* widget, const QStringList& texts, QSize room, int lines,
+                       TextWidths& widths) {
+  return widths.Measured(
+      widget->font(), "wrapped", {room.width(), room.height(), lines}, texts,
+      [&] { return WrappedShortfall(widget->fontMetrics(), texts, room, lines); });
+}
+
 // A label showing a picture shows it at the picture's own size.
 QSize LabelShortfall(const QLabel* label, const ControlTemplate& ctl, const QStringList& texts,
                      QSize size, TextWidths& widths) {
@@ -105,18 +112,16 @@ QSize LabelShortfall(const QLabel* label, const ControlTemplate& ctl, const QStr
   if (!label->pixmap().isNull())
     return label->pixmap().deviceIndependentSize().toSize() + QSize(frame, frame) - size;
   if (texts.isEmpty()) return QSize(0, 0);
-  const QFontMetrics metrics = label->fontMetrics();
   if (!label->wordWrap())
     return QSize(widths.Widest(label->font(), texts) + frame - size.width(), 0);
-  return WrappedShortfall(metrics, texts, size - QSize(frame, frame), TemplateLines(ctl));
+  return WrappedShortfall(label, texts, size - QSize(frame, frame), TemplateLines(ctl), widths);
 }
 
 QSize TextEditShortfall(const QPlainTextEdit* edit, const ControlTemplate& ctl,
-                        const QStringList& texts, QSize size) {
+                        const QStringList& texts, QSize size, TextWidths& widths) {
   // The field scrolls unless its last line ends a pixel above the bottom margin.
   const int inset = 2 * (edit->frameWidth() + qCeil(edit->document()->documentMargin()));
-  return WrappedShortfall(edit->fontMetrics(), texts, size - QSize(inset, inset + 1),
-                          TemplateLines(ctl));
+  return WrappedShortfall(edit, texts, size - QSize(inset, inset + 1), TemplateLines(ctl), widths);
 }
 
 int WidthShortfall(const QWidget* widget, const QStringList& texts, QSize size,
@@ -144,18 +149,6 @@ QStringList TextsOf(const QWidget* widget, const ControlTemplate& ctl) {
 
 }  // namespace
 
-int TextWidths::Widest(const QFont& font, const QStringList& texts) {
-  const QFontMetrics metrics(font);
-  const QString fontKey = font.key() + QLatin1Char('\n');
-  int widest = 0;
-  for (const QString& text : texts) {
-    auto it = m_widths.find(fontKey + text);
-    if (it == m_widths.end()) it = m_widths.insert(fontKey + text, metrics.horizontalAdvance(text));
-    widest = std::max(widest, *it);
-  }
-  return widest;
-}
-
 bool CanNeedHeight(const QWidget* widget) {
   if (const auto* label = qobject_cast<const QLabel*>(widget))
     return label->wordWrap() || !label->pixmap().isNull();
@@ -172,7 +165,7 @@ QSize TextShortfall(const QWidget* widget, const ControlTemplate& ctl, QSize siz
   if (const auto* label = qobject_cast<const QLabel*>(widget)) {
     shortfall = LabelShortfall(label, ctl, texts, size, widths);
   } else if (const auto* edit = qobject_cast<const QPlainTextEdit*>(widget)) {
-    if (!texts.isEmpty()) shortfall = TextEditShortfall(edit, ctl, texts, size);
+    if (!texts.isEmpty()) shortfall = TextEditShortfall(edit, ctl, texts, size, widths);
   } else if (!texts.isEmpty() || qobject_cast<const QGroupBox*>(widget) != nullptr) {
     shortfall.setWidth(WidthShortfall(widget, texts, size, widths));
   }

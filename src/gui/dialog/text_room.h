@@ -1,24 +1,11 @@
 #pragma once
 
-#include <QFont>
-#include <QHash>
 #include <QSize>
-#include <QString>
-#include <QStringList>
+
+#include "gui/dialog/text_widths.h"
 
 struct ControlTemplate;
 class QWidget;
-
-// The widths of texts in a font, each measured once while a dialog is built:
-// the rows of the list show the same texts, and shaping them is most of the
-// cost of fitting the controls.
-class TextWidths {
- public:
-  int Widest(const QFont& font, const QStringList& texts);
-
- private:
-  QHash<QString, int> m_widths;  // by the font's key and the text
-};
 
 // How much wider and higher than size a built control must be to show all its
 // texts whole in its font: its own text, its items, and what the program puts

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QSize>
+#include <filesystem>
+#include <map>
+#include <optional>
+
+// What fitting a window's controls to their texts measured, kept in a small
+// file from one start to the next, so that a start in the same fonts shapes
+// none of the texts again. Each result is filed under a digest of all it
+// depends on (text_room.cpp makes it), so a result for other fonts or texts is
+// simply not found. A file damaged in any way (cut short, a line changed, its
+// check not matching) is not believed at all: every text is measured again.
+class FittingMemo {
+ public:
+  // Reads file; a missing, unreadable or damaged file gives an empty memo.
+  explicit FittingMemo(std::filesystem::path file);
+
+  // The result filed under key, or none.
+  std::optional<QSize> Recall(const QByteArray& key);
+  void Remember(const QByteArray& key, QSize result);
+  // Whether a result was remembered that the file did not hold.
+  bool Changed() const { return m_changed; }
+  // When Changed, writes the results recalled or remembered since the file
+  // was read (what the file held for other fonts is left out), whole or not
+  // at all, making its folder private to the user; false when it could not.
+  bool Save() const;
+
+  // $XDG_CACHE_HOME/tockmere/fitted-texts (~/.cache without the variable);
+  // empty without a home folder, and a memo of an empty path keeps nothing.
+  static std::filesystem::path UserFile();
+
+ private:
+  std::filesystem::path m_file;
+  std::map<QByteArray, QSize> m_read;  // by key: what the file held
+  std::map<QByteArray, QSize> m_used;  // by key: recalled or remembered
+  bool m_changed = false;
+};

@@ -1,0 +1,76 @@
+#include "gui/dialog/text_widths.h"
+
+#include <QCryptographicHash>
+#include <QFontMetrics>
+#include <algorithm>
+#include <cstring>
+#include <optional>
+
+#include "gui/dialog/face_print.h"
+#include "gui/dialog/fitting_memo.h"
+
+int TextWidths::Widest(const QFont& font, const QStringList& texts) {
+  const auto measure = [&] {
+    const QFontMetrics metrics(font);
+    const QString fontKey = font.key() + QLatin1Char('\n');
+    int widest = 0;
+    for (const QString& text : texts) {
+      auto it = m_widths.find(fontKey + text);
+      if (it == m_widths.end())
+        it = m_widths.insert(fontKey + text, metrics.horizontalAdvance(text));
+      widest = std::max(widest, *it);
+    }
+    return QSize(widest, 0);
+  };
+  return Measured(font, "widest", {}, texts, measure).width();
+}
+
+QSize TextWidths::Measured(const QFont& font, const char* what, std::initializer_list<int> args,
+                           const QStringList& texts, const std::function<QSize()>& measure) {
+  const QByteArray key = MemoKey(font, what, args, texts);
+  if (key.isEmpty()) return measure();
+  if (const std::optional<QSize> recalled = m_memo->Recall(key)) return *recalled;
+  const QSize result = measure();
+  m_memo->Remember(key, result);
+  return result;
+}
+
+// A digest of the face's print, the measure and the texts; empty where the
+// memo cannot tell the result apart from another's (no memo, no print).
+QByteArray TextWidths::MemoKey(const QFont& font, const char* what, std::initializer_list<int> args,
+                               const QStringList& texts) {
+  if (m_memo == nullptr || !PrintableAscii(texts)) return {};
+  const QByteArray& face = FaceDigest(font);
+  if (face.isEmpty()) return {};
+  QCryptographicHash key(QCryptographicHash::Sha1);
+  key.addData(face);
+  key.addData(QByteArrayView(what, qsizetype(std::strlen(what)) + 1));
+  for (int arg : args) key.addData(QByteArray::number(arg) + ' ');
+  key.addData(QByteArray::number(texts.size()) + ':' + TextsDigest(texts));
+  return key.result().toHex();
+}
+
+// The fonts of one dialog's controls differ in nothing that equality leaves out.
+const QByteArray& TextWidths::FaceDigest(const QFont& font) {
+  auto face = std::find_if(m_faces.begin(), m_faces.end(),
+                           [&](const auto& known) { return known.first == font; });
+  if (face != m_faces.end()) return face->second;
+  const QByteArray print = FacePrint(font);
+  return m_faces
+      .emplace_back(
+          font, print.isEmpty() ? print : QCryptographicHash::hash(print, QCryptographicHash::Sha1))
+      .second;
+}
+
+const QByteArray& TextWidths::TextsDigest(const QStringList& texts) {
+  const std::pair list(texts.constData(), texts.size());
+  auto listed = m_texts.find(list);
+  if (listed != m_texts.end()) return listed->second;
+  QCryptographicHash digest(QCryptographicHash::Sha1);
+  for (const QString& text : texts) {
+    const qsizetype size = text.size();
+    digest.addData(QByteArrayView(reinterpret_cast<const char*>(&size), sizeof size));
+    digest.addData(QByteArrayView(reinterpret_cast<const char*>(text.utf16()), size * 2));
+  }
+  return m_texts.insert(list, {texts, digest.result()})->second;
+}

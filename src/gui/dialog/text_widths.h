@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFont>
+#include <QHash>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
+class FittingMemo;
+
+// The widths of texts in a font, each measured once while a dialog is built:
+// the rows of the list show the same texts, and shaping them is most of the
+// cost of fitting the controls. With a memo, what a start measured is
+// recalled at the next instead, under the print of the font's face
+// (face_print.h) and the texts.
+class TextWidths {
+ public:
+  explicit TextWidths(FittingMemo* memo = nullptr) : m_memo(memo) {}
+
+  int Widest(const QFont& font, const QStringList& texts);
+  // What measure gives for texts in font, with the numbers it takes besides
+  // (what, a name, and args tell it apart from any other measure).
+  QSize Measured(const QFont& font, const char* what, std::initializer_list<int> args,
+                 const QStringList& texts, const std::function<QSize()>& measure);
+
+ private:
+  QByteArray MemoKey(const QFont& font, const char* what, std::initializer_list<int> args,
+                     const QStringList& texts);
+  const QByteArray& FaceDigest(const QFont& font);
+  const QByteArray& TextsDigest(const QStringList& texts);
+
+  FittingMemo* m_memo;
+  QHash<QString, int> m_widths;  // by the font's key and the text
+  // Each font measured and its face's digest (empty when it has none).
+  std::vector<std::pair<QFont, QByteArray>> m_faces;
+  // The digest of each list of texts, by the list's data and size: the rows
+  // share their lists. The copy kept beside it keeps the data from being freed.
+  QHash<std::pair<const QString*, qsizetype>, std::pair<QStringList, QByteArray>> m_texts;
+};
