@@ -45,7 +45,7 @@ void CMainDlg::closeEvent(QCloseEvent* event) {
   OnClose();
 }
 
-// The window's own modal run ends as after Esc. When a dialog of the program
+// The window's own run ends as after Esc. When a dialog of the program
 // is open inside it, its loop cannot be left without running the rest of its
 // handler (a closed pop-up removes its alarm), so the process ends at once,
 // as after the close box. Both write the settings first; the session is
@@ -53,7 +53,8 @@ void CMainDlg::closeEvent(QCloseEvent* event) {
 void CMainDlg::OnEndSession() {
   SaveSettingsUnattended();
   SaveBeforeTheEnd(m_table);
-  if (QApplication::activeModalWidget() == this) {
+  const QWidget* modal = QApplication::activeModalWidget();
+  if (modal == nullptr || modal == this) {
     QDialog::done(QDialog::Rejected);
   } else {
     m_endProcess(0);
