@@ -165,10 +165,12 @@ TEST_F(OptionsMenuTest, TheEndOfTheSessionWritesTheSettingsAndEndsTheRun) {
 }
 
 // With a dialog of the program open, the settings are written and the
-// process ends at once, as after the close box.
+// process ends at once, as after the close box, its notifications taken off
+// the desktop first.
 TEST_F(OptionsMenuTest, TheEndOfTheSessionUnderADialogEndsTheProcess) {
   StartAt(At(2026, 12, 7, 12, 0));
   settings.Values().Sound = 1;
+  notifier.Notify("Your alarm call: 12:00", "Tea", QIcon(), {});
   TerminationSignals terminations([&] { dlg->OnEndSession(); });
   WhenModalOpens([&](QWidget*) {
     raise(SIGTERM);
@@ -176,6 +178,7 @@ TEST_F(OptionsMenuTest, TheEndOfTheSessionUnderADialogEndsTheProcess) {
   });
   dlg->OnSettings();
   EXPECT_EQ(endCode, 0);
+  EXPECT_EQ(notifier.showing(), 0);
   EXPECT_NE(folder.Read("config/Tockmere/registry.reg").find("\"Sound\"=\"1\""), std::string::npos);
 }
 
