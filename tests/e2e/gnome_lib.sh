@@ -41,6 +41,8 @@
 #                            does.
 #   shell_notifications      print the titles of the notifications the shell
 #                            holds, one per line.
+#   focused_window_shot FILE save a picture of the window with the keyboard,
+#                            its title bar with it, as the shell draws it.
 
 readonly SHELL_EXTENSION=tockmere-e2e@tests.tockmere
 SHELL_PID=""
@@ -221,4 +223,10 @@ click_notification() {
   [ -n "$at" ] || return 1
   sleep 0.5 # the list opens with an animation
   shell_click $(notification_in_list "$1")
+}
+
+focused_window_shot() {
+  DBUS_SESSION_BUS_ADDRESS="$E2E_SESSION_BUS" gdbus call --session --dest org.gnome.Shell.Screenshot \
+    --object-path /org/gnome/Shell/Screenshot --method org.gnome.Shell.Screenshot.ScreenshotWindow \
+    true false false "$1" >/dev/null || fail "the shell took no picture of the focused window"
 }

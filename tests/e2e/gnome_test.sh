@@ -2,12 +2,14 @@
 # Under GNOME Shell, headless. On X11: a later start opens minimised, and its
 # main thread then wakes at most twice a minute; a copy ended by SIGTERM with
 # a pop-up open leaves no notification behind in the shell. On Wayland: an
-# alarm's pop-up covered by another window comes back to the front with the
-# keyboard when its notification is clicked, and "Snooze 10 minutes" then
-# closes it and adds the alarm.
+# alarm's pop-up shows its whole title in the title bar Qt draws there;
+# covered by another window, it comes back to the front with the keyboard
+# when its notification is clicked in the shell's message list, and "Snooze
+# 10 minutes" then closes it and adds the alarm.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/wayland_lib.sh"
 source "$(dirname "$0")/gnome_lib.sh"
+source "$(dirname "$0")/screen_text.sh"
 setup "$1"
 
 readonly POPUP='Your alarm call:'
@@ -53,6 +55,10 @@ stop_gnome_shell
 # ---- Wayland ------------------------------------------------------------------
 start_gnome_shell wayland
 popup_in_front wayland
+focused_window_shot "$RUN_DIR/popup.png"
+image_text "$RUN_DIR/popup.png" | grep -qF "$POPUP" ||
+  fail "wayland: the pop-up's title bar does not show '$POPUP': $(image_text "$RUN_DIR/popup.png")"
+pass "wayland: the pop-up's title bar shows its whole title"
 xmessage -geometry 800x600+112+84 "another program" >/dev/null 2>&1 &
 track_pid $!
 cover_with xmessage
