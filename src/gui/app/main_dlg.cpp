@@ -92,6 +92,7 @@ void CMainDlg::ApplyPlacement(bool minimised) {
     setWindowState(windowState() | Qt::WindowMinimized);
     return;
   }
+  if (auto* start = findChild<MinimisedStart*>()) start->Cancel();
   setWindowState(windowState() & ~Qt::WindowMinimized);
   move(m_normalRect.topLeft());
   if (isVisible()) showNormal();

@@ -32,6 +32,13 @@ bool MinimisedStart::eventFilter(QObject* watched, QEvent* event) {
 void MinimisedStart::Decide() {
   if (!m_window->isMinimized())
     m_window->setWindowState(m_window->windowState() | Qt::WindowMinimized);
+  Cancel();
+}
+
+void MinimisedStart::Cancel() {
+  if (m_native != nullptr) m_native->removeEventFilter(this);
+  m_window->removeEventFilter(this);
   if (m_transparent) m_window->setWindowOpacity(1.0);
+  m_transparent = false;
   deleteLater();
 }

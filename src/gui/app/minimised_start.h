@@ -19,6 +19,9 @@ class MinimisedStart : public QObject {
  public:
   // Before the window is shown.
   explicit MinimisedStart(QWidget* window);
+  // The window is restored before the window manager has reported (a second
+  // start brought it forward): nothing more is done.
+  void Cancel();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
