@@ -6,7 +6,7 @@ TEST_PACKAGES=(googletest libgtest-dev clang clang-format libclang-rt-14-dev xvf
   imagemagick x11-xserver-utils openbox desktop-file-utils dpkg-dev file dbus-daemon python3-dbus
   python3-gi dbus-x11 tesseract-ocr tesseract-ocr-eng lintian appstream python3-debian libcap2-bin
   at-spi2-core python3-pyatspi fonts-dejavu-core fonts-cantarell fonts-noto-core
-  kwin-wayland kwin-x11 qt6-wayland libwayland-dev wayland-protocols)
+  kwin-wayland kwin-x11 qt6-wayland libwayland-dev wayland-protocols gnome-shell mutter gjs)
 
 say() { printf '\n==> %s\n' "$*"; }
 

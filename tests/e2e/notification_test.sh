@@ -7,6 +7,7 @@
 # program runs on. Choosing "Snooze 10 minutes" in it adds a one-off alarm,
 # also after a click on it; a service started again in the place of the first
 # cannot.
+# The program ended by the end of its X server withdraws it.
 source "$(dirname "$0")/lib.sh"
 setup "$1"
 
@@ -133,6 +134,21 @@ popup_at_0731 'Bus gone|'
 pass "with the session bus gone the pop-up shows"
 close_popup
 stop_app
+
+# The X server going away while a pop-up is open ends the program, which
+# takes the pop-up's notification off the desktop first.
+E2E_SESSION_BUS="$(head -n 1 "$RUN_DIR/bus.address")"
+start_service 0
+start_display
+export DISPLAY="$LAST_DISPLAY"
+popup_at_0731 'X server gone|'
+wait_call '^Notify' || fail "no notification for the pop-up on the second X server"
+id="$(grep '^Notify' "$CALLS" | cut -f10)"
+kill "${XVFB_PIDS[-1]}"
+wait_exit "$APP_PID" 10 || fail "the program outlived its X server"
+wait_call "^Close	$id\$" || fail "the end of the X server left the pop-up's notification behind"
+pass "the end of the X server took the pop-up's notification off the desktop"
+stop_service
 
 if grep -qi 'dbus' "$RUN_DIR"/tockmere.*.log; then
   fail "the program reported a D-Bus error: $(grep -hi dbus "$RUN_DIR"/tockmere.*.log)"

@@ -4,14 +4,19 @@
 # Source after lib.sh.
 #
 #   window_text WIN          print the words WIN shows, line by line.
+#   image_text FILE          the same for a picture.
 #   wait_window_text WIN TEXT [SECONDS]   returns 1 unless WIN shows TEXT (a
 #                            substring of one line) within SECONDS (default 10).
 
 window_text() {
   local shot="$RUN_DIR/shot.$$.png"
   import -window "$1" "$shot" 2>/dev/null || return 1
-  convert "$shot" -colorspace Gray -resize 300% "$shot.big.png" || return 1
-  tesseract "$shot.big.png" - --psm 6 2>/dev/null
+  image_text "$shot"
+}
+
+image_text() {
+  convert "$1" -colorspace Gray -resize 300% "$1.big.png" || return 1
+  tesseract "$1.big.png" - --psm 6 2>/dev/null
 }
 
 wait_window_text() {

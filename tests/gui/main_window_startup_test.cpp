@@ -24,6 +24,20 @@ TEST_F(StartupTest, FirstRunOpensNormallyLaterRunsMinimised) {
   EXPECT_EQ(dlg->NormalRect().size(), dlg->size());
 }
 
+// An ordinary top-level window, which every window manager lets the user
+// minimise (GNOME's refuses a dialog), and not modal while it runs.
+TEST_F(StartupTest, TheMainWindowRunsAsAnOrdinaryWindow) {
+  StartAt(At(2003, 7, 14, 9, 5));
+  QTimer::singleShot(0, dlg.get(), [this] {
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_EQ(dlg->windowType(), Qt::Window);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    QTest::keyClick(dlg.get(), Qt::Key_Escape);
+  });
+  EXPECT_EQ(dlg->Run(), QDialog::Rejected);
+  EXPECT_FALSE(dlg->isVisible());
+}
+
 // A window keeps its own start-up state: a second window in the same process
 // has not been placed, and until its first tick judges from the clock, not
 // from the minute the first window judged last.

@@ -84,6 +84,10 @@ void RecordingNotifier::Withdraw(int key) {
   sent_[key - 1].withdrawn = true;
 }
 
+void RecordingNotifier::WithdrawAll() {
+  for (Notification& notification : sent_) notification.withdrawn = true;
+}
+
 int RecordingNotifier::showing() const {
   int count = 0;
   for (const Notification& notification : sent_) count += notification.withdrawn ? 0 : 1;

@@ -81,6 +81,7 @@ class RecordingNotifier : public DesktopNotifier {
   int Notify(const QString& summary, const QString& body, const QIcon& icon,
              NotificationActions actions) override;
   void Withdraw(int key) override;
+  void WithdrawAll() override;
   // The user chooses an action of notification key (withdrawn or not, as a
   // choice may come just after), the desktop sending token with it: the
   // handler hears it while its owner lives, once.

@@ -1,11 +1,13 @@
 #include "gui/app/main_dlg.h"
 
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QPaintEvent>
 #include <QScreen>
 
 #include "core/settings/settings_store.h"
+#include "gui/app/minimised_start.h"
 #include "gui/dialog/data_exchange.h"
 #include "gui/dialog/dialog_builder.h"
 #include "gui/dialog/dialog_template.h"
@@ -28,6 +30,7 @@ CMainDlg::CMainDlg(AlarmTable& table, SettingsStore& settings, const LocalClock&
   BuildMenu();
   BuildDialog(this, MainTemplate(), EntryFieldFactories(), m_menuBar->sizeHint().height(),
               fittingMemo);
+  setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Window);
   ClockHost& clockHost = *this;
   AlarmListHost& listHost = *this;
   EntryFormHost& entryHost = *this;
@@ -42,15 +45,23 @@ CMainDlg::~CMainDlg() {
   m_table.SetListener(nullptr);
 }
 
-// Qt on X11 asks for a modal window to be activated as it is mapped, and KWin
-// (on X11, and for XWayland windows) restores an iconic window it is asked to
-// activate: a minimised start came up restored. Shown before the loop, the
-// window is not modal and nothing asks for it to be activated; no other
-// window of the program is open then for it to block.
 int CMainDlg::DoModal() {
   OnInitDialog();
-  if (isMinimized()) show();
-  return exec();
+  return Run();
+}
+
+// The main window is an ordinary top-level window, not a modal one: every
+// window manager lets the user minimise it (GNOME's refuses to minimise a
+// dialog), and nothing asks for it to be activated as it is mapped (KWin
+// restores an iconic window it is asked to activate). Its run ends when the
+// window is done (Exit, Esc, the session's end), as a modal run would.
+int CMainDlg::Run() {
+  QEventLoop loop;
+  connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
+  if (isMinimized()) new MinimisedStart(this);
+  show();
+  loop.exec(QEventLoop::DialogExec);
+  return result();
 }
 
 // The start-up steps run in this order; later steps rely on earlier ones.
@@ -88,6 +99,7 @@ void CMainDlg::ApplyPlacement(bool minimised) {
     setWindowState(windowState() | Qt::WindowMinimized);
     return;
   }
+  if (auto* start = findChild<MinimisedStart*>()) start->Cancel();
   setWindowState(windowState() & ~Qt::WindowMinimized);
   move(m_normalRect.topLeft());
   if (isVisible()) showNormal();

@@ -24,7 +24,7 @@ class QMenuBar;
 // The main window: the entry form, the alarm list and the clock line, each a
 // panel of its own. The window keeps the menu, the start-up order and closing,
 // and passes what one panel tells on to the others. The whole program lives
-// inside its modal run.
+// inside its run.
 class CMainDlg : public QDialog,
                  public CoreUi,
                  private EntryFormHost,
@@ -45,8 +45,11 @@ class CMainDlg : public QDialog,
   AlarmList& List() { return *m_list; }
   ClockDriver& Clock() { return *m_clockDriver; }
 
-  // Initialises and runs the window modally; returns its result.
+  // Initialises and runs the window; returns its result.
   int DoModal();
+  // Shows the window (minimised at a later start) and runs it until it is
+  // done; returns its result.
+  int Run();
   // Restores the window and brings it above other programs' windows, with the
   // activation token of whoever asked for it (empty when none came).
   void BringToFront(const QString& token = {});

@@ -4,10 +4,12 @@
 
 #include "core/settings/settings_store.h"
 #include "gui/app/main_dlg.h"
+#include "gui/platform/desktop_notifier.h"
 #include "gui/watch/writer_wait.h"
 
 // Every way out first writes a save of the alarms that still waits for
-// another program writing alarms.txt (SaveBeforeTheEnd).
+// another program writing alarms.txt (SaveBeforeTheEnd); a way out that does
+// not wait for the pop-ups to close takes their notifications off the desktop.
 
 // Exit, and Enter in any field: the settings are written even when a field
 // turns out too long and the window stays open.
@@ -29,6 +31,7 @@ void CMainDlg::OnCancel() {
 void CMainDlg::OnClose() {
   m_settings.SaveSettings(*this);
   SaveBeforeTheEnd(m_table);
+  GetDesktopNotifier().WithdrawAll();
   m_endProcess(0);
 }
 
@@ -45,7 +48,7 @@ void CMainDlg::closeEvent(QCloseEvent* event) {
   OnClose();
 }
 
-// The window's own modal run ends as after Esc. When a dialog of the program
+// The window's own run ends as after Esc. When a dialog of the program
 // is open inside it, its loop cannot be left without running the rest of its
 // handler (a closed pop-up removes its alarm), so the process ends at once,
 // as after the close box. Both write the settings first; the session is
@@ -53,7 +56,9 @@ void CMainDlg::closeEvent(QCloseEvent* event) {
 void CMainDlg::OnEndSession() {
   SaveSettingsUnattended();
   SaveBeforeTheEnd(m_table);
-  if (QApplication::activeModalWidget() == this) {
+  GetDesktopNotifier().WithdrawAll();
+  const QWidget* modal = QApplication::activeModalWidget();
+  if (modal == nullptr || modal == this) {
     QDialog::done(QDialog::Rejected);
   } else {
     m_endProcess(0);

@@ -16,6 +16,8 @@
 #include <map>
 #include <utility>
 
+#include "gui/platform/notification_server.h"
+
 namespace {
 
 const QString kService = QStringLiteral("org.freedesktop.Notifications");
@@ -28,6 +30,8 @@ constexpr int kImageSize = 64;
 constexpr int kBitsPerSample = 8;
 constexpr int kChannels = 4;  // red, green, blue, alpha
 constexpr int kNeverExpires = 0;
+constexpr int kActionsArgument = 5;  // of Notify
+constexpr int kCloseWaitMs = 1000;   // at the program's end
 
 // The "image-data" hint: raw RGBA pixels, so the program's icon shows also
 // where no icon theme holds it.
@@ -105,7 +109,15 @@ namespace {
 // choice made just before the withdrawal still reaches its handler.
 class DBusNotifier : public DesktopNotifier {
  public:
-  DBusNotifier() { qDBusRegisterMetaType<NotificationImage>(); }
+  // The bus is reached first, so that it is still there when this notifier
+  // is destroyed, on the way out of a process ended by exit().
+  DBusNotifier() {
+    qDBusRegisterMetaType<NotificationImage>();
+    if (SessionBusAnnounced()) QDBusConnection::sessionBus();
+  }
+  ~DBusNotifier() override { WithdrawAll(); }
+  DBusNotifier(const DBusNotifier&) = delete;
+  DBusNotifier& operator=(const DBusNotifier&) = delete;
 
   int Notify(const QString& summary, const QString& body, const QIcon& icon,
              NotificationActions actions) override {
@@ -116,16 +128,22 @@ class DBusNotifier : public DesktopNotifier {
     ListenTo(bus);
     ForgetGoneOwners();
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface, "Notify");
-    call << kAppName << 0u << kIconName << summary << EscapeMarkup(body) << ActionList(actions)
+    call << kAppName << 0u << kIconName << summary << EscapeMarkup(body) << QStringList()
          << Hints(icon) << kNeverExpires;
     pending_.insert(key);
+    auto offered = actions.offered;
     if (actions.handler) waiting_[key] = Listened{std::move(actions), QString()};
-    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call));
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
-                     [this, key](QDBusPendingCallWatcher* finished) {
-                       Delivered(key, QDBusPendingReply<uint>(*finished));
-                       finished->deleteLater();
-                     });
+    server_.WhenKnown(bus, [this, key, call, offered]() mutable {
+      QList<QVariant> arguments = call.arguments();
+      arguments[kActionsArgument] = ActionList(offered, server_.ActivatesApplication());
+      call.setArguments(arguments);
+      auto* watcher = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(call));
+      QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
+                       [this, key](QDBusPendingCallWatcher* finished) {
+                         Delivered(key, QDBusPendingReply<uint>(*finished));
+                         finished->deleteLater();
+                       });
+    });
     return key;
   }
 
@@ -136,8 +154,13 @@ class DBusNotifier : public DesktopNotifier {
     }
     const auto shown = ids_.find(key);
     if (shown == ids_.end()) return;
-    Close(shown->second);
+    Close(shown->second, false);
     ids_.erase(shown);
+  }
+
+  void WithdrawAll() override {
+    for (const auto& [key, id] : ids_) Close(id, true);
+    ids_.clear();
   }
 
  private:
@@ -151,9 +174,15 @@ class DBusNotifier : public DesktopNotifier {
     QString token;
   };
 
-  static QStringList ActionList(const NotificationActions& actions) {
+  // Where a click brings the application's window forward without a default
+  // action (GNOME Shell), none is offered: offered, the click would only be
+  // told to the program, without the token a Wayland window needs.
+  static QStringList ActionList(const QList<std::pair<QString, QString>>& offered,
+                                bool clickActivates) {
     QStringList list;
-    for (const auto& [actionKey, label] : actions.offered) list << actionKey << label;
+    for (const auto& [actionKey, label] : offered) {
+      if (!(clickActivates && actionKey == kDefaultAction)) list << actionKey << label;
+    }
     return list;
   }
 
@@ -217,19 +246,24 @@ class DBusNotifier : public DesktopNotifier {
     }
     if (reply.isError()) return;
     if (withdrawn) {
-      Close(shown);
+      Close(shown, false);
     } else {
       ids_[key] = shown;
     }
   }
 
   // Asked of the service that gave the id: where another has taken its place
-  // since, the call reaches nobody.
-  static void Close(const ShownId& shown) {
+  // since, the call reaches nobody. At the end the answer is waited for, so
+  // that the call is not lost with the program.
+  static void Close(const ShownId& shown, bool wait) {
     QDBusMessage call =
         QDBusMessage::createMethodCall(shown.first, kPath, kInterface, "CloseNotification");
     call << shown.second;
-    QDBusConnection::sessionBus().send(call);
+    if (wait) {
+      QDBusConnection::sessionBus().call(call, QDBus::Block, kCloseWaitMs);
+    } else {
+      QDBusConnection::sessionBus().send(call);
+    }
   }
 
   int lastKey_ = 0;
@@ -239,6 +273,7 @@ class DBusNotifier : public DesktopNotifier {
   std::map<int, Listened> waiting_;       // by key, until the desktop's id comes
   std::map<ShownId, Listened> listened_;  // by the desktop's id
   QPointer<NotificationSignals> listener_;
+  NotificationServer server_;
 };
 
 DesktopNotifier* g_notifier = nullptr;

@@ -36,6 +36,10 @@ class DesktopNotifier {
                      NotificationActions actions) = 0;
   // Takes the notification of the key off the desktop (if it is still there).
   virtual void Withdraw(int key) = 0;
+  // Takes every notification still shown off the desktop before the program
+  // ends (GNOME Shell keeps them after their program is gone), waiting until
+  // the desktop has heard.
+  virtual void WithdrawAll() = 0;
 };
 
 DesktopNotifier& GetDesktopNotifier();

@@ -5,6 +5,7 @@
 
 #include "gui/dialog/dialog_builder.h"
 #include "gui/dialog/dialog_template.h"
+#include "gui/platform/whole_title.h"
 
 namespace {
 
@@ -26,6 +27,7 @@ CAlertDialog::CAlertDialog(const DialogTemplate& tmpl, const QIcon& icon) {
 
 void CAlertDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  KeepTitleWhole(this);
   raise();
   activateWindow();
   QAccessibleEvent alert(this, QAccessible::Alert);
