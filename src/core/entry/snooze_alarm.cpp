@@ -3,11 +3,10 @@
 #include "core/model/alarm_kind.h"
 #include "core/model/alarm_record.h"
 #include "core/scheduler/clock_reading.h"
+#include "core/scheduler/minute_walk.h"
 #include "core/scheduler/pass_step.h"
 
 namespace {
-
-constexpr std::int64_t kSecondsPerMinute = 60;
 
 bool SameDate(const LocalTime& a, const LocalTime& b) {
   return a.year == b.year && a.month == b.month && a.day == b.day;
