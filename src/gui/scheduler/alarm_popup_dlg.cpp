@@ -5,6 +5,7 @@
 #include <QWindow>
 #include <array>
 
+#include "core/entry/snooze_alarm.h"
 #include "core/model/alarm_kind.h"
 #include "core/model/alarm_settings.h"
 #include "core/scheduler/late_alarm_text.h"
@@ -21,7 +22,7 @@ constexpr int kFontCellHeight = 30;
 const QString kSnoozeAction = QStringLiteral("snooze");
 // Some desktops show the default action as a button too.
 const QString kShowLabel = QStringLiteral("Show");
-const QString kSnoozeLabel = QStringLiteral("Snooze 10 minutes");
+const QString kSnoozeLabel = QStringLiteral("Snooze %1 minutes").arg(kSnoozeMinutes);
 // About as long as the warning sound lasts.
 constexpr int kWarningSpanMs = 1000;
 
