@@ -72,6 +72,7 @@ void AlarmTable::SetText(int i, std::string text) {
 
 void AlarmTable::TellChanged() {
   if (m_listener != nullptr) m_listener->TableChanged();
+  if (m_changeWatch) m_changeWatch();
 }
 
 void AlarmTable::ShowFileOpenError() {

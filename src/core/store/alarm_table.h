@@ -100,6 +100,9 @@ class AlarmTable {
   // first takes in what the kernel told it meanwhile (and marks the file busy
   // when another program has started writing it).
   void SetFileNews(std::function<void()> take) { m_fileNews = std::move(take); }
+  // Called after the listener at every change of the alarms, for what keeps
+  // something worked out from them (the wake-up timer); none by default.
+  void SetChangeWatch(std::function<void()> changed) { m_changeWatch = std::move(changed); }
   bool AlarmsFileBusy() const { return m_busy; }
   // A save waited for the other program; the watcher saves once it is done.
   bool AlarmsSaveWaiting() const { return m_saveWaiting; }
@@ -150,6 +153,7 @@ class AlarmTable {
   bool m_busy = false;
   bool m_saveWaiting = false;
   std::function<void()> m_fileNews;
+  std::function<void()> m_changeWatch;
   std::vector<AlarmRecord> m_readIn;
   StderrNote m_saidRead;   // what stderr was told of reading the file
   StderrNote m_saidWrite;  // and of writing it
