@@ -3,6 +3,8 @@
 #   - its folders stand in this order, lowest first, and a file includes only
 #     gui headers of its own folder and of folders below it:
 #       platform resources dialog settings watch scheduler list entry app
+#   - the dialog framework (dialog/) includes nothing of core/entry, core/list
+#     or core/store;
 #   - the main window's members are defined in at most three files of app/
 #     named for it (main_dlg*.cpp);
 #   - no file keeps a program-wide variable in a header (extern), nor a reset
@@ -21,6 +23,12 @@ source "$(dirname "$0")/folder_order.sh"
 # shellcheck source=tests/tools/program_wide_state.sh
 source "$(dirname "$0")/program_wide_state.sh"
 check_folder_order "$gui" gui platform resources dialog settings watch scheduler list entry app || failed=1
+# The dialog framework knows dialogs, not the application: the alarms, the
+# entry form's rules and the list's texts stay with the folders that show them.
+if grep -rnE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"core/(entry|list|store)/' "$gui/dialog"; then
+  echo "the dialog framework includes the core's alarms, entry or list (above)" >&2
+  failed=1
+fi
 
 mapfile -t defining < <(grep -rlE '\bCMainDlg::[A-Za-z_~]+\(' "$gui" --include='*.cpp' |
   grep -v '/app/alarm_app\.cpp$' | sort)
@@ -55,4 +63,4 @@ while IFS= read -r found; do
   fi
 done < <(program_wide_state "$gui")
 [ "$failed" -eq 0 ] || exit 1
-echo "gui folders in order; CMainDlg in ${#defining[@]} files; $state program-wide variables, each listed"
+echo "gui folders in order; the dialog framework free of the alarms; CMainDlg in ${#defining[@]} files; $state program-wide variables, each listed"

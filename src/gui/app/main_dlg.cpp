@@ -7,6 +7,7 @@
 #include <QScreen>
 
 #include "core/settings/settings_store.h"
+#include "gui/app/main_template.h"
 #include "gui/app/minimised_start.h"
 #include "gui/dialog/data_exchange.h"
 #include "gui/dialog/dialog_builder.h"

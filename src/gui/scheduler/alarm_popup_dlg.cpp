@@ -9,6 +9,7 @@
 #include "core/model/alarm_kind.h"
 #include "core/model/alarm_settings.h"
 #include "core/scheduler/late_alarm_text.h"
+#include "gui/dialog/control_ids.h"
 #include "gui/dialog/dialog_builder.h"
 #include "gui/dialog/dialog_template.h"
 #include "gui/platform/desktop_notifier.h"
@@ -181,4 +182,22 @@ void CAlarmPopupDlg::PaintAlarm() {
   painter.setClipRect(TextArea());
   painter.drawText(TextArea(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                    DisplayText(m_alarm.text));
+}
+
+namespace {
+
+using K = ControlKind;
+
+DialogTemplate MakeAlarmPopup() {
+  DialogTemplate t = Dialog(IDD_ALARM_POPUP, QStringLiteral("Your alarm call:"), 146, 115);
+  t.controls.push_back(Ctl(IDC_STATIC, K::BlackFrame, QString(), kStyleNone, QRect(4, 4, 138, 88)));
+  t.controls.push_back(OkButton(QStringLiteral("OK"), QRect(53, 97, 40, 14)));
+  return t;
+}
+
+}  // namespace
+
+const DialogTemplate& AlarmPopupTemplate() {
+  static const DialogTemplate t = MakeAlarmPopup();
+  return t;
 }
