@@ -11,7 +11,9 @@
 #     of state that exists only for the tests;
 #   - every static data member, static local and mutable variable at file
 #     scope is listed, by its file and name, under "Program-wide state of the
-#     Qt floor" on docs/architecture.md.
+#     Qt floor" on docs/architecture.md;
+#   - that page names every source file under src/ (below src/, without its
+#     ending).
 # Usage: gui_layout_test.sh SOURCE_DIR
 set -euo pipefail
 root="${1:?usage: $0 SOURCE_DIR}"
@@ -62,5 +64,17 @@ while IFS= read -r found; do
     failed=1
   fi
 done < <(program_wide_state "$gui")
+# The page names every file of the program, by its path below src/.
+page="$(cat "$root/docs/architecture.md")"
+files=0
+while IFS= read -r path; do
+  stem="${path#"$root"/src/}"
+  stem="${stem%.*}"
+  files=$((files + 1))
+  if ! grep -qE "\`$stem(\.h|\.cpp)?\`" <<<"$page"; then
+    echo "$path: a file that docs/architecture.md does not name" >&2
+    failed=1
+  fi
+done < <(find "$root/src" -type f \( -name '*.h' -o -name '*.cpp' \) | sort)
 [ "$failed" -eq 0 ] || exit 1
-echo "gui folders in order; the dialog framework free of the alarms; CMainDlg in ${#defining[@]} files; $state program-wide variables, each listed"
+echo "gui folders in order; the dialog framework free of the alarms; CMainDlg in ${#defining[@]} files; $state program-wide variables, each listed; $files files, each named"
