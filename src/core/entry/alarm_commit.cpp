@@ -11,6 +11,7 @@ AlarmAdded AddAlarm(AlarmTable& table, const NewAlarm& alarm, const std::string&
   if (table.Count() >= kMaxAlarms) return {AddResult::kTableFull, -1, kTableFullMessage};
   table.AppendAlarm(alarm, clock, dateFormat);
   const int added = table.Count() - 1;
+  // AppendAlarm gives the new-alarm marker; another text replaces it.
   if (table.At(added).text != text) table.SetText(added, text);
   const AlarmRecord record = table.At(added);
   const bool saved = table.SaveAlarms();
