@@ -46,3 +46,22 @@ bool CCalendarDlg::eventFilter(QObject* watched, QEvent* event) {
   }
   return QDialog::eventFilter(watched, event);
 }
+
+namespace {
+
+using K = ControlKind;
+
+DialogTemplate MakeCalendar() {
+  DialogTemplate t = Dialog(IDD_CALENDAR, QStringLiteral("Calendar"), 126, 114);
+  t.controls.push_back(Ctl(IDC_CALENDAR, K::MonthCalendar, QStringLiteral("MonthCalendar1"),
+                           kTabStop, QRect(4, 5, 118, 83)));
+  t.controls.push_back(OkButton(QStringLiteral("OK"), QRect(44, 96, 40, 14)));
+  return t;
+}
+
+}  // namespace
+
+const DialogTemplate& CalendarTemplate() {
+  static const DialogTemplate t = MakeCalendar();
+  return t;
+}

@@ -179,3 +179,14 @@ void AlarmList::OnVScroll(ScrollCode code, int position) {
   if (ScrollCodeMovesBar(code)) m_scrollBar->setValue(pos);
   Refresh(pos);
 }
+
+RowNames RowNamesOf(int number) {
+  const QString n = QString::number(number);
+  return {QStringLiteral("Alarm %1 time").arg(n), QStringLiteral("Alarm %1 type").arg(n),
+          QStringLiteral("Text of alarm %1").arg(n), QStringLiteral("Clear alarm %1").arg(n)};
+}
+
+QString RowAlarmWords(const QString& time, const QString& kind) {
+  if (time.isEmpty()) return QStringLiteral("Empty row");
+  return kind.isEmpty() ? time : time + QStringLiteral(", ") + kind;
+}

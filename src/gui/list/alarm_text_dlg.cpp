@@ -16,6 +16,7 @@
 #include "gui/dialog/dialog_builder.h"
 #include "gui/dialog/dialog_template.h"
 #include "gui/dialog/prompter.h"
+#include "gui/list/shown_texts.h"
 
 namespace {
 
@@ -143,4 +144,35 @@ bool CAlarmTextDlg::UpdateData(bool saveAndValidate) {
   DataExchange dx(this, saveAndValidate);
   DoDataExchange(dx);
   return dx.ok();
+}
+
+namespace {
+
+using K = ControlKind;
+
+DialogTemplate MakeAlarmText() {
+  DialogTemplate t = Dialog(IDD_ALARM_TEXT, QStringLiteral("Alarm Text"), 112, 102);
+  auto& c = t.controls;
+  c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Alarm:"), kStyleNone, QRect(4, 6, 20, 8)));
+  c.push_back(Showing(
+      Ctl(IDC_ALARM_TIME, K::Edit, QString(), kReadOnly | kCentred | kBorder, QRect(27, 4, 22, 12)),
+      TimeTexts()));
+  c.push_back(Showing(Ctl(IDC_ALARM_DESC, K::MultiLineEdit, QString(),
+                          kReadOnly | kCentred | kBorder, QRect(54, 4, 54, 20)),
+                      LongDescriptionTexts()));
+  c.back().name = QStringLiteral("When the alarm goes off");
+  c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Text:"), kStyleNone, QRect(4, 23, 16, 8)));
+  c.push_back(Ctl(IDC_ALARM_TEXT, K::MultiLineEdit, QString(), kWantReturn | kBorder | kTabStop,
+                  QRect(4, 33, 104, 44)));
+  c.push_back(OkButton(QStringLiteral("Save"), QRect(59, 84, 40, 14)));
+  c.push_back(Ctl(IDCANCEL_BUTTON, K::PushButton, QStringLiteral("Cancel"), kTabStop,
+                  QRect(12, 84, 40, 14)));
+  return t;
+}
+
+}  // namespace
+
+const DialogTemplate& AlarmTextTemplate() {
+  static const DialogTemplate t = MakeAlarmText();
+  return t;
 }

@@ -5,9 +5,11 @@
 #include <QWindow>
 #include <array>
 
+#include "core/entry/snooze_alarm.h"
 #include "core/model/alarm_kind.h"
 #include "core/model/alarm_settings.h"
 #include "core/scheduler/late_alarm_text.h"
+#include "gui/dialog/control_ids.h"
 #include "gui/dialog/dialog_builder.h"
 #include "gui/dialog/dialog_template.h"
 #include "gui/platform/desktop_notifier.h"
@@ -21,7 +23,7 @@ constexpr int kFontCellHeight = 30;
 const QString kSnoozeAction = QStringLiteral("snooze");
 // Some desktops show the default action as a button too.
 const QString kShowLabel = QStringLiteral("Show");
-const QString kSnoozeLabel = QStringLiteral("Snooze 10 minutes");
+const QString kSnoozeLabel = QStringLiteral("Snooze %1 minutes").arg(kSnoozeMinutes);
 // About as long as the warning sound lasts.
 constexpr int kWarningSpanMs = 1000;
 
@@ -180,4 +182,22 @@ void CAlarmPopupDlg::PaintAlarm() {
   painter.setClipRect(TextArea());
   painter.drawText(TextArea(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                    DisplayText(m_alarm.text));
+}
+
+namespace {
+
+using K = ControlKind;
+
+DialogTemplate MakeAlarmPopup() {
+  DialogTemplate t = Dialog(IDD_ALARM_POPUP, QStringLiteral("Your alarm call:"), 146, 115);
+  t.controls.push_back(Ctl(IDC_STATIC, K::BlackFrame, QString(), kStyleNone, QRect(4, 4, 138, 88)));
+  t.controls.push_back(OkButton(QStringLiteral("OK"), QRect(53, 97, 40, 14)));
+  return t;
+}
+
+}  // namespace
+
+const DialogTemplate& AlarmPopupTemplate() {
+  static const DialogTemplate t = MakeAlarmPopup();
+  return t;
 }
