@@ -1,6 +1,7 @@
 #include "gui/entry/calendar_dlg.h"
 
 #include <QCalendarWidget>
+#include <QCoreApplication>
 #include <QDate>
 #include <QKeyEvent>
 
@@ -30,7 +31,7 @@ bool CCalendarDlg::OnInitDialog() {
     // should have it, as it has every other key the grid leaves alone.
     if (QWidget* grid = calendar->focusProxy()) {
       grid->installEventFilter(this);
-      grid->setAccessibleName(QStringLiteral("Month calendar"));
+      grid->setAccessibleName(QCoreApplication::translate("Dialog", "Month calendar"));
     }
   }
   return true;

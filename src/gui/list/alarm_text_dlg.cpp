@@ -1,5 +1,6 @@
 #include "gui/list/alarm_text_dlg.h"
 
+#include <QCoreApplication>
 #include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
@@ -16,6 +17,7 @@
 #include "gui/dialog/dialog_builder.h"
 #include "gui/dialog/dialog_template.h"
 #include "gui/dialog/prompter.h"
+#include "gui/platform/translated_phrase.h"
 
 namespace {
 
@@ -59,7 +61,7 @@ bool CAlarmTextDlg::OnInitDialog() {
     const AlarmRecord& record = m_table.At(m_record.Index());
     m_alarmTime = record.time;
     m_alarmText = EditorText(record.text);
-    m_alarmDesc = DescribeAlarmLong(record, m_clock, m_dateFormat);
+    m_alarmDesc = Translated(DescribeAlarmLongPhrase(record, m_clock, m_dateFormat)).toStdString();
   }
   {
     const QSignalBlocker blocker(m_textEdit);
@@ -76,8 +78,9 @@ void CAlarmTextDlg::OnOK() {
   UpdateData(true);
   m_readIn = m_table.ReadInAlarmsChange();
   if (m_record.Gone()) {
-    GetPrompter().Show(this, QStringLiteral("This alarm has gone off.\n Update ignored."),
-                       QString(), Prompter::Icon::Warning);
+    GetPrompter().Show(
+        this, QCoreApplication::translate("Message", "This alarm has gone off.\n Update ignored."),
+        QString(), Prompter::Icon::Warning);
   } else if (AlarmOpen(m_table, m_record)) {
     m_table.SetText(m_record.Index(), StoredText(ShownLines()));
   }
