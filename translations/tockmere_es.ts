@@ -342,7 +342,7 @@ se ha borrado.
     </message>
     <message>
         <source>About Tockmere</source>
-        <translation>Acerca de Tockmere</translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Tockmere   version %1</source>
@@ -362,7 +362,7 @@ se ha borrado.
     </message>
     <message>
         <source>Alarm Text</source>
-        <translation>Texto de la alarma</translation>
+        <translation>Texto</translation>
     </message>
     <message>
         <source>Alarm:</source>

@@ -342,7 +342,7 @@ a été supprimée.
     </message>
     <message>
         <source>About Tockmere</source>
-        <translation>À propos de Tockmere</translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Tockmere   version %1</source>
