@@ -524,8 +524,8 @@ Richten Sie Ihre Weckrufe mit den Feldern links ein: Geben Sie die
 	eingebbar. Klicken Sie auf Hinzufügen.
 
 Ihre Weckrufe stehen rechts: Es sind höchstens 12. Mit den Pfeilen der Bildlaufleiste sehen Sie
-	alle. Um einen Wecktext einzugeben, klicken Sie auf die Schaltfläche
-	Text des Weckrufs. Zum Löschen klicken Sie auf Löschen.
+	alle. Um den Wecktext eines Weckrufs einzugeben, klicken Sie auf seine
+	Schaltfläche Text. Zum Löschen klicken Sie auf seine Schaltfläche Löschen.
 
 Kommt ein Weckruf, öffnet sich von selbst ein Fenster mit Ihrem
 	Wecktext.

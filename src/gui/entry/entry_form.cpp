@@ -54,9 +54,9 @@ void EntryForm::Exchange(DataExchange& dx) {
 
 void EntryForm::SetUpForStart() {
   m_dayBox->setCurrentIndex(0);
-  m_day = m_dayBox->itemText(0).toStdString();
+  m_day = SelectedItemText(m_dayBox);
   m_typeBox->setCurrentIndex(0);
-  m_type = m_typeBox->itemText(0).toStdString();
+  m_type = SelectedItemText(m_typeBox);
   TakeClockTime();
 }
 
