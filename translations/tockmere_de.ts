@@ -279,7 +279,7 @@ wurde gelöscht.
     </message>
 </context>
 <context>
-    <name>Dialog</name>
+    <name>DialogText</name>
     <message>
         <source>Text</source>
         <translation>Text</translation>
@@ -705,8 +705,8 @@ Die Einstellungen konnten nicht gespeichert werden.</translation>
         <translation>Zeigen</translation>
     </message>
     <message>
-        <source>Snooze 10 minutes</source>
-        <translation>10 Minuten schlummern</translation>
+        <source>Snooze %1 minutes</source>
+        <translation>%1 Minuten schlummern</translation>
     </message>
 </context>
 <context>

@@ -279,7 +279,7 @@ se ha borrado.
     </message>
 </context>
 <context>
-    <name>Dialog</name>
+    <name>DialogText</name>
     <message>
         <source>Text</source>
         <translation>Texto</translation>
@@ -705,8 +705,8 @@ No se pudo guardar la configuración.</translation>
         <translation>Mostrar</translation>
     </message>
     <message>
-        <source>Snooze 10 minutes</source>
-        <translation>Posponer 10 minutos</translation>
+        <source>Snooze %1 minutes</source>
+        <translation>Posponer %1 minutos</translation>
     </message>
 </context>
 <context>

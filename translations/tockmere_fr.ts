@@ -279,7 +279,7 @@ a été supprimée.
     </message>
 </context>
 <context>
-    <name>Dialog</name>
+    <name>DialogText</name>
     <message>
         <source>Text</source>
         <translation>Texte</translation>
@@ -705,8 +705,8 @@ Impossible d&apos;enregistrer les paramètres.</translation>
         <translation>Afficher</translation>
     </message>
     <message>
-        <source>Snooze 10 minutes</source>
-        <translation>Répéter dans 10 minutes</translation>
+        <source>Snooze %1 minutes</source>
+        <translation>Répéter dans %1 minutes</translation>
     </message>
 </context>
 <context>

@@ -144,7 +144,7 @@ TEST_F(AlarmListTest, DescriptionsOfEachKind) {
 TEST_F(AlarmListTest, NewAlarmIsShownAndOnlyTheMarkerIsEmptied) {
   folder.Write("alarms.txt", "1,00/00/00,0,05:00,$%&abc|\r\n");
   StartAt(At(2026, 12, 7, 6, 0));
-  table.AppendAlarm("Daily", "", "06:03", "", dlg->Clock().Snapshot(), DateFormat::Uk);
+  table.AppendAlarm({"06:03", AlarmKind::kDaily, "", ""}, dlg->Clock().Snapshot(), DateFormat::Uk);
   table.SaveAlarms();
   table.LoadAlarms();
   dlg->List().Refresh(ShowNewAlarm);
@@ -156,7 +156,7 @@ TEST_F(AlarmListTest, NewAlarmIsShownAndOnlyTheMarkerIsEmptied) {
 
 TEST_F(AlarmListTest, NewRecordIsScrolledIntoRowThree) {
   StartWithDailyAlarms(11);
-  table.AppendAlarm("Daily", "", "06:09", "", dlg->Clock().Snapshot(),
+  table.AppendAlarm({"06:09", AlarmKind::kDaily, "", ""}, dlg->Clock().Snapshot(),
                     DateFormat::Uk);  // sorts to position 10 of 12
   table.SaveAlarms();
   table.LoadAlarms();

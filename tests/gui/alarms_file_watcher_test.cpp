@@ -224,7 +224,7 @@ TEST_F(AlarmsFileWatcherTest, AnAddAfterAHandEditKeepsBothAndTheBackup) {
   const std::string edited = "1,00/00/00,0,06:30,\n\n1,00/00/00,0,07:00,\n";
   folder.Write("alarms.txt", edited);
   ASSERT_TRUE(ShowsInRow1("06:30"));
-  table.AppendAlarm("Daily", "", "09:00", "", dlg->Clock().Snapshot(), DateFormat::Uk);
+  table.AppendAlarm({"09:00", AlarmKind::kDaily, "", ""}, dlg->Clock().Snapshot(), DateFormat::Uk);
   ASSERT_TRUE(table.SaveAlarms());
   EXPECT_EQ(folder.Read("alarms.txt"),
             "1,00/00/00,0,06:30,\r\n1,00/00/00,0,07:00,\r\n1,00/00/00,0,09:00,$%&\r\n");

@@ -10,9 +10,12 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
+#include "gui/app/main_template.h"
 #include "gui/dialog/control_ids.h"
 #include "gui/dialog/dialog_builder.h"
 #include "gui/dialog/dialog_template.h"
+#include "gui/list/alarm_text_dlg.h"
+#include "gui/settings/settings_dlg.h"
 #include "gui_support.h"
 
 namespace {

@@ -26,10 +26,17 @@
 #include <memory>
 #include <optional>
 
+#include "gui/app/about_dlg.h"
+#include "gui/app/main_template.h"
 #include "gui/dialog/control_ids.h"
 #include "gui/dialog/dialog_template.h"
 #include "gui/dialog/fitting_memo.h"
+#include "gui/entry/calendar_dlg.h"
+#include "gui/list/alarm_text_dlg.h"
 #include "gui/resources/app_icon.h"
+#include "gui/scheduler/alarm_popup_dlg.h"
+#include "gui/scheduler/cleared_notice_dlg.h"
+#include "gui/settings/settings_dlg.h"
 #include "gui_support.h"
 
 namespace {

@@ -135,7 +135,8 @@ class NoClockHost : public ClockHost {
 };
 
 // The clock driver sets the timer again when the clock is set or the computer
-// resumes: from the new time (a day back) the next firing is another.
+// resumes: from the new time (a day back) the next firing is another; and when
+// the alarms change.
 TEST_F(WakeUpTimerTest, SetAgainAfterTheClockChanges) {
   m_table.SetTableRecords({AlarmRecord{"Daily", "None", "07:00", "", "a|"}});
   m_clock.Set(At(7, 6, 30));
@@ -150,6 +151,9 @@ TEST_F(WakeUpTimerTest, SetAgainAfterTheClockChanges) {
   m_clock.Set(At(6, 6, 30));
   ASSERT_EQ(write(PlayedClockChange::pipe[1], "x", 1), 1);
   EXPECT_TRUE(SetFor(At(6, 6, 59)));
+  // A change of the table reaches the timer from the table itself.
+  m_table.SetTableRecords({AlarmRecord{"Daily", "None", "06:45", "", "b|"}});
+  EXPECT_TRUE(SetFor(At(6, 6, 44)));
   close(PlayedClockChange::pipe[1]);
 }
 

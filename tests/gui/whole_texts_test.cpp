@@ -28,12 +28,19 @@
 #include "core/list/alarm_description.h"
 #include "core/model/alarm_record.h"
 #include "core/scheduler/clock_reading.h"
+#include "gui/app/about_dlg.h"
+#include "gui/app/main_template.h"
 #include "gui/dialog/control_ids.h"
 #include "gui/dialog/dialog_builder.h"
 #include "gui/dialog/dialog_template.h"
 #include "gui/dialog/fitting_memo.h"
+#include "gui/entry/calendar_dlg.h"
 #include "gui/entry/entry_fields.h"
+#include "gui/list/alarm_text_dlg.h"
 #include "gui/platform/translated_phrase.h"
+#include "gui/scheduler/alarm_popup_dlg.h"
+#include "gui/scheduler/cleared_notice_dlg.h"
+#include "gui/settings/settings_dlg.h"
 #include "gui_support.h"
 
 namespace {
@@ -135,18 +142,18 @@ std::vector<Longest> Table() {
       {MainTemplate, IDC_DATE_LABEL,
        In("Date label", {"Week in month:", "Day of month:", "From Date:", "Date:"})},
       {MainTemplate, IDC_DATE, {"28/08/26", "Last"}},
-      {MainTemplate, IDC_ADD, In("Dialog", {"Add"})},
-      {MainTemplate, IDOK_BUTTON, In("Dialog", {"Exit"})},
+      {MainTemplate, IDC_ADD, In("DialogText", {"Add"})},
+      {MainTemplate, IDOK_BUTTON, In("DialogText", {"Exit"})},
       {AlarmTextTemplate, IDC_ALARM_TIME, {"20:58"}},
       {AlarmTextTemplate, IDC_ALARM_DESC,
        QStringList{Long("Fortnightly", "None", "28/08/26"), Long("Monthly", "None", "21")} +
            EachWeekday([](const std::string& d) { return Long("Monthly", d, "Last"); }) +
            EachWeekday([](const std::string& d) { return Long("Monthly", d, "2"); }) +
            EachWeekday([](const std::string& d) { return Long("Weekly", d, ""); })},
-      {AlarmTextTemplate, IDCANCEL_BUTTON, In("Dialog", {"Cancel"})},
+      {AlarmTextTemplate, IDCANCEL_BUTTON, In("DialogText", {"Cancel"})},
       {SettingsTemplate, IDC_DATE_FORMAT, In("Choice", {"U.K. (dd/mm/yy)", "U.S. (mm/dd/yy)"})},
-      {SettingsTemplate, IDCANCEL_BUTTON, In("Dialog", {"Cancel"})},
-      {SettingsTemplate, IDOK_BUTTON, In("Dialog", {"Save"})},
+      {SettingsTemplate, IDCANCEL_BUTTON, In("DialogText", {"Cancel"})},
+      {SettingsTemplate, IDOK_BUTTON, In("DialogText", {"Save"})},
       {NarrowTemplate, IDOK_BUTTON, {"Cancel"}},
       {NarrowTemplate, kShortLabel, {"One-off:"}},
       {NarrowTemplate, kLongLabel, {"Fortnightly:"}},
@@ -158,8 +165,8 @@ std::vector<Longest> Table() {
     table.push_back({MainTemplate, kRowNumberIds[k], {"12"}});
     table.push_back({MainTemplate, kRowTimeIds[k], {"20:58"}});
     table.push_back({MainTemplate, kRowTypeIds[k], rowTypes});
-    table.push_back({MainTemplate, kRowTextIds[k], In("Dialog", {"Text"})});
-    table.push_back({MainTemplate, kRowClearIds[k], In("Dialog", {"Clear"})});
+    table.push_back({MainTemplate, kRowTextIds[k], In("DialogText", {"Text"})});
+    table.push_back({MainTemplate, kRowClearIds[k], In("DialogText", {"Clear"})});
   }
   return table;
 }

@@ -75,14 +75,14 @@ class AlarmTableTest : public ::testing::Test {
 TEST_F(AlarmTableTest, AppendStoresEachTypeWithTheMarker) {
   m_clock.todayText = "14/03/26";
   m_clock.tomorrowText = "15/03/26";
-  table.AppendAlarm("Today", "", "20:00", "", m_clock, DateFormat::Uk);
-  table.AppendAlarm("Tomorrow", "", "06:00", "", m_clock, DateFormat::Uk);
-  table.AppendAlarm("One Date", "", "07:00", "25/12/26", m_clock, DateFormat::Uk);
-  table.AppendAlarm("Daily", "", "08:00", "12/12/12", m_clock, DateFormat::Uk);
-  table.AppendAlarm("Weekly", "Tuesday", "07:30", "", m_clock, DateFormat::Uk);
-  table.AppendAlarm("Fortnightly", "", "09:00", "05/01/27", m_clock, DateFormat::Uk);
-  table.AppendAlarm("Monthly", "Friday", "18:00", "last", m_clock, DateFormat::Uk);
-  table.AppendAlarm("Monthly", "None", "10:00", "21", m_clock, DateFormat::Uk);
+  table.AppendAlarm({"20:00", AlarmKind::kToday, "", ""}, m_clock, DateFormat::Uk);
+  table.AppendAlarm({"06:00", AlarmKind::kTomorrow, "", ""}, m_clock, DateFormat::Uk);
+  table.AppendAlarm({"07:00", AlarmKind::kOneDate, "", "25/12/26"}, m_clock, DateFormat::Uk);
+  table.AppendAlarm({"08:00", AlarmKind::kDaily, "", "12/12/12"}, m_clock, DateFormat::Uk);
+  table.AppendAlarm({"07:30", AlarmKind::kWeekly, "Tuesday", ""}, m_clock, DateFormat::Uk);
+  table.AppendAlarm({"09:00", AlarmKind::kFortnightly, "", "05/01/27"}, m_clock, DateFormat::Uk);
+  table.AppendAlarm({"18:00", AlarmKind::kMonthly, "Friday", "last"}, m_clock, DateFormat::Uk);
+  table.AppendAlarm({"10:00", AlarmKind::kMonthly, "None", "21"}, m_clock, DateFormat::Uk);
 
   const std::vector<AlarmRecord> expected = {
       {"One Date", "", "20:00", "14/03/26", "$%&"},
@@ -102,8 +102,8 @@ TEST_F(AlarmTableTest, AppendStoresEachTypeWithTheMarker) {
 
 TEST_F(AlarmTableTest, AppendTurnsUsDatesDayFirst) {
   const DateFormat us = DateFormat::Us;
-  table.AppendAlarm("One Date", "", "07:00", "12/25/26", m_clock, us);
-  table.AppendAlarm("Fortnightly", "", "07:00", "01/05/27", m_clock, us);
+  table.AppendAlarm({"07:00", AlarmKind::kOneDate, "", "12/25/26"}, m_clock, us);
+  table.AppendAlarm({"07:00", AlarmKind::kFortnightly, "", "01/05/27"}, m_clock, us);
   EXPECT_EQ(table.At(0).date, "25/12/26");
   EXPECT_EQ(table.At(1).date, "05/01/27");
 }
@@ -111,14 +111,14 @@ TEST_F(AlarmTableTest, AppendTurnsUsDatesDayFirst) {
 TEST_F(AlarmTableTest, AppendToAFullTableChangesNothing) {
   LoadFile(DailyLines(12));
   const AlarmTable before = table;
-  table.AppendAlarm("Daily", "", "23:00", "", m_clock, DateFormat::Uk);
+  table.AppendAlarm({"23:00", AlarmKind::kDaily, "", ""}, m_clock, DateFormat::Uk);
   EXPECT_EQ(table.Count(), 12);
   EXPECT_EQ(table.TableRecords(), before.TableRecords());
 }
 
 TEST_F(AlarmTableTest, TodayReadsBackAsNoneDayAfterSaveAndLoad) {
   m_clock.todayText = "14/03/26";
-  table.AppendAlarm("Today", "", "20:00", "", m_clock, DateFormat::Uk);
+  table.AppendAlarm({"20:00", AlarmKind::kToday, "", ""}, m_clock, DateFormat::Uk);
   ASSERT_TRUE(table.SaveAlarms());
   table.LoadAlarms();
   ASSERT_EQ(table.Count(), 1);
@@ -127,9 +127,9 @@ TEST_F(AlarmTableTest, TodayReadsBackAsNoneDayAfterSaveAndLoad) {
 }
 
 TEST_F(AlarmTableTest, SaveWritesSortedLinesWithCrLf) {
-  table.AppendAlarm("Monthly", "None", "09:00", "21", m_clock, DateFormat::Uk);
-  table.AppendAlarm("Weekly", "Tuesday", "07:30", "", m_clock, DateFormat::Uk);
-  table.AppendAlarm("Daily", "", "07:00", "", m_clock, DateFormat::Uk);
+  table.AppendAlarm({"09:00", AlarmKind::kMonthly, "None", "21"}, m_clock, DateFormat::Uk);
+  table.AppendAlarm({"07:30", AlarmKind::kWeekly, "Tuesday", ""}, m_clock, DateFormat::Uk);
+  table.AppendAlarm({"07:00", AlarmKind::kDaily, "", ""}, m_clock, DateFormat::Uk);
   ASSERT_TRUE(table.SaveAlarms());
   EXPECT_EQ(m_folder.Read(kAlarmsFileName),
             "1,00/00/00,0,07:00,$%&\r\n2,00/00/00,3,07:30,$%&\r\n4,00000021,0,09:00,$%&\r\n");
@@ -211,7 +211,10 @@ TEST_F(AlarmTableTest, DeleteShiftsLaterEntriesSavesLoadsAndRefreshes) {
 TEST_F(AlarmTableTest, TellsTheListenerOfEachChangeOfTheAlarms) {
   LoadFile(DailyLines(2));
   const std::vector<std::pair<const char*, std::function<void()>>> changes = {
-      {"append", [&] { table.AppendAlarm("Daily", "None", "07:00", "", m_clock, DateFormat::Uk); }},
+      {"append",
+       [&] {
+         table.AppendAlarm({"07:00", AlarmKind::kDaily, "None", ""}, m_clock, DateFormat::Uk);
+       }},
       {"remove", [] { table.RemoveAlarmAt(0); }},
       {"text", [] { table.SetText(0, "Tea|"); }},
       {"file read in", [&] { LoadFile(DailyLines(3)); }},
@@ -276,7 +279,7 @@ TEST_F(AlarmTableTest, DeleteWithoutAnInterfaceStillSavesAndLoads) {
 TEST_F(AlarmTableTest, ReadOnlyFileIsNotReplacedAndAddIsLost) {
   LoadFile(DailyLines(2));
   ASSERT_EQ(chmod(kAlarmsFileName, 0444), 0);
-  table.AppendAlarm("Daily", "", "23:00", "", m_clock, DateFormat::Uk);
+  table.AppendAlarm({"23:00", AlarmKind::kDaily, "", ""}, m_clock, DateFormat::Uk);
   EXPECT_FALSE(table.SaveAlarms());
   EXPECT_EQ(m_ui.messages, kFileOpenError);
   EXPECT_EQ(m_folder.Read(kAlarmsFileName), DailyLines(2));
@@ -297,7 +300,7 @@ TEST_F(AlarmTableTest, ReadOnlyFolderGivesFileOpenErrorAndKeepsTheOldFile) {
   if (geteuid() == 0) GTEST_SKIP() << "root may write into a read-only folder";
   LoadFile(DailyLines(2));
   ASSERT_EQ(chmod(m_folder.path().c_str(), 0555), 0);
-  table.AppendAlarm("Daily", "", "23:00", "", m_clock, DateFormat::Uk);
+  table.AppendAlarm({"23:00", AlarmKind::kDaily, "", ""}, m_clock, DateFormat::Uk);
   EXPECT_FALSE(table.SaveAlarms());
   chmod(m_folder.path().c_str(), 0755);
   EXPECT_EQ(m_ui.messages, kFileOpenError);
@@ -307,7 +310,8 @@ TEST_F(AlarmTableTest, ReadOnlyFolderGivesFileOpenErrorAndKeepsTheOldFile) {
 TEST_F(AlarmTableTest, WriteFailingHalfWayKeepsTheOldFileWhole) {
   LoadFile(DailyLines(2));
   for (int i = 0; i < 10; ++i)
-    table.AppendAlarm("Daily", "", "23:0" + std::to_string(i), "", m_clock, DateFormat::Uk);
+    table.AppendAlarm({"23:0" + std::to_string(i), AlarmKind::kDaily, "", ""}, m_clock,
+                      DateFormat::Uk);
   // A file size limit makes the write fail part way, as a full disk would.
   rlimit old{};
   ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);

@@ -56,7 +56,7 @@ class AlarmsFileTest : public ::testing::Test {
   }
   // Adds a Daily alarm at 23:00 and saves, as Add does.
   bool AddAndSave() {
-    table.AppendAlarm("Daily", "", "23:00", "", m_clock, DateFormat::Uk);
+    table.AppendAlarm({"23:00", AlarmKind::kDaily, "", ""}, m_clock, DateFormat::Uk);
     return table.SaveAlarms();
   }
   bool HasBackup() const { return fs::exists(m_folder.path() / kAlarmsBackupFileName); }

@@ -23,10 +23,10 @@ TEST(FileMode, NewFilesFollowTheUmask) {
   table.SetListener(&ui);
   const mode_t oldMask = umask(027);
   table.LoadAlarms();  // no alarms.txt yet
-  table.AppendAlarm("Daily", "", "23:00", "", ClockSnapshot{}, DateFormat::Uk);
+  table.AppendAlarm({"23:00", AlarmKind::kDaily, "", ""}, ClockSnapshot{}, DateFormat::Uk);
   EXPECT_TRUE(table.SaveAlarms());
   folder.Write(kAlarmsFileName, "1,00/00/00,0,06:00,\n");  // a hand edit: the next save keeps it
-  table.AppendAlarm("Daily", "", "22:00", "", ClockSnapshot{}, DateFormat::Uk);
+  table.AppendAlarm({"22:00", AlarmKind::kDaily, "", ""}, ClockSnapshot{}, DateFormat::Uk);
   EXPECT_TRUE(table.SaveAlarms());
   SettingsStore().SaveSettings(ui);
   umask(oldMask);

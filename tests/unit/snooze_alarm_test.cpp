@@ -44,9 +44,9 @@ TEST_F(SnoozeAlarmTest, FormIsTenRealMinutesLaterOnTheLocalClock) {
       {autumnHalfPastMidnight + 85 * 60, "01:05", "Today"},  // 01:55 BST, then 01:05 GMT
   };
   for (const Case& c : cases) {
-    const AlarmForm form = SnoozeForm(clock, c.now);
+    const NewAlarm form = SnoozeForm(clock, c.now);
     EXPECT_EQ(form.time, c.time) << c.now;
-    EXPECT_EQ(form.type, c.type) << c.now;
+    EXPECT_EQ(RowOf(form.kind).typeText, c.type) << c.now;
     EXPECT_EQ(form.day, "None");
   }
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "core/model/alarm_kind.h"
@@ -196,4 +197,10 @@ std::string NormalisedFormDate(const AlarmForm& form) {
   if (IsLast(form.date)) return "Last";
   if (AllDigits(form.date)) return std::to_string(ReadNumber(form.date));
   return form.date;
+}
+
+std::optional<NewAlarm> CheckedAlarm(const AlarmForm& form) {
+  const KindRow* row = FindFormKind(form.type);
+  if (row == nullptr) return std::nullopt;
+  return NewAlarm{form.time, row->kind, form.day, NormalisedFormDate(form)};
 }

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "core/model/date_format.h"
 #include "core/model/phrase.h"
 #include "core/scheduler/clock_reading.h"
+#include "core/store/alarm_table.h"
 
 // The four values of the "Set a new Alarm Call:" form.
 struct AlarmForm {
@@ -25,3 +27,7 @@ std::string CheckNewAlarm(const AlarmForm& form, const ClockSnapshot& clock, Dat
 // leading zero is dropped ("05" -> "5") and "last" in any letter case becomes
 // "Last"; other types keep their date as typed.
 std::string NormalisedFormDate(const AlarmForm& form);
+
+// The alarm Add adds for a form that passed the checks: its kind's row and the
+// normalised date; none for a type no kind has.
+std::optional<NewAlarm> CheckedAlarm(const AlarmForm& form);

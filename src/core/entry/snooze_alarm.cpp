@@ -1,13 +1,11 @@
 #include "core/entry/snooze_alarm.h"
 
+#include "core/entry/alarm_commit.h"
 #include "core/model/alarm_kind.h"
-#include "core/model/alarm_record.h"
 #include "core/scheduler/clock_reading.h"
-#include "core/scheduler/pass_step.h"
+#include "core/scheduler/minute_walk.h"
 
 namespace {
-
-constexpr std::int64_t kSecondsPerMinute = 60;
 
 bool SameDate(const LocalTime& a, const LocalTime& b) {
   return a.year == b.year && a.month == b.month && a.day == b.day;
@@ -15,29 +13,19 @@ bool SameDate(const LocalTime& a, const LocalTime& b) {
 
 }  // namespace
 
-AlarmForm SnoozeForm(const LocalClock& clock, std::int64_t now) {
+NewAlarm SnoozeForm(const LocalClock& clock, std::int64_t now, int minutes) {
   const LocalTime today = clock.ToLocal(now);
-  const LocalTime then = clock.ToLocal(now + kSnoozeMinutes * kSecondsPerMinute);
+  const LocalTime then = clock.ToLocal(now + minutes * kSecondsPerMinute);
   const AlarmKind kind = SameDate(today, then) ? AlarmKind::kToday : AlarmKind::kTomorrow;
-  return AlarmForm{TwoDigits(then.hour) + ":" + TwoDigits(then.minute),
-                   std::string(RowOf(kind).typeText), "None", ""};
+  return NewAlarm{TwoDigits(then.hour) + ":" + TwoDigits(then.minute), kind, "None", ""};
 }
 
-SnoozeAdded AddSnoozedAlarm(AlarmTable& table, const std::string& text, const LocalClock& clock) {
+SnoozeAdded AddSnoozedAlarm(AlarmTable& table, const std::string& text, const LocalClock& clock,
+                            int minutes) {
   table.ReadInAlarmsChange();
-  if (table.Count() >= kMaxAlarms) return {-1, kTableFullMessage};
   const std::int64_t now = clock.Now();
-  const AlarmForm form = SnoozeForm(clock, now);
   // The date order is that of a typed date; Today and Tomorrow take the clock's.
-  table.AppendAlarm(form.type, form.day, form.time, form.date, SnapshotAt(clock, now),
-                    DateFormat::Uk);
-  const int added = table.Count() - 1;
-  table.SetText(added, text);
-  const AlarmRecord record = table.At(added);
-  const bool saved = table.SaveAlarms();
-  table.LoadAlarms();
-  const int k = FindFiredRecord(table, record, added);
-  if (saved || k < 0) return {k, ""};
-  table.RemoveAlarmAt(k);
-  return {-1, ""};
+  const AlarmAdded added = AddAlarm(table, SnoozeForm(clock, now, minutes), text,
+                                    SnapshotAt(clock, now), DateFormat::Uk);
+  return {added.index, added.message};
 }

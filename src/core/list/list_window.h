@@ -1,9 +1,7 @@
 #pragma once
 
+#include "core/model/list_row_count.h"
 #include "core/store/alarm_table.h"
-
-// The rows the alarm list shows at once.
-inline constexpr int kListRowCount = 5;
 
 // Which record the list shows in its first row. The main window owns it.
 class ListWindow {

@@ -9,6 +9,8 @@ class StderrNote {
  public:
   void Say(const std::string& problem);
   void Clear() { m_said.clear(); }
+  // Something is said and not yet cleared.
+  bool Said() const { return !m_said.empty(); }
 
  private:
   std::string m_said;

@@ -21,13 +21,12 @@ namespace {
 
 // The date the record keeps for a kind chosen in the entry form: a kind that
 // takes no date keeps the date it is fixed to, if any.
-std::string StoredDate(const KindRow* row, std::string_view date, const ClockSnapshot& clock,
+std::string StoredDate(const KindRow& row, std::string_view date, const ClockSnapshot& clock,
                        DateFormat dateFormat) {
-  if (row == nullptr) return "";
-  switch (row->dateField) {
+  switch (row.dateField) {
     case DateField::None:
-      if (row->datePreset == DatePreset::Today) return clock.todayText;
-      if (row->datePreset == DatePreset::Tomorrow) return clock.tomorrowText;
+      if (row.datePreset == DatePreset::Today) return clock.todayText;
+      if (row.datePreset == DatePreset::Tomorrow) return clock.tomorrowText;
       return "";
     case DateField::Date:
     case DateField::StartDate:
@@ -74,6 +73,7 @@ void AlarmTable::SetText(int i, std::string text) {
 
 void AlarmTable::TellChanged() {
   if (m_listener != nullptr) m_listener->TableChanged();
+  if (m_changeWatch) m_changeWatch();
 }
 
 void AlarmTable::ShowFileOpenError() {
@@ -96,16 +96,15 @@ FileRead AlarmTable::LoadTable(const std::string& path, bool remember) {
   return result;
 }
 
-void AlarmTable::AppendAlarm(std::string_view type, std::string_view day, std::string_view time,
-                             std::string_view date, const ClockSnapshot& clock,
+void AlarmTable::AppendAlarm(const NewAlarm& alarm, const ClockSnapshot& clock,
                              DateFormat dateFormat) {
   if (m_count < 0 || m_count >= kMaxAlarms) return;
   AlarmRecord& record = Entry(m_count);
-  const KindRow* row = FindFormKind(type);
-  record.type = std::string(row != nullptr ? RowOf(row->storedAs).typeText : type);
-  record.time = std::string(time);
-  record.day = std::string(day);
-  record.date = StoredDate(row, date, clock, dateFormat);
+  const KindRow& row = RowOf(alarm.kind);
+  record.type = std::string(RowOf(row.storedAs).typeText);
+  record.time = alarm.time;
+  record.day = alarm.day;
+  record.date = StoredDate(row, alarm.date, clock, dateFormat);
   record.text = std::string(kNewAlarmMarker);
   ++m_count;
   TellChanged();

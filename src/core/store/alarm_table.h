@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/model/alarm_kind.h"
 #include "core/model/alarm_record.h"
 #include "core/model/clock_snapshot.h"
 #include "core/model/core_ui.h"
@@ -18,6 +19,15 @@
 #include "core/store/followed_record.h"
 
 inline constexpr int kMaxAlarms = 12;
+
+// A new alarm in the order of the entry form: time, kind (the row of the kind
+// table), day, date as typed.
+struct NewAlarm {
+  std::string time;
+  AlarmKind kind = AlarmKind::kToday;
+  std::string day;
+  std::string date;
+};
 
 // The file the table lives in, in the current working directory.
 inline constexpr const char* kAlarmsFileName = "alarms.txt";
@@ -55,8 +65,7 @@ class AlarmTable {
   // Appends the form's values as a new record carrying the new-alarm marker:
   // a kind fixed to today or tomorrow takes the clock's date, a typed date is
   // turned from the dateFormat order into day first. Does nothing when the table is full.
-  void AppendAlarm(std::string_view type, std::string_view day, std::string_view time,
-                   std::string_view date, const ClockSnapshot& clock, DateFormat dateFormat);
+  void AppendAlarm(const NewAlarm& alarm, const ClockSnapshot& clock, DateFormat dateFormat);
   // Takes entry i out of the table in memory, later entries moving up by one;
   // false (and nothing changed) when there is no entry i.
   bool RemoveAlarmAt(int i);
@@ -91,6 +100,9 @@ class AlarmTable {
   // first takes in what the kernel told it meanwhile (and marks the file busy
   // when another program has started writing it).
   void SetFileNews(std::function<void()> take) { m_fileNews = std::move(take); }
+  // Called after the listener at every change of the alarms, for what keeps
+  // something worked out from them (the wake-up timer); none by default.
+  void SetChangeWatch(std::function<void()> changed) { m_changeWatch = std::move(changed); }
   bool AlarmsFileBusy() const { return m_busy; }
   // A save waited for the other program; the watcher saves once it is done.
   bool AlarmsSaveWaiting() const { return m_saveWaiting; }
@@ -141,6 +153,7 @@ class AlarmTable {
   bool m_busy = false;
   bool m_saveWaiting = false;
   std::function<void()> m_fileNews;
+  std::function<void()> m_changeWatch;
   std::vector<AlarmRecord> m_readIn;
   StderrNote m_saidRead;   // what stderr was told of reading the file
   StderrNote m_saidWrite;  // and of writing it

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+struct DialogTemplate;
+
 // "About Tockmere": the clock picture, the name and version, the owner's
 // notice and a button that opens the address it shows.
 class CAboutDlg : public QDialog {
@@ -14,3 +16,6 @@ class CAboutDlg : public QDialog {
   // Opens exactly the address the web button shows; the box stays open.
   void OnWebButton();
 };
+
+// The About box's template (IDD_ABOUTBOX).
+const DialogTemplate& AboutTemplate();

@@ -7,6 +7,7 @@
 #include <QScreen>
 
 #include "core/settings/settings_store.h"
+#include "gui/app/main_template.h"
 #include "gui/app/minimised_start.h"
 #include "gui/dialog/data_exchange.h"
 #include "gui/dialog/dialog_builder.h"
@@ -142,15 +143,10 @@ bool CMainDlg::UpdateData(bool saveAndValidate) {
 
 // Who is told of what: a deletion (a Clear, a fired one-off alarm) and a
 // change Add read in go to the list; a new minute and a new date format to the
-// form as well; every change of the alarms to the clock driver, whose wake-up
-// timer follows them.
+// form as well. The wake-up timer hears every change of the alarms from the
+// table itself.
 void CMainDlg::AlarmDeleted(int i, int count) {
   m_list->AlarmDeleted(i, count);
-}
-
-// The window listens to the table from before its panels are made.
-void CMainDlg::TableChanged() {
-  if (m_clockDriver != nullptr) m_clockDriver->TableChanged();
 }
 
 void CMainDlg::ShowTableChange() {

@@ -61,7 +61,6 @@ class CMainDlg : public QDialog,
 
   // What the table tells: a deletion, a message of the core.
   void AlarmDeleted(int i, int count) override;
-  void TableChanged() override;
   void ShowMessage(const std::string& text, const std::string& caption) override;
 
   // The Options menu.

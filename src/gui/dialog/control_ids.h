@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "core/list/list_window.h"
+#include "core/model/list_row_count.h"
 
 // Identifiers of the program's dialogs, menu, pictures, controls and commands.
 // The templates and the code name every one of them the same way.

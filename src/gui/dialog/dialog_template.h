@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -62,24 +63,22 @@ struct DialogTemplate {
   std::vector<ControlTemplate> controls;
 };
 
-// What a screen reader calls the controls of the list row that shows alarm
-// number ("Alarm 1 time", "Alarm 1 type", "Text of alarm 1", "Clear alarm 1").
-struct RowNames {
-  QString time;
-  QString type;
-  QString text;
-  QString clear;
+// The translators' context of the templates' texts: DialogText::tr gives a
+// text in the user's language.
+struct DialogText {
+  Q_DECLARE_TR_FUNCTIONS(DialogText)
 };
-RowNames RowNamesOf(int number);
-// What a screen reader says of the alarm a row shows: its time and kind as
-// the row shows them ("07:01, Daily"), or that the row is empty.
-QString RowAlarmWords(const QString& time, const QString& kind);
 
-// The program's dialog templates.
-const DialogTemplate& AboutTemplate();          // IDD_ABOUTBOX
-const DialogTemplate& MainTemplate();           // IDD_TOCKMERE_DIALOG
-const DialogTemplate& AlarmTextTemplate();      // IDD_ALARM_TEXT
-const DialogTemplate& AlarmPopupTemplate();     // IDD_ALARM_POPUP
-const DialogTemplate& SettingsTemplate();       // IDD_SETTINGS
-const DialogTemplate& CalendarTemplate();       // IDD_CALENDAR
-const DialogTemplate& ClearedNoticeTemplate();  // IDD_CLEARED_NOTICE
+// The makers of a template: a dialog with no controls yet, and each control.
+DialogTemplate Dialog(int id, const QString& caption, int width, int height);
+ControlTemplate Ctl(int id, ControlKind kind, const QString& text, unsigned style, QRect rect);
+// A drop-down combo box with an edit field; the rectangle's height includes the list.
+ControlTemplate Combo(int id, QRect rect, const QStringList& items);
+// An edit field made by a program class (the filtering time and date fields).
+ControlTemplate ClassEdit(int id, const QString& className, QRect rect);
+// The control with the texts it may show at run time, and with what a screen
+// reader calls it.
+ControlTemplate Showing(ControlTemplate c, const QStringList& shows);
+ControlTemplate Named(ControlTemplate c, const QString& name);
+// The dialog's OK (Save, Exit) button, its default.
+ControlTemplate OkButton(const QString& text, QRect rect);

@@ -31,7 +31,7 @@ bool CCalendarDlg::OnInitDialog() {
     // should have it, as it has every other key the grid leaves alone.
     if (QWidget* grid = calendar->focusProxy()) {
       grid->installEventFilter(this);
-      grid->setAccessibleName(QCoreApplication::translate("Dialog", "Month calendar"));
+      grid->setAccessibleName(QCoreApplication::translate("DialogText", "Month calendar"));
     }
   }
   return true;
@@ -46,4 +46,23 @@ bool CCalendarDlg::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QDialog::eventFilter(watched, event);
+}
+
+namespace {
+
+using K = ControlKind;
+
+DialogTemplate MakeCalendar() {
+  DialogTemplate t = Dialog(IDD_CALENDAR, DialogText::tr("Calendar"), 126, 114);
+  t.controls.push_back(Ctl(IDC_CALENDAR, K::MonthCalendar, QStringLiteral("MonthCalendar1"),
+                           kTabStop, QRect(4, 5, 118, 83)));
+  t.controls.push_back(OkButton(DialogText::tr("OK"), QRect(44, 96, 40, 14)));
+  return t;
+}
+
+}  // namespace
+
+const DialogTemplate& CalendarTemplate() {
+  static const DialogTemplate t = MakeCalendar();
+  return t;
 }

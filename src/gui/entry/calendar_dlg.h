@@ -4,6 +4,8 @@
 
 #include "core/platform/local_clock.h"
 
+struct DialogTemplate;
+
 // "Calendar": a month calendar to look dates up in. Nothing chosen in it goes
 // anywhere; OK, Esc and the close box just end it.
 class CCalendarDlg : public QDialog {
@@ -23,3 +25,6 @@ class CCalendarDlg : public QDialog {
  private:
   const LocalClock& m_clock;
 };
+
+// The calendar dialog's template (IDD_CALENDAR).
+const DialogTemplate& CalendarTemplate();

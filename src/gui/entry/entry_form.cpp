@@ -62,7 +62,7 @@ void EntryForm::SetUpForStart() {
 
 void EntryForm::TakeClockTime() {
   m_time = m_snapshot.timeText;
-  m_timeEdit->SetKeyCount(5);
+  m_timeEdit->SetKeyCount(kTimeLimit);
 }
 
 // The form as it stands: the values last put into it and the state of its
@@ -81,7 +81,7 @@ FormPreset EntryForm::FormState() const {
 
 void EntryForm::ShowForm(const FormPreset& form) {
   m_time = m_timeEdit->text().toStdString();
-  m_timeEdit->SetKeyCount(5);
+  m_timeEdit->SetKeyCount(kTimeLimit);
   m_dayBox->setEnabled(form.dayEnabled);
   m_day = form.day;
   m_dateEdit->setReadOnly(form.dateReadOnly);

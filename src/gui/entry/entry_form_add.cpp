@@ -1,5 +1,9 @@
+#include <optional>
+#include <string>
+
+#include "core/entry/alarm_commit.h"
 #include "core/entry/new_alarm_check.h"
-#include "core/list/list_window.h"
+#include "core/model/alarm_record.h"
 #include "core/scheduler/clock_reading.h"
 #include "core/settings/settings_store.h"
 #include "core/store/alarm_table.h"
@@ -26,12 +30,10 @@ void EntryForm::OnAdd() {
     m_host.ShowMessage(message, "");
     return;
   }
-  m_table.AppendAlarm(m_type, m_day, m_time, NormalisedFormDate(form), m_snapshot,
-                      m_settings.Order());
-  const bool saved = m_table.SaveAlarms();
-  m_table.LoadAlarms();
-  // A file that could not be read back keeps the table: the new alarm the
-  // save could not write goes all the same.
-  if (const int k = FindNewAlarmRecord(m_table); !saved && k >= 0) m_table.RemoveAlarmAt(k);
-  m_host.AlarmAdded();
+  const std::optional<NewAlarm> alarm = CheckedAlarm(form);
+  if (!alarm) return;
+  const AlarmAdded added =
+      AddAlarm(m_table, *alarm, std::string(kNewAlarmMarker), m_snapshot, m_settings.Order());
+  if (!added.message.empty()) m_host.ShowMessage(added.message, "");
+  if (added.result != AddResult::kTableFull) m_host.AlarmAdded();
 }

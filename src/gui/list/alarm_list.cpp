@@ -182,3 +182,14 @@ void AlarmList::OnVScroll(ScrollCode code, int position) {
   if (ScrollCodeMovesBar(code)) m_scrollBar->setValue(pos);
   Refresh(pos);
 }
+
+RowNames RowNamesOf(int number) {
+  const QString n = QString::number(number);
+  return {DialogText::tr("Alarm %1 time").arg(n), DialogText::tr("Alarm %1 type").arg(n),
+          DialogText::tr("Text of alarm %1").arg(n), DialogText::tr("Clear alarm %1").arg(n)};
+}
+
+QString RowAlarmWords(const QString& time, const QString& kind) {
+  if (time.isEmpty()) return DialogText::tr("Empty row");
+  return kind.isEmpty() ? time : time + QStringLiteral(", ") + kind;
+}

@@ -77,3 +77,16 @@ class AlarmList : public QObject {
   QScrollBar* m_scrollBar = nullptr;
   std::array<QLabel*, kListRowCount> m_rowNo{};
 };
+
+// What a screen reader calls the controls of the list row that shows alarm
+// number ("Alarm 1 time", "Alarm 1 type", "Text of alarm 1", "Clear alarm 1").
+struct RowNames {
+  QString time;
+  QString type;
+  QString text;
+  QString clear;
+};
+RowNames RowNamesOf(int number);
+// What a screen reader says of the alarm a row shows: its time and kind as
+// the row shows them ("07:01, Daily"), or that the row is empty.
+QString RowAlarmWords(const QString& time, const QString& kind);

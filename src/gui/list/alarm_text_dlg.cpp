@@ -17,6 +17,7 @@
 #include "gui/dialog/dialog_builder.h"
 #include "gui/dialog/dialog_template.h"
 #include "gui/dialog/prompter.h"
+#include "gui/list/shown_texts.h"
 #include "gui/platform/translated_phrase.h"
 
 namespace {
@@ -146,4 +147,35 @@ bool CAlarmTextDlg::UpdateData(bool saveAndValidate) {
   DataExchange dx(this, saveAndValidate);
   DoDataExchange(dx);
   return dx.ok();
+}
+
+namespace {
+
+using K = ControlKind;
+
+DialogTemplate MakeAlarmText() {
+  DialogTemplate t = Dialog(IDD_ALARM_TEXT, DialogText::tr("Alarm Text"), 112, 102);
+  auto& c = t.controls;
+  c.push_back(Ctl(IDC_STATIC, K::Label, DialogText::tr("Alarm:"), kStyleNone, QRect(4, 6, 20, 8)));
+  c.push_back(Showing(
+      Ctl(IDC_ALARM_TIME, K::Edit, QString(), kReadOnly | kCentred | kBorder, QRect(27, 4, 22, 12)),
+      TimeTexts()));
+  c.push_back(Showing(Ctl(IDC_ALARM_DESC, K::MultiLineEdit, QString(),
+                          kReadOnly | kCentred | kBorder, QRect(54, 4, 54, 20)),
+                      LongDescriptionTexts()));
+  c.back().name = DialogText::tr("When the alarm goes off");
+  c.push_back(Ctl(IDC_STATIC, K::Label, DialogText::tr("Text:"), kStyleNone, QRect(4, 23, 16, 8)));
+  c.push_back(Ctl(IDC_ALARM_TEXT, K::MultiLineEdit, QString(), kWantReturn | kBorder | kTabStop,
+                  QRect(4, 33, 104, 44)));
+  c.push_back(OkButton(DialogText::tr("Save"), QRect(59, 84, 40, 14)));
+  c.push_back(Ctl(IDCANCEL_BUTTON, K::PushButton, DialogText::tr("Cancel"), kTabStop,
+                  QRect(12, 84, 40, 14)));
+  return t;
+}
+
+}  // namespace
+
+const DialogTemplate& AlarmTextTemplate() {
+  static const DialogTemplate t = MakeAlarmText();
+  return t;
 }

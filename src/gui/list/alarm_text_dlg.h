@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+struct DialogTemplate;
+
 #include "core/model/clock_snapshot.h"
 #include "core/model/date_format.h"
 #include "core/store/followed_record.h"
@@ -68,3 +70,6 @@ class CAlarmTextDlg : public QDialog {
   ClockSnapshot m_clock;
   DateFormat m_dateFormat;
 };
+
+// The alarm text dialog's template (IDD_ALARM_TEXT).
+const DialogTemplate& AlarmTextTemplate();

@@ -6,9 +6,11 @@
 #include <QWindow>
 #include <array>
 
+#include "core/entry/snooze_alarm.h"
 #include "core/model/alarm_kind.h"
 #include "core/model/alarm_settings.h"
 #include "core/scheduler/late_alarm_text.h"
+#include "gui/dialog/control_ids.h"
 #include "gui/dialog/dialog_builder.h"
 #include "gui/dialog/dialog_template.h"
 #include "gui/platform/desktop_notifier.h"
@@ -23,7 +25,7 @@ constexpr int kFontCellHeight = 30;
 const QString kSnoozeAction = QStringLiteral("snooze");
 // Some desktops show the default action as a button too.
 const char* const kShowLabel = QT_TRANSLATE_NOOP("Notification", "Show");
-const char* const kSnoozeLabel = QT_TRANSLATE_NOOP("Notification", "Snooze 10 minutes");
+const char* const kSnoozeLabel = QT_TRANSLATE_NOOP("Notification", "Snooze %1 minutes");
 // About as long as the warning sound lasts.
 constexpr int kWarningSpanMs = 1000;
 
@@ -101,7 +103,8 @@ NotificationActions CAlarmPopupDlg::Actions() {
   actions.owner = this;
   if (m_snooze && m_snoozeOwner) {
     actions.offered.append(
-        {kSnoozeAction, QCoreApplication::translate("Notification", kSnoozeLabel)});
+        {kSnoozeAction,
+         QCoreApplication::translate("Notification", kSnoozeLabel).arg(kSnoozeMinutes)});
     actions.owner = m_snoozeOwner;
   }
   actions.handler = [popup = QPointer<CAlarmPopupDlg>(this), snooze = m_snooze, alarm = m_alarm](
@@ -182,4 +185,22 @@ void CAlarmPopupDlg::PaintAlarm() {
   painter.setClipRect(TextArea());
   painter.drawText(TextArea(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                    DisplayText(m_alarm.text));
+}
+
+namespace {
+
+using K = ControlKind;
+
+DialogTemplate MakeAlarmPopup() {
+  DialogTemplate t = Dialog(IDD_ALARM_POPUP, DialogText::tr("Your alarm call:"), 146, 115);
+  t.controls.push_back(Ctl(IDC_STATIC, K::BlackFrame, QString(), kStyleNone, QRect(4, 4, 138, 88)));
+  t.controls.push_back(OkButton(DialogText::tr("OK"), QRect(53, 97, 40, 14)));
+  return t;
+}
+
+}  // namespace
+
+const DialogTemplate& AlarmPopupTemplate() {
+  static const DialogTemplate t = MakeAlarmPopup();
+  return t;
 }

@@ -14,6 +14,8 @@
 #include "gui/platform/desktop_notifier.h"
 #include "gui/scheduler/alert_dialog.h"
 
+struct DialogTemplate;
+
 // The pop-up "Your alarm call:": the wake-up text on a panel in the colour of
 // the alarm's type. It keeps its own copy of the alarm from the moment it
 // opened, so a later pop-up or a removal cannot change what it shows. While it
@@ -78,3 +80,6 @@ class CAlarmPopupDlg : public CAlertDialog {
   QPointer<QWindow> m_watchedWindow;  // the window whose exposures sound the warning
   QTimer m_warningSpan;               // runs while the last warning sounds
 };
+
+// The pop-up's template (IDD_ALARM_POPUP).
+const DialogTemplate& AlarmPopupTemplate();

@@ -12,3 +12,22 @@ CClearedNoticeDlg::CClearedNoticeDlg(const AlarmRecord& alarm, const QIcon& icon
   DataExchange dx(this, false);
   dx.Text(IDC_NOTICE_TEXT, m_noticeText);
 }
+
+namespace {
+
+using K = ControlKind;
+
+DialogTemplate MakeClearedNotice() {
+  DialogTemplate t = Dialog(IDD_CLEARED_NOTICE, DialogText::tr("Tockmere"), 122, 83);
+  t.controls.push_back(
+      Ctl(IDC_NOTICE_TEXT, K::Label, QStringLiteral("Static"), kWordWrap, QRect(4, 0, 114, 62)));
+  t.controls.push_back(OkButton(DialogText::tr("OK"), QRect(41, 65, 40, 14)));
+  return t;
+}
+
+}  // namespace
+
+const DialogTemplate& ClearedNoticeTemplate() {
+  static const DialogTemplate t = MakeClearedNotice();
+  return t;
+}

@@ -5,6 +5,8 @@
 #include "core/model/alarm_record.h"
 #include "gui/scheduler/alert_dialog.h"
 
+struct DialogTemplate;
+
 // The notice "Tockmere" that a missed one-off alarm has been cleared.
 class CClearedNoticeDlg : public CAlertDialog {
   Q_OBJECT
@@ -14,3 +16,6 @@ class CClearedNoticeDlg : public CAlertDialog {
 
   std::string m_noticeText;
 };
+
+// The cleared-alarm notice's template (IDD_CLEARED_NOTICE).
+const DialogTemplate& ClearedNoticeTemplate();

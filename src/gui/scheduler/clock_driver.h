@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QObject>
-#include <QTimer>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,17 +11,17 @@
 #include "core/platform/local_clock.h"
 #include "core/platform/timer_calls.h"
 #include "core/settings/settings_store.h"
+#include "gui/scheduler/alarm_firing.h"
+#include "gui/scheduler/clock_timers.h"
 #include "gui/watch/read_in_catch_up.h"
 
 class AlarmTable;
 class DataExchange;
-class OnScreenWatch;
-class OpenDialogWatch;
 class QWidget;
-class WakeUpTimer;
 
-// What the clock driver tells the window it runs in.
-class ClockHost {
+// What the clock driver tells the window it runs in, besides what its alarm
+// firing tells.
+class ClockHost : public FiringHost {
  public:
   // Moves values between the window's value members and its controls.
   virtual bool UpdateData(bool saveAndValidate) = 0;
@@ -29,10 +29,6 @@ class ClockHost {
   virtual void MinuteTurned() = 0;
   // The date format changed: whatever shows a date is shown again.
   virtual void DateFormatChanged() = 0;
-  // A snooze added entry i: the table is shown again with it in view.
-  virtual void AlarmSnoozed(int i) = 0;
-  // A message box (an empty caption: the program's name).
-  virtual void ShowMessage(const std::string& text, const std::string& caption) = 0;
 
  protected:
   ~ClockHost() = default;
@@ -45,11 +41,10 @@ struct ClockTimerCalls {
   TimerCalls clockChange;
 };
 
-// The clock of the main window: its timers and tick, the clock line, the due
-// check with its pop-ups, the missed-alarm pass at start-up and the catch-up
-// of alarms read in from alarms.txt (for the alarms file watcher). A fired
-// one-off alarm is deleted from the table, which tells its listener. A pop-up
-// snoozed from its notification adds a one-off alarm.
+// The clock of the main window: its tick and timers, the clock line and the
+// last clock reading. At each new minute it has its alarm firing check the
+// minutes since the last; it is the alarms file watcher's catch-up, judged up
+// to the last minute checked.
 class ClockDriver : public QObject, public ReadInCatchUp {
   Q_OBJECT
 
@@ -66,7 +61,8 @@ class ClockDriver : public QObject, public ReadInCatchUp {
   void Exchange(DataExchange& dx);
 
   void Tick();
-  // Clears the one-off alarms whose moment passed while the program was not running.
+  // Clears the one-off alarms whose moment passed while the program was not
+  // running, as of the last clock reading.
   void ClearMissedAlarms();
   // Starts the timers, at its step of the start-up.
   void Start();
@@ -75,44 +71,21 @@ class ClockDriver : public QObject, public ReadInCatchUp {
   // Alarms that reading alarms.txt in brought into the table: those due in a
   // minute judged after sinceMinute pop up once now, late.
   void CatchUpReadIn(const std::vector<AlarmRecord>& records, std::int64_t sinceMinute) override;
-  // The alarms changed: the wake-up timer is set for the next.
-  void TableChanged();
 
  private:
-  void CheckDueAlarms(std::int64_t sinceMinute);
-  // Calls again in ten minutes with the text: a one-off alarm added and saved.
-  void Snooze(const std::string& text);
-  // The pop-up of entry i, which fell due in dueMinute (MinuteOf): shown in a
-  // later minute, its notification says how late it is.
-  void ShowAlarmPopup(int i, std::int64_t dueMinute);
   void ShowNewMinute();
   void ShowUnshownMinute();
-  void FitClockTimers();
-  void ArmClockTimer();
-  void ArmClockTimerEvery(int period);
-  void OnClockTimeout();
   void OnClockChanged();
-  void StartWakeUpTimer();
-  // The window went off the screen or came back.
-  void OnScreenChanged();
 
-  QWidget* m_window;
-  AlarmTable& m_table;
   const SettingsStore& m_settings;
   const LocalClock& m_clock;
   ClockHost& m_host;
+  AlarmFiring m_firing;
+  ClockTimers m_timers;
   ClockSnapshot m_snapshot;
   std::string m_clockText;
   int m_lastDateFormat = 0;
-  bool m_firstTick = true;  // no tick has run yet
-  QTimer m_clockTimer;      // precise: the minute's first tick, every tick when minimised
-  QTimer m_coarseTimer;     // the other ticks while the window is shown
-  std::int64_t m_lastTickSecond = 0;
-  std::int64_t m_lastCheckedMinute = 0;  // the minute of real time the due check saw last
-  bool m_clockStarted = false;           // start-up has reached the timer's step
-  OpenDialogWatch* m_dialogWatch = nullptr;
-  OnScreenWatch* m_onScreen = nullptr;
-  WakeUpTimer* m_wakeUp = nullptr;  // made once the window is up
-  TimerCalls m_wakeUpCalls;
+  // The minute of real time the due check saw last; none before the first tick.
+  std::optional<std::int64_t> m_lastCheckedMinute;
   bool m_minuteUnshown = false;  // a new minute not yet put into the controls
 };

@@ -1,9 +1,9 @@
 #include "gui/scheduler/wake_up_timer.h"
 
 #include <QSocketNotifier>
-#include <cstdio>
 #include <cstring>
 #include <optional>
+#include <string>
 
 #include "core/platform/local_clock.h"
 #include "core/scheduler/minute_walk.h"
@@ -21,8 +21,8 @@ WakeUpTimer::WakeUpTimer(const AlarmTable& table, const LocalClock& clock, QObje
   m_outOfReach.setTimerType(Qt::VeryCoarseTimer);
   connect(&m_outOfReach, &QTimer::timeout, this, [this] { SetFromNow(); });
   if (!m_alarm.Made()) {
-    std::fprintf(stderr, "tockmere: %s Alarms go off while the computer is awake.\n",
-                 WakeAlarmAvailability(m_alarm.MakeError()).c_str());
+    m_said.Say(WakeAlarmAvailability(m_alarm.MakeError()) +
+               " Alarms go off while the computer is awake.");
     return;
   }
   m_notifier = new QSocketNotifier(m_alarm.Fd(), QSocketNotifier::Read, this);
@@ -52,10 +52,11 @@ void WakeUpTimer::SetFromNow() {
 
 // A timer that cannot be set says so once on stderr, until it can again.
 void WakeUpTimer::Report(int setError) {
-  if (setError != 0 && !m_setFailed) {
-    std::fprintf(stderr, "tockmere: cannot set the wake-up timer: %s\n", std::strerror(setError));
+  if (setError == 0) {
+    m_said.Clear();
+    return;
   }
-  m_setFailed = setError != 0;
+  m_said.Say(std::string("cannot set the wake-up timer: ") + std::strerror(setError));
 }
 
 // After the minute it was set for, it is set for the next. A timer that went

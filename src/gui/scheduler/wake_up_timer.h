@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <cstdint>
 
+#include "core/platform/stderr_note.h"
 #include "core/platform/wake_alarm.h"
 
 class AlarmTable;
@@ -45,5 +46,5 @@ class WakeUpTimer : public QObject {
   QTimer m_rearm;       // zero-delay: one search for a burst of changes
   QTimer m_outOfReach;  // looks again each day while no alarm is within reach
   std::int64_t m_setFor = 0;
-  bool m_setFailed = false;
+  StderrNote m_said;  // what stderr was told of the timer
 };

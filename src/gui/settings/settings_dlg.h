@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+struct DialogTemplate;
+
 #include "core/model/alarm_settings.h"
 
 class QCheckBox;
@@ -43,3 +45,6 @@ class CSettingsDlg : public QDialog {
 // The position a box's text selects: the item it shows, or -1 when typed text
 // matches no item (letter case aside).
 int SelectedPosition(const QComboBox* box);
+
+// The settings dialog's template (IDD_SETTINGS).
+const DialogTemplate& SettingsTemplate();

@@ -103,7 +103,7 @@ void AlarmsFileWatcher::AddWatch(const fs::path& folder, Role role, std::set<std
 void AlarmsFileWatcher::Arm() {
   for (const auto& [wd, watched] : m_watches) inotify_rm_watch(m_fd, wd);
   m_watches.clear();
-  if (m_table.Folder().ReenterAlarmsFolder(false)) m_saidFolderGone = false;
+  if (m_table.Folder().ReenterAlarmsFolder(false)) m_saidFolderGone.Clear();
   AddWatch(m_folder.parent_path(), Role::Above, {m_folder.filename().string()});
   std::error_code error;
   if (!fs::is_directory(m_folder, error)) return;
@@ -128,10 +128,9 @@ void AlarmsFileWatcher::OnEvents() {
       Take(*event, heard);
     }
   }
-  if (heard.folderGone && !m_saidFolderGone) {
-    Say("the alarms folder " + m_folder.string() + " was deleted or moved away; " +
-        AlarmsKept(m_table.Count()));
-    m_saidFolderGone = m_saidGone = true;
+  if (heard.folderGone && !m_saidFolderGone.Said()) {
+    m_saidFolderGone.Say("the alarms folder " + m_folder.string() + " was deleted or moved away; " +
+                         AlarmsKept(m_table.Count()));
   }
   if (heard.rearm) Arm();
   if (heard.change) Noticed();
@@ -227,9 +226,10 @@ void AlarmsFileWatcher::SayIfFileGone() {
   std::string bytes;
   const bool gone =
       ReadRegularFile(kAlarmsFileName, bytes) == FileRead::Missing && m_table.AlarmsFileChanged();
-  if (gone && !m_saidGone) {
-    Say("alarms.txt in " + m_folder.string() + " was deleted or moved away; " +
-        AlarmsKept(m_table.Count()));
+  if (!gone) {
+    m_saidGone.Clear();
+  } else if (!m_saidGone.Said() && !m_saidFolderGone.Said()) {
+    m_saidGone.Say("alarms.txt in " + m_folder.string() + " was deleted or moved away; " +
+                   AlarmsKept(m_table.Count()));
   }
-  m_saidGone = gone;
 }

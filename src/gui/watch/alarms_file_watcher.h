@@ -9,6 +9,7 @@
 #include <set>
 #include <string>
 
+#include "core/platform/stderr_note.h"
 #include "gui/watch/read_in_catch_up.h"
 
 class AlarmTable;
@@ -85,8 +86,8 @@ class AlarmsFileWatcher : public QObject {
   bool m_writing = false;          // the file was written and not yet closed
   bool m_pending = false;          // a change seen and not yet read in
   std::int64_t m_sinceMinute = 0;  // the last minute judged before it was seen
-  bool m_saidGone = false;         // stderr was told the file is gone
-  bool m_saidFolderGone = false;   // and the folder
+  StderrNote m_saidGone;           // stderr was told the file is gone
+  StderrNote m_saidFolderGone;     // and the folder
   bool m_settling = false;
   bool m_settleAgain = false;
 };

@@ -1,4 +1,4 @@
-#include "gui/dialog/shown_texts.h"
+#include "gui/list/shown_texts.h"
 
 #include <string>
 #include <utility>
