@@ -1,6 +1,7 @@
 # Shared by ./run and ./test: messages and package installation.
 
-BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-l10n-tools
+  qt6-translations-l10n libgl-dev
   libcanberra-dev libxcb1-dev sound-theme-freedesktop fonts-liberation fonts-urw-base35 fonts-ebgaramond)
 TEST_PACKAGES=(googletest libgtest-dev clang clang-format libclang-rt-14-dev xvfb x11-utils xdotool faketime
   imagemagick x11-xserver-utils openbox desktop-file-utils dpkg-dev file dbus-daemon python3-dbus

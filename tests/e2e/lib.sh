@@ -142,6 +142,9 @@ setup() {
   CONFIG_DIR="$RUN_DIR/config"
   DATA_DIR="$RUN_DIR/data"
   APP_ARGS=(--folder "$WORK_DIR")
+  # The program speaks the desktop's language; the tests read its English.
+  export LC_ALL=C.UTF-8
+  unset LANGUAGE
   mkdir -p "$WORK_DIR" "$CONFIG_DIR" "$RUN_DIR/runtime"
   chmod 700 "$RUN_DIR/runtime"
   trap cleanup EXIT

@@ -1,8 +1,13 @@
 // Add: the checks in their order, what reaches alarms.txt, and the list.
 #include <sys/stat.h>
 
+#include <QApplication>
 #include <QScrollBar>
+#include <QTranslator>
+#include <optional>
+#include <vector>
 
+#include "core/scheduler/next_firing.h"
 #include "core/store/alarm_table.h"
 #include "entry_form_fixture.h"
 
@@ -319,3 +324,29 @@ TEST_F(AddAlarmTest, FailedSaveKeepsNothingNew) {
 }
 
 }  // namespace
+
+// The form speaks the user's language, the file does not: run in German too
+// (gui.add_alarm_test_de), Add stores the lines it stores in English, and the
+// file, read again with no translation installed, goes off at the same minutes.
+TEST_F(AddAlarmTest, LinesAreTheSameInEveryLanguage) {
+  Open(Now());
+  Fill("07:30", "Weekly", "Tuesday", "");
+  ClickAdd();
+  Fill("18:00", "Monthly", "Friday", "last");
+  ClickAdd();
+  EXPECT_TRUE(prompter.messages().empty());
+  EXPECT_EQ(folder.Read("alarms.txt"), "2,00/00/00,3,07:30,\r\n5,00000009,6,18:00,\r\n");
+  for (QTranslator* translator : qApp->findChildren<QTranslator*>())
+    QCoreApplication::removeTranslator(translator);
+  dlg.reset();
+  StartAt(Now());
+  std::vector<std::int64_t> firings;
+  for (std::int64_t after = Now(); firings.size() < 3;) {
+    const std::optional<std::int64_t> next = NextFiring(table, clock, after);
+    ASSERT_TRUE(next.has_value());
+    firings.push_back(after = *next);
+  }
+  EXPECT_EQ(firings,
+            (std::vector<std::int64_t>{At(2004, 2, 17, 7, 30, 0), At(2004, 2, 24, 7, 30, 0),
+                                       At(2004, 2, 27, 18, 0, 0)}));
+}

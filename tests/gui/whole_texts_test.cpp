@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QCalendarWidget>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFontDatabase>
 #include <QImage>
@@ -25,6 +26,7 @@
 #include <vector>
 
 #include "core/list/alarm_description.h"
+#include "core/model/alarm_record.h"
 #include "core/scheduler/clock_reading.h"
 #include "gui/app/about_dlg.h"
 #include "gui/app/main_template.h"
@@ -35,6 +37,7 @@
 #include "gui/entry/calendar_dlg.h"
 #include "gui/entry/entry_fields.h"
 #include "gui/list/alarm_text_dlg.h"
+#include "gui/platform/translated_phrase.h"
 #include "gui/scheduler/alarm_popup_dlg.h"
 #include "gui/scheduler/cleared_notice_dlg.h"
 #include "gui/settings/settings_dlg.h"
@@ -54,26 +57,38 @@ std::unique_ptr<QDialog> BuildIn(const DialogTemplate& tmpl, const char* face,
   return dialog;
 }
 
-QString Q(const std::string& text) {
-  return QString::fromStdString(text);
+// The texts in the language the test runs in (gui.whole_texts_test_de: German).
+QString Row(const char* type, const std::string& day, const char* date, DateFormat order) {
+  return Translated(DescribeRecordPhrase({type, day, "20:58", date, ""}, ClockSnapshot{}, order));
 }
 
-QString Row(const char* type, const char* day, const char* date, DateFormat order) {
-  return Q(DescribeRecord({type, day, "20:58", date, ""}, ClockSnapshot{}, order));
+QString Long(const char* type, const std::string& day, const char* date) {
+  return Translated(
+      DescribeAlarmLongPhrase({type, day, "20:58", date, ""}, ClockSnapshot{}, DateFormat::Uk));
 }
 
-QString Long(const char* type, const char* day, const char* date) {
-  return Q(DescribeAlarmLong({type, day, "20:58", date, ""}, ClockSnapshot{}, DateFormat::Uk));
+QStringList In(const char* context, std::initializer_list<const char*> texts) {
+  QStringList translated;
+  for (const char* text : texts) translated << QCoreApplication::translate(context, text);
+  return translated;
+}
+
+// The same texts of each weekday.
+template <typename Text>
+QStringList EachWeekday(Text text) {
+  QStringList texts;
+  for (std::string_view day : kWeekdayNames) texts << text(std::string(day));
+  return texts;
 }
 
 QStringList ClockLines() {
   QStringList lines;
   ClockSnapshot clock;
   clock.hour = 20, clock.minute = 58, clock.day = 28, clock.month = 8, clock.year = 38;
-  for (const char* day : {"Wednesday", "Thursday", "Saturday"}) {
-    clock.weekdayName = day;
+  for (std::string_view day : kWeekdayNames) {
+    clock.weekdayName = std::string(day);
     for (DateFormat order : {DateFormat::Uk, DateFormat::Us})
-      lines << Q(ClockLineText(clock, order));
+      lines << Translated(ClockLinePhrase(clock, order));
   }
   return lines;
 }
@@ -107,39 +122,51 @@ struct Longest {
 };
 
 std::vector<Longest> Table() {
-  const QStringList rowTypes = {Row("Fortnightly", "None", "28/08/26", DateFormat::Us),
-                                Row("Monthly", "None", "21", DateFormat::Uk),
-                                Row("Monthly", "Wednesday", "Last", DateFormat::Uk),
-                                Row("Weekly", "Wednesday", "", DateFormat::Uk), "Tomorrow"};
+  const QStringList rowTypes =
+      QStringList{Row("Fortnightly", "None", "28/08/26", DateFormat::Us),
+                  Row("Monthly", "None", "21", DateFormat::Uk),
+                  Row("Monthly", "None", "1", DateFormat::Uk),
+                  QCoreApplication::translate("Choice", "Tomorrow")} +
+      EachWeekday([](const std::string& d) { return Row("Monthly", d, "Last", DateFormat::Uk); }) +
+      EachWeekday([](const std::string& d) { return Row("Monthly", d, "2", DateFormat::Uk); }) +
+      EachWeekday([](const std::string& d) { return Row("Weekly", d, "", DateFormat::Uk); });
   std::vector<Longest> table = {
       {MainTemplate, IDC_CLOCK, ClockLines()},
       {MainTemplate, IDC_TIME, {"20:58"}},
-      {MainTemplate, IDC_TYPE, {"Fortnightly", "Tomorrow", "One Date"}},
-      {MainTemplate, IDC_DAY, {"Wednesday", "Thursday", "Saturday"}},
-      {MainTemplate, IDC_DATE_LABEL, {"Week in month:", "Day of month:", "From Date:"}},
+      {MainTemplate, IDC_TYPE,
+       In("Choice",
+          {"Today", "Tomorrow", "Daily", "Weekly", "Fortnightly", "Monthly", "One Date"})},
+      {MainTemplate, IDC_DAY,
+       In("Choice",
+          {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday", "None"})},
+      {MainTemplate, IDC_DATE_LABEL,
+       In("Date label", {"Week in month:", "Day of month:", "From Date:", "Date:"})},
       {MainTemplate, IDC_DATE, {"28/08/26", "Last"}},
-      {MainTemplate, IDC_ADD, {"Add"}},
-      {MainTemplate, IDOK_BUTTON, {"Exit"}},
+      {MainTemplate, IDC_ADD, In("DialogText", {"Add"})},
+      {MainTemplate, IDOK_BUTTON, In("DialogText", {"Exit"})},
       {AlarmTextTemplate, IDC_ALARM_TIME, {"20:58"}},
-      {AlarmTextTemplate,
-       IDC_ALARM_DESC,
-       {Long("Fortnightly", "None", "28/08/26"), Long("Monthly", "Wednesday", "Last"),
-        Long("Monthly", "Wednesday", "2"), Long("Weekly", "Wednesday", "")}},
-      {AlarmTextTemplate, IDCANCEL_BUTTON, {"Cancel"}},
-      {SettingsTemplate, IDC_DATE_FORMAT, {"U.K. (dd/mm/yy)", "U.S. (mm/dd/yy)"}},
-      {SettingsTemplate, IDCANCEL_BUTTON, {"Cancel"}},
-      {SettingsTemplate, IDOK_BUTTON, {"Save"}},
+      {AlarmTextTemplate, IDC_ALARM_DESC,
+       QStringList{Long("Fortnightly", "None", "28/08/26"), Long("Monthly", "None", "21")} +
+           EachWeekday([](const std::string& d) { return Long("Monthly", d, "Last"); }) +
+           EachWeekday([](const std::string& d) { return Long("Monthly", d, "2"); }) +
+           EachWeekday([](const std::string& d) { return Long("Weekly", d, ""); })},
+      {AlarmTextTemplate, IDCANCEL_BUTTON, In("DialogText", {"Cancel"})},
+      {SettingsTemplate, IDC_DATE_FORMAT, In("Choice", {"U.K. (dd/mm/yy)", "U.S. (mm/dd/yy)"})},
+      {SettingsTemplate, IDCANCEL_BUTTON, In("DialogText", {"Cancel"})},
+      {SettingsTemplate, IDOK_BUTTON, In("DialogText", {"Save"})},
       {NarrowTemplate, IDOK_BUTTON, {"Cancel"}},
       {NarrowTemplate, kShortLabel, {"One-off:"}},
       {NarrowTemplate, kLongLabel, {"Fortnightly:"}},
   };
-  for (int id : kColourBoxIds) table.push_back({SettingsTemplate, id, {"Yellow", "Orange"}});
+  for (int id : kColourBoxIds)
+    table.push_back(
+        {SettingsTemplate, id, In("Choice", {"Yellow", "Green", "Blue", "Orange", "Pink"})});
   for (int k = 0; k < kListRowCount; ++k) {
     table.push_back({MainTemplate, kRowNumberIds[k], {"12"}});
     table.push_back({MainTemplate, kRowTimeIds[k], {"20:58"}});
     table.push_back({MainTemplate, kRowTypeIds[k], rowTypes});
-    table.push_back({MainTemplate, kRowTextIds[k], {"Text"}});
-    table.push_back({MainTemplate, kRowClearIds[k], {"Clear"}});
+    table.push_back({MainTemplate, kRowTextIds[k], In("DialogText", {"Text"})});
+    table.push_back({MainTemplate, kRowClearIds[k], In("DialogText", {"Clear"})});
   }
   return table;
 }

@@ -27,9 +27,15 @@ class EntryFormTest : public MainWindowTest {
   QComboBox* DayBox() const { return DlgItem<QComboBox>(dlg.get(), IDC_DAY); }
   QString DateLabel() const { return DlgItem<QLabel>(dlg.get(), IDC_DATE_LABEL)->text(); }
 
+  // The list item of an English value (as stored), or of a text shown.
+  static int ItemOf(const QComboBox* box, const QString& item) {
+    const int index = box->findData(item);
+    return index >= 0 ? index : box->findText(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
+  }
+
   // Chooses a list item as a click in the drop-down list does.
   static void Pick(QComboBox* box, const QString& item) {
-    const int index = box->findText(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const int index = ItemOf(box, item);
     ASSERT_GE(index, 0) << item.toStdString();
     box->setCurrentIndex(index);
     emit box->activated(index);
@@ -37,7 +43,7 @@ class EntryFormTest : public MainWindowTest {
 
   // Leaves a box's edit field holding text, chosen from the list when it is an item.
   static void SetBoxText(QComboBox* box, const QString& text) {
-    const int index = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const int index = ItemOf(box, text);
     if (index >= 0 && !text.isEmpty()) {
       Pick(box, text);
       return;

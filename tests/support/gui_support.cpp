@@ -14,6 +14,7 @@
 #include <memory>
 #include <utility>
 
+#include "gui/app/translations.h"
 #include "gui/resources/fonts.h"
 #include "gui/scheduler/alarm_popup_dlg.h"
 #include "test_support.h"
@@ -181,6 +182,15 @@ class ModalCleanup : public testing::EmptyTestEventListener {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   InstallFontSubstitutes();
+  // A test run in another language (TOCKMERE_TEST_LANGUAGE=de) has the
+  // program's translations of the build tree installed before any template.
+  if (const QString language = qEnvironmentVariable("TOCKMERE_TEST_LANGUAGE");
+      !language.isEmpty() &&
+      InstallTranslations(app, QLocale(language), {QStringLiteral(TOCKMERE_TRANSLATIONS)})
+          .isEmpty()) {
+    std::fprintf(stderr, "no translation for %s\n", qPrintable(language));
+    return 1;
+  }
   testing::InitGoogleTest(&argc, argv);
   testing::UnitTest::GetInstance()->listeners().Append(new ModalCleanup);
   return RUN_ALL_TESTS();

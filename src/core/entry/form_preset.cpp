@@ -54,10 +54,10 @@ FormPreset PresetForMonthlyDay(const std::string& day, const FormPreset& current
   form.day = day;
   if (day == "None") {
     SetDate(form, DayOfMonthText(clock));
-    form.dateLabel = "Day of month:";
+    form.dateLabel = TOCK_TR_NOOP("Date label", "Day of month:");
   } else {
     SetDate(form, "1");
-    form.dateLabel = "Week in month:";
+    form.dateLabel = TOCK_TR_NOOP("Date label", "Week in month:");
   }
   return form;
 }

@@ -100,11 +100,11 @@ int CompareWithToday(const CalendarDate& d, const ClockSnapshot& clock) {
 }
 
 std::string CheckTime(const AlarmForm& form, const ClockSnapshot&, DateFormat) {
-  return IsValidTime(form.time) ? "" : "Time must be HH:MM.";
+  return IsValidTime(form.time) ? "" : TOCK_TR_NOOP("Message", "Time must be HH:MM.");
 }
 
 std::string CheckType(const AlarmForm& form, const ClockSnapshot&, DateFormat) {
-  return FindFormKind(form.type) != nullptr ? "" : "No type selected.";
+  return FindFormKind(form.type) != nullptr ? "" : TOCK_TR_NOOP("Message", "No type selected.");
 }
 
 // A weekday where the kind takes one, or "None" where it may.
@@ -114,9 +114,10 @@ std::string CheckDay(const AlarmForm& form, const ClockSnapshot&, DateFormat) {
     case DayField::None:
       return "";
     case DayField::Weekday:
-      return weekday ? "" : "No day of week selected.";
+      return weekday ? "" : TOCK_TR_NOOP("Message", "No day of week selected.");
     case DayField::WeekdayOrNone:
-      return weekday || form.day == "None" ? "" : "No day of week selected.";
+      return weekday || form.day == "None" ? ""
+                                           : TOCK_TR_NOOP("Message", "No day of week selected.");
   }
   return "";
 }
@@ -127,11 +128,11 @@ std::string CheckDateGiven(const AlarmForm& form, const ClockSnapshot&, DateForm
     case DateField::None:
       return "";
     case DateField::Date:
-      return "No date selected.";
+      return TOCK_TR_NOOP("Message", "No date selected.");
     case DateField::StartDate:
-      return "No start date selected.";
+      return TOCK_TR_NOOP("Message", "No start date selected.");
     case DateField::DayOrWeek:
-      return "No day of month selected.";
+      return TOCK_TR_NOOP("Message", "No day of month selected.");
   }
   return "";
 }
@@ -143,13 +144,15 @@ std::string CheckCalendarDate(const AlarmForm& form, const ClockSnapshot& clock,
   const DateField field = DateFieldOf(form.type);
   if (field != DateField::Date && field != DateField::StartDate) return "";
   if (!IsDateForm(form.date)) {
-    return dateFormat == DateFormat::Us ? "Date must be MM/DD/YY." : "Date must be DD/MM/YY.";
+    return dateFormat == DateFormat::Us ? TOCK_TR_NOOP("Message", "Date must be MM/DD/YY.")
+                                        : TOCK_TR_NOOP("Message", "Date must be DD/MM/YY.");
   }
   const CalendarDate date = ReadDisplayDate(form.date, dateFormat);
-  if (!IsCalendarDate(date)) return "Invalid date.";
+  if (!IsCalendarDate(date)) return TOCK_TR_NOOP("Message", "Invalid date.");
   const int sinceToday = CompareWithToday(date, clock);
-  if (sinceToday < 0) return "Invalid date.";
-  if (sinceToday == 0 && !IsLaterToday(ReadTime(form.time), clock)) return "Invalid date/time.";
+  if (sinceToday < 0) return TOCK_TR_NOOP("Message", "Invalid date.");
+  if (sinceToday == 0 && !IsLaterToday(ReadTime(form.time), clock))
+    return TOCK_TR_NOOP("Message", "Invalid date/time.");
   return "";
 }
 
@@ -158,17 +161,18 @@ std::string CheckToday(const AlarmForm& form, const ClockSnapshot& clock, DateFo
   const KindRow* row = FindFormKind(form.type);
   if (row == nullptr || row->dateField != DateField::None || row->datePreset != DatePreset::Today)
     return "";
-  return IsLaterToday(ReadTime(form.time), clock) ? "" : "Invalid time.";
+  return IsLaterToday(ReadTime(form.time), clock) ? "" : TOCK_TR_NOOP("Message", "Invalid time.");
 }
 
 // A day of the month 1-31, or with a weekday a week 1-4 or "last".
 std::string CheckDayOrWeek(const AlarmForm& form, const ClockSnapshot&, DateFormat) {
   if (DateFieldOf(form.type) != DateField::DayOrWeek) return "";
   if (form.day == "None") {
-    return IsNumberBetween(form.date, 1, 31) ? "" : "Invalid day of month.";
+    return IsNumberBetween(form.date, 1, 31) ? ""
+                                             : TOCK_TR_NOOP("Message", "Invalid day of month.");
   }
   if (IsLast(form.date) || IsNumberBetween(form.date, 1, 4)) return "";
-  return "Invalid week in the month.";
+  return TOCK_TR_NOOP("Message", "Invalid week in the month.");
 }
 
 using Check = std::string (*)(const AlarmForm&, const ClockSnapshot&, DateFormat);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/model/date_format.h"
+#include "core/model/phrase.h"
 #include "core/scheduler/clock_reading.h"
 #include "core/store/alarm_table.h"
 
@@ -15,7 +16,8 @@ struct AlarmForm {
   std::string date;
 };
 
-inline constexpr const char* kTableFullMessage = "You already have the max of 12 alarms.";
+inline constexpr const char* kTableFullMessage =
+    TOCK_TR_NOOP("Message", "You already have the max of 12 alarms.");
 
 // The checks of Add after the form has been read, in their fixed order: the
 // message of the first that fails, or an empty text when the entry may be added.

@@ -4,6 +4,7 @@
 
 #include "core/model/alarm_record.h"
 #include "core/model/date_format.h"
+#include "core/model/phrase.h"
 #include "core/scheduler/clock_reading.h"
 #include "core/store/alarm_table.h"
 
@@ -22,3 +23,11 @@ std::string OrdinalSuffix(const std::string& date);
 // has ("Error") the type itself.
 std::string DescribeAlarmLong(const AlarmRecord& record, const ClockSnapshot& clock,
                               DateFormat dateFormat);
+// The same descriptions as phrases, which the window puts in the user's
+// language.
+Phrase DescribeRecordPhrase(const AlarmRecord& record, const ClockSnapshot& clock,
+                            DateFormat dateFormat);
+Phrase DescribeAlarmPhrase(const AlarmTable& table, int i, const ClockSnapshot& clock,
+                           DateFormat dateFormat);
+Phrase DescribeAlarmLongPhrase(const AlarmRecord& record, const ClockSnapshot& clock,
+                               DateFormat dateFormat);

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/model/alarm_settings.h"
+#include "core/model/phrase.h"
 
 // The kinds of alarm call, in the order of the entry form's Type box. A new
 // kind takes an enumerator and a row here, its day rule (TypeAcceptsDay in
@@ -58,22 +59,27 @@ struct KindRow {
 // stored as, line code, week line code, date field, day field, one-off, colour
 // setting, preset day, date read-only, date preset, date label.
 inline constexpr std::array<KindRow, 7> kKindRows{{
-    {AlarmKind::kToday, "Today", AlarmKind::kOneDate, '0', '0', DateField::None, DayField::None,
-     true, &AlarmSettings::OColour, "", true, DatePreset::Today, "Date:"},
-    {AlarmKind::kTomorrow, "Tomorrow", AlarmKind::kOneDate, '0', '0', DateField::None,
-     DayField::None, true, &AlarmSettings::OColour, "", true, DatePreset::Tomorrow, "Date:"},
-    {AlarmKind::kDaily, "Daily", AlarmKind::kDaily, '1', '1', DateField::None, DayField::None,
-     false, &AlarmSettings::DColour, "", true, DatePreset::Empty, "Date:"},
-    {AlarmKind::kWeekly, "Weekly", AlarmKind::kWeekly, '2', '2', DateField::None, DayField::Weekday,
-     false, &AlarmSettings::WColour, "Monday", true, DatePreset::Empty, "Date:"},
-    {AlarmKind::kFortnightly, "Fortnightly", AlarmKind::kFortnightly, '3', '3',
-     DateField::StartDate, DayField::None, false, &AlarmSettings::FColour, "", false,
-     DatePreset::Today, "From Date:"},
-    {AlarmKind::kMonthly, "Monthly", AlarmKind::kMonthly, '4', '5', DateField::DayOrWeek,
-     DayField::WeekdayOrNone, false, &AlarmSettings::MColour, "None", false, DatePreset::DayOfMonth,
-     "Day of month:"},
-    {AlarmKind::kOneDate, "One Date", AlarmKind::kOneDate, '0', '0', DateField::Date,
-     DayField::None, true, &AlarmSettings::OColour, "", false, DatePreset::Today, "Date:"},
+    {AlarmKind::kToday, TOCK_TR_NOOP("Choice", "Today"), AlarmKind::kOneDate, '0', '0',
+     DateField::None, DayField::None, true, &AlarmSettings::OColour, "", true, DatePreset::Today,
+     TOCK_TR_NOOP("Date label", "Date:")},
+    {AlarmKind::kTomorrow, TOCK_TR_NOOP("Choice", "Tomorrow"), AlarmKind::kOneDate, '0', '0',
+     DateField::None, DayField::None, true, &AlarmSettings::OColour, "", true, DatePreset::Tomorrow,
+     TOCK_TR_NOOP("Date label", "Date:")},
+    {AlarmKind::kDaily, TOCK_TR_NOOP("Choice", "Daily"), AlarmKind::kDaily, '1', '1',
+     DateField::None, DayField::None, false, &AlarmSettings::DColour, "", true, DatePreset::Empty,
+     TOCK_TR_NOOP("Date label", "Date:")},
+    {AlarmKind::kWeekly, TOCK_TR_NOOP("Choice", "Weekly"), AlarmKind::kWeekly, '2', '2',
+     DateField::None, DayField::Weekday, false, &AlarmSettings::WColour, "Monday", true,
+     DatePreset::Empty, TOCK_TR_NOOP("Date label", "Date:")},
+    {AlarmKind::kFortnightly, TOCK_TR_NOOP("Choice", "Fortnightly"), AlarmKind::kFortnightly, '3',
+     '3', DateField::StartDate, DayField::None, false, &AlarmSettings::FColour, "", false,
+     DatePreset::Today, TOCK_TR_NOOP("Date label", "From Date:")},
+    {AlarmKind::kMonthly, TOCK_TR_NOOP("Choice", "Monthly"), AlarmKind::kMonthly, '4', '5',
+     DateField::DayOrWeek, DayField::WeekdayOrNone, false, &AlarmSettings::MColour, "None", false,
+     DatePreset::DayOfMonth, TOCK_TR_NOOP("Date label", "Day of month:")},
+    {AlarmKind::kOneDate, TOCK_TR_NOOP("Choice", "One Date"), AlarmKind::kOneDate, '0', '0',
+     DateField::Date, DayField::None, true, &AlarmSettings::OColour, "", false, DatePreset::Today,
+     TOCK_TR_NOOP("Date label", "Date:")},
 }};
 
 // Each row stands at the place of its kind.
@@ -84,7 +90,7 @@ static_assert([] {
 }());
 
 // What a line with an unknown type code reads back as.
-inline constexpr std::string_view kErrorType = "Error";
+inline constexpr std::string_view kErrorType = TOCK_TR_NOOP("Description", "Error");
 
 constexpr const KindRow& RowOf(AlarmKind kind) {
   return kKindRows[static_cast<std::size_t>(kind)];

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/model/phrase.h"
+
 // One alarm call: five texts with the fixed forms every part compares against.
 struct AlarmRecord {
   std::string type;  // a stored kind's type text (alarm_kind.h); "Error"; empty when free
@@ -18,7 +20,10 @@ struct AlarmRecord {
 // The weekday names a record's day and the clock use, Sunday first: the day
 // codes "1" .. "7" of the file follow this order.
 inline constexpr std::array<std::string_view, 7> kWeekdayNames = {
-    "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+    TOCK_TR_NOOP("Weekday", "Sunday"),   TOCK_TR_NOOP("Weekday", "Monday"),
+    TOCK_TR_NOOP("Weekday", "Tuesday"),  TOCK_TR_NOOP("Weekday", "Wednesday"),
+    TOCK_TR_NOOP("Weekday", "Thursday"), TOCK_TR_NOOP("Weekday", "Friday"),
+    TOCK_TR_NOOP("Weekday", "Saturday")};
 
 // The marker a brand-new record carries until the list has found it.
 inline constexpr std::string_view kNewAlarmMarker = "$%&";

@@ -1,5 +1,7 @@
 #include "core/scheduler/clock_reading.h"
 
+#include <algorithm>
+
 #include "core/model/alarm_record.h"
 #include "core/scheduler/civil_date.h"
 
@@ -69,9 +71,20 @@ ClockSnapshot SnapshotAt(const LocalClock& clock, std::int64_t moment) {
   return snapshot;
 }
 
-std::string ClockLineText(const ClockSnapshot& snapshot, DateFormat dateFormat) {
+Phrase ClockLinePhrase(const ClockSnapshot& snapshot, DateFormat dateFormat) {
   const std::string date = dateFormat == DateFormat::Uk
                                ? JoinDate(snapshot.day, snapshot.month, snapshot.year)
                                : JoinDate(snapshot.month, snapshot.day, snapshot.year);
-  return JoinTime(snapshot.hour, snapshot.minute) + "   " + snapshot.weekdayName + "   " + date;
+  const bool named = std::find(kWeekdayNames.begin(), kWeekdayNames.end(), snapshot.weekdayName) !=
+                     kWeekdayNames.end();
+  const Phrase weekday =
+      named ? Marked("Weekday", snapshot.weekdayName) : Plain(snapshot.weekdayName);
+  return Phrase{nullptr,
+                "%1   %2   %3",
+                {Plain(JoinTime(snapshot.hour, snapshot.minute)), weekday, Plain(date)},
+                -1};
+}
+
+std::string ClockLineText(const ClockSnapshot& snapshot, DateFormat dateFormat) {
+  return English(ClockLinePhrase(snapshot, dateFormat));
 }

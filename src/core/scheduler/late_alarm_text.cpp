@@ -6,25 +6,33 @@ namespace {
 
 struct LateUnit {
   std::int64_t minutes;
-  const char* name;
+  const char* name;  // %n stands for the count
 };
 
-constexpr std::array<LateUnit, 3> kUnits = {
-    {{24 * 60, "d"}, {60, "h"}, {1, "min"}},
-};
+constexpr std::array<LateUnit, 3> kUnits = {{
+    {24 * 60, TOCK_TR_N_NOOP("Late alarm", "%n d")},
+    {60, TOCK_TR_N_NOOP("Late alarm", "%n h")},
+    {1, TOCK_TR_N_NOOP("Late alarm", "%n min")},
+}};
 
 }  // namespace
 
-std::string LateAlarmText(std::string_view time, std::int64_t minutesLate) {
-  std::string text(time);
-  if (minutesLate <= 0) return text;
-  text += ',';
+Phrase LateAlarmPhrase(std::string_view time, std::int64_t minutesLate) {
+  if (minutesLate <= 0) return Plain(std::string(time));
+  Phrase units = Plain("");
   std::int64_t left = minutesLate;
   for (const LateUnit& unit : kUnits) {
     const std::int64_t count = left / unit.minutes;
     left %= unit.minutes;
     if (count == 0) continue;
-    text += ' ' + std::to_string(count) + ' ' + unit.name;
+    Phrase part = Marked("Late alarm", unit.name);
+    part.count = static_cast<int>(count);
+    units = units.text.empty() ? part : Phrase{nullptr, "%1 %2", {units, part}, -1};
   }
-  return text + " late";
+  return Marked("Late alarm", TOCK_TR_NOOP("Late alarm", "%1, %2 late"),
+                {Plain(std::string(time)), units});
+}
+
+std::string LateAlarmText(std::string_view time, std::int64_t minutesLate) {
+  return English(LateAlarmPhrase(time, minutesLate));
 }

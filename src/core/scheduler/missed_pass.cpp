@@ -47,7 +47,7 @@ void RunMissedPass(const AlarmTable& table, std::int64_t now, const LocalClock& 
       table, missed, [&](int i, std::int64_t) { notify(i); }, remove);
 }
 
-std::string ComposeNoticeText(const AlarmRecord& record) {
+Phrase NoticePhrase(const AlarmRecord& record) {
   std::string shortened;
   if (record.text.size() > 1) {
     for (const char c : std::string_view(record.text).substr(0, record.text.size() - 1)) {
@@ -58,6 +58,13 @@ std::string ComposeNoticeText(const AlarmRecord& record) {
       }
     }
   }
-  return "\nThe Alarm Call for " + record.time + " on " + record.date + "\nwith text:\n'" +
-         shortened + "'\nhas been cleared.\n";
+  return Marked(
+      "Cleared notice",
+      TOCK_TR_NOOP("Cleared notice",
+                   "\nThe Alarm Call for %1 on %2\nwith text:\n'%3'\nhas been cleared.\n"),
+      {Plain(record.time), Plain(record.date), Plain(shortened)});
+}
+
+std::string ComposeNoticeText(const AlarmRecord& record) {
+  return English(NoticePhrase(record));
 }

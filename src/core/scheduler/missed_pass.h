@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/model/alarm_record.h"
+#include "core/model/phrase.h"
 #include "core/platform/local_clock.h"
 #include "core/store/alarm_table.h"
 
@@ -21,3 +22,5 @@ void RunMissedPass(const AlarmTable& table, std::int64_t now, const LocalClock& 
 
 // "\nThe Alarm Call for HH:MM on DD/MM/YY\nwith text:\n'...'\nhas been cleared.\n"
 std::string ComposeNoticeText(const AlarmRecord& record);
+// The same as a phrase, which the window puts in the user's language.
+Phrase NoticePhrase(const AlarmRecord& record);

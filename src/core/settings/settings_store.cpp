@@ -4,6 +4,7 @@
 
 #include "core/model/core_ui.h"
 #include "core/model/date_format.h"
+#include "core/model/phrase.h"
 #include "core/platform/atomic_file.h"
 #include "core/platform/registry_key.h"
 #include "core/platform/simple_number.h"
@@ -90,5 +91,5 @@ bool SettingsStore::WriteSettings() const {
 
 void SettingsStore::SaveSettings(CoreUi& ui) const {
   if (WriteSettings()) return;
-  ui.ShowMessage("Registry key error.\nCould not save settings.", "");
+  ui.ShowMessage(TOCK_TR_NOOP("Message", "Registry key error.\nCould not save settings."), "");
 }

@@ -9,6 +9,7 @@
 #include "core/model/alarm_kind.h"
 #include "core/model/clock_snapshot.h"
 #include "core/model/core_ui.h"
+#include "core/model/phrase.h"
 #include "core/platform/atomic_file.h"
 #include "core/platform/regular_file.h"
 #include "core/platform/text_encoding.h"
@@ -76,7 +77,9 @@ void AlarmTable::TellChanged() {
 }
 
 void AlarmTable::ShowFileOpenError() {
-  if (m_listener != nullptr) m_listener->ShowMessage("File open error.", "Error");
+  if (m_listener != nullptr)
+    m_listener->ShowMessage(TOCK_TR_NOOP("Message", "File open error."),
+                            TOCK_TR_NOOP("Message", "Error"));
 }
 
 // Fills the table from a file, as at start-up: a file that cannot be read

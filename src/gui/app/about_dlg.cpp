@@ -53,19 +53,20 @@ namespace {
 using K = ControlKind;
 
 DialogTemplate MakeAbout() {
-  DialogTemplate t = Dialog(IDD_ABOUTBOX, QStringLiteral("About Tockmere"), 124, 112);
+  DialogTemplate t = Dialog(IDD_ABOUTBOX, DialogText::tr("About Tockmere"), 124, 112);
   auto& c = t.controls;
   c.push_back(
       Ctl(IDC_STATIC, K::Picture, QString::number(IDB_ABOUT_CLOCK), kSunken, QRect(31, 6, 19, 27)));
-  c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Tockmere   version " TOCKMERE_VERSION),
+  c.push_back(Ctl(IDC_STATIC, K::Label,
+                  DialogText::tr("Tockmere   version %1").arg(QStringLiteral(TOCKMERE_VERSION)),
                   kWordWrap, QRect(53, 11, 41, 17)));
-  c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Copyright \u00a9 the Tockmere authors"),
+  c.push_back(Ctl(IDC_STATIC, K::Label, DialogText::tr("Copyright \u00a9 the Tockmere authors"),
                   kWordWrap, QRect(31, 38, 67, 20)));
-  c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("For more please visit us at"), kStyleNone,
+  c.push_back(Ctl(IDC_STATIC, K::Label, DialogText::tr("For more please visit us at"), kStyleNone,
                   QRect(23, 61, 79, 8)));
   c.push_back(Ctl(IDC_WEB_LINK, K::PushButton, QStringLiteral(TOCKMERE_DOC_FROM_BIN), kTabStop,
                   QRect(15, 72, 94, 13)));
-  c.push_back(OkButton(QStringLiteral("OK"), QRect(43, 94, 40, 14)));
+  c.push_back(OkButton(DialogText::tr("OK"), QRect(43, 94, 40, 14)));
   return t;
 }
 

@@ -6,6 +6,7 @@
 #include "gui/app/alarm_app.h"
 #include "gui/app/command_line.h"
 #include "gui/app/single_instance.h"
+#include "gui/app/translations.h"
 #include "gui/platform/startup_notification.h"
 #include "gui/resources/fonts.h"
 
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
   // the app id a Wayland compositor knows the windows by.
   QGuiApplication::setDesktopFileName(QStringLiteral("tockmere"));
   InstallFontSubstitutes();
+  InstallTranslations(app, QLocale::system(), TranslationFolders());
   SingleInstance instance;
   if (instance.OtherCopyRuns()) {
     const bool woken = instance.WakeFirst(startupId);

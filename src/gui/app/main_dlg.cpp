@@ -15,6 +15,7 @@
 #include "gui/dialog/fitting_memo.h"
 #include "gui/dialog/prompter.h"
 #include "gui/entry/entry_fields.h"
+#include "gui/platform/translated_phrase.h"
 #include "gui/platform/window_activation.h"
 #include "gui/resources/app_icon.h"
 
@@ -170,6 +171,6 @@ void CMainDlg::DateFormatChanged() {
 }
 
 void CMainDlg::ShowMessage(const std::string& text, const std::string& caption) {
-  GetPrompter().Show(this, QString::fromStdString(text), QString::fromStdString(caption),
+  GetPrompter().Show(this, TranslatedCore("Message", text), TranslatedCore("Message", caption),
                      Prompter::Icon::Warning);
 }

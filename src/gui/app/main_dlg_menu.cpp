@@ -1,5 +1,6 @@
 // The Options menu and its commands.
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenuBar>
 #include <QShortcut>
 
@@ -24,20 +25,22 @@ struct MenuItem {
 // Menu 140: no mnemonics, no accelerators. Each item keeps its command
 // identifier as its data. The calendar is the entry form's.
 void CMainDlg::BuildMenu() {
-  const MenuItem items[] = {{"Settings", ID_OPTIONS_SETTINGS, [this] { OnSettings(); }},
-                            {"Calendar", ID_OPTIONS_CALENDAR, [this] { m_entry->OnCalendar(); }},
-                            {nullptr, 0, {}},
-                            {"Usage", ID_OPTIONS_USAGE, [this] { OnUsage(); }},
-                            {"Help", ID_OPTIONS_HELP, [this] { OnHelp(); }},
-                            {"About...", ID_OPTIONS_ABOUT, [this] { OnAbout(); }}};
+  const MenuItem items[] = {
+      {QT_TRANSLATE_NOOP("Menu", "Settings"), ID_OPTIONS_SETTINGS, [this] { OnSettings(); }},
+      {QT_TRANSLATE_NOOP("Menu", "Calendar"), ID_OPTIONS_CALENDAR,
+       [this] { m_entry->OnCalendar(); }},
+      {nullptr, 0, {}},
+      {QT_TRANSLATE_NOOP("Menu", "Usage"), ID_OPTIONS_USAGE, [this] { OnUsage(); }},
+      {QT_TRANSLATE_NOOP("Menu", "Help"), ID_OPTIONS_HELP, [this] { OnHelp(); }},
+      {QT_TRANSLATE_NOOP("Menu", "About..."), ID_OPTIONS_ABOUT, [this] { OnAbout(); }}};
   m_menuBar = new QMenuBar(this);
-  QMenu* options = m_menuBar->addMenu(QStringLiteral("Options"));
+  QMenu* options = m_menuBar->addMenu(QCoreApplication::translate("Menu", "Options"));
   for (const MenuItem& item : items) {
     if (item.text == nullptr) {
       options->addSeparator();
       continue;
     }
-    QAction* action = options->addAction(QString::fromLatin1(item.text));
+    QAction* action = options->addAction(QCoreApplication::translate("Menu", item.text));
     action->setData(item.command);
     connect(action, &QAction::triggered, this, item.handler);
   }
@@ -57,12 +60,12 @@ void CMainDlg::OnSettings() {
 }
 
 void CMainDlg::OnUsage() {
-  GetPrompter().Show(this, UsageBoxText(), QStringLiteral("Tockmere Usage"),
+  GetPrompter().Show(this, UsageBoxText(), QCoreApplication::translate("Menu", "Tockmere Usage"),
                      Prompter::Icon::Information);
 }
 
 void CMainDlg::OnHelp() {
-  GetPrompter().Show(this, HelpBoxText(), QStringLiteral("Tockmere Help"),
+  GetPrompter().Show(this, HelpBoxText(), QCoreApplication::translate("Menu", "Tockmere Help"),
                      Prompter::Icon::Information);
 }
 

@@ -40,48 +40,51 @@ void AddListRows(std::vector<ControlTemplate>& controls) {
     controls.push_back(
         Showing(Ctl(kRowTypeIds[k], K::Edit, QString(), kReadOnly | kBorder, QRect(152, y, 53, 12)),
                 descriptions));
-    controls.push_back(Ctl(kRowTextIds[k], K::PushButton, QStringLiteral("Text"), kTabStop,
+    controls.push_back(Ctl(kRowTextIds[k], K::PushButton, DialogText::tr("Text"), kTabStop,
                            QRect(211, y, 24, 12)));
-    controls.push_back(Ctl(kRowClearIds[k], K::PushButton, QStringLiteral("Clear"), kTabStop,
+    controls.push_back(Ctl(kRowClearIds[k], K::PushButton, DialogText::tr("Clear"), kTabStop,
                            QRect(241, y, 24, 12)));
   }
 }
 
 DialogTemplate MakeMain() {
-  DialogTemplate t = Dialog(IDD_TOCKMERE_DIALOG, QStringLiteral("Tockmere"), 275, 177);
+  DialogTemplate t = Dialog(IDD_TOCKMERE_DIALOG, DialogText::tr("Tockmere"), 275, 177);
   t.minimizeBox = true;
   t.maximizeBox = true;
   auto& c = t.controls;
   c.push_back(
       Showing(Ctl(IDC_CLOCK, K::Edit, QString(), kCentred | kReadOnly, QRect(91, 0, 92, 12)),
               ClockLineTexts()));
-  c.back().name = QStringLiteral("Time and date now");
-  c.push_back(Ctl(IDC_STATIC, K::GroupBox, QStringLiteral("Set a new Alarm Call:"), kStyleNone,
+  c.back().name = DialogText::tr("Time and date now");
+  c.push_back(Ctl(IDC_STATIC, K::GroupBox, DialogText::tr("Set a new Alarm Call:"), kStyleNone,
                   QRect(4, 19, 87, 134)));
-  c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Time:"), kStyleNone, QRect(11, 39, 18, 8)));
+  c.push_back(Ctl(IDC_STATIC, K::Label, DialogText::tr("Time:"), kStyleNone, QRect(11, 39, 18, 8)));
   c.push_back(Showing(ClassEdit(IDC_TIME, QStringLiteral("CTimeEdit"), QRect(32, 37, 40, 12)),
                       TimeTexts()));
-  c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Type:"), kStyleNone, QRect(10, 64, 19, 8)));
+  c.push_back(Ctl(IDC_STATIC, K::Label, DialogText::tr("Type:"), kStyleNone, QRect(10, 64, 19, 8)));
   c.push_back(Combo(IDC_TYPE, QRect(32, 61, 45, 82), ItemsOf(kFormTypes)));
-  c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Day:"), kStyleNone, QRect(13, 87, 15, 8)));
-  c.push_back(Combo(
-      IDC_DAY, QRect(32, 85, 52, 89),
-      {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday", "None"}));
-  c.push_back(Showing(Ctl(IDC_DATE_LABEL, K::Label, QStringLiteral("Date:"), kCentred | kWordWrap,
+  c.push_back(Ctl(IDC_STATIC, K::Label, DialogText::tr("Day:"), kStyleNone, QRect(13, 87, 15, 8)));
+  c.push_back(
+      Combo(IDC_DAY, QRect(32, 85, 52, 89),
+            {QT_TRANSLATE_NOOP("Choice", "Monday"), QT_TRANSLATE_NOOP("Choice", "Tuesday"),
+             QT_TRANSLATE_NOOP("Choice", "Wednesday"), QT_TRANSLATE_NOOP("Choice", "Thursday"),
+             QT_TRANSLATE_NOOP("Choice", "Friday"), QT_TRANSLATE_NOOP("Choice", "Saturday"),
+             QT_TRANSLATE_NOOP("Choice", "Sunday"), QT_TRANSLATE_NOOP("Choice", "None")}));
+  c.push_back(Showing(Ctl(IDC_DATE_LABEL, K::Label, DialogText::tr("Date:"), kCentred | kWordWrap,
                           QRect(7, 109, 25, 17)),
                       DateLabelTexts()));
   c.push_back(Showing(ClassEdit(IDC_DATE, QStringLiteral("CDateEdit"), QRect(32, 109, 40, 12)),
                       DateFieldTexts()));
-  c.push_back(Ctl(IDC_ADD, K::PushButton, QStringLiteral("Add"), kTabStop, QRect(32, 133, 40, 12)));
-  c.push_back(Ctl(IDC_STATIC, K::GroupBox, QStringLiteral("Your Current Alarm Calls:"), kStyleNone,
+  c.push_back(Ctl(IDC_ADD, K::PushButton, DialogText::tr("Add"), kTabStop, QRect(32, 133, 40, 12)));
+  c.push_back(Ctl(IDC_STATIC, K::GroupBox, DialogText::tr("Your Current Alarm Calls:"), kStyleNone,
                   QRect(95, 19, 176, 134)));
-  c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Time"), kStyleNone, QRect(127, 34, 17, 8)));
-  c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Type"), kStyleNone, QRect(167, 34, 17, 8)));
+  c.push_back(Ctl(IDC_STATIC, K::Label, DialogText::tr("Time"), kStyleNone, QRect(127, 34, 17, 8)));
+  c.push_back(Ctl(IDC_STATIC, K::Label, DialogText::tr("Type"), kStyleNone, QRect(167, 34, 17, 8)));
   c.push_back(
       Named(Ctl(IDC_SCROLLBAR, K::VScrollBar, QString(), kStyleNone, QRect(103, 45, 10, 100)),
-            QStringLiteral("Scroll the alarm calls")));
+            DialogText::tr("Scroll the alarm calls")));
   AddListRows(c);
-  c.push_back(OkButton(QStringLiteral("Exit"), QRect(117, 159, 40, 14)));
+  c.push_back(OkButton(DialogText::tr("Exit"), QRect(117, 159, 40, 14)));
   return t;
 }
 

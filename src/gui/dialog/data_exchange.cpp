@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -54,16 +55,27 @@ void SetInputLimit(QWidget* widget, qsizetype limit, qsizetype shownLength) {
   if (edit->maxLength() != maxLength) edit->setMaxLength(maxLength);
 }
 
+// The value of the text a combo box shows: an item's English data when the
+// text is the item's, else the text as typed.
+QString ComboValue(const QComboBox* box) {
+  const QString text = box->currentText();
+  const int index = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+  const QVariant data = index >= 0 ? box->itemData(index) : QVariant();
+  return data.isValid() ? data.toString() : text;
+}
+
 void WriteComboText(QComboBox* box, const QString& value) {
   if (value.isEmpty()) {
     box->setCurrentIndex(-1);
     if (box->isEditable()) box->clearEditText();
     return;
   }
-  const int index = box->findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive);
+  int index = box->findData(value);
+  if (index < 0) index = box->findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive);
   if (index >= 0) {
     box->setCurrentIndex(index);
-    if (box->isEditable() && box->currentText() != value) box->setEditText(value);
+    const QString shown = box->itemText(index);
+    if (box->isEditable() && box->currentText() != shown) box->setEditText(shown);
     return;
   }
   box->setCurrentIndex(-1);
@@ -97,7 +109,8 @@ void DataExchange::Text(int id, std::string& value, int limit) {
   }
   const QString text = ReadText(widget);
   if (limit >= 0 && text.size() > limit) {
-    Fail(widget, QStringLiteral("Please enter no more than %1 characters.").arg(limit));
+    Fail(widget, QCoreApplication::translate("Message", "Please enter no more than %1 characters.")
+                     .arg(limit));
     return;
   }
   value = text.toStdString();
@@ -108,7 +121,7 @@ void DataExchange::ComboText(int id, std::string& value) {
   auto* box = qobject_cast<QComboBox*>(Control(id));
   if (box == nullptr) return;
   if (m_save) {
-    value = box->currentText().toStdString();
+    value = ComboValue(box).toStdString();
   } else {
     WriteComboText(box, QString::fromStdString(value));
   }

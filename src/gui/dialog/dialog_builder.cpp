@@ -5,6 +5,7 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -159,7 +160,10 @@ void ConfigureComboBox(QComboBox* box, const ControlTemplate& ctl) {
   box->setEditable(true);
   box->setCompleter(nullptr);  // typed text stays as typed
   box->setInsertPolicy(QComboBox::NoInsert);
-  box->addItems(ctl.items);
+  // Each item shows in the user's language and keeps its English text as
+  // its data, the value the program reads and stores.
+  for (const QString& item : ctl.items)
+    box->addItem(QCoreApplication::translate("Choice", item.toUtf8().constData()), item);
   box->setMaxVisibleItems(std::max(1, (ctl.rect.height() - 12) / 8));
   box->setCurrentIndex(-1);
   SetTabStop(box, ctl.style);

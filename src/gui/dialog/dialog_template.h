@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -60,6 +61,12 @@ struct DialogTemplate {
   bool minimizeBox = false;
   bool maximizeBox = false;
   std::vector<ControlTemplate> controls;
+};
+
+// The translators' context of the templates' texts: DialogText::tr gives a
+// text in the user's language.
+struct DialogText {
+  Q_DECLARE_TR_FUNCTIONS(DialogText)
 };
 
 // The makers of a template: a dialog with no controls yet, and each control.

@@ -1,6 +1,7 @@
 #include "gui/entry/calendar_dlg.h"
 
 #include <QCalendarWidget>
+#include <QCoreApplication>
 #include <QDate>
 #include <QKeyEvent>
 
@@ -30,7 +31,7 @@ bool CCalendarDlg::OnInitDialog() {
     // should have it, as it has every other key the grid leaves alone.
     if (QWidget* grid = calendar->focusProxy()) {
       grid->installEventFilter(this);
-      grid->setAccessibleName(QStringLiteral("Month calendar"));
+      grid->setAccessibleName(QCoreApplication::translate("DialogText", "Month calendar"));
     }
   }
   return true;
@@ -52,10 +53,10 @@ namespace {
 using K = ControlKind;
 
 DialogTemplate MakeCalendar() {
-  DialogTemplate t = Dialog(IDD_CALENDAR, QStringLiteral("Calendar"), 126, 114);
+  DialogTemplate t = Dialog(IDD_CALENDAR, DialogText::tr("Calendar"), 126, 114);
   t.controls.push_back(Ctl(IDC_CALENDAR, K::MonthCalendar, QStringLiteral("MonthCalendar1"),
                            kTabStop, QRect(4, 5, 118, 83)));
-  t.controls.push_back(OkButton(QStringLiteral("OK"), QRect(44, 96, 40, 14)));
+  t.controls.push_back(OkButton(DialogText::tr("OK"), QRect(44, 96, 40, 14)));
   return t;
 }
 

@@ -3,8 +3,12 @@
 #include <QComboBox>
 #include <string>
 
-// The text of the list item selected in a combo box; empty when none is.
+// The value of the list item selected in a combo box (its English data, which
+// the program reads and stores, whatever language it shows); empty when none
+// is selected.
 inline std::string SelectedItemText(const QComboBox* box) {
   const int index = box->currentIndex();
-  return index < 0 ? std::string() : box->itemText(index).toStdString();
+  if (index < 0) return std::string();
+  const QVariant data = box->itemData(index);
+  return (data.isValid() ? data.toString() : box->itemText(index)).toStdString();
 }

@@ -31,8 +31,7 @@ class DayAccessible : public QAccessibleInterface {
 
   QString text(QAccessible::Text type) const override {
     if (type != QAccessible::Name) return {};
-    return QLocale(QLocale::English, QLocale::UnitedKingdom)
-        .toString(m_date, QStringLiteral("dddd d MMMM yyyy"));
+    return QLocale().toString(m_date, QStringLiteral("dddd d MMMM yyyy"));
   }
   void setText(QAccessible::Text /*type*/, const QString& /*text*/) override {}
 

@@ -14,6 +14,7 @@
 #include "gui/entry/combo_text.h"
 #include "gui/entry/date_edit.h"
 #include "gui/entry/time_edit.h"
+#include "gui/platform/translated_phrase.h"
 
 namespace {
 constexpr int kDateLimit = 8;
@@ -53,9 +54,9 @@ void EntryForm::Exchange(DataExchange& dx) {
 
 void EntryForm::SetUpForStart() {
   m_dayBox->setCurrentIndex(0);
-  m_day = m_dayBox->itemText(0).toStdString();
+  m_day = SelectedItemText(m_dayBox);
   m_typeBox->setCurrentIndex(0);
-  m_type = m_typeBox->itemText(0).toStdString();
+  m_type = SelectedItemText(m_typeBox);
   TakeClockTime();
 }
 
@@ -74,7 +75,7 @@ FormPreset EntryForm::FormState() const {
   form.dateReadOnly = m_dateEdit->isReadOnly();
   form.date = m_date;
   form.dateKeyCount = m_dateEdit->KeyCount();
-  form.dateLabel = m_dateLabel->text().toStdString();
+  form.dateLabel = m_dateLabelText;
   return form;
 }
 
@@ -86,7 +87,8 @@ void EntryForm::ShowForm(const FormPreset& form) {
   m_dateEdit->setReadOnly(form.dateReadOnly);
   m_date = form.date;
   m_dateEdit->SetKeyCount(form.dateKeyCount);
-  m_dateLabel->setText(QString::fromStdString(form.dateLabel));
+  m_dateLabelText = form.dateLabel;
+  m_dateLabel->setText(TranslatedCore("Date label", form.dateLabel));
   m_dateEdit->SetAlarmType(m_type);
   m_host.UpdateData(false);
 }

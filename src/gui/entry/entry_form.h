@@ -74,6 +74,9 @@ class EntryForm : public QObject {
   const LocalClock& m_clock;
   EntryFormHost& m_host;
   QLabel* m_dateLabel = nullptr;
+  // The date label's English text, which the presets read; the label shows it
+  // in the user's language.
+  std::string m_dateLabelText = "Date:";
   CDateEdit* m_dateEdit = nullptr;
   CTimeEdit* m_timeEdit = nullptr;
   QComboBox* m_typeBox = nullptr;

@@ -13,6 +13,7 @@
 #include "gui/dialog/data_exchange.h"
 #include "gui/dialog/dialog_builder.h"
 #include "gui/dialog/dialog_template.h"
+#include "gui/platform/translated_phrase.h"
 
 namespace {
 
@@ -150,8 +151,10 @@ void AlarmList::ShowRows(int top) {
     const int i = m_listWindow.Top() + r;
     const bool filled = i < count;
     m_rowTime[r] = filled ? m_table.At(i).time : std::string();
-    m_rowType[r] =
-        filled ? DescribeAlarm(m_table, i, m_snapshot, m_settings.Order()) : std::string();
+    m_rowType[r] = filled
+                       ? Translated(DescribeAlarmPhrase(m_table, i, m_snapshot, m_settings.Order()))
+                             .toStdString()
+                       : std::string();
     m_rowNo[r]->setText(QString::number(i + 1));
     NameRow(r, i + 1);
   }
@@ -182,11 +185,11 @@ void AlarmList::OnVScroll(ScrollCode code, int position) {
 
 RowNames RowNamesOf(int number) {
   const QString n = QString::number(number);
-  return {QStringLiteral("Alarm %1 time").arg(n), QStringLiteral("Alarm %1 type").arg(n),
-          QStringLiteral("Text of alarm %1").arg(n), QStringLiteral("Clear alarm %1").arg(n)};
+  return {DialogText::tr("Alarm %1 time").arg(n), DialogText::tr("Alarm %1 type").arg(n),
+          DialogText::tr("Text of alarm %1").arg(n), DialogText::tr("Clear alarm %1").arg(n)};
 }
 
 QString RowAlarmWords(const QString& time, const QString& kind) {
-  if (time.isEmpty()) return QStringLiteral("Empty row");
+  if (time.isEmpty()) return DialogText::tr("Empty row");
   return kind.isEmpty() ? time : time + QStringLiteral(", ") + kind;
 }

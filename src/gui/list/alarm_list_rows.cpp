@@ -1,5 +1,6 @@
 // The Clear and Text buttons of the five list rows, each handler given its
 // row; the record is the one the row's number label shows.
+#include <QCoreApplication>
 #include <QLabel>
 
 #include "core/platform/simple_number.h"
@@ -39,8 +40,9 @@ void AlarmList::OnClearRow(int row) {
   const int asked = RowRecord(row);
   if (asked < 0) return;
   const AlarmRecord record = m_table.At(asked);
-  if (!GetPrompter().AskYesNo(m_window, QStringLiteral("Confirm Deletion of this Alarm."),
-                              RowAlarm(kRowClearIds, row)))
+  if (!GetPrompter().AskYesNo(
+          m_window, QCoreApplication::translate("Message", "Confirm Deletion of this Alarm."),
+          RowAlarm(kRowClearIds, row)))
     return;
   int i = RowRecord(row);
   if (i < 0 || m_table.At(i) != record) i = FindRecord(m_table, record);

@@ -1,5 +1,6 @@
 #include "gui/list/alarm_text_dlg.h"
 
+#include <QCoreApplication>
 #include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
@@ -17,6 +18,7 @@
 #include "gui/dialog/dialog_template.h"
 #include "gui/dialog/prompter.h"
 #include "gui/list/shown_texts.h"
+#include "gui/platform/translated_phrase.h"
 
 namespace {
 
@@ -60,7 +62,7 @@ bool CAlarmTextDlg::OnInitDialog() {
     const AlarmRecord& record = m_table.At(m_record.Index());
     m_alarmTime = record.time;
     m_alarmText = EditorText(record.text);
-    m_alarmDesc = DescribeAlarmLong(record, m_clock, m_dateFormat);
+    m_alarmDesc = Translated(DescribeAlarmLongPhrase(record, m_clock, m_dateFormat)).toStdString();
   }
   {
     const QSignalBlocker blocker(m_textEdit);
@@ -77,8 +79,9 @@ void CAlarmTextDlg::OnOK() {
   UpdateData(true);
   m_readIn = m_table.ReadInAlarmsChange();
   if (m_record.Gone()) {
-    GetPrompter().Show(this, QStringLiteral("This alarm has gone off.\n Update ignored."),
-                       QString(), Prompter::Icon::Warning);
+    GetPrompter().Show(
+        this, QCoreApplication::translate("Message", "This alarm has gone off.\n Update ignored."),
+        QString(), Prompter::Icon::Warning);
   } else if (AlarmOpen(m_table, m_record)) {
     m_table.SetText(m_record.Index(), StoredText(ShownLines()));
   }
@@ -151,21 +154,21 @@ namespace {
 using K = ControlKind;
 
 DialogTemplate MakeAlarmText() {
-  DialogTemplate t = Dialog(IDD_ALARM_TEXT, QStringLiteral("Alarm Text"), 112, 102);
+  DialogTemplate t = Dialog(IDD_ALARM_TEXT, DialogText::tr("Alarm Text"), 112, 102);
   auto& c = t.controls;
-  c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Alarm:"), kStyleNone, QRect(4, 6, 20, 8)));
+  c.push_back(Ctl(IDC_STATIC, K::Label, DialogText::tr("Alarm:"), kStyleNone, QRect(4, 6, 20, 8)));
   c.push_back(Showing(
       Ctl(IDC_ALARM_TIME, K::Edit, QString(), kReadOnly | kCentred | kBorder, QRect(27, 4, 22, 12)),
       TimeTexts()));
   c.push_back(Showing(Ctl(IDC_ALARM_DESC, K::MultiLineEdit, QString(),
                           kReadOnly | kCentred | kBorder, QRect(54, 4, 54, 20)),
                       LongDescriptionTexts()));
-  c.back().name = QStringLiteral("When the alarm goes off");
-  c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Text:"), kStyleNone, QRect(4, 23, 16, 8)));
+  c.back().name = DialogText::tr("When the alarm goes off");
+  c.push_back(Ctl(IDC_STATIC, K::Label, DialogText::tr("Text:"), kStyleNone, QRect(4, 23, 16, 8)));
   c.push_back(Ctl(IDC_ALARM_TEXT, K::MultiLineEdit, QString(), kWantReturn | kBorder | kTabStop,
                   QRect(4, 33, 104, 44)));
-  c.push_back(OkButton(QStringLiteral("Save"), QRect(59, 84, 40, 14)));
-  c.push_back(Ctl(IDCANCEL_BUTTON, K::PushButton, QStringLiteral("Cancel"), kTabStop,
+  c.push_back(OkButton(DialogText::tr("Save"), QRect(59, 84, 40, 14)));
+  c.push_back(Ctl(IDCANCEL_BUTTON, K::PushButton, DialogText::tr("Cancel"), kTabStop,
                   QRect(12, 84, 40, 14)));
   return t;
 }

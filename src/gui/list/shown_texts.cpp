@@ -8,6 +8,7 @@
 #include "core/list/alarm_description.h"
 #include "core/model/alarm_kind.h"
 #include "core/model/clock_snapshot.h"
+#include "gui/platform/translated_phrase.h"
 
 namespace {
 
@@ -90,7 +91,7 @@ QStringList DescribeEach(Describe describe) {
   QStringList texts;
   const ClockSnapshot clock = ClockWithNamedDays();
   for (const AlarmRecord& record : EveryKindOfRecord()) {
-    for (DateFormat order : kOrders) texts << Q(describe(record, clock, order));
+    for (DateFormat order : kOrders) texts << Translated(describe(record, clock, order));
   }
   texts.removeDuplicates();
   return texts;
@@ -105,7 +106,7 @@ QStringList ClockLineTexts() {
     clock.hour = clock.minute = clock.day = clock.month = clock.year = n;
     for (std::string_view day : kWeekdayNames) {
       clock.weekdayName = std::string(day);
-      for (DateFormat order : kOrders) texts << Q(ClockLineText(clock, order));
+      for (DateFormat order : kOrders) texts << Translated(ClockLinePhrase(clock, order));
     }
   }
   return texts;
@@ -126,20 +127,21 @@ QStringList DateFieldTexts() {
 }
 
 QStringList RowDescriptionTexts() {
-  return DescribeEach(DescribeRecord);
+  return DescribeEach(DescribeRecordPhrase);
 }
 
 QStringList LongDescriptionTexts() {
-  return DescribeEach(DescribeAlarmLong);
+  return DescribeEach(DescribeAlarmLongPhrase);
 }
 
 QStringList DateLabelTexts() {
   QStringList texts;
   const ClockSnapshot clock;
   for (std::string_view type : kFormTypes)
-    texts << Q(PresetForType(std::string(type), {}, clock, DateFormat::Uk).dateLabel);
+    texts << TranslatedCore("Date label",
+                            PresetForType(std::string(type), {}, clock, DateFormat::Uk).dateLabel);
   for (const char* day : {"None", "Monday"})
-    texts << Q(PresetForMonthlyDay(day, {}, clock).dateLabel);
+    texts << TranslatedCore("Date label", PresetForMonthlyDay(day, {}, clock).dateLabel);
   texts.removeDuplicates();
   return texts;
 }

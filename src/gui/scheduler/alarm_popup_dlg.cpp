@@ -1,5 +1,6 @@
 #include "gui/scheduler/alarm_popup_dlg.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QWindow>
@@ -14,6 +15,7 @@
 #include "gui/dialog/dialog_template.h"
 #include "gui/platform/desktop_notifier.h"
 #include "gui/platform/system_sound.h"
+#include "gui/platform/translated_phrase.h"
 #include "gui/platform/window_activation.h"
 #include "gui/resources/fonts.h"
 
@@ -22,8 +24,8 @@ namespace {
 constexpr int kFontCellHeight = 30;
 const QString kSnoozeAction = QStringLiteral("snooze");
 // Some desktops show the default action as a button too.
-const QString kShowLabel = QStringLiteral("Show");
-const QString kSnoozeLabel = QStringLiteral("Snooze %1 minutes").arg(kSnoozeMinutes);
+const char* const kShowLabel = QT_TRANSLATE_NOOP("Notification", "Show");
+const char* const kSnoozeLabel = QT_TRANSLATE_NOOP("Notification", "Snooze %1 minutes");
 // About as long as the warning sound lasts.
 constexpr int kWarningSpanMs = 1000;
 
@@ -69,8 +71,7 @@ CAlarmPopupDlg::~CAlarmPopupDlg() {
 }
 
 QString CAlarmPopupDlg::NotificationSummary(const AlarmRecord& alarm, std::int64_t minutesLate) {
-  return AlarmPopupTemplate().caption + " " +
-         QString::fromStdString(LateAlarmText(alarm.time, minutesLate));
+  return AlarmPopupTemplate().caption + " " + Translated(LateAlarmPhrase(alarm.time, minutesLate));
 }
 
 QString CAlarmPopupDlg::NotificationBody(const AlarmRecord& alarm) {
@@ -98,10 +99,12 @@ void CAlarmPopupDlg::OfferSnooze(QObject* owner, std::function<void(const AlarmR
 // notification of a closed pop-up does nothing.
 NotificationActions CAlarmPopupDlg::Actions() {
   NotificationActions actions;
-  actions.offered = {{kDefaultAction, kShowLabel}};
+  actions.offered = {{kDefaultAction, QCoreApplication::translate("Notification", kShowLabel)}};
   actions.owner = this;
   if (m_snooze && m_snoozeOwner) {
-    actions.offered.append({kSnoozeAction, kSnoozeLabel});
+    actions.offered.append(
+        {kSnoozeAction,
+         QCoreApplication::translate("Notification", kSnoozeLabel).arg(kSnoozeMinutes)});
     actions.owner = m_snoozeOwner;
   }
   actions.handler = [popup = QPointer<CAlarmPopupDlg>(this), snooze = m_snooze, alarm = m_alarm](
@@ -189,9 +192,9 @@ namespace {
 using K = ControlKind;
 
 DialogTemplate MakeAlarmPopup() {
-  DialogTemplate t = Dialog(IDD_ALARM_POPUP, QStringLiteral("Your alarm call:"), 146, 115);
+  DialogTemplate t = Dialog(IDD_ALARM_POPUP, DialogText::tr("Your alarm call:"), 146, 115);
   t.controls.push_back(Ctl(IDC_STATIC, K::BlackFrame, QString(), kStyleNone, QRect(4, 4, 138, 88)));
-  t.controls.push_back(OkButton(QStringLiteral("OK"), QRect(53, 97, 40, 14)));
+  t.controls.push_back(OkButton(DialogText::tr("OK"), QRect(53, 97, 40, 14)));
   return t;
 }
 

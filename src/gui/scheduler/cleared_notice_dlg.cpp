@@ -4,10 +4,11 @@
 #include "gui/dialog/control_ids.h"
 #include "gui/dialog/data_exchange.h"
 #include "gui/dialog/dialog_template.h"
+#include "gui/platform/translated_phrase.h"
 
 CClearedNoticeDlg::CClearedNoticeDlg(const AlarmRecord& alarm, const QIcon& icon)
     : CAlertDialog(ClearedNoticeTemplate(), icon) {
-  m_noticeText = ComposeNoticeText(alarm);
+  m_noticeText = Translated(NoticePhrase(alarm)).toStdString();
   DataExchange dx(this, false);
   dx.Text(IDC_NOTICE_TEXT, m_noticeText);
 }
@@ -17,10 +18,10 @@ namespace {
 using K = ControlKind;
 
 DialogTemplate MakeClearedNotice() {
-  DialogTemplate t = Dialog(IDD_CLEARED_NOTICE, QStringLiteral("Tockmere"), 122, 83);
+  DialogTemplate t = Dialog(IDD_CLEARED_NOTICE, DialogText::tr("Tockmere"), 122, 83);
   t.controls.push_back(
       Ctl(IDC_NOTICE_TEXT, K::Label, QStringLiteral("Static"), kWordWrap, QRect(4, 0, 114, 62)));
-  t.controls.push_back(OkButton(QStringLiteral("OK"), QRect(41, 65, 40, 14)));
+  t.controls.push_back(OkButton(DialogText::tr("OK"), QRect(41, 65, 40, 14)));
   return t;
 }
 

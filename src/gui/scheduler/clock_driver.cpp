@@ -11,6 +11,7 @@
 #include "gui/dialog/control_ids.h"
 #include "gui/dialog/data_exchange.h"
 #include "gui/dialog/dialog_builder.h"
+#include "gui/platform/translated_phrase.h"
 #include "gui/scheduler/clock_change_watch.h"
 
 namespace {
@@ -45,7 +46,7 @@ void ClockDriver::Exchange(DataExchange& dx) {
 void ClockDriver::Tick() {
   m_snapshot = ReadClockSnapshot(m_clock);
   const ClockSnapshot& now = m_snapshot;
-  m_clockText = ClockLineText(now, m_settings.Order());
+  m_clockText = Translated(ClockLinePhrase(now, m_settings.Order())).toStdString();
   const std::int64_t minute = MinuteOf(now.now);
   if (!m_lastCheckedMinute) {
     m_lastCheckedMinute = minute;

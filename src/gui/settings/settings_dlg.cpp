@@ -87,12 +87,13 @@ namespace {
 
 using K = ControlKind;
 
-const QStringList kColourItems = {QStringLiteral("Yellow"), QStringLiteral("Green"),
-                                  QStringLiteral("Blue"), QStringLiteral("Orange"),
-                                  QStringLiteral("Pink")};
+const QStringList kColourItems = {
+    QT_TRANSLATE_NOOP("Choice", "Yellow"), QT_TRANSLATE_NOOP("Choice", "Green"),
+    QT_TRANSLATE_NOOP("Choice", "Blue"), QT_TRANSLATE_NOOP("Choice", "Orange"),
+    QT_TRANSLATE_NOOP("Choice", "Pink")};
 
 void AddFontChoices(std::vector<ControlTemplate>& c) {
-  c.push_back(Ctl(IDC_STATIC, K::GroupBox, QStringLiteral("Alarm Call font:"), kStyleNone,
+  c.push_back(Ctl(IDC_STATIC, K::GroupBox, DialogText::tr("Alarm Call font:"), kStyleNone,
                   QRect(4, 4, 106, 93)));
   c.push_back(Ctl(IDC_FONT_SAMPLES, K::Picture, QString::number(IDB_FONT_SAMPLES), kSunken,
                   QRect(10, 22, 80, 67)));
@@ -101,41 +102,45 @@ void AddFontChoices(std::vector<ControlTemplate>& c) {
     const unsigned style = k == 0 ? kGroupStart | kTabStop : kStyleNone;
     c.push_back(
         Named(Ctl(kFontRadioIds[k], K::RadioButton, QString(), style, QRect(96, ys[k], 9, 10)),
-              QStringLiteral("Alarm call font: ") + AlarmFontFace(k)));
+              DialogText::tr("Alarm call font: %1").arg(AlarmFontFace(k))));
   }
 }
 
 void AddColourChoices(std::vector<ControlTemplate>& c) {
-  c.push_back(Ctl(IDC_STATIC, K::GroupBox, QStringLiteral("Background colours:"), kStyleNone,
+  c.push_back(Ctl(IDC_STATIC, K::GroupBox, DialogText::tr("Background colours:"), kStyleNone,
                   QRect(114, 4, 102, 93)));
-  const char* labels[5] = {"One-off:", "Daily:", "Weekly:", "Fortnightly:", "Monthly:"};
+  const char* labels[5] = {
+      QT_TRANSLATE_NOOP("DialogText", "One-off:"), QT_TRANSLATE_NOOP("DialogText", "Daily:"),
+      QT_TRANSLATE_NOOP("DialogText", "Weekly:"), QT_TRANSLATE_NOOP("DialogText", "Fortnightly:"),
+      QT_TRANSLATE_NOOP("DialogText", "Monthly:")};
   const int labelYs[5] = {24, 38, 52, 66, 80};
   const int boxYs[5] = {21, 35, 49, 63, 78};
   for (int k = 0; k < 5; ++k) {
-    c.push_back(Ctl(IDC_STATIC, K::Label, QString::fromLatin1(labels[k]), kStyleNone,
+    c.push_back(Ctl(IDC_STATIC, K::Label, DialogText::tr(labels[k]), kStyleNone,
                     QRect(123, labelYs[k], 36, 8)));
     c.push_back(Combo(kColourBoxIds[k], QRect(161, boxYs[k], 48, 60), kColourItems));
   }
 }
 
 DialogTemplate MakeSettings() {
-  DialogTemplate t = Dialog(IDD_SETTINGS, QStringLiteral("Tockmere Settings"), 220, 151);
+  DialogTemplate t = Dialog(IDD_SETTINGS, DialogText::tr("Tockmere Settings"), 220, 151);
   t.minimizeBox = true;
   auto& c = t.controls;
   AddFontChoices(c);
   AddColourChoices(c);
   c.push_back(Ctl(IDC_STATIC, K::GroupBox, QString(), kStyleNone, QRect(4, 98, 131, 27)));
-  c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Date format:"), kStyleNone,
+  c.push_back(Ctl(IDC_STATIC, K::Label, DialogText::tr("Date format:"), kStyleNone,
                   QRect(14, 109, 36, 12)));
-  c.push_back(
-      Combo(IDC_DATE_FORMAT, QRect(57, 107, 68, 47), {"U.K. (dd/mm/yy)", "U.S. (mm/dd/yy)"}));
+  c.push_back(Combo(IDC_DATE_FORMAT, QRect(57, 107, 68, 47),
+                    {QT_TRANSLATE_NOOP("Choice", "U.K. (dd/mm/yy)"),
+                     QT_TRANSLATE_NOOP("Choice", "U.S. (mm/dd/yy)")}));
   c.push_back(Ctl(IDC_STATIC, K::GroupBox, QString(), kStyleNone, QRect(139, 98, 77, 27)));
-  c.push_back(Ctl(IDC_STATIC, K::Label, QStringLiteral("Sound Alarms:"), kStyleNone,
+  c.push_back(Ctl(IDC_STATIC, K::Label, DialogText::tr("Sound Alarms:"), kStyleNone,
                   QRect(150, 109, 45, 8)));
   c.push_back(Ctl(IDC_SOUND, K::CheckBox, QString(), kTabStop, QRect(200, 108, 12, 10)));
-  c.push_back(Ctl(IDCANCEL_BUTTON, K::PushButton, QStringLiteral("Cancel"), kTabStop,
+  c.push_back(Ctl(IDCANCEL_BUTTON, K::PushButton, DialogText::tr("Cancel"), kTabStop,
                   QRect(69, 133, 40, 14)));
-  c.push_back(OkButton(QStringLiteral("Save"), QRect(117, 133, 40, 14)));
+  c.push_back(OkButton(DialogText::tr("Save"), QRect(117, 133, 40, 14)));
   return t;
 }
 
