@@ -95,6 +95,9 @@ expected=(/usr/bin/tockmere /usr/bin/tockmere-when /usr/share/applications/tockm
 for side in 16 22 24 32 48 64 128 256; do
   expected+=("/usr/share/icons/hicolor/${side}x${side}/apps/tockmere.png")
 done
+for ts in "$root"/translations/tockmere_*.ts; do
+  expected+=("/usr/share/tockmere/translations/$(basename "$ts" .ts).qm")
+done
 for path in "${expected[@]}"; do
   printf '%s\n' "${package_files[@]}" | grep -qxF "$path" || fail "the package does not install $path"
   [ -s "$path" ] || fail "$path is missing or empty after installing"
