@@ -11,6 +11,7 @@
 #include "gui/app/minimised_start.h"
 #include "gui/dialog/data_exchange.h"
 #include "gui/dialog/dialog_builder.h"
+#include "gui/dialog/dialog_face.h"
 #include "gui/dialog/dialog_template.h"
 #include "gui/dialog/fitting_memo.h"
 #include "gui/dialog/prompter.h"
@@ -113,12 +114,18 @@ void CMainDlg::BringToFront(const QString& token) {
 }
 
 // The first paint of the window in its normal state runs one extra tick. What
-// fitting the controls measured is written after the first paint of all.
+// fitting the controls measured is written after the first paint of all, with
+// the face the template's comes to now.
 void CMainDlg::paintEvent(QPaintEvent* event) {
   QDialog::paintEvent(event);
   if (FittingMemo* memo = std::exchange(m_fittingMemo, nullptr)) {
     QMetaObject::invokeMethod(
-        this, [memo] { memo->Save(); }, Qt::QueuedConnection);
+        this,
+        [memo] {
+          CheckDialogFace(MainTemplate(), *memo);
+          memo->Save();
+        },
+        Qt::QueuedConnection);
   }
   if (!isMinimized() && m_firstPaint) {
     m_firstPaint = false;

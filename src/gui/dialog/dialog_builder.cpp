@@ -23,6 +23,7 @@
 
 #include "gui/dialog/control_fitting.h"
 #include "gui/dialog/control_ids.h"
+#include "gui/dialog/dialog_face.h"
 #include "gui/dialog/dialog_growth.h"
 #include "gui/dialog/field_frame.h"
 #include "gui/resources/bitmaps.h"
@@ -349,7 +350,7 @@ void BuildDialog(QDialog* dialog, const DialogTemplate& tmpl, const ControlFacto
                  int topOffset, FittingMemo* memo) {
   dialog->setWindowFlags(DialogFlags(dialog, tmpl));
   dialog->setWindowTitle(tmpl.caption);
-  dialog->setFont(DialogFont(tmpl));
+  dialog->setFont(memo != nullptr ? RememberedDialogFont(tmpl, *memo) : DialogFont(tmpl));
   const DialogUnits units = MeasureDialogUnits(dialog->font());
   QButtonGroup* radioGroup = nullptr;
   QLabel* lastLabel = nullptr;

@@ -29,7 +29,8 @@ class FittingMemo;
 // Builds every control of a template on the dialog at its place, sets the
 // caption, the font and the fixed client size. topOffset moves the controls
 // down (below a menu bar). Each control can be found again with GetDlgItem.
-// A memo gives the measures of the texts that an earlier start kept in it.
+// A memo gives the face and the measures of the texts that an earlier start
+// kept in it (dialog_face.h).
 void BuildDialog(QDialog* dialog, const DialogTemplate& tmpl,
                  const ControlFactories& factories = {}, int topOffset = 0,
                  FittingMemo* memo = nullptr);

@@ -2,15 +2,18 @@
 
 #include <QByteArray>
 #include <QSize>
+#include <QString>
 #include <filesystem>
 #include <map>
 #include <optional>
+#include <variant>
 
 // What fitting a window's controls to their texts measured, kept in a small
 // file from one start to the next, so that a start in the same fonts shapes
-// none of the texts again. Each result is filed under a digest of all it
-// depends on (text_room.cpp makes it), so a result for other fonts or texts is
-// simply not found. A file damaged in any way (cut short, a line changed, its
+// none of the texts again: sizes, and the name of the family a dialog's face
+// came to (dialog_face.h). Each result is filed under a digest of all it
+// depends on (text_widths.cpp and dialog_face.cpp make them), so a result for
+// other fonts or texts is simply not found. A file damaged in any way (cut short, a line changed, its
 // check not matching) is not believed at all: every text is measured again.
 class FittingMemo {
  public:
@@ -20,6 +23,8 @@ class FittingMemo {
   // The result filed under key, or none.
   std::optional<QSize> Recall(const QByteArray& key);
   void Remember(const QByteArray& key, QSize result);
+  std::optional<QString> RecallName(const QByteArray& key);
+  void RememberName(const QByteArray& key, const QString& name);
   // Whether a result was remembered that the file did not hold.
   bool Changed() const { return m_changed; }
   // When Changed, writes the results recalled or remembered since the file
@@ -32,8 +37,13 @@ class FittingMemo {
   static std::filesystem::path UserFile();
 
  private:
+  using Result = std::variant<QSize, QString>;
+  template <typename T>
+  std::optional<T> RecallAs(const QByteArray& key);
+  void Keep(const QByteArray& key, Result result);
+
   std::filesystem::path m_file;
-  std::map<QByteArray, QSize> m_read;  // by key: what the file held
-  std::map<QByteArray, QSize> m_used;  // by key: recalled or remembered
+  std::map<QByteArray, Result> m_read;  // by key: what the file held
+  std::map<QByteArray, Result> m_used;  // by key: recalled or remembered
   bool m_changed = false;
 };
