@@ -3,8 +3,10 @@
 //
 //   tockmere-icons OUTPUT_DIR SIDE...
 //
-// Writes OUTPUT_DIR/tockmere.svg (scalable) and OUTPUT_DIR/tockmere-SIDE.png
-// for each SIDE. Exits with status 1 when a file cannot be written.
+// Writes OUTPUT_DIR/tockmere.svg (scalable), and OUTPUT_DIR/tockmere-SIDE.png
+// and its pixels as they lie in memory, OUTPUT_DIR/tockmere-SIDE.argb, for
+// each SIDE (the program carries the latter as its window icon). Exits with
+// status 1 when a file cannot be written.
 
 #include <QFile>
 #include <QImage>
@@ -17,11 +19,18 @@ namespace {
 
 constexpr int kSvgSide = 256;
 
-bool WriteSvg(const QString& path) {
+bool WriteFile(const QString& path, QByteArrayView bytes) {
   QFile file(path);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-  const QByteArray text = ClockSvg(kSvgSide).toUtf8();
-  return file.write(text) == text.size() && file.flush();
+  return file.write(bytes.data(), bytes.size()) == bytes.size() && file.flush();
+}
+
+bool WriteImages(const QString& dir, int side) {
+  const QImage image = AppIconImage(side);
+  const QString path = dir + QStringLiteral("/tockmere-%1.").arg(side);
+  return image.save(path + QStringLiteral("png"), "PNG") &&
+         WriteFile(path + QStringLiteral("argb"),
+                   QByteArrayView(image.constBits(), image.sizeInBytes()));
 }
 
 }  // namespace
@@ -32,15 +41,14 @@ int main(int argc, char** argv) {
     return 2;
   }
   const QString dir = QString::fromLocal8Bit(argv[1]);
-  if (!WriteSvg(dir + QStringLiteral("/tockmere.svg"))) {
+  if (!WriteFile(dir + QStringLiteral("/tockmere.svg"), ClockSvg(kSvgSide).toUtf8())) {
     std::fprintf(stderr, "tockmere-icons: cannot write %s/tockmere.svg\n", argv[1]);
     return 1;
   }
   for (int a = 2; a < argc; ++a) {
     const int side = QString::fromLocal8Bit(argv[a]).toInt();
-    const QString path = dir + QStringLiteral("/tockmere-%1.png").arg(side);
-    if (side <= 0 || !AppIconImage(side).save(path, "PNG")) {
-      std::fprintf(stderr, "tockmere-icons: cannot write %s\n", path.toLocal8Bit().constData());
+    if (side <= 0 || !WriteImages(dir, side)) {
+      std::fprintf(stderr, "tockmere-icons: cannot write the images of side %s\n", argv[a]);
       return 1;
     }
   }

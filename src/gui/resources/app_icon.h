@@ -3,7 +3,7 @@
 #include <QIcon>
 #include <QImage>
 
-// The program's icon, a small twin-bell alarm clock, drawn at every size.
+// The program's icon, a small twin-bell alarm clock, at 16, 32, 48 and 64 pixels.
 QIcon AppIcon();
 
 // The icon at one size, side x side pixels on a transparent ground: the window
