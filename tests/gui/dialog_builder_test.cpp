@@ -12,6 +12,8 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -29,6 +31,7 @@
 #include "gui/app/about_dlg.h"
 #include "gui/app/main_template.h"
 #include "gui/dialog/control_ids.h"
+#include "gui/dialog/dialog_face.h"
 #include "gui/dialog/dialog_template.h"
 #include "gui/dialog/fitting_memo.h"
 #include "gui/entry/calendar_dlg.h"
@@ -412,9 +415,10 @@ QByteArray Checked(const QByteArray& lines) {
 TEST(DialogBuilder, FittingMemoBelievesOnlyAWholeFile) {
   QTemporaryDir dir;
   const std::filesystem::path file = dir.filePath("cache/tockmere/fitted-texts").toStdString();
-  const QByteArray key(40, 'a');
+  const QByteArray key(40, 'a'), nameKey(40, 'b');
   FittingMemo written(file);
   written.Remember(key, QSize(151, 7));
+  written.RememberName(nameKey, QStringLiteral("Noto Sans"));
   ASSERT_TRUE(written.Save());
   struct stat folder {};
   ASSERT_EQ(stat(file.parent_path().c_str(), &folder), 0);
@@ -424,7 +428,8 @@ TEST(DialogBuilder, FittingMemoBelievesOnlyAWholeFile) {
   const QByteArray whole = saved.readAll();
   saved.close();
   const QByteArray header = "tockmere fitted texts 1\n", line = key + " 151 7\n";
-  ASSERT_EQ(whole, Checked(header + line));
+  const QByteArray name = nameKey + " =4e6f746f2053616e73\n";  // "Noto Sans" in UTF-8
+  ASSERT_EQ(whole, Checked(header + line + name));
   QByteArray changed = whole;
   changed.replace(" 151 ", " 161 ");
   const struct {
@@ -441,6 +446,8 @@ TEST(DialogBuilder, FittingMemoBelievesOnlyAWholeFile) {
       {"a width with a leading zero", Checked(header + key + " 0151 7\n"), false},
       {"a short key", Checked(header + key.chopped(1) + " 151 7\n"), false},
       {"a line twice", Checked(header + line + line), false},
+      {"a name in capitals", Checked(header + line + name.toUpper()), false},
+      {"an empty name", Checked(header + line + nameKey + " =\n"), false},
       {"empty", "", false},
   };
   for (const auto& [damage, content, believed] : files) {
@@ -450,7 +457,46 @@ TEST(DialogBuilder, FittingMemoBelievesOnlyAWholeFile) {
     saved.close();
     FittingMemo memo(file);
     EXPECT_EQ(memo.Recall(key), believed ? std::optional(QSize(151, 7)) : std::nullopt);
+    EXPECT_EQ(memo.RecallName(nameKey),
+              believed ? std::optional(QStringLiteral("Noto Sans")) : std::nullopt);
   }
+}
+
+// The family the main window's face came to is asked for by name at the next
+// start; once the window is shown, a record that the fonts no longer bear out
+// (another family, as a start before fonts changed left it) is replaced, and
+// the start after builds in the face's own family again.
+TEST(DialogBuilder, AKeptFaceIsCheckedOnceTheWindowIsShown) {
+  QTemporaryDir dir;
+  const std::filesystem::path file = dir.filePath("fitted-texts").toStdString();
+  const QString path = QString::fromStdString(file.string());
+  const auto builtFamily = [&] {
+    FittingMemo memo(file);
+    QDialog dialog;
+    BuildDialog(&dialog, MainTemplate(), {}, 0, &memo);
+    CheckDialogFace(MainTemplate(), memo);
+    EXPECT_TRUE(memo.Save());
+    return QFontInfo(dialog.font()).family();
+  };
+  const QString own = QFontInfo(DialogFont(MainTemplate())).family();
+  ASSERT_EQ(builtFamily(), own);
+  QString other;
+  for (const QString& family : QFontDatabase::families()) {
+    if (family != own && QFontInfo(QFont(family)).family() == family) other = family;
+  }
+  ASSERT_FALSE(other.isEmpty());
+  QFile saved(path);
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+  QByteArray lines = saved.readAll();
+  saved.close();
+  lines.truncate(lines.lastIndexOf("check "));
+  ASSERT_TRUE(lines.contains(" =" + own.toUtf8().toHex() + '\n'));
+  lines.replace(" =" + own.toUtf8().toHex() + '\n', " =" + other.toUtf8().toHex() + '\n');
+  ASSERT_TRUE(saved.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  saved.write(Checked(lines));
+  saved.close();
+  EXPECT_EQ(builtFamily(), other);
+  EXPECT_EQ(builtFamily(), own);
 }
 
 }  // namespace

@@ -85,8 +85,8 @@ std::map<QByteArray, Result> Parse(const QByteArray& bytes) {
     const QByteArrayList fields = row.split(' ');
     int width = 0, height = 0;
     QString name;
-    const bool size = fields.size() == 3 && ReadNumber(fields[1], width) &&
-                      ReadNumber(fields[2], height);
+    const bool size =
+        fields.size() == 3 && ReadNumber(fields[1], width) && ReadNumber(fields[2], height);
     const bool named = fields.size() == 2 && ReadName(fields[1], name);
     if (!(size || named) || !IsHexKey(fields[0]) ||
         !results.emplace(fields[0], size ? Result(QSize(width, height)) : Result(name)).second)
