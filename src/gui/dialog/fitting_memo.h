@@ -13,8 +13,9 @@
 // none of the texts again: sizes, and the name of the family a dialog's face
 // came to (dialog_face.h). Each result is filed under a digest of all it
 // depends on (text_widths.cpp and dialog_face.cpp make them), so a result for
-// other fonts or texts is simply not found. A file damaged in any way (cut short, a line changed,
-// its check not matching) is not believed at all: every text is measured again.
+// other fonts or texts is simply not found. A file damaged in any way (cut
+// short, a line changed, its check not matching) is not believed at all:
+// every text is measured again.
 class FittingMemo {
  public:
   // Reads file; a missing, unreadable or damaged file gives an empty memo.
