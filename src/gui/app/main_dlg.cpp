@@ -114,8 +114,8 @@ void CMainDlg::BringToFront(const QString& token) {
 }
 
 // The first paint of the window in its normal state runs one extra tick. What
-// fitting the controls measured is written after the first paint of all, with
-// the face the template's comes to now.
+// fitting the controls measured is written after the first paint of all, once
+// the face the window was built in has been checked (dialog_face.h).
 void CMainDlg::paintEvent(QPaintEvent* event) {
   QDialog::paintEvent(event);
   if (FittingMemo* memo = std::exchange(m_fittingMemo, nullptr)) {
