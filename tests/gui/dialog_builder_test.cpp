@@ -23,6 +23,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -30,6 +31,7 @@
 
 #include "gui/app/about_dlg.h"
 #include "gui/app/main_template.h"
+#include "gui/app/translations.h"
 #include "gui/dialog/control_ids.h"
 #include "gui/dialog/dialog_face.h"
 #include "gui/dialog/dialog_template.h"
@@ -460,6 +462,59 @@ TEST(DialogBuilder, FittingMemoBelievesOnlyAWholeFile) {
     EXPECT_EQ(memo.RecallName(nameKey),
               believed ? std::optional(QStringLiteral("Noto Sans")) : std::nullopt);
   }
+}
+
+int madeCount = 0;
+
+QStringList CountedTexts() {
+  ++madeCount;
+  return {QStringLiteral("12:34   Wednesday   30/12/99")};
+}
+
+// Texts a function makes are made and measured once; under the same source
+// the next build recalls their width by name without making them, and a
+// build from another source (another build of the program, another
+// translation) makes and measures them again.
+TEST(DialogBuilder, MadeTextsAreRecalledWithoutBeingMade) {
+  QTemporaryDir dir;
+  const std::filesystem::path file = dir.filePath("fitted-texts").toStdString();
+  DialogTemplate tmpl = Dialog(1, QStringLiteral("Made"), 120, 20);
+  tmpl.controls.push_back(
+      ShowingMade(Ctl(IDC_CLOCK, ControlKind::Edit, QString(), kReadOnly, QRect(2, 2, 20, 12)),
+                  {"counted", CountedTexts}));
+  const auto builtWidth = [&](const QByteArray& source) {
+    FittingMemo memo(file);
+    memo.SetTextsSource(source);
+    QDialog dialog;
+    BuildDialog(&dialog, tmpl, {}, 0, &memo);
+    EXPECT_TRUE(memo.Save());
+    return GetDlgItem(&dialog, IDC_CLOCK)->width();
+  };
+  madeCount = 0;
+  const int width = builtWidth("a");
+  EXPECT_EQ(madeCount, 1);
+  DialogTemplate unfitted = tmpl;
+  unfitted.controls.back().madeShows = {};
+  EXPECT_GT(width, GetDlgItem(Build(unfitted).get(), IDC_CLOCK)->width());  // it grew for them
+  EXPECT_EQ(builtWidth("a"), width);
+  EXPECT_EQ(madeCount, 1);
+  EXPECT_EQ(builtWidth("b"), width);
+  EXPECT_EQ(madeCount, 2);
+}
+
+// The source of the program's texts names the translation installed: the
+// widths of German texts are not recalled for English ones.
+TEST(DialogBuilder, TextsSourceChangesWithTheTranslation) {
+  QCoreApplication& app = *QCoreApplication::instance();
+  const QByteArray english = TextsSource(app);
+  ASSERT_FALSE(english.isEmpty());
+  ASSERT_FALSE(InstallTranslations(app, QLocale(QStringLiteral("de")),
+                                   {QStringLiteral(TOCKMERE_TRANSLATIONS)})
+                   .isEmpty());
+  const QByteArray german = TextsSource(app);
+  qDeleteAll(app.findChildren<QTranslator*>(QString(), Qt::FindDirectChildrenOnly));
+  EXPECT_NE(german, english);
+  EXPECT_EQ(TextsSource(app), english);
 }
 
 // The family the main window's face came to is asked for by name at the next

@@ -30,6 +30,7 @@
 #include "core/scheduler/clock_reading.h"
 #include "gui/app/about_dlg.h"
 #include "gui/app/main_template.h"
+#include "gui/app/translations.h"
 #include "gui/dialog/control_ids.h"
 #include "gui/dialog/dialog_builder.h"
 #include "gui/dialog/dialog_template.h"
@@ -384,9 +385,11 @@ TEST(WholeTexts, KeptMeasuresBuildTheSameDialogsInEachFace) {
       SCOPED_TRACE(face);
       const std::vector<QRect> measured = Places(*BuildIn(*tmpl, face));
       FittingMemo another(file);
+      another.SetTextsSource(TextsSource(*QCoreApplication::instance()));
       EXPECT_EQ(Places(*BuildIn(*tmpl, face, &another)), measured);
       ASSERT_TRUE(another.Save());
       FittingMemo kept(file);
+      kept.SetTextsSource(another.TextsSource());
       EXPECT_EQ(Places(*BuildIn(*tmpl, face, &kept)), measured);
       EXPECT_FALSE(kept.Changed());  // every measure was recalled
     }

@@ -9,6 +9,7 @@
 #include "gui/app/main_dlg.h"
 #include "gui/app/single_instance.h"
 #include "gui/app/termination_signals.h"
+#include "gui/app/translations.h"
 #include "gui/dialog/fitting_memo.h"
 #include "gui/watch/alarms_file_watcher.h"
 
@@ -47,6 +48,7 @@ bool CAlarmApp::InitInstance() {
   if (m_instance != nullptr) folder.WhenEnteredAgain([this] { m_instance->FollowFolder(); });
   table.SetFolder(std::move(folder));
   FittingMemo fittingMemo(FittingMemo::UserFile());
+  fittingMemo.SetTextsSource(TextsSource(*QCoreApplication::instance()));
   CMainDlg dlg(table, settings, clock, &fittingMemo);
   new AlarmsFileWatcher(&dlg, table, dlg.Clock(), [&dlg] { dlg.List().ShowTableChange(); });
   if (m_instance != nullptr) {

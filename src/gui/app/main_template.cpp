@@ -28,7 +28,7 @@ QStringList ItemsOf(const Texts& texts) {
 
 // The five rows of the main window's alarm list: row k lies at 45 + 22 k.
 void AddListRows(std::vector<ControlTemplate>& controls) {
-  const QStringList times = TimeTexts(), descriptions = RowDescriptionTexts();
+  const QStringList times = TimeTexts();
   for (int k = 0; k < kListRowCount; ++k) {
     const int y = 45 + 22 * k;
     controls.push_back(Showing(
@@ -37,9 +37,9 @@ void AddListRows(std::vector<ControlTemplate>& controls) {
     controls.push_back(Showing(Ctl(kRowTimeIds[k], K::Edit, QString(),
                                    kReadOnly | kCentred | kBorder, QRect(126, y, 20, 12)),
                                times));
-    controls.push_back(
-        Showing(Ctl(kRowTypeIds[k], K::Edit, QString(), kReadOnly | kBorder, QRect(152, y, 53, 12)),
-                descriptions));
+    controls.push_back(ShowingMade(
+        Ctl(kRowTypeIds[k], K::Edit, QString(), kReadOnly | kBorder, QRect(152, y, 53, 12)),
+        {"row descriptions", RowDescriptionTexts}));
     controls.push_back(Ctl(kRowTextIds[k], K::PushButton, DialogText::tr("Text"), kTabStop,
                            QRect(211, y, 24, 12)));
     controls.push_back(Ctl(kRowClearIds[k], K::PushButton, DialogText::tr("Clear"), kTabStop,
@@ -53,8 +53,8 @@ DialogTemplate MakeMain() {
   t.maximizeBox = true;
   auto& c = t.controls;
   c.push_back(
-      Showing(Ctl(IDC_CLOCK, K::Edit, QString(), kCentred | kReadOnly, QRect(91, 0, 92, 12)),
-              ClockLineTexts()));
+      ShowingMade(Ctl(IDC_CLOCK, K::Edit, QString(), kCentred | kReadOnly, QRect(91, 0, 92, 12)),
+                  {"clock line", ClockLineTexts}));
   c.back().name = DialogText::tr("Time and date now");
   c.push_back(Ctl(IDC_STATIC, K::GroupBox, DialogText::tr("Set a new Alarm Call:"), kStyleNone,
                   QRect(4, 19, 87, 134)));

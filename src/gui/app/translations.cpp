@@ -1,6 +1,9 @@
 #include "gui/app/translations.h"
 
+#include <sys/stat.h>
+
 #include <QDir>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -35,6 +38,22 @@ QString InstallTranslations(QCoreApplication& app, const QLocale& locale,
     return folder;
   }
   return QString();
+}
+
+QByteArray TextsSource(const QCoreApplication& app) {
+  QStringList files{QCoreApplication::applicationFilePath()};
+  for (const QTranslator* translator :
+       app.findChildren<const QTranslator*>(QString(), Qt::FindDirectChildrenOnly))
+    files << translator->filePath();
+  QByteArray source = QByteArray(TOCKMERE_VERSION) + '\n';
+  for (const QString& file : files) {
+    struct stat status {};
+    if (file.isEmpty() || stat(QFile::encodeName(file).constData(), &status) != 0) return {};
+    source += file.toUtf8() + ' ' + QByteArray::number(qint64(status.st_size)) + ' ' +
+              QByteArray::number(qint64(status.st_mtim.tv_sec)) + '.' +
+              QByteArray::number(qint64(status.st_mtim.tv_nsec)) + '\n';
+  }
+  return source;
 }
 
 QStringList TranslationFolders() {

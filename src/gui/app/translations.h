@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QLocale>
 #include <QString>
@@ -13,6 +14,10 @@
 // of the folders in turn; returns the file it installed, or an empty text.
 QString InstallTranslations(QCoreApplication& app, const QLocale& locale,
                             const QStringList& folders);
+// What the program's own texts come from: its file and the translations
+// installed, each by path, size and time of change, so that another build or
+// translation gives another source; empty where a file cannot be looked at.
+QByteArray TextsSource(const QCoreApplication& app);
 // Where the program's translations lie: installed beside the program's
 // share folder, or in the build tree beside the program itself.
 QStringList TranslationFolders();

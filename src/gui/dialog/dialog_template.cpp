@@ -44,6 +44,11 @@ ControlTemplate Showing(ControlTemplate c, const QStringList& shows) {
   return c;
 }
 
+ControlTemplate ShowingMade(ControlTemplate c, MadeTexts shows) {
+  c.madeShows = shows;
+  return c;
+}
+
 ControlTemplate Named(ControlTemplate c, const QString& name) {
   c.name = name;
   return c;

@@ -36,6 +36,13 @@ enum ControlStyle : unsigned {
   kWordWrap = 1u << 8,
 };
 
+// Texts a function makes in the user's language, which a control may show at
+// run time: made only when they are measured, known in the memo by the name.
+struct MadeTexts {
+  const char* name = nullptr;
+  QStringList (*make)() = nullptr;
+};
+
 struct ControlTemplate {
   int id = -1;  // -1: no identifier
   ControlKind kind = ControlKind::Label;
@@ -47,6 +54,7 @@ struct ControlTemplate {
   // What the program may put into the control at run time: the control grows
   // to show the widest of these whole, as it does for its own text and items.
   QStringList shows;
+  MadeTexts madeShows;  // more of them, made when measured
   // What a screen reader calls a control that no label names, or empty.
   QString name;
 };
@@ -79,6 +87,7 @@ ControlTemplate ClassEdit(int id, const QString& className, QRect rect);
 // The control with the texts it may show at run time, and with what a screen
 // reader calls it.
 ControlTemplate Showing(ControlTemplate c, const QStringList& shows);
+ControlTemplate ShowingMade(ControlTemplate c, MadeTexts shows);
 ControlTemplate Named(ControlTemplate c, const QString& name);
 // The dialog's OK (Save, Exit) button, its default.
 ControlTemplate OkButton(const QString& text, QRect rect);

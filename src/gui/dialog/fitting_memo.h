@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <map>
 #include <optional>
+#include <utility>
 #include <variant>
 
 // What fitting a window's controls to their texts measured, kept in a small
@@ -26,6 +27,11 @@ class FittingMemo {
   void Remember(const QByteArray& key, QSize result);
   std::optional<QString> RecallName(const QByteArray& key);
   void RememberName(const QByteArray& key, const QString& name);
+  // What the texts that functions make come from (the program's file and its
+  // translation, translations.h): their widths are kept under it. Without
+  // one, such texts are made and measured at every start.
+  void SetTextsSource(QByteArray source) { m_textsSource = std::move(source); }
+  const QByteArray& TextsSource() const { return m_textsSource; }
   // Whether a result was remembered that the file did not hold.
   bool Changed() const { return m_changed; }
   // When Changed, writes the results recalled or remembered since the file
@@ -47,4 +53,5 @@ class FittingMemo {
   std::map<QByteArray, Result> m_read;  // by key: what the file held
   std::map<QByteArray, Result> m_used;  // by key: recalled or remembered
   bool m_changed = false;
+  QByteArray m_textsSource;
 };

@@ -138,8 +138,12 @@ int WidthShortfall(const QWidget* widget, const QStringList& texts, QSize size,
 }
 
 // The control's own text and items, and what it shows at run time.
-QStringList TextsOf(const QWidget* widget, const ControlTemplate& ctl) {
+QStringList TextsOf(const QWidget* widget, const ControlTemplate& ctl, TextWidths& widths) {
   QStringList texts = ctl.shows;
+  if (ctl.madeShows.make != nullptr) {
+    const QStringList& made = widths.Made(ctl.madeShows);
+    texts = texts.isEmpty() ? made : texts + made;
+  }
   if (ctl.kind != ControlKind::Picture && !ctl.text.isEmpty()) texts << ctl.text;
   if (const auto* box = qobject_cast<const QComboBox*>(widget)) {
     for (int i = 0; i < box->count(); ++i) texts << box->itemText(i);
@@ -160,7 +164,14 @@ QSize TextShortfall(const QWidget* widget, const ControlTemplate& ctl, QSize siz
                     TextWidths& widths) {
   if (const auto* calendar = qobject_cast<const QCalendarWidget*>(widget))
     return (calendar->minimumSizeHint() - size).expandedTo(QSize(0, 0));
-  const QStringList texts = TextsOf(widget, ctl);
+  // A field of made texts alone: their widest is recalled without making them.
+  const auto* field = qobject_cast<const QLineEdit*>(widget);
+  if (field != nullptr && ctl.madeShows.make != nullptr && ctl.shows.isEmpty() &&
+      ctl.text.isEmpty())
+    return QSize(
+        std::max(0, widths.WidestMade(field->font(), ctl.madeShows) - LineEditRoom(field, size)),
+        0);
+  const QStringList texts = TextsOf(widget, ctl, widths);
   QSize shortfall(0, 0);
   if (const auto* label = qobject_cast<const QLabel*>(widget)) {
     shortfall = LabelShortfall(label, ctl, texts, size, widths);

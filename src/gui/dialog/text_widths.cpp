@@ -6,6 +6,7 @@
 #include <cstring>
 #include <optional>
 
+#include "gui/dialog/dialog_template.h"
 #include "gui/dialog/face_print.h"
 #include "gui/dialog/fitting_memo.h"
 
@@ -23,6 +24,24 @@ int TextWidths::Widest(const QFont& font, const QStringList& texts) {
     return QSize(widest, 0);
   };
   return Measured(font, "widest", {}, texts, measure).width();
+}
+
+int TextWidths::WidestMade(const QFont& font, const MadeTexts& made) {
+  const QByteArray key = MadeKey(font, made);
+  if (!key.isEmpty()) {
+    if (const std::optional<QSize> recalled = m_memo->Recall(key)) return recalled->width();
+  }
+  const QStringList& texts = Made(made);
+  const int widest = Widest(font, texts);
+  // Kept only where the face's print covers every character of the texts.
+  if (!key.isEmpty() && PrintableAscii(texts)) m_memo->Remember(key, QSize(widest, 0));
+  return widest;
+}
+
+const QStringList& TextWidths::Made(const MadeTexts& made) {
+  auto found = m_made.find(made.make);
+  if (found == m_made.end()) found = m_made.emplace(made.make, made.make()).first;
+  return found->second;
 }
 
 QSize TextWidths::Measured(const QFont& font, const char* what, std::initializer_list<int> args,
@@ -47,6 +66,20 @@ QByteArray TextWidths::MemoKey(const QFont& font, const char* what, std::initial
   key.addData(QByteArrayView(what, qsizetype(std::strlen(what)) + 1));
   for (int arg : args) key.addData(QByteArray::number(arg) + ' ');
   key.addData(QByteArray::number(texts.size()) + ':' + TextsDigest(texts));
+  return key.result().toHex();
+}
+
+// A digest of the face's print, the name of the made texts and what they are
+// made from; empty where the memo cannot tell them apart from others.
+QByteArray TextWidths::MadeKey(const QFont& font, const MadeTexts& made) {
+  if (m_memo == nullptr || m_memo->TextsSource().isEmpty()) return {};
+  const QByteArray& face = FaceDigest(font);
+  if (face.isEmpty()) return {};
+  QCryptographicHash key(QCryptographicHash::Sha1);
+  key.addData(face);
+  key.addData(QByteArrayView("made", 5));
+  key.addData(QByteArrayView(made.name, qsizetype(std::strlen(made.name)) + 1));
+  key.addData(m_memo->TextsSource());
   return key.result().toHex();
 }
 

@@ -8,10 +8,12 @@
 #include <QStringList>
 #include <functional>
 #include <initializer_list>
+#include <map>
 #include <utility>
 #include <vector>
 
 class FittingMemo;
+struct MadeTexts;
 
 // The widths of texts in a font, each measured once while a dialog is built:
 // the rows of the list show the same texts, and shaping them is most of the
@@ -23,6 +25,12 @@ class TextWidths {
   explicit TextWidths(FittingMemo* memo = nullptr) : m_memo(memo) {}
 
   int Widest(const QFont& font, const QStringList& texts);
+  // The widest of texts a function makes: recalled from the memo by their
+  // name and what they are made from (FittingMemo::TextsSource), without
+  // making them, where it holds it.
+  int WidestMade(const QFont& font, const MadeTexts& made);
+  // The texts a function makes, made once.
+  const QStringList& Made(const MadeTexts& made);
   // What measure gives for texts in font, with the numbers it takes besides
   // (what, a name, and args tell it apart from any other measure).
   QSize Measured(const QFont& font, const char* what, std::initializer_list<int> args,
@@ -31,6 +39,7 @@ class TextWidths {
  private:
   QByteArray MemoKey(const QFont& font, const char* what, std::initializer_list<int> args,
                      const QStringList& texts);
+  QByteArray MadeKey(const QFont& font, const MadeTexts& made);
   const QByteArray& FaceDigest(const QFont& font);
   const QByteArray& TextsDigest(const QStringList& texts);
 
@@ -41,4 +50,5 @@ class TextWidths {
   // The digest of each list of texts, by the list's data and size: the rows
   // share their lists. The copy kept beside it keeps the data from being freed.
   QHash<std::pair<const QString*, qsizetype>, std::pair<QStringList, QByteArray>> m_texts;
+  std::map<QStringList (*)(), QStringList> m_made;  // by the function that made them
 };
