@@ -4,11 +4,10 @@
 #include <QDataStream>
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QGuiApplication>
 #include <QIODevice>
-#include <QScreen>
 
 #include "gui/dialog/dialog_builder.h"
+#include "gui/dialog/face_print.h"
 #include "gui/dialog/fitting_memo.h"
 
 namespace {
@@ -16,12 +15,9 @@ namespace {
 // The face asked for, the screen, the versions and the installed families:
 // a font installed or removed gives another key, so its record is not found.
 QByteArray FaceKey(const QFont& asked) {
-  QByteArray all;
-  QDataStream out(&all, QIODevice::WriteOnly);
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  out << QByteArray("dialog face") << QByteArray(TOCKMERE_VERSION) << QByteArray(qVersion())
-      << asked.key() << (screen != nullptr ? screen->devicePixelRatio() : 0.0)
-      << (screen != nullptr ? screen->logicalDotsPerInch() : 0.0) << QFontDatabase::families();
+  QByteArray all = "dialog face\n" + AskedPrint(asked);
+  QDataStream out(&all, QIODevice::WriteOnly | QIODevice::Append);
+  out << QFontDatabase::families();
   return QCryptographicHash::hash(all, QCryptographicHash::Sha1).toHex();
 }
 

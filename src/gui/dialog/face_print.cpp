@@ -45,16 +45,22 @@ QByteArray FacePrint(const QFont& font) {
   const QList<quint32> glyphs = face.glyphIndexesForString(Printable());
   if (head.isEmpty() || glyphs.size() != kLastPrintable - kFirstPrintable + 1 || glyphs.contains(0))
     return {};
+  QByteArray print = AskedPrint(font);
+  QDataStream out(&print, QIODevice::WriteOnly | QIODevice::Append);
+  dl_iterate_phdr(StampShapingLibrary, &out);
+  out << face.familyName() << face.styleName() << face.pixelSize() << face.weight()
+      << int(face.style()) << int(face.hintingPreference()) << head
+      << face.advancesForGlyphIndexes(glyphs);
+  return print;
+}
+
+QByteArray AskedPrint(const QFont& font) {
   QByteArray print;
   QDataStream out(&print, QIODevice::WriteOnly);
   const QScreen* screen = QGuiApplication::primaryScreen();
   out << QByteArray(TOCKMERE_VERSION) << QByteArray(qVersion()) << font.key()
       << (screen != nullptr ? screen->devicePixelRatio() : 0.0)
       << (screen != nullptr ? screen->logicalDotsPerInch() : 0.0);
-  dl_iterate_phdr(StampShapingLibrary, &out);
-  out << face.familyName() << face.styleName() << face.pixelSize() << face.weight()
-      << int(face.style()) << int(face.hintingPreference()) << head
-      << face.advancesForGlyphIndexes(glyphs);
   return print;
 }
 

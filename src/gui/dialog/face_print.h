@@ -14,6 +14,11 @@ class QFont;
 // a printable ASCII character, which another face would then draw.
 QByteArray FacePrint(const QFont& font);
 
+// The program's and Qt's versions, the font as asked for and the screen's
+// scale and DPI: what a face and its measures depend on besides the fonts
+// installed.
+QByteArray AskedPrint(const QFont& font);
+
 // Whether every character of the texts is printable ASCII, which alone the
 // print covers.
 bool PrintableAscii(const QStringList& texts);

@@ -55,31 +55,35 @@ QSize TextWidths::Measured(const QFont& font, const char* what, std::initializer
 }
 
 // A digest of the face's print, the measure and the texts; empty where the
-// memo cannot tell the result apart from another's (no memo, no print).
+// memo cannot tell the result apart from another's (no memo, no print, a
+// character the print does not cover).
 QByteArray TextWidths::MemoKey(const QFont& font, const char* what, std::initializer_list<int> args,
                                const QStringList& texts) {
-  if (m_memo == nullptr || !PrintableAscii(texts)) return {};
-  const QByteArray& face = FaceDigest(font);
-  if (face.isEmpty()) return {};
-  QCryptographicHash key(QCryptographicHash::Sha1);
-  key.addData(face);
-  key.addData(QByteArrayView(what, qsizetype(std::strlen(what)) + 1));
-  for (int arg : args) key.addData(QByteArray::number(arg) + ' ');
-  key.addData(QByteArray::number(texts.size()) + ':' + TextsDigest(texts));
-  return key.result().toHex();
+  if (!PrintableAscii(texts)) return {};
+  QByteArray numbers;
+  for (int arg : args) numbers += QByteArray::number(arg) + ' ';
+  return Key(font, {QByteArrayView(what, qsizetype(std::strlen(what)) + 1), numbers,
+                    QByteArray::number(texts.size()) + ':' + TextsDigest(texts)});
 }
 
 // A digest of the face's print, the name of the made texts and what they are
-// made from; empty where the memo cannot tell them apart from others.
+// made from; empty where there is no source to tell them apart by.
 QByteArray TextWidths::MadeKey(const QFont& font, const MadeTexts& made) {
   if (m_memo == nullptr || m_memo->TextsSource().isEmpty()) return {};
+  return Key(font, {QByteArrayView("made", 5),
+                    QByteArrayView(made.name, qsizetype(std::strlen(made.name)) + 1),
+                    m_memo->TextsSource()});
+}
+
+// The digest of the face's print and the parts, in hexadecimal; empty without
+// a memo or a print.
+QByteArray TextWidths::Key(const QFont& font, std::initializer_list<QByteArrayView> parts) {
+  if (m_memo == nullptr) return {};
   const QByteArray& face = FaceDigest(font);
   if (face.isEmpty()) return {};
   QCryptographicHash key(QCryptographicHash::Sha1);
   key.addData(face);
-  key.addData(QByteArrayView("made", 5));
-  key.addData(QByteArrayView(made.name, qsizetype(std::strlen(made.name)) + 1));
-  key.addData(m_memo->TextsSource());
+  for (QByteArrayView part : parts) key.addData(part);
   return key.result().toHex();
 }
 

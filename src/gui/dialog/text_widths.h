@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QFont>
 #include <QHash>
 #include <QSize>
@@ -40,6 +41,7 @@ class TextWidths {
   QByteArray MemoKey(const QFont& font, const char* what, std::initializer_list<int> args,
                      const QStringList& texts);
   QByteArray MadeKey(const QFont& font, const MadeTexts& made);
+  QByteArray Key(const QFont& font, std::initializer_list<QByteArrayView> parts);
   const QByteArray& FaceDigest(const QFont& font);
   const QByteArray& TextsDigest(const QStringList& texts);
 
