@@ -383,6 +383,14 @@ TEST(DialogBuilder, GetDlgItemFindsNothingForUnknownOrMissingIdentifiers) {
   BuildDialog(&child, CalendarTemplate());
   EXPECT_EQ(GetDlgItem(dialog.get(), IDC_CALENDAR), nullptr);
   EXPECT_EQ(GetDlgItem(dialog.get(), IDOK_BUTTON)->window(), dialog.get());
+  // Nor is one moved into another window, or one taken away.
+  QWidget* ok = GetDlgItem(dialog.get(), IDOK_BUTTON);
+  ok->setParent(&child);
+  EXPECT_EQ(GetDlgItem(dialog.get(), IDOK_BUTTON), nullptr);
+  ok->setParent(dialog.get());
+  EXPECT_EQ(GetDlgItem(dialog.get(), IDOK_BUTTON), ok);
+  delete ok;
+  EXPECT_EQ(GetDlgItem(dialog.get(), IDOK_BUTTON), nullptr);
 }
 
 TEST(DialogBuilder, FactoriesMakeTheNamedProgramClasses) {

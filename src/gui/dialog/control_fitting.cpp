@@ -52,8 +52,7 @@ void GrowPairsTogether(const std::vector<ControlTemplate>& controls,
 // it gave it: widths from the left edge of the dialog to the right, then
 // heights from top to bottom, at the widths found.
 void FitControls(const std::vector<QWidget*>& widgets, const std::vector<ControlTemplate>& controls,
-                 const std::vector<QRect>& places, DialogGrowth& growth, FittingMemo* memo) {
-  TextWidths widths(memo);
+                 const std::vector<QRect>& places, DialogGrowth& growth, TextWidths& widths) {
   auto size = [&](std::size_t k) { return growth.Map(controls[k].rect, places[k]).size(); };
   for (std::size_t k : OrderBy(controls, [](const QRect& r) { return r.x() + r.width(); }))
     growth.Widen(controls[k].rect, TextShortfall(widgets[k], controls[k], size(k), widths).width());

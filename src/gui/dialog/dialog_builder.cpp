@@ -9,9 +9,11 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -26,6 +28,7 @@
 #include "gui/dialog/dialog_face.h"
 #include "gui/dialog/dialog_growth.h"
 #include "gui/dialog/field_frame.h"
+#include "gui/dialog/text_widths.h"
 #include "gui/resources/bitmaps.h"
 
 namespace {
@@ -37,8 +40,6 @@ QPixmap DialogBitmap(const QString& name, const QSize& size) {
   if (name == QString::number(IDB_ABOUT_CLOCK)) return AboutClockPicture();
   return QPixmap();
 }
-
-const char kIdProperty[] = "dlgId";
 
 int Scale(int units, double unit) {
   return static_cast<int>(std::lround(units * unit));
@@ -302,9 +303,33 @@ void JoinRadioGroup(QDialog* dialog, QWidget* widget, const ControlTemplate& ctl
   group->addButton(radio, ctl.id);
 }
 
-void Tag(QWidget* widget, int id) {
-  widget->setProperty(kIdProperty, id);
+// The controls of a built dialog by identifier, the first of each: a data
+// exchange finds each control at once, not by searching the dialog's children.
+class ControlIndex : public QObject {
+ public:
+  explicit ControlIndex(QObject* dialog) : QObject(dialog) {}
+
+  static ControlIndex* Of(const QObject* dialog) {
+    for (QObject* child : dialog->children()) {
+      if (auto* index = dynamic_cast<ControlIndex*>(child)) return index;
+    }
+    return nullptr;
+  }
+
+  void Add(int id, QWidget* widget) {
+    if (id != -1 && !m_controls.contains(id)) m_controls.insert(id, widget);
+  }
+
+  QWidget* Find(int id) const { return m_controls.value(id); }
+
+ private:
+  QHash<int, QPointer<QWidget>> m_controls;
+};
+
+// Names a control by its identifier and adds it to the dialog's index.
+void Tag(QWidget* widget, int id, ControlIndex& index) {
   if (id != -1) widget->setObjectName(QStringLiteral("ctl%1").arg(id));
+  index.Add(id, widget);
 }
 
 Qt::WindowFlags DialogFlags(const QDialog* dialog, const DialogTemplate& tmpl) {
@@ -328,10 +353,13 @@ QSize DialogUnits::ToPixels(int width, int height) const {
   return QSize(Scale(width, x), Scale(height, y));
 }
 
-DialogUnits MeasureDialogUnits(const QFont& font) {
+DialogUnits MeasureDialogUnits(const QFont& font, TextWidths* widths) {
   const QFontMetrics metrics(font);
-  const int alphabet = metrics.horizontalAdvance(
-      QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+  const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+  const auto measure = [&] { return QSize(metrics.horizontalAdvance(letters), 0); };
+  const int alphabet = widths != nullptr
+                           ? widths->Measured(font, "alphabet", {}, {letters}, measure).width()
+                           : measure().width();
   const int averageWidth = (alphabet / 26 + 1) / 2;
   return DialogUnits{averageWidth / 4.0, metrics.height() / 8.0};
 }
@@ -351,16 +379,19 @@ void BuildDialog(QDialog* dialog, const DialogTemplate& tmpl, const ControlFacto
   dialog->setWindowFlags(DialogFlags(dialog, tmpl));
   dialog->setWindowTitle(tmpl.caption);
   dialog->setFont(memo != nullptr ? RememberedDialogFont(tmpl, *memo) : DialogFont(tmpl));
-  const DialogUnits units = MeasureDialogUnits(dialog->font());
+  TextWidths widths(memo);
+  const DialogUnits units = MeasureDialogUnits(dialog->font(), &widths);
   QButtonGroup* radioGroup = nullptr;
   QLabel* lastLabel = nullptr;
+  ControlIndex* index = ControlIndex::Of(dialog);
+  if (index == nullptr) index = new ControlIndex(dialog);
   std::vector<QWidget*> widgets;
   std::vector<QRect> places;
   DialogGrowth growth;
   for (const ControlTemplate& ctl : tmpl.controls) {
     QWidget* widget = CreateControl(dialog, ctl, factories);
     widgets.push_back(widget);
-    Tag(widget, ctl.id);
+    Tag(widget, ctl.id, *index);
     Configure(widget, ctl);
     if (!ctl.name.isEmpty()) widget->setAccessibleName(ctl.name);
     NameByLabel(widget, ctl, lastLabel);
@@ -371,7 +402,7 @@ void BuildDialog(QDialog* dialog, const DialogTemplate& tmpl, const ControlFacto
     JoinRadioGroup(dialog, widget, ctl, radioGroup);
     ConnectStandardButton(dialog, widget, ctl.id);
   }
-  FitControls(widgets, tmpl.controls, places, growth, memo);
+  FitControls(widgets, tmpl.controls, places, growth, widths);
   for (std::size_t k = 0; k < widgets.size(); ++k)
     Place(widgets[k], tmpl.controls[k], growth.Map(tmpl.controls[k].rect, places[k]));
   const QSize size = units.ToPixels(tmpl.width, tmpl.height) + QSize(0, topOffset);
@@ -379,32 +410,15 @@ void BuildDialog(QDialog* dialog, const DialogTemplate& tmpl, const ControlFacto
   dialog->setFixedSize(growth.Map(whole, QRect(QPoint(), size)).size());
 }
 
-namespace {
-
-// The control of name and id among the widgets under parent, none in another window.
-QWidget* FindControl(const QObject* parent, const QString& name, int id) {
-  const QObjectList& children = parent->children();
-  const auto inWindow = [](QObject* child) {
-    return child->isWidgetType() && !static_cast<QWidget*>(child)->isWindow();
-  };
-  // The name is quick to compare; the identifier tells.
-  for (QObject* child : children) {
-    if (inWindow(child) && child->objectName() == name && child->property(kIdProperty) == id)
-      return static_cast<QWidget*>(child);
-  }
-  // Controls placed inside a container of the dialog.
-  for (QObject* child : children) {
-    if (!inWindow(child)) continue;
-    if (QWidget* found = FindControl(child, name, id)) return found;
-  }
-  return nullptr;
-}
-
-}  // namespace
-
+// A control stays the dialog's while no other window stands between them.
 QWidget* GetDlgItem(const QWidget* dialog, int id) {
   if (dialog == nullptr || id == -1) return nullptr;
-  return FindControl(dialog, QStringLiteral("ctl%1").arg(id), id);
+  const ControlIndex* index = ControlIndex::Of(dialog);
+  QWidget* control = index != nullptr ? index->Find(id) : nullptr;
+  for (const QWidget* up = control; up != nullptr && up != dialog; up = up->parentWidget()) {
+    if (up->isWindow()) return nullptr;
+  }
+  return control;
 }
 
 void TakeOwnerIcon(QWidget* dialog) {

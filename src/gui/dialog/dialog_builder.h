@@ -21,10 +21,12 @@ struct DialogUnits {
   QSize ToPixels(int width, int height) const;
 };
 
-DialogUnits MeasureDialogUnits(const QFont& font);
-QFont DialogFont(const DialogTemplate& tmpl);
-
 class FittingMemo;
+class TextWidths;
+
+// The units of a font; with widths, its memo may recall the alphabet's width.
+DialogUnits MeasureDialogUnits(const QFont& font, TextWidths* widths = nullptr);
+QFont DialogFont(const DialogTemplate& tmpl);
 
 // Builds every control of a template on the dialog at its place, sets the
 // caption, the font and the fixed client size. topOffset moves the controls
