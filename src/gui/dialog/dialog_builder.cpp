@@ -317,7 +317,9 @@ class ControlIndex : public QObject {
   }
 
   void Add(int id, QWidget* widget) {
-    if (id != -1 && !m_controls.contains(id)) m_controls.insert(id, widget);
+    if (id == -1) return;
+    QPointer<QWidget>& known = m_controls[id];
+    if (known.isNull()) known = widget;  // or a control since taken away
   }
 
   QWidget* Find(int id) const { return m_controls.value(id); }
