@@ -1,11 +1,11 @@
 #include "gui/app/translations.h"
 
-#include <sys/stat.h>
-
 #include <QDir>
 #include <QFile>
 #include <QLibraryInfo>
 #include <QTranslator>
+
+#include "gui/dialog/face_print.h"
 
 namespace {
 
@@ -47,11 +47,9 @@ QByteArray TextsSource(const QCoreApplication& app) {
     files << translator->filePath();
   QByteArray source = QByteArray(TOCKMERE_VERSION) + '\n';
   for (const QString& file : files) {
-    struct stat status {};
-    if (file.isEmpty() || stat(QFile::encodeName(file).constData(), &status) != 0) return {};
-    source += file.toUtf8() + ' ' + QByteArray::number(qint64(status.st_size)) + ' ' +
-              QByteArray::number(qint64(status.st_mtim.tv_sec)) + '.' +
-              QByteArray::number(qint64(status.st_mtim.tv_nsec)) + '\n';
+    const QByteArray stamp = FileStamp(QFile::encodeName(file));
+    if (stamp.isEmpty()) return {};
+    source += stamp + '\n';
   }
   return source;
 }

@@ -27,12 +27,8 @@ QString Printable() {
 // version may measure otherwise.
 int StampShapingLibrary(dl_phdr_info* info, size_t, void* data) {
   for (const char* library : kShapingLibraries) {
-    struct stat file {};
-    if (std::strstr(info->dlpi_name, library) == nullptr || stat(info->dlpi_name, &file) != 0)
-      continue;
-    QDataStream& out = *static_cast<QDataStream*>(data);
-    out << QByteArray(info->dlpi_name) << qint64(file.st_size) << qint64(file.st_mtim.tv_sec)
-        << qint64(file.st_mtim.tv_nsec);
+    if (std::strstr(info->dlpi_name, library) != nullptr)
+      *static_cast<QDataStream*>(data) << FileStamp(info->dlpi_name);
   }
   return 0;
 }
@@ -62,6 +58,14 @@ QByteArray AskedPrint(const QFont& font) {
       << (screen != nullptr ? screen->devicePixelRatio() : 0.0)
       << (screen != nullptr ? screen->logicalDotsPerInch() : 0.0);
   return print;
+}
+
+QByteArray FileStamp(const QByteArray& path) {
+  struct stat file {};
+  if (path.isEmpty() || stat(path.constData(), &file) != 0) return {};
+  return path + ' ' + QByteArray::number(qint64(file.st_size)) + ' ' +
+         QByteArray::number(qint64(file.st_mtim.tv_sec)) + '.' +
+         QByteArray::number(qint64(file.st_mtim.tv_nsec));
 }
 
 bool PrintableAscii(const QStringList& texts) {

@@ -27,15 +27,12 @@ int TextWidths::Widest(const QFont& font, const QStringList& texts) {
 }
 
 int TextWidths::WidestMade(const QFont& font, const MadeTexts& made) {
-  const QByteArray key = MadeKey(font, made);
-  if (!key.isEmpty()) {
-    if (const std::optional<QSize> recalled = m_memo->Recall(key)) return recalled->width();
-  }
-  const QStringList& texts = Made(made);
-  const int widest = Widest(font, texts);
-  // Kept only where the face's print covers every character of the texts.
-  if (!key.isEmpty() && PrintableAscii(texts)) m_memo->Remember(key, QSize(widest, 0));
-  return widest;
+  const auto measure = [&](bool& keep) {
+    const QStringList& texts = Made(made);
+    keep = PrintableAscii(texts);  // what the face's print covers
+    return QSize(Widest(font, texts), 0);
+  };
+  return Memoized(MadeKey(font, made), measure).width();
 }
 
 const QStringList& TextWidths::Made(const MadeTexts& made) {
@@ -46,11 +43,15 @@ const QStringList& TextWidths::Made(const MadeTexts& made) {
 
 QSize TextWidths::Measured(const QFont& font, const char* what, std::initializer_list<int> args,
                            const QStringList& texts, const std::function<QSize()>& measure) {
-  const QByteArray key = MemoKey(font, what, args, texts);
-  if (key.isEmpty()) return measure();
+  return Memoized(MemoKey(font, what, args, texts), [&](bool&) { return measure(); });
+}
+
+QSize TextWidths::Memoized(const QByteArray& key, const std::function<QSize(bool& keep)>& measure) {
+  bool keep = true;
+  if (key.isEmpty()) return measure(keep);
   if (const std::optional<QSize> recalled = m_memo->Recall(key)) return *recalled;
-  const QSize result = measure();
-  m_memo->Remember(key, result);
+  const QSize result = measure(keep);
+  if (keep) m_memo->Remember(key, result);
   return result;
 }
 

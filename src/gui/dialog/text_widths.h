@@ -38,6 +38,9 @@ class TextWidths {
                  const QStringList& texts, const std::function<QSize()>& measure);
 
  private:
+  // What measure gives, recalled from the memo under key where it holds it,
+  // and kept there after measuring unless measure says not to keep it.
+  QSize Memoized(const QByteArray& key, const std::function<QSize(bool& keep)>& measure);
   QByteArray MemoKey(const QFont& font, const char* what, std::initializer_list<int> args,
                      const QStringList& texts);
   QByteArray MadeKey(const QFont& font, const MadeTexts& made);
