@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -18,6 +19,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -46,9 +48,9 @@
 
 namespace {
 
-std::unique_ptr<QDialog> Build(const DialogTemplate& tmpl, int topOffset = 0) {
+std::unique_ptr<QDialog> Build(const DialogTemplate& tmpl) {
   auto dialog = std::make_unique<QDialog>();
-  BuildDialog(dialog.get(), tmpl, {}, topOffset);
+  BuildDialog(dialog.get(), tmpl);
   return dialog;
 }
 
@@ -236,12 +238,24 @@ TEST(DialogBuilder, ReadOnlyFieldsShowTheDialogFaceAndFollowChanges) {
   EXPECT_NE(date->palette().color(QPalette::Base), face);
 }
 
-TEST(DialogBuilder, TopOffsetMovesControlsDownAndGrowsTheDialog) {
+// The bar shows the dialog's font, not the desktop's: its height is taken in
+// that font, or a gap opens under it (or it covers the first row).
+TEST(DialogBuilder, TopBarMovesControlsDownByItsHeightInTheDialogFont) {
+  const QFont desktop = QApplication::font();
+  QApplication::setFont(QFont(desktop.family(), 20));
   auto plain = Build(MainTemplate());
-  auto offset = Build(MainTemplate(), 25);
-  EXPECT_EQ(offset->height(), plain->height() + 25);
-  EXPECT_EQ(GetDlgItem(offset.get(), IDC_TIME)->geometry(),
-            GetDlgItem(plain.get(), IDC_TIME)->geometry().translated(0, 25));
+  QDialog dialog;
+  auto* bar = new QMenuBar(&dialog);
+  bar->addMenu(QStringLiteral("Options"));
+  BuildDialog(&dialog, MainTemplate(), {}, bar);
+  const int height = bar->sizeHint().height();
+  const QFont application = QApplication::font();
+  QApplication::setFont(desktop);
+  EXPECT_EQ(application, QFont(desktop.family(), 20)) << "building gives the font back";
+  EXPECT_EQ(bar->font(), dialog.font());
+  EXPECT_EQ(dialog.height(), plain->height() + height);
+  EXPECT_EQ(GetDlgItem(&dialog, IDC_TIME)->geometry(),
+            GetDlgItem(plain.get(), IDC_TIME)->geometry().translated(0, height));
 }
 
 TEST(DialogUnitsTest, ConversionRoundsEachValueAsTheDialogManagerDoes) {
@@ -494,7 +508,7 @@ TEST(DialogBuilder, MadeTextsAreRecalledWithoutBeingMade) {
     FittingMemo memo(file);
     memo.SetTextsSource(source);
     QDialog dialog;
-    BuildDialog(&dialog, tmpl, {}, 0, &memo);
+    BuildDialog(&dialog, tmpl, {}, nullptr, &memo);
     EXPECT_TRUE(memo.Save());
     return GetDlgItem(&dialog, IDC_CLOCK)->width();
   };
@@ -536,7 +550,7 @@ TEST(DialogBuilder, AKeptFaceIsCheckedOnceTheWindowIsShown) {
   const auto builtFamily = [&] {
     FittingMemo memo(file);
     QDialog dialog;
-    BuildDialog(&dialog, MainTemplate(), {}, 0, &memo);
+    BuildDialog(&dialog, MainTemplate(), {}, nullptr, &memo);
     CheckDialogFace(MainTemplate(), memo);
     EXPECT_TRUE(memo.Save());
     return QFontInfo(dialog.font()).family();

@@ -53,7 +53,7 @@ std::unique_ptr<QDialog> BuildIn(const DialogTemplate& tmpl, const char* face,
   DialogTemplate copy = tmpl;
   copy.fontFace = QString::fromLatin1(face);
   auto dialog = std::make_unique<QDialog>();
-  BuildDialog(dialog.get(), copy, EntryFieldFactories(), 0, memo);
+  BuildDialog(dialog.get(), copy, EntryFieldFactories(), nullptr, memo);
   dialog->show();
   return dialog;
 }

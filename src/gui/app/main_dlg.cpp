@@ -31,8 +31,7 @@ CMainDlg::CMainDlg(AlarmTable& table, SettingsStore& settings, const LocalClock&
       m_fittingMemo(fittingMemo) {
   m_table.SetListener(this);
   BuildMenu();
-  BuildDialog(this, MainTemplate(), EntryFieldFactories(), m_menuBar->sizeHint().height(),
-              fittingMemo);
+  BuildDialog(this, MainTemplate(), EntryFieldFactories(), m_menuBar, fittingMemo);
   setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Window);
   ClockHost& clockHost = *this;
   AlarmListHost& listHost = *this;

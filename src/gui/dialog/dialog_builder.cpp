@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
@@ -328,6 +329,26 @@ class ControlIndex : public QObject {
   QHash<int, QPointer<QWidget>> m_controls;
 };
 
+// Qt lays out a line edit's empty text in the application's font as the edit
+// is made, before the edit takes the dialog's font: a dialog in a font of its
+// own would load the application's as well, a second fontconfig match (some
+// 4 million instructions at start-up) for a font no control shows. While the
+// controls are made the application's font is the dialog's; every control
+// follows the dialog's font, and no control is a window of its own, so
+// nothing keeps the exchanged font.
+class DialogFontWhileBuilding {
+ public:
+  explicit DialogFontWhileBuilding(const QFont& font) : m_application(QGuiApplication::font()) {
+    QGuiApplication::setFont(font);
+  }
+  ~DialogFontWhileBuilding() { QGuiApplication::setFont(m_application); }
+  DialogFontWhileBuilding(const DialogFontWhileBuilding&) = delete;
+  DialogFontWhileBuilding& operator=(const DialogFontWhileBuilding&) = delete;
+
+ private:
+  const QFont m_application;
+};
+
 // Names a control by its identifier and adds it to the dialog's index.
 void Tag(QWidget* widget, int id, ControlIndex& index) {
   if (id != -1) widget->setObjectName(QStringLiteral("ctl%1").arg(id));
@@ -377,10 +398,12 @@ QFont DialogFont(const DialogTemplate& tmpl) {
 // right (a calendar down), and what stands beyond it moves along, so that the
 // rows and columns of the dialog keep their order and their look.
 void BuildDialog(QDialog* dialog, const DialogTemplate& tmpl, const ControlFactories& factories,
-                 int topOffset, FittingMemo* memo) {
+                 const QWidget* topBar, FittingMemo* memo) {
   dialog->setWindowFlags(DialogFlags(dialog, tmpl));
   dialog->setWindowTitle(tmpl.caption);
   dialog->setFont(memo != nullptr ? RememberedDialogFont(tmpl, *memo) : DialogFont(tmpl));
+  const DialogFontWhileBuilding fontWhileBuilding(dialog->font());
+  const int topOffset = topBar != nullptr ? topBar->sizeHint().height() : 0;
   TextWidths widths(memo);
   const DialogUnits units = MeasureDialogUnits(dialog->font(), &widths);
   QButtonGroup* radioGroup = nullptr;

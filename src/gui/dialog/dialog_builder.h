@@ -29,12 +29,13 @@ DialogUnits MeasureDialogUnits(const QFont& font, TextWidths* widths = nullptr);
 QFont DialogFont(const DialogTemplate& tmpl);
 
 // Builds every control of a template on the dialog at its place, sets the
-// caption, the font and the fixed client size. topOffset moves the controls
-// down (below a menu bar). Each control can be found again with GetDlgItem.
-// A memo gives the face and the measures of the texts that an earlier start
-// kept in it (dialog_face.h).
+// caption, the font and the fixed client size. A top bar (the dialog's menu
+// bar) moves the controls down by its height in the dialog's font, the font
+// it shows. Each control can be found again with GetDlgItem. A memo gives the
+// face and the measures of the texts that an earlier start kept in it
+// (dialog_face.h).
 void BuildDialog(QDialog* dialog, const DialogTemplate& tmpl,
-                 const ControlFactories& factories = {}, int topOffset = 0,
+                 const ControlFactories& factories = {}, const QWidget* topBar = nullptr,
                  FittingMemo* memo = nullptr);
 
 // Gives a dialog the icon of the window that owns it; one without an owner
