@@ -331,11 +331,11 @@ class ControlIndex : public QObject {
 
 // Qt lays out a line edit's empty text in the application's font as the edit
 // is made, before the edit takes the dialog's font: a dialog in a font of its
-// own would load the application's as well, a second fontconfig match (some
-// 4 million instructions at start-up) for a font no control shows. While the
-// controls are made the application's font is the dialog's; every control
-// follows the dialog's font, and no control is a window of its own, so
-// nothing keeps the exchanged font.
+// own would load the application's as well, a second fontconfig match and its
+// fallback search (a tenth of the main window's start) for a font no control
+// shows. While the controls are made the application's font is the dialog's;
+// every control follows the dialog's font, and no control is a window of its
+// own, so nothing keeps the exchanged font.
 class DialogFontWhileBuilding {
  public:
   explicit DialogFontWhileBuilding(const QFont& font) : m_application(QGuiApplication::font()) {
