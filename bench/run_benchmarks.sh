@@ -10,8 +10,9 @@
 #   - idle cost over a quiet spell, with the window shown and minimised: CPU
 #     time (utime+stime of /proc/PID/stat, and the finer sum of
 #     /proc/PID/task/*/schedstat) and voluntary context switches summed over
-#     /proc/PID/task/*/status, given per minute. Shown: the window has the
-#     input focus (a caret blinks in both programs' Time field). Minimised:
+#     /proc/PID/task/*/status, given per minute. Shown: the window is given
+#     the input focus, as a window manager gives a window it maps (a caret
+#     blinks in both programs' Time field). Minimised:
 #     the focus is moved to the root window, as a window manager does;
 #     tockmere starts minimised from an existing registry.reg, the bare
 #     dialog with showMinimized();
@@ -233,6 +234,17 @@ focus_elsewhere() {
   DISPLAY="$1" xdotool windowfocus "$root"
 }
 
+# Gives the input focus to the window of PID on DISPLAY, as a window manager
+# does when a window is mapped: without one the focus stays with the pointer,
+# and tockmere, which does not ask for its window to be activated as it is
+# mapped, would have no caret blinking.
+focus_program() {
+  local window
+  window="$(DISPLAY="$1" xdotool search --onlyvisible --pid "$2" | head -n 1)"
+  [ -n "$window" ] || fail "no window of process $2 to focus"
+  DISPLAY="$1" xdotool windowfocus "$window"
+}
+
 # ---- start-up --------------------------------------------------------------
 
 STARTED_KINDS=(tockmere bare)
@@ -326,7 +338,11 @@ for rep in $(seq 1 "$IDLE_REPS"); do
   for config in "${CONFIGS[@]}"; do
     start_mapped "${config%:*}" "${config#*:}" "${DISPLAY_OF[$config]}"
     PID_OF[$config]="$MAP_PID"
-    [ "${config#*:}" = minimised ] && focus_elsewhere "${DISPLAY_OF[$config]}"
+    if [ "${config#*:}" = minimised ]; then
+      focus_elsewhere "${DISPLAY_OF[$config]}"
+    else
+      focus_program "${DISPLAY_OF[$config]}" "$MAP_PID"
+    fi
   done
   sleep "$SETTLE"
   for config in "${CONFIGS[@]}"; do
