@@ -5,7 +5,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include "gui/dialog/face_print.h"
+#include "gui/platform/file_stamp.h"
 
 namespace {
 

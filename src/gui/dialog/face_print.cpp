@@ -1,7 +1,6 @@
 #include "gui/dialog/face_print.h"
 
 #include <link.h>
-#include <sys/stat.h>
 
 #include <QDataStream>
 #include <QFont>
@@ -9,6 +8,8 @@
 #include <QRawFont>
 #include <QScreen>
 #include <cstring>
+
+#include "gui/platform/file_stamp.h"
 
 namespace {
 
@@ -58,14 +59,6 @@ QByteArray AskedPrint(const QFont& font) {
       << (screen != nullptr ? screen->devicePixelRatio() : 0.0)
       << (screen != nullptr ? screen->logicalDotsPerInch() : 0.0);
   return print;
-}
-
-QByteArray FileStamp(const QByteArray& path) {
-  struct stat file {};
-  if (path.isEmpty() || stat(path.constData(), &file) != 0) return {};
-  return path + ' ' + QByteArray::number(qint64(file.st_size)) + ' ' +
-         QByteArray::number(qint64(file.st_mtim.tv_sec)) + '.' +
-         QByteArray::number(qint64(file.st_mtim.tv_nsec));
 }
 
 bool PrintableAscii(const QStringList& texts) {

@@ -19,10 +19,6 @@ QByteArray FacePrint(const QFont& font);
 // installed.
 QByteArray AskedPrint(const QFont& font);
 
-// A file by its path, size and time of change, "path size seconds.nanoseconds";
-// empty where it cannot be looked at.
-QByteArray FileStamp(const QByteArray& path);
-
 // Whether every character of the texts is printable ASCII, which alone the
 // print covers.
 bool PrintableAscii(const QStringList& texts);
